@@ -1,0 +1,116 @@
+#include "pixelcodec.h"
+
+#include <cmath>
+
+namespace {
+
+// Nibble written for each level: upper value = ceil(level / 2), lower = floor(level / 2).
+constexpr std::array<std::uint8_t, 7> LevelNibble{0x0, 0x4, 0x5, 0x9, 0xA, 0xE, 0xF};
+
+// Colour shown for each nibble. Pairs two or more apart are no level at all
+// and show white, as the device does.
+constexpr std::array<QRgb, 16> NibbleColours{
+    0xFF000000, 0xFF484848, 0xFFFFFFFF, 0xFFFFFFFF, // 0 1 2 3
+    0xFF484848, 0xFF808080, 0xFFA0A0A0, 0xFFFFFFFF, // 4 5 6 7
+    0xFFFFFFFF, 0xFFA0A0A0, 0xFFC0C0C0, 0xFFDFDFDF, // 8 9 10 11
+    0xFFFFFFFF, 0xFFFFFFFF, 0xFFDFDFDF, 0xFFFFFFFF, // 12 13 14 15
+};
+
+constexpr std::array<std::uint8_t, 256> makeLevelTable()
+{
+    std::array<std::uint8_t, 256> table{};
+    for (int y = 0; y < 256; ++y) {
+        int level = 0;
+        for (std::uint8_t threshold : GreyThresholds)
+            level += y > threshold ? 1 : 0;
+        table[static_cast<std::size_t>(y)] = static_cast<std::uint8_t>(level);
+    }
+    return table;
+}
+constexpr std::array<std::uint8_t, 256> LevelOfLuminance = makeLevelTable();
+
+std::uint8_t extendedLuminance(int r, int g, int b)
+{
+    // Evaluated in exactly this order, each step rounded in the 64-bit
+    // mantissa of the x87 format; rintl rounds ties to even in the default mode.
+    const long double y = ((static_cast<long double>(r) * 0.3L) + (static_cast<long double>(g) * 0.59L))
+                          + (static_cast<long double>(b) * 0.11L);
+    return static_cast<std::uint8_t>(std::rintl(y));
+}
+
+inline std::uint8_t nibbleOf(QRgb colour)
+{
+    return LevelNibble[LevelOfLuminance[Luminance(colour)]];
+}
+
+} // namespace
+
+std::uint8_t Luminance(QRgb colour)
+{
+    const int r = qRed(colour);
+    const int g = qGreen(colour);
+    const int b = qBlue(colour);
+    // 100 times the exact value is an integer. Unless it ends in 50 the exact
+    // value is at least 0.01 away from a half, far beyond any rounding error, so
+    // integer rounding gives the same answer as the extended arithmetic. Only
+    // at an exact half does the direction depend on how 0.3, 0.59 and 0.11 are
+    // represented, and there we do the extended computation itself.
+    const int hundredfold = 30 * r + 59 * g + 11 * b;
+    if (hundredfold % 100 != 50)
+        return static_cast<std::uint8_t>((hundredfold + 50) / 100);
+    return extendedLuminance(r, g, b);
+}
+
+int GreyLevel(std::uint8_t luminance)
+{
+    return LevelOfLuminance[luminance];
+}
+
+QRgb NibbleColour(std::uint8_t nibble)
+{
+    return NibbleColours[nibble & 0x0F];
+}
+
+std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
+{
+    const std::size_t pixels = static_cast<std::size_t>(bitmap.width()) * static_cast<std::size_t>(bitmap.height());
+    const std::size_t bytes = (pixels + 1) / 2;
+    if (out.size() < bytes)
+        return 0;
+
+    const QImage rgb = bitmap.format() == QImage::Format_RGB32 || bitmap.format() == QImage::Format_ARGB32
+                           ? bitmap
+                           : bitmap.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+
+    // Nibbles run on across rows: pixel p goes to byte p / 2, low half when p is even.
+    std::size_t pixel = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < width; ++x, ++pixel) {
+            const std::uint8_t nibble = nibbleOf(line[x]);
+            if (pixel % 2 == 0)
+                out[pixel / 2] = nibble;
+            else
+                out[pixel / 2] = static_cast<std::uint8_t>(out[pixel / 2] | (nibble << 4));
+        }
+    }
+    return bytes;
+}
+
+void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap)
+{
+    if (bitmap.width() != AlbumImageSide || bitmap.height() != AlbumImageSide
+        || bitmap.format() != QImage::Format_RGB32)
+        bitmap = QImage(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+
+    std::size_t pixel = 0;
+    for (int y = 0; y < AlbumImageSide; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
+        for (int x = 0; x < AlbumImageSide; ++x, ++pixel) {
+            const std::size_t index = pixel / 2;
+            const std::uint8_t byte = index < packed.size() ? packed[index] : 0;
+            line[x] = NibbleColours[(pixel % 2 == 0) ? (byte & 0x0F) : (byte >> 4)];
+        }
+    }
+}

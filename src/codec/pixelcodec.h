@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The device shows 92 x 92 pictures in seven grey levels. Each pixel is one
+// nibble holding two 2-bit values whose sum is the level; two pixels share a
+// byte, the even-numbered pixel in the low nibble.
+
+inline constexpr int AlbumImageSide = 92;
+inline constexpr std::size_t PackedImageSize = AlbumImageSide * AlbumImageSide / 2; // 4,232 bytes
+
+using PackedImage = std::array<std::uint8_t, PackedImageSize>;
+
+// Grey values that separate the seven levels: a luminance above the k-th
+// threshold (and not above the next) is level k + 1.
+inline constexpr std::array<std::uint8_t, 6> GreyThresholds{35, 99, 143, 175, 206, 238};
+
+// Grey value (0-255) of an RGB colour: 0.3 R + 0.59 G + 0.11 B computed in x87
+// extended precision, rounded to nearest with ties to even. The alpha byte of
+// the QRgb is ignored.
+std::uint8_t Luminance(QRgb colour);
+
+// Level 0-6 of a luminance value: the number of thresholds it exceeds.
+int GreyLevel(std::uint8_t luminance);
+
+// Packs every pixel of the bitmap row by row into `out`, which must hold at
+// least (width * height + 1) / 2 bytes, and returns the number of bytes written.
+// Returns 0 and writes nothing when `out` is too small.
+std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out);
+
+// Sets every pixel of `bitmap` from the packed bytes. A null or wrongly sized
+// bitmap is replaced by a new 92 x 92 RGB32 one. Missing trailing bytes in
+// `packed` decode as zero (black).
+void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap);
+
+// The colour a stored nibble shows on the device.
+QRgb NibbleColour(std::uint8_t nibble);

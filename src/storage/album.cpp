@@ -1,0 +1,75 @@
+#include "album.h"
+
+#include <utility>
+
+Album::Album(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int Album::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant Album::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == ImageRole || role == Qt::DecorationRole)
+        return m_images.at(index.row());
+    return {};
+}
+
+void Album::append(const QImage &image)
+{
+    insert(count(), image);
+}
+
+void Album::insert(int position, const QImage &image)
+{
+    const int row = qBound(0, position, count());
+    beginInsertRows(QModelIndex(), row, row);
+    m_images.insert(row, image);
+    endInsertRows();
+}
+
+void Album::remove(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    beginRemoveRows(QModelIndex(), index, index);
+    m_images.removeAt(index);
+    endRemoveRows();
+}
+
+void Album::removeAll()
+{
+    if (m_images.isEmpty())
+        return;
+    beginResetModel();
+    m_images.clear();
+    endResetModel();
+}
+
+void Album::exchange(int first, int second)
+{
+    if (first < 0 || second < 0 || first >= count() || second >= count() || first == second)
+        return;
+    m_images.swapItemsAt(first, second);
+    emit dataChanged(index(first), index(first));
+    emit dataChanged(index(second), index(second));
+}
+
+void Album::setPasswordText(const QString &text)
+{
+    if (text == m_passwordText)
+        return;
+    m_passwordText = text;
+    emit passwordTextChanged(m_passwordText);
+}
+
+void Album::setCurrentPath(const QString &path)
+{
+    m_currentPath = path;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// The album being edited: its ordered 92 x 92 RGB images, the password text,
+// the path on disk and whether there are unsaved changes. It is a list model so
+// a view shows each image the moment it is added; the password text has its own
+// change signal, sent only when the text really changes.
+class Album : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role { ImageRole = Qt::UserRole + 1 };
+
+    explicit Album(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    int count() const { return static_cast<int>(m_images.size()); }
+    const QImage &image(int index) const { return m_images.at(index); }
+    const QList<QImage> &images() const { return m_images; }
+
+    void append(const QImage &image);
+    // Inserts before the entry now at `position`; a position at or past the end appends.
+    void insert(int position, const QImage &image);
+    void remove(int index);
+    void removeAll();
+    // The two entries stay; only their images change places.
+    void exchange(int first, int second);
+
+    const QString &passwordText() const { return m_passwordText; }
+    void setPasswordText(const QString &text);
+
+    const QString &currentPath() const { return m_currentPath; }
+    void setCurrentPath(const QString &path);
+
+    bool modified() const { return m_modified; }
+    // Only the window's state refresh sets this.
+    void setModified(bool modified) { m_modified = modified; }
+
+signals:
+    void passwordTextChanged(const QString &text);
+
+private:
+    QList<QImage> m_images;
+    QString m_passwordText;
+    QString m_currentPath;
+    bool m_modified = false;
+};

@@ -1,0 +1,321 @@
+#include "albumfile.h"
+
+#include "album.h"
+#include "testimages.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AlbumFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(InitCompression());
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    static QByteArray readAll(const QString &file)
+    {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+
+    static void writeAll(const QString &file, const QByteArray &bytes)
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+
+    static PackedImage packedOf(const QImage &image)
+    {
+        PackedImage packed{};
+        EncodeImage(image, packed);
+        return packed;
+    }
+
+    // Album bytes with the given images, as the writer produces them.
+    static QByteArray albumBytes(const QList<QImage> &images, const QString &password = {})
+    {
+        const AlbumBytes encoded = EncodeAlbum(images, password);
+        EXPECT_TRUE(encoded.ok);
+        return encoded.bytes;
+    }
+
+    static AlbumFileContents parse(const QByteArray &bytes)
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return ParseAlbum(buffer);
+    }
+
+    static void setLength(QByteArray &bytes, qsizetype recordOffset, std::uint16_t length)
+    {
+        qToLittleEndian<std::uint16_t>(length, bytes.data() + recordOffset);
+    }
+
+    // A compressor that claims the given sizes, one per image, without compressing.
+    static ImageCompressor fakeSizes(std::vector<std::size_t> sizes)
+    {
+        auto next = std::make_shared<std::size_t>(0);
+        return [sizes = std::move(sizes), next](const PackedImage &, std::vector<std::uint8_t> &out) {
+            const std::size_t size = sizes.at(std::min(*next, sizes.size() - 1));
+            ++*next;
+            out.assign(size, 0x11);
+            return size;
+        };
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(AlbumFileTest, EmptyAlbumIsMagicAndPassword)
+{
+    Album album;
+    album.setPasswordText(QStringLiteral("00012345"));
+    const AlbumWriteResult result = WriteAlbum(album, path("empty.valbum"));
+    ASSERT_TRUE(result.ok) << result.errorString.toStdString();
+    EXPECT_EQ(result.imagesWritten, 0);
+    EXPECT_EQ(readAll(path("empty.valbum")), QByteArray("VAF\0\x39\x30\0\0", 8));
+
+    Album reread;
+    const AlbumFileContents contents = ReadAlbum(reread, path("empty.valbum"));
+    EXPECT_EQ(contents.outcome, AlbumReadOutcome::Read);
+    EXPECT_TRUE(contents.message.isEmpty());
+    EXPECT_EQ(reread.passwordText(), QStringLiteral("12345"));
+    EXPECT_EQ(reread.count(), 0);
+    EXPECT_EQ(reread.currentPath(), path("empty.valbum"));
+}
+
+TEST_F(AlbumFileTest, ImagesAndPasswordRoundTrip)
+{
+    Album album;
+    const QList<QImage> originals{NoisyImage(1), SolidImage(qRgb(255, 0, 0)), NoisyImage(2), SolidImage(qRgb(0, 0, 0))};
+    for (const QImage &image : originals)
+        album.append(image);
+    album.setPasswordText(QStringLiteral("87654321"));
+    const QString file = path("four.valbum");
+    ASSERT_TRUE(WriteAlbum(album, file).ok);
+
+    Album reread;
+    reread.setPasswordText(QStringLiteral("1"));
+    ReadAlbum(reread, file);
+    ASSERT_EQ(reread.count(), originals.size());
+    EXPECT_EQ(reread.passwordText(), QStringLiteral("87654321"));
+    for (int i = 0; i < originals.size(); ++i)
+        EXPECT_EQ(packedOf(reread.image(i)), packedOf(originals.at(i))) << i;
+
+    // Saving what was read gives the same bytes again.
+    const QString again = path("again.valbum");
+    ASSERT_TRUE(WriteAlbum(reread, again).ok);
+    EXPECT_EQ(readAll(again), readAll(file));
+}
+
+TEST_F(AlbumFileTest, PasswordsOutsideTheFieldReadAsEmpty)
+{
+    for (std::uint32_t stored : {0u, 100'000'000u, 0x80000000u, 0xFFFFFFFFu}) {
+        QByteArray bytes("VAF\0\0\0\0\0", 8);
+        qToLittleEndian<std::uint32_t>(stored, bytes.data() + 4);
+        Album album;
+        album.setPasswordText(QStringLiteral("555"));
+        ApplyAlbumFile(album, parse(bytes), QStringLiteral("x.valbum"));
+        EXPECT_EQ(album.passwordText(), QString()) << stored;
+    }
+}
+
+TEST_F(AlbumFileTest, RecordsStopAtTheSizeLimit)
+{
+    Album album;
+    for (int i = 0; i < 45; ++i)
+        album.append(SolidImage(qRgb(i, i, i)));
+
+    // 2,000-byte payloads make 2,004-byte records: 40 end at 80,168; a 41st would end at 82,172.
+    const AlbumWriteResult forty = WriteAlbum(album, path("forty.valbum"), fakeSizes({2000}));
+    ASSERT_TRUE(forty.ok);
+    EXPECT_EQ(forty.imagesWritten, 40);
+    EXPECT_EQ(forty.imageCount, 45);
+    EXPECT_EQ(readAll(path("forty.valbum")).size(), 80'168);
+
+    // 20 records of 4,004 bytes end at 80,088; a record of 1,832 bytes ends at exactly 81,920 and is written.
+    std::vector<std::size_t> exact(20, 4000);
+    exact.push_back(1828);
+    const AlbumWriteResult full = WriteAlbum(album, path("exact.valbum"), fakeSizes(exact));
+    EXPECT_EQ(full.imagesWritten, 21);
+    EXPECT_EQ(readAll(path("exact.valbum")).size(), AlbumSizeLimit);
+
+    exact.back() = 1829;
+    const AlbumWriteResult over = WriteAlbum(album, path("over.valbum"), fakeSizes(exact));
+    EXPECT_EQ(over.imagesWritten, 20);
+    EXPECT_EQ(readAll(path("over.valbum")).size(), 80'088);
+}
+
+TEST_F(AlbumFileTest, FailedCompressionFailsTheWriteAndKeepsTheOldFile)
+{
+    const QString file = path("kept.valbum");
+    writeAll(file, QByteArray("previous contents"));
+    Album album;
+    for (int i = 0; i < 8; ++i)
+        album.append(NoisyImage(static_cast<std::uint32_t>(i)));
+
+    std::vector<std::size_t> sizes(8, 100);
+    sizes[5] = 0;
+    const AlbumWriteResult result = WriteAlbum(album, file, fakeSizes(sizes));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.errorString, QStringLiteral("Image 005 cannot be compressed"));
+    EXPECT_EQ(readAll(file), QByteArray("previous contents"));
+
+    // A compressor result the reader could not take back counts as a failure too.
+    sizes[5] = CompressedImageCapacity + 1;
+    EXPECT_FALSE(WriteAlbum(album, file, fakeSizes(sizes)).ok);
+    EXPECT_EQ(readAll(file), QByteArray("previous contents"));
+}
+
+TEST_F(AlbumFileTest, UnwritablePathsFailWithTheSystemsReason)
+{
+    Album album;
+    album.append(NoisyImage(9));
+
+    const AlbumWriteResult missingFolder = WriteAlbum(album, path("no/such/folder/a.valbum"));
+    EXPECT_FALSE(missingFolder.ok);
+    EXPECT_FALSE(missingFolder.errorString.isEmpty());
+
+    writeAll(path("plainfile"), "x");
+    const AlbumWriteResult underAFile = WriteAlbum(album, path("plainfile/a.valbum"));
+    EXPECT_FALSE(underAFile.ok);
+    EXPECT_FALSE(underAFile.errorString.isEmpty());
+    EXPECT_EQ(readAll(path("plainfile")), QByteArray("x"));
+}
+
+TEST_F(AlbumFileTest, NotAnAlbumChangesNothing)
+{
+    Album album;
+    album.append(NoisyImage(4));
+    album.setPasswordText(QStringLiteral("77"));
+    album.setCurrentPath(QStringLiteral("/old.valbum"));
+
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("VAF\0\0\0\0", 7), QByteArray("VAG\0\0\0\0\0", 8),
+                                    QByteArray("BM some bitmap data")}) {
+        const QString file = path("bad.valbum");
+        writeAll(file, bytes);
+        const AlbumFileContents contents = ReadAlbum(album, file);
+        EXPECT_EQ(contents.outcome, AlbumReadOutcome::NotAnAlbum);
+        EXPECT_EQ(contents.message, QStringLiteral("This file is not a Vemo ZidarUzura"));
+        EXPECT_EQ(contents.caption, QStringLiteral("Vemo ZidarUzura"));
+        EXPECT_EQ(album.count(), 1);
+        EXPECT_EQ(album.passwordText(), QStringLiteral("77"));
+        EXPECT_EQ(album.currentPath(), QStringLiteral("/old.valbum"));
+    }
+}
+
+TEST_F(AlbumFileTest, MissingFileIsAnOpenFailureWithTheSystemsReason)
+{
+    Album album;
+    const QString file = path("missing.valbum");
+    const AlbumFileContents contents = ReadAlbum(album, file);
+    EXPECT_EQ(contents.outcome, AlbumReadOutcome::OpenFailed);
+    EXPECT_EQ(contents.message, QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(file));
+    EXPECT_TRUE(album.currentPath().isEmpty());
+}
+
+TEST_F(AlbumFileTest, MessageTextRules)
+{
+    EXPECT_EQ(CannotOpenMessage(QStringLiteral("/a b"), QStringLiteral("Access is denied. \r\n")),
+              QStringLiteral("Cannot open file \"/a b\". Access is denied"));
+    EXPECT_EQ(CannotOpenMessage(QStringLiteral("p"), QStringLiteral("...")), QStringLiteral("Cannot open file \"p\". "));
+    EXPECT_EQ(WithClosingPeriod(QStringLiteral("Done")), QStringLiteral("Done."));
+    EXPECT_EQ(WithClosingPeriod(QStringLiteral("Done.")), QStringLiteral("Done."));
+    EXPECT_EQ(WithClosingPeriod(QStringLiteral("Done!")), QStringLiteral("Done!")); // '!' sorts before '.'
+    EXPECT_EQ(WithClosingPeriod(QString()), QString());
+}
+
+TEST_F(AlbumFileTest, ReadingStopsQuietlyAtBadRecordLengths)
+{
+    const QByteArray good = albumBytes({NoisyImage(1), NoisyImage(2)});
+    const AlbumFileContents whole = parse(good);
+    ASSERT_EQ(whole.images.size(), 2);
+    const qsizetype second = whole.records.at(1).offset;
+
+    struct Case
+    {
+        const char *name;
+        std::uint16_t length;
+    };
+    const qsizetype remaining = good.size() - second - 2;
+    for (const Case &c : {Case{"past the end", static_cast<std::uint16_t>(remaining + 1)}, Case{"zero", 0},
+                          Case{"one", 1}, Case{"over the buffer", static_cast<std::uint16_t>(CompressedImageCapacity + 3)}}) {
+        QByteArray bytes = good;
+        setLength(bytes, second, c.length);
+        if (c.length > remaining)
+            bytes.append(QByteArray(c.length, '\0')); // keep "over the buffer" inside the file
+        if (QByteArray(c.name) == "past the end")
+            bytes = bytes.left(good.size());
+        const AlbumFileContents contents = parse(bytes);
+        EXPECT_EQ(contents.outcome, AlbumReadOutcome::Read) << c.name;
+        EXPECT_EQ(contents.images.size(), 1) << c.name;
+        EXPECT_TRUE(contents.message.isEmpty()) << c.name;
+    }
+}
+
+TEST_F(AlbumFileTest, CorruptPayloadStopsWithTheDecompressionMessage)
+{
+    Album album;
+    album.append(SolidImage(qRgb(1, 2, 3)));
+    QByteArray bytes = albumBytes({NoisyImage(1), NoisyImage(2), NoisyImage(3)});
+    const AlbumFileContents whole = parse(bytes);
+    const qsizetype second = whole.records.at(1).offset;
+    // Garble the second record's stream so that it overruns the image.
+    for (qsizetype i = second + 4; i < second + 40; ++i)
+        bytes[i] = '\xFF';
+    const QString file = path("corrupt.valbum");
+    writeAll(file, bytes);
+
+    const AlbumFileContents contents = ReadAlbum(album, file);
+    EXPECT_EQ(contents.outcome, AlbumReadOutcome::Read);
+    EXPECT_TRUE(contents.decompressionFailed);
+    EXPECT_EQ(contents.message, QStringLiteral("LZO Uncompression error"));
+    EXPECT_EQ(contents.caption, QStringLiteral("Vemo ZidarUzura editor"));
+    EXPECT_EQ(album.count(), 2); // the one it had and the first record
+    EXPECT_EQ(album.currentPath(), file);
+}
+
+TEST_F(AlbumFileTest, NoRecordStartsWithEightOrFewerBytesLeft)
+{
+    QByteArray bytes = albumBytes({NoisyImage(5)});
+    // Eight trailing bytes that would be a broken record are never looked at.
+    bytes.append(QByteArray("\x05\x00\x00\x00\xFF\xFF\xFF\xFF", 8));
+    const AlbumFileContents contents = parse(bytes);
+    EXPECT_EQ(contents.images.size(), 1);
+    EXPECT_TRUE(contents.message.isEmpty());
+
+    bytes.append('\0'); // nine: now a record is started, and it is broken
+    EXPECT_EQ(parse(bytes).message, QStringLiteral("LZO Uncompression error"));
+}
+
+TEST_F(AlbumFileTest, EveryTruncationAndBitFlipEndsInAnOutcome)
+{
+    const QByteArray good = albumBytes({NoisyImage(11), SolidImage(qRgb(200, 10, 10))}, QStringLiteral("42"));
+    for (qsizetype length = 0; length <= good.size(); ++length) {
+        const AlbumFileContents contents = parse(good.left(length));
+        EXPECT_LE(contents.images.size(), 2);
+    }
+    for (qsizetype bit = 0; bit < qMin<qsizetype>(good.size(), 600) * 8; ++bit) {
+        QByteArray flipped = good;
+        flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << (bit % 8)));
+        const AlbumFileContents contents = parse(flipped);
+        for (const QImage &image : contents.images)
+            ASSERT_EQ(image.size(), QSize(92, 92));
+    }
+}
