@@ -1,0 +1,158 @@
+#include "album.h"
+#include "albumfile.h"
+#include "benchimages.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <optional>
+
+// Targets (one core), for a full album of the given pictures:
+// - reading it (file to decoded images in an Album): within 100 ms, so a load
+//   feels immediate even for a file of thousands of tiny records;
+// - writing it: within 2 s for photographs and within 5 s for the worst case,
+//   thousands of solid pictures, each compressed by the slow best-ratio compressor.
+
+namespace {
+
+struct FullAlbum
+{
+    QList<QImage> images;
+    QByteArray bytes;
+    int imagesWritten = 0;
+};
+
+// Building a full album compresses every picture, which is slow; the benchmark
+// functions are entered several times, so each album is made once.
+const FullAlbum &fullAlbum(BenchPicture kind)
+{
+    static std::array<std::optional<FullAlbum>, 3> albums;
+    auto &slot = albums.at(static_cast<std::size_t>(kind));
+    if (!slot) {
+        FullAlbum album;
+        album.images = FullAlbumOf(kind);
+        const AlbumBytes encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
+        album.bytes = encoded.bytes;
+        album.imagesWritten = encoded.ok ? encoded.imagesWritten : 0;
+        slot = std::move(album);
+    }
+    return *slot;
+}
+
+bool ready(benchmark::State &state, const FullAlbum &album)
+{
+    if (!InitCompression()) {
+        state.SkipWithError("the compression library does not initialise");
+        return false;
+    }
+    if (album.imagesWritten == 0) {
+        state.SkipWithError("the album could not be built");
+        return false;
+    }
+    return true;
+}
+
+void describe(benchmark::State &state, BenchPicture kind, const FullAlbum &album)
+{
+    state.counters["images"] = album.imagesWritten;
+    state.counters["file_bytes"] = static_cast<double>(album.bytes.size());
+    state.SetLabel(BenchPictureName(kind));
+}
+
+const auto AllPictures = [](benchmark::internal::Benchmark *benchmark) {
+    for (BenchPicture kind : {BenchPicture::Solid, BenchPicture::Photo, BenchPicture::Noise})
+        benchmark->Arg(static_cast<int>(kind));
+    benchmark->Unit(benchmark::kMillisecond);
+};
+
+void BM_EncodeAlbum(benchmark::State &state)
+{
+    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const FullAlbum &album = fullAlbum(kind);
+    if (!ready(state, album))
+        return;
+    for (auto _ : state) {
+        const AlbumBytes encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
+        benchmark::DoNotOptimize(encoded.bytes.constData());
+    }
+    describe(state, kind, album);
+}
+BENCHMARK(BM_EncodeAlbum)->Apply(AllPictures);
+
+void BM_ParseAlbum(benchmark::State &state)
+{
+    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const FullAlbum &album = fullAlbum(kind);
+    if (!ready(state, album))
+        return;
+    QBuffer buffer;
+    buffer.setData(album.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    for (auto _ : state) {
+        buffer.seek(0);
+        const AlbumFileContents contents = ParseAlbum(buffer);
+        if (contents.images.size() != album.imagesWritten) {
+            state.SkipWithError("the album did not read back whole");
+            break;
+        }
+    }
+    describe(state, kind, album);
+}
+BENCHMARK(BM_ParseAlbum)->Apply(AllPictures);
+
+// What a load costs end to end: open the file, read it, fill the album model.
+void BM_ReadAlbum(benchmark::State &state)
+{
+    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const FullAlbum &album = fullAlbum(kind);
+    if (!ready(state, album))
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.valbum"));
+    {
+        QFile file(path);
+        if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(album.bytes) != album.bytes.size()) {
+            state.SkipWithError("cannot write the album file");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        Album model;
+        const AlbumFileContents contents = ReadAlbum(model, path);
+        if (model.count() != album.imagesWritten) {
+            state.SkipWithError("the album did not read back whole");
+            break;
+        }
+    }
+    describe(state, kind, album);
+}
+BENCHMARK(BM_ReadAlbum)->Apply(AllPictures);
+
+// What a save costs end to end, the atomic replacement of the file included.
+void BM_WriteAlbum(benchmark::State &state)
+{
+    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const FullAlbum &album = fullAlbum(kind);
+    if (!ready(state, album))
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.valbum"));
+    Album model;
+    model.setPasswordText(QStringLiteral("12345678"));
+    for (const QImage &image : album.images)
+        model.append(image);
+    for (auto _ : state) {
+        const AlbumWriteResult result = WriteAlbum(model, path);
+        if (!result.ok || result.imagesWritten != album.imagesWritten) {
+            state.SkipWithError("the album was not written whole");
+            break;
+        }
+    }
+    describe(state, kind, album);
+}
+BENCHMARK(BM_WriteAlbum)->Apply(AllPictures);
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "benchimages.h"
+#include "pixelcodec.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+// Targets (one core): encoding or decoding one picture within 0.1 ms, so that
+// neither is visible next to compression (writing) or drawing (reading).
+
+namespace {
+
+// Colours whose exact luminance is, or is not, a half: the two ways through Luminance().
+std::vector<QRgb> coloursWithHalves(bool halves)
+{
+    std::vector<QRgb> colours;
+    for (int r = 0; r < 256 && colours.size() < 4096; ++r)
+        for (int g = 0; g < 256 && colours.size() < 4096; g += 3)
+            for (int b = 0; b < 256 && colours.size() < 4096; b += 7)
+                if (((30 * r + 59 * g + 11 * b) % 100 == 50) == halves)
+                    colours.push_back(qRgb(r, g, b));
+    return colours;
+}
+
+void BM_Luminance(benchmark::State &state)
+{
+    const bool halves = state.range(0) != 0;
+    const std::vector<QRgb> colours = coloursWithHalves(halves);
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (QRgb colour : colours)
+            sum += Luminance(colour);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * colours.size()));
+    state.SetLabel(halves ? "exact halves (extended precision)" : "no halves (integer)");
+}
+BENCHMARK(BM_Luminance)->Arg(0)->Arg(1);
+
+void BM_EncodeImage(benchmark::State &state)
+{
+    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const QImage picture = MakeBenchPicture(kind);
+    PackedImage packed{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeImage(picture, packed));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(BenchPictureName(kind));
+}
+BENCHMARK(BM_EncodeImage)
+    ->Arg(static_cast<int>(BenchPicture::Photo))
+    ->Arg(static_cast<int>(BenchPicture::Noise))
+    ->Unit(benchmark::kMicrosecond);
+
+// Pictures from a picture file may arrive in another format and are converted first.
+void BM_EncodeImageConverting(benchmark::State &state)
+{
+    const QImage picture = MakeBenchPicture(BenchPicture::Photo).convertToFormat(QImage::Format_RGB888);
+    PackedImage packed{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeImage(picture, packed));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EncodeImageConverting)->Unit(benchmark::kMicrosecond);
+
+void BM_DecodeImage(benchmark::State &state)
+{
+    PackedImage packed{};
+    EncodeImage(MakeBenchPicture(BenchPicture::Noise), packed);
+    QImage bitmap(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    for (auto _ : state) {
+        DecodeImage(packed, bitmap);
+        benchmark::DoNotOptimize(bitmap.constBits());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DecodeImage)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project builds and tests with, only
+# those that are missing. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+  cmake g++ pkg-config
+  qt6-base-dev liblzo2-dev
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core fonts-liberation2
+  xvfb xdotool x11-apps imagemagick
+  desktop-file-utils libxml2-utils shared-mime-info file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+  [[ "$status" == ii* ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} > 0)); then
+  sudo=""
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

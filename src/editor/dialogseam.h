@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// Everything modal the window asks of the user goes through here, so every
+// command runs headless in tests with scripted answers. The program uses
+// QtDialogs; an empty path means the dialog was cancelled.
+class DialogSeam
+{
+public:
+    virtual ~DialogSeam() = default;
+
+    virtual QString chooseAlbumToOpen() = 0;
+    virtual QString chooseAlbumToSave() = 0;
+    virtual QString choosePicture() = 0;
+
+    // A Yes/No question with No as the default button.
+    virtual QMessageBox::StandardButton ask(const QString &caption, const QString &text) = 0;
+
+    // A box with an OK button and the given icon.
+    virtual void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) = 0;
+};

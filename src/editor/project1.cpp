@@ -1,0 +1,28 @@
+#include "project1.h"
+
+#include "compression.h"
+#include "unit1.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+StartupHooks DefaultStartupHooks()
+{
+    return {InitCompression, [] {
+                QMessageBox box(QMessageBox::Critical, QStringLiteral("Kalde New"),
+                                QStringLiteral("Can not init LZO library"), QMessageBox::Ok);
+                box.exec();
+            }};
+}
+
+int Project1(QApplication &application, const StartupHooks &hooks)
+{
+    if (!hooks.initCompression()) {
+        hooks.reportInitFailure();
+        return 1;
+    }
+    TForm1 form;
+    form.move(282, 135);
+    form.show();
+    return application.exec();
+}

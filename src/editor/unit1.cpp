@@ -1,0 +1,234 @@
+#include "unit1.h"
+
+#include "albumfile.h"
+#include "qtdialogs.h"
+#include "thumbnaildelegate.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const QString CleanCaption = QStringLiteral("Vemo ZidarUzura editor - ");
+const QString ModifiedCaption = QStringLiteral("Vemo ZidarUzura editor* - ");
+
+QIcon buttonIcon(const QString &name, bool ownDisabledImage = false)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(name), QSize(16, 16), QIcon::Normal);
+    if (ownDisabledImage)
+        icon.addFile(QStringLiteral(":/icons/%1_disabled.png").arg(name), QSize(16, 16), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+QString FileNamePart(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// The icons are compiled into this static library; make sure they are registered.
+static void registerIcons()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>(this))
+{
+    registerIcons();
+    setObjectName(QStringLiteral("Form1"));
+    buildLayout();
+    connectSignals();
+    setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildLayout()
+{
+    setFixedSize(378, 410);
+    // A sans-serif at 8 point with narrow, Arial-like metrics, so every caption
+    // fits the fixed control sizes.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    setFont(font);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    ListBox1 = new QListView(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(7, 8, 194, 394);
+    ListBox1->setModel(&m_album);
+    ListBox1->setItemDelegate(new ThumbnailDelegate(ListBox1));
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setDragEnabled(false);
+    ListBox1->setAcceptDrops(false);
+
+    const auto makeButton = [this](QPushButton *&button, const char *name, int top, const QString &caption,
+                                   const QIcon &icon) {
+        button = new QPushButton(icon, caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(210, top, 160, 23);
+        button->setIconSize(QSize(16, 16));
+        button->setAutoDefault(false);
+    };
+    // Created in tab order.
+    makeButton(Button6, "Button6", 8, QStringLiteral("  Load Album..."), buttonIcon(QStringLiteral("load")));
+    makeButton(Button7, "Button7", 38, QStringLiteral("  Save Album  "), buttonIcon(QStringLiteral("save")));
+    makeButton(Button9, "Button9", 63, QStringLiteral("  Save Album As..."), buttonIcon(QStringLiteral("saveas")));
+    makeButton(Button10, "Button10", 220, QStringLiteral("  Add Image..."), buttonIcon(QStringLiteral("add")));
+    makeButton(Button4, "Button4", 245, QStringLiteral("  Insert Image..."), buttonIcon(QStringLiteral("insert")));
+    makeButton(Button11, "Button11", 270, QStringLiteral("  Append Album..."), buttonIcon(QStringLiteral("append")));
+    makeButton(Button5, "Button5", 295, QStringLiteral("  Delete Image  "), buttonIcon(QStringLiteral("delete"), true));
+    makeButton(Button2, "Button2", 325, QStringLiteral("  Move Up  "), buttonIcon(QStringLiteral("moveup"), true));
+    makeButton(Button3, "Button3", 350, QStringLiteral("  Move Down  "), buttonIcon(QStringLiteral("movedown"), true));
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(299, 141, 68, 21);
+    Edit1->setMaxLength(8);
+
+    Label3 = new QLabel(QStringLiteral("Album password:"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(214, 144, 80, 13);
+    // Fonts here run a little wider than the ones the layout was drawn for;
+    // tighten this one caption rather than clip its colon.
+    QFont tighter = font;
+    tighter.setLetterSpacing(QFont::PercentageSpacing, 94);
+    Label3->setFont(tighter);
+
+    Label1 = new QLabel(QStringLiteral("ver. 1.00"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(211, 379, 125, 13);
+    Label1->setEnabled(false);
+    Label2 = new QLabel(QStringLiteral("92 x 92, seven greys"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(211, 391, 122, 13);
+    Label2->setEnabled(false);
+    for (QLabel *label : {Label1, Label2, Label3})
+        label->setAttribute(Qt::WA_TranslucentBackground);
+
+    QWidget *tabOrder[] = {ListBox1, Button6, Button7, Button9, Button10, Button4,
+                           Button11, Button5, Button2, Button3, Edit1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QWidget *control : tabOrder)
+        control->setFocusPolicy(Qt::StrongFocus);
+    ListBox1->setFocus();
+}
+
+void TForm1::connectSignals()
+{
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm1::ListBox1Click);
+
+    // The field and the album's password text mirror each other; the change
+    // handler runs once per real change, whichever side it came from.
+    connect(Edit1, &QLineEdit::textChanged, &m_album, &Album::setPasswordText);
+    connect(&m_album, &Album::passwordTextChanged, this, [this](const QString &text) {
+        if (Edit1->text() != text)
+            Edit1->setText(text);
+        Edit1Change();
+    });
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    // Digits only, at most eight; the validator also refuses pasted text that is not.
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), Edit1));
+    m_album.setCurrentPath(QString());
+    m_applicationTitle = windowTitle();
+    RefreshState(false);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (m_album.modified() && !confirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TForm1::confirmDiscard()
+{
+    return m_dialogs->ask(AlbumEditorCaption, DiscardQuestion) == QMessageBox::Yes;
+}
+
+int TForm1::selectedIndex() const
+{
+    const QModelIndexList selected = ListBox1->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void TForm1::selectEntry(int index)
+{
+    const QModelIndex entry = m_album.index(index);
+    ListBox1->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    ListBox1->scrollTo(entry);
+}
+
+void TForm1::RefreshState(bool modified)
+{
+    m_album.setModified(modified);
+    const bool hasImages = m_album.count() > 0;
+    Button5->setEnabled(hasImages && selectedIndex() >= 0);
+    Button7->setEnabled(hasImages && modified);
+    Button9->setEnabled(hasImages);
+    setWindowTitle((modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath()));
+    m_applicationTitle = windowTitle();
+    ListBox1Click();
+}
+
+void TForm1::ListBox1Click()
+{
+    const int selected = selectedIndex();
+    const int count = m_album.count();
+    Button5->setEnabled(count > 0 && selected >= 0);
+    Button2->setEnabled(selected > 0);
+    Button3->setEnabled(selected >= 0 && selected < count - 1);
+}
+
+void TForm1::Edit1Change()
+{
+    RefreshState(true);
+}
+
+void TForm1::showGeneralError(const QString &message)
+{
+    m_dialogs->tell(QMessageBox::Critical, m_applicationTitle, WithClosingPeriod(message));
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "album.h"
+#include "dialogseam.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+// The editor's one window: the thumbnail list on the left, the commands and the
+// password field on the right. It owns the album for the whole run and keeps
+// the buttons and the caption in step with it.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // With no seam the window uses the real Qt dialogs.
+    explicit TForm1(std::unique_ptr<DialogSeam> dialogs = nullptr, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    Album &album() { return m_album; }
+    const Album &album() const { return m_album; }
+    DialogSeam &dialogs() { return *m_dialogs; }
+
+    // The title the program shows for itself; message boxes are captioned with it.
+    const QString &applicationTitle() const { return m_applicationTitle; }
+
+    // Selected entry, -1 when none.
+    int selectedIndex() const;
+    void selectEntry(int index);
+
+    void RefreshState(bool modified);
+    void ListBox1Click();
+    void Edit1Change();
+
+    // Album commands.
+    void Button6Click();  // load
+    void Button11Click(); // append
+    void Button7Click();  // save
+    void Button9Click();  // save as
+
+    // Image commands.
+    bool ImportPicture(const QString &path, int position);
+    void Button10Click(); // add
+    void Button4Click();  // insert
+    void Button5Click();  // delete
+    void Button2Click();  // move up
+    void Button3Click();  // move down
+
+    // A failure that escapes a command: an error box captioned with the
+    // application title, its text closed with a period.
+    void showGeneralError(const QString &message);
+
+    QListView *ListBox1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QPushButton *Button5 = nullptr;
+    QPushButton *Button6 = nullptr;
+    QPushButton *Button7 = nullptr;
+    QPushButton *Button9 = nullptr;
+    QPushButton *Button10 = nullptr;
+    QPushButton *Button11 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void connectSignals();
+    void FormShow();
+    bool confirmDiscard();
+    void saveTo(const QString &path);
+    void showReadMessage(const QString &caption, const QString &message);
+
+    Album m_album;
+    std::unique_ptr<DialogSeam> m_dialogs;
+    QString m_applicationTitle;
+    bool m_shownOnce = false;
+};
+
+// The part of a path after its last separator, or the whole path.
+QString FileNamePart(const QString &path);
+
+inline const QString DiscardQuestion = QStringLiteral("Discard unsaved information?");

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "dialogseam.h"
+
+#include <QList>
+#include <QStringList>
+
+// A dialog seam for tests: answers come from queues the test fills, and every
+// box shown is recorded. An empty queue answers as if the user cancelled
+// (empty path) or said No.
+class ScriptedDialogs : public DialogSeam
+{
+public:
+    struct Box
+    {
+        QMessageBox::Icon icon;
+        QString caption;
+        QString text;
+        bool question = false;
+    };
+
+    QStringList albumsToOpen;
+    QStringList albumsToSave;
+    QStringList pictures;
+    QList<QMessageBox::StandardButton> answers;
+
+    QList<Box> boxes;
+    int openDialogsShown = 0;
+    int saveDialogsShown = 0;
+    int pictureDialogsShown = 0;
+
+    QString chooseAlbumToOpen() override
+    {
+        ++openDialogsShown;
+        return albumsToOpen.isEmpty() ? QString() : albumsToOpen.takeFirst();
+    }
+    QString chooseAlbumToSave() override
+    {
+        ++saveDialogsShown;
+        return albumsToSave.isEmpty() ? QString() : albumsToSave.takeFirst();
+    }
+    QString choosePicture() override
+    {
+        ++pictureDialogsShown;
+        return pictures.isEmpty() ? QString() : pictures.takeFirst();
+    }
+    QMessageBox::StandardButton ask(const QString &caption, const QString &text) override
+    {
+        boxes.append({QMessageBox::Question, caption, text, true});
+        return answers.isEmpty() ? QMessageBox::No : answers.takeFirst();
+    }
+    void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) override
+    {
+        boxes.append({icon, caption, text, false});
+    }
+};
