@@ -2,7 +2,8 @@
 
 #include "openpicturedialog.h"
 
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -15,6 +16,11 @@ QString runForOneFile(QFileDialog *dialog)
     return dialog->selectedFiles().constFirst();
 }
 
+QString runForOneAlbum(AlbumFileDialog *dialog)
+{
+    return dialog->exec() == QDialog::Accepted ? dialog->chosenFile() : QString();
+}
+
 } // namespace
 
 QStringList AlbumNameFilters()
@@ -22,39 +28,68 @@ QStringList AlbumNameFilters()
     return {QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("All files (*)")};
 }
 
+AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)
+    : QFileDialog(parent)
+{
+    setOption(DontUseNativeDialog);
+    setAcceptMode(mode);
+    // Any name is accepted, even of a file that is not there: the read that
+    // follows says why it cannot be opened.
+    setFileMode(AnyFile);
+    // Saving over a file asks first; answering No returns to the dialog.
+    setOption(DontConfirmOverwrite, false);
+    setNameFilters(AlbumNameFilters());
+    selectNameFilter(AlbumNameFilters().constFirst());
+    setDefaultSuffix(AlbumSuffix);
+    // Left alone, a new dialog starts wherever any file dialog was last, in
+    // this run or an earlier one; the folder is this dialog's own to remember.
+    setDirectory(QDir::currentPath());
+    connect(this, &QFileDialog::filterSelected, this, &AlbumFileDialog::followFilter);
+}
+
+void AlbumFileDialog::followFilter(const QString &filter)
+{
+    setDefaultSuffix(filter == AlbumNameFilters().constFirst() ? AlbumSuffix : QString());
+}
+
+void AlbumFileDialog::accept()
+{
+    // filterSelected reports a filter picked in the combo box but not one set
+    // through selectNameFilter(), so settle the suffix again from the filter
+    // in use now, before the base class reads the typed name.
+    followFilter(selectedNameFilter());
+    QFileDialog::accept();
+}
+
+void AlbumFileDialog::done(int result)
+{
+    m_chosenFile.clear();
+    if (result == Accepted && !selectedFiles().isEmpty())
+        m_chosenFile = selectedFiles().constFirst();
+    QFileDialog::done(result);
+    // A name typed with a folder in it leaves the dialog where it was; move it
+    // to the chosen file's folder, with the name filled in, for next time.
+    // Done once hidden, so the name field takes the new text.
+    if (!m_chosenFile.isEmpty())
+        selectFile(QFileInfo(m_chosenFile).absoluteFilePath());
+}
+
 QtDialogs::QtDialogs(QWidget *owner)
     : m_owner(owner)
 {
 }
 
-QFileDialog *QtDialogs::openDialog()
+AlbumFileDialog *QtDialogs::openDialog()
 {
-    if (!m_openDialog) {
-        m_openDialog = new QFileDialog(m_owner);
-        m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
-        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
-        m_openDialog->setFileMode(QFileDialog::AnyFile);
-        m_openDialog->setNameFilters(AlbumNameFilters());
-        m_openDialog->setDefaultSuffix(AlbumSuffix);
-    }
+    if (!m_openDialog)
+        m_openDialog = new AlbumFileDialog(m_owner, QFileDialog::AcceptOpen);
     return m_openDialog;
 }
 
-QFileDialog *QtDialogs::saveDialog()
+AlbumFileDialog *QtDialogs::saveDialog()
 {
-    if (!m_saveDialog) {
-        m_saveDialog = new QFileDialog(m_owner);
-        m_saveDialog->setOption(QFileDialog::DontUseNativeDialog);
-        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_saveDialog->setFileMode(QFileDialog::AnyFile);
-        m_saveDialog->setNameFilters(AlbumNameFilters());
-        m_saveDialog->setDefaultSuffix(AlbumSuffix);
-        // A bare name gets ".valbum" only while album files are the filter.
-        QFileDialog *dialog = m_saveDialog;
-        QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
-            dialog->setDefaultSuffix(filter == AlbumNameFilters().constFirst() ? AlbumSuffix : QString());
-        });
-    }
+    if (!m_saveDialog)
+        m_saveDialog = new AlbumFileDialog(m_owner, QFileDialog::AcceptSave);
     return m_saveDialog;
 }
 
@@ -67,12 +102,12 @@ QFileDialog *QtDialogs::pictureDialog()
 
 QString QtDialogs::chooseAlbumToOpen()
 {
-    return runForOneFile(openDialog());
+    return runForOneAlbum(openDialog());
 }
 
 QString QtDialogs::chooseAlbumToSave()
 {
-    return runForOneFile(saveDialog());
+    return runForOneAlbum(saveDialog());
 }
 
 QString QtDialogs::choosePicture()

@@ -1,6 +1,7 @@
 #include "editortestsupport.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,13 @@ QImage SolidPicture(QRgb colour)
 // Widgets need an application object for the whole run.
 int main(int argc, char **argv)
 {
+    // Headless unless told otherwise, so the suites also list and run where
+    // there is no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Real file dialogs save their history; keep it out of the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

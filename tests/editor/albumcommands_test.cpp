@@ -1,0 +1,720 @@
+// Load, append, save and save as, driven through the window with scripted dialogs.
+
+#include "editortestsupport.h"
+
+#include "albumfile.h"
+#include "compression.h"
+#include "pixelcodec.h"
+#include "qtdialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+// Readable failure output for the many string comparisons.
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString Editor = QStringLiteral("Vemo ZidarUzura editor");
+
+// Pseudo-random pixels: about 4,280 compressed bytes each, so roughly nineteen
+// fill an album.
+QImage NoisyPicture(std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, static_cast<QRgb>(random()) | 0xFF000000u);
+    return image;
+}
+
+QList<QImage> NoisyPictures(int count, std::uint32_t firstSeed)
+{
+    QList<QImage> pictures;
+    for (int i = 0; i < count; ++i)
+        pictures.append(NoisyPicture(firstSeed + static_cast<std::uint32_t>(i)));
+    return pictures;
+}
+
+// What an image looks like after a trip through a file: its grey levels.
+QImage AsStored(const QImage &image)
+{
+    PackedImage packed{};
+    EncodeImage(image, packed);
+    QImage stored(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    DecodeImage(packed, stored);
+    return stored;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray AlbumBytesOf(const QList<QImage> &images, const QString &password)
+{
+    const AlbumBytes encoded = EncodeAlbum(images, password);
+    EXPECT_TRUE(encoded.ok);
+    EXPECT_EQ(encoded.imagesWritten, images.size());
+    return encoded.bytes;
+}
+
+class AlbumCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(InitCompression());
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    TForm1 &form() { return *m_editor.form; }
+    ScriptedDialogs &dialogs() { return *m_editor.dialogs; }
+    Album &album() { return m_editor.form->album(); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // An album file on disk, written by the core encoder.
+    QString albumFile(const QString &name, const QList<QImage> &images, const QString &password = {})
+    {
+        const QString file = path(name);
+        WriteBytes(file, AlbumBytesOf(images, password));
+        return file;
+    }
+
+    // Images added the way the image commands add them.
+    void addImages(const QList<QImage> &images)
+    {
+        for (const QImage &image : images)
+            album().append(image);
+        form().RefreshState(true);
+    }
+
+    void load(const QString &file)
+    {
+        dialogs().albumsToOpen.append(file);
+        form().Button6Click();
+    }
+
+    void expectImages(const QList<QImage> &expected)
+    {
+        ASSERT_EQ(album().count(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(album().image(i), AsStored(expected.at(i))) << "image " << i;
+    }
+
+    void expectBox(int index, QMessageBox::Icon icon, const QString &caption, const QString &text)
+    {
+        ASSERT_GT(dialogs().boxes.size(), index);
+        const ScriptedDialogs::Box &box = dialogs().boxes.at(index);
+        EXPECT_EQ(box.icon, icon);
+        EXPECT_EQ(box.caption, caption);
+        EXPECT_EQ(box.text, text);
+    }
+
+    // Everything a failed command must leave as it was.
+    struct Snapshot
+    {
+        QList<QImage> images;
+        QString password;
+        QString field;
+        QString currentPath;
+        bool modified;
+        QString caption;
+        int selected;
+        bool saveEnabled;
+        bool deleteEnabled;
+    };
+    Snapshot snapshot()
+    {
+        return {album().images(), album().passwordText(), form().Edit1->text(), album().currentPath(),
+                album().modified(), form().windowTitle(), form().selectedIndex(), form().Button7->isEnabled(),
+                form().Button5->isEnabled()};
+    }
+    void expectUnchanged(const Snapshot &before)
+    {
+        const Snapshot now = snapshot();
+        EXPECT_EQ(now.images, before.images);
+        EXPECT_EQ(now.password, before.password);
+        EXPECT_EQ(now.field, before.field);
+        EXPECT_EQ(now.currentPath, before.currentPath);
+        EXPECT_EQ(now.modified, before.modified);
+        EXPECT_EQ(now.caption, before.caption);
+        EXPECT_EQ(now.selected, before.selected);
+        EXPECT_EQ(now.saveEnabled, before.saveEnabled);
+        EXPECT_EQ(now.deleteEnabled, before.deleteEnabled);
+    }
+
+    QTemporaryDir m_dir;
+    EditorUnderTest m_editor;
+};
+
+// --- Load -----------------------------------------------------------------
+
+TEST_F(AlbumCommandsTest, LoadIntoUnsavedAlbumAnsweredNoChangesNothing)
+{
+    const QString file = albumFile(QStringLiteral("other.valbum"), NoisyPictures(2, 50), QStringLiteral("9"));
+    addImages({SolidPicture(qRgb(0, 0, 0)), SolidPicture(qRgb(255, 255, 255))});
+    form().Edit1->setText(QStringLiteral("12"));
+    form().selectEntry(1);
+    const Snapshot before = snapshot();
+    dialogs().albumsToOpen.append(file);
+    dialogs().answers.append(QMessageBox::No);
+
+    form().Button6Click();
+
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    EXPECT_TRUE(dialogs().boxes.at(0).question);
+    expectBox(0, QMessageBox::Question, Editor, QStringLiteral("Discard unsaved information?"));
+    EXPECT_EQ(dialogs().openDialogsShown, 0);
+    expectUnchanged(before);
+}
+
+TEST_F(AlbumCommandsTest, LoadReplacesTheAlbumAndLeavesItClean)
+{
+    const QList<QImage> first = NoisyPictures(2, 1);
+    const QList<QImage> second = NoisyPictures(3, 10);
+    const QString firstFile = albumFile(QStringLiteral("first.valbum"), first, QStringLiteral("4711"));
+    const QString secondFile = albumFile(QStringLiteral("second.valbum"), second, QStringLiteral("99999999"));
+
+    // A clean window loads without asking.
+    load(firstFile);
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+    expectImages(first);
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("4711"));
+    EXPECT_EQ(album().currentPath(), firstFile);
+
+    // An edited one asks first, then replaces everything.
+    form().selectEntry(1);
+    addImages({SolidPicture(qRgb(90, 90, 90))});
+    dialogs().answers.append(QMessageBox::Yes);
+    load(secondFile);
+
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    EXPECT_TRUE(dialogs().boxes.at(0).question);
+    expectImages(second);
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("99999999"));
+    EXPECT_EQ(album().passwordText(), QStringLiteral("99999999"));
+    EXPECT_EQ(album().currentPath(), secondFile);
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - second.valbum"));
+    EXPECT_EQ(form().selectedIndex(), -1);
+    EXPECT_FALSE(form().Button5->isEnabled());
+    EXPECT_FALSE(form().Button2->isEnabled());
+    EXPECT_FALSE(form().Button3->isEnabled());
+    EXPECT_FALSE(form().Button7->isEnabled());
+    EXPECT_TRUE(form().Button9->isEnabled());
+}
+
+TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)
+{
+    // Stored 0 means no password; anything past eight digits is not shown either.
+    const struct
+    {
+        QString stored;
+        QString shown;
+    } cases[] = {{QString(), QString()},
+                 {QStringLiteral("1"), QStringLiteral("1")},
+                 {QStringLiteral("100000000"), QString()}};
+    int n = 0;
+    for (const auto &c : cases) {
+        form().Edit1->setText(QStringLiteral("555"));
+        dialogs().answers.append(QMessageBox::Yes);
+        load(albumFile(QStringLiteral("p%1.valbum").arg(n++), NoisyPictures(1, 3), c.stored));
+        EXPECT_EQ(form().Edit1->text(), c.shown) << c.stored.toStdString();
+        EXPECT_EQ(album().passwordText(), c.shown) << c.stored.toStdString();
+        EXPECT_FALSE(album().modified()) << c.stored.toStdString();
+    }
+}
+
+TEST_F(AlbumCommandsTest, LoadConfirmedThenCancelledKeepsTheUnsavedAlbum)
+{
+    addImages({SolidPicture(qRgb(10, 10, 10))});
+    form().Edit1->setText(QStringLiteral("3"));
+    const Snapshot before = snapshot();
+    dialogs().answers.append(QMessageBox::Yes);
+
+    form().Button6Click(); // no file queued: the dialog is cancelled
+
+    EXPECT_EQ(dialogs().openDialogsShown, 1);
+    EXPECT_EQ(dialogs().boxes.size(), 1);
+    expectUnchanged(before);
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - "));
+}
+
+TEST_F(AlbumCommandsTest, LoadOfANonAlbumChangesNothing)
+{
+    load(albumFile(QStringLiteral("mine.valbum"), NoisyPictures(2, 5), QStringLiteral("77")));
+    addImages({SolidPicture(qRgb(200, 200, 200))});
+    form().selectEntry(0);
+    const QString foreign = path(QStringLiteral("notes.valbum"));
+    WriteBytes(foreign, QByteArrayLiteral("These are notes, not pictures."));
+    const Snapshot before = snapshot();
+    dialogs().answers.append(QMessageBox::Yes);
+
+    load(foreign);
+
+    ASSERT_EQ(dialogs().boxes.size(), 2);
+    expectBox(1, QMessageBox::Critical, QStringLiteral("Vemo ZidarUzura"),
+              QStringLiteral("This file is not a Vemo ZidarUzura"));
+    expectUnchanged(before);
+}
+
+TEST_F(AlbumCommandsTest, LoadOfAMissingFileShowsTheReasonAndChangesNothing)
+{
+    load(albumFile(QStringLiteral("here.valbum"), NoisyPictures(1, 7)));
+    const Snapshot before = snapshot();
+    const QString missing = path(QStringLiteral("gone.valbum"));
+
+    load(missing);
+
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    // Captioned with whatever the window is called at the moment.
+    expectBox(0, QMessageBox::Critical, QStringLiteral("Vemo ZidarUzura editor - here.valbum"),
+              QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing));
+    expectUnchanged(before);
+}
+
+TEST_F(AlbumCommandsTest, LoadStopsAtARecordThatDoesNotDecompress)
+{
+    const QList<QImage> pictures = NoisyPictures(3, 20);
+    QByteArray bytes = AlbumBytesOf(pictures, QStringLiteral("42"));
+    // Zero the third record's payload: a stream of zeros runs out of input.
+    qsizetype offset = AlbumHeaderSize;
+    for (int i = 0; i < 2; ++i)
+        offset += 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + offset);
+    const qsizetype payloadSize = qFromLittleEndian<std::uint16_t>(bytes.constData() + offset) - 2;
+    std::fill_n(bytes.begin() + offset + RecordHeaderSize, payloadSize, '\0');
+    const QString file = path(QStringLiteral("damaged.valbum"));
+    WriteBytes(file, bytes);
+    ASSERT_TRUE(ReadAlbumFile(file).decompressionFailed);
+
+    load(file);
+
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    expectBox(0, QMessageBox::Critical, Editor, QStringLiteral("LZO Uncompression error"));
+    expectImages(pictures.mid(0, 2));
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("42"));
+    EXPECT_EQ(album().currentPath(), file);
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - damaged.valbum"));
+}
+
+// --- Append ---------------------------------------------------------------
+
+TEST_F(AlbumCommandsTest, AppendAddsImagesTakesPasswordAndPathKeepsSelection)
+{
+    const QList<QImage> own = NoisyPictures(2, 30);
+    const QList<QImage> more = NoisyPictures(3, 40);
+    load(albumFile(QStringLiteral("own.valbum"), own, QStringLiteral("111")));
+    const QString moreFile = albumFile(QStringLiteral("more.valbum"), more, QStringLiteral("222"));
+    form().selectEntry(1);
+    dialogs().albumsToOpen.append(moreFile);
+
+    form().Button11Click();
+
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+    expectImages(own + more);
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("222"));
+    EXPECT_EQ(album().currentPath(), moreFile);
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - more.valbum"));
+    EXPECT_EQ(form().selectedIndex(), 1);
+    EXPECT_TRUE(form().Button5->isEnabled());
+    EXPECT_TRUE(form().Button7->isEnabled());
+
+    // Save now goes to the appended file, without asking where.
+    form().Button7Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 0);
+    EXPECT_EQ(FileBytes(moreFile), AlbumBytesOf(own + more, QStringLiteral("222")));
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - more.valbum"));
+}
+
+TEST_F(AlbumCommandsTest, AppendOfAnAlbumWithoutPasswordEmptiesTheField)
+{
+    addImages({SolidPicture(qRgb(0, 0, 0))});
+    QTest::keyClicks(form().Edit1, QStringLiteral("555"));
+    ASSERT_EQ(album().passwordText(), QStringLiteral("555"));
+    dialogs().albumsToOpen.append(albumFile(QStringLiteral("open.valbum"), NoisyPictures(1, 60)));
+
+    form().Button11Click();
+
+    EXPECT_EQ(album().count(), 2);
+    EXPECT_EQ(form().Edit1->text(), QString());
+    EXPECT_EQ(album().passwordText(), QString());
+}
+
+TEST_F(AlbumCommandsTest, AppendWithoutAnAlbumAddsNothing)
+{
+    load(albumFile(QStringLiteral("base.valbum"), NoisyPictures(2, 70), QStringLiteral("8")));
+    form().selectEntry(0);
+    const QString foreign = path(QStringLiteral("text.valbum"));
+    WriteBytes(foreign, QByteArrayLiteral("VA"));
+
+    // Cancelling still marks the album edited.
+    form().Button11Click();
+    EXPECT_EQ(album().count(), 2);
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - base.valbum"));
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+
+    // A foreign file is reported; path and password stay.
+    dialogs().albumsToOpen.append(foreign);
+    form().Button11Click();
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    expectBox(0, QMessageBox::Critical, QStringLiteral("Vemo ZidarUzura"),
+              QStringLiteral("This file is not a Vemo ZidarUzura"));
+    EXPECT_EQ(album().count(), 2);
+    EXPECT_EQ(album().currentPath(), path(QStringLiteral("base.valbum")));
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("8"));
+    EXPECT_EQ(form().selectedIndex(), 0);
+
+    // A file that cannot be opened stops the command before the refresh.
+    dialogs().answers.append(QMessageBox::Yes);
+    load(path(QStringLiteral("base.valbum")));
+    dialogs().answers.clear();
+    dialogs().boxes.clear();
+    ASSERT_FALSE(album().modified());
+    const QString missing = path(QStringLiteral("missing.valbum"));
+    dialogs().albumsToOpen.append(missing);
+    const Snapshot before = snapshot();
+    form().Button11Click();
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    expectBox(0, QMessageBox::Critical, QStringLiteral("Vemo ZidarUzura editor - base.valbum"),
+              QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing));
+    expectUnchanged(before);
+}
+
+// --- Save and save as -----------------------------------------------------
+
+TEST_F(AlbumCommandsTest, SaveWithoutAPathAsksWhereAndAdoptsTheAnswer)
+{
+    const QList<QImage> pictures = NoisyPictures(2, 80);
+    addImages(pictures);
+
+    // Cancelled: nothing is written and the album stays edited.
+    form().Button7Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 1);
+    EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
+    EXPECT_TRUE(album().modified());
+    EXPECT_TRUE(album().currentPath().isEmpty());
+
+    const QString file = path(QStringLiteral("new.valbum"));
+    dialogs().albumsToSave.append(file);
+    form().Button7Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 2);
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+    EXPECT_EQ(FileBytes(file), AlbumBytesOf(pictures, {}));
+    EXPECT_EQ(album().currentPath(), file);
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - new.valbum"));
+    EXPECT_FALSE(form().Button7->isEnabled());
+
+    // With a path, save writes there without a dialog.
+    addImages({SolidPicture(qRgb(128, 128, 128))});
+    form().Button7Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 2);
+    EXPECT_EQ(FileBytes(file), AlbumBytesOf(album().images(), {}));
+    EXPECT_FALSE(album().modified());
+}
+
+TEST_F(AlbumCommandsTest, SaveAsCancelledWritesNothing)
+{
+    addImages(NoisyPictures(1, 90));
+    form().Button9Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 1);
+    EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
+    EXPECT_TRUE(album().modified());
+
+    const QString file = albumFile(QStringLiteral("kept.valbum"), NoisyPictures(2, 91));
+    const QByteArray onDisk = FileBytes(file);
+    dialogs().answers.append(QMessageBox::Yes);
+    load(file);
+    addImages({SolidPicture(qRgb(1, 2, 3))});
+    form().Button9Click();
+    EXPECT_EQ(dialogs().saveDialogsShown, 2);
+    EXPECT_EQ(FileBytes(file), onDisk);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.valbum")});
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(album().currentPath(), file);
+}
+
+TEST_F(AlbumCommandsTest, SaveAsMovesTheAlbumToTheNewFile)
+{
+    const QString oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(1, 95), QStringLiteral("5"));
+    const QByteArray oldBytes = FileBytes(oldFile);
+    load(oldFile);
+    addImages({SolidPicture(qRgb(30, 60, 90))});
+    const QString newFile = path(QStringLiteral("copy.valbum"));
+    dialogs().albumsToSave.append(newFile);
+
+    form().Button9Click();
+
+    EXPECT_EQ(FileBytes(newFile), AlbumBytesOf(album().images(), QStringLiteral("5")));
+    EXPECT_EQ(FileBytes(oldFile), oldBytes);
+    EXPECT_EQ(album().currentPath(), newFile);
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - copy.valbum"));
+}
+
+class SaveFailureTest : public AlbumCommandsTest
+{
+protected:
+    void SetUp() override
+    {
+        AlbumCommandsTest::SetUp();
+        m_oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(2, 100), QStringLiteral("64"));
+        m_oldBytes = FileBytes(m_oldFile);
+        load(m_oldFile);
+        addImages({SolidPicture(qRgb(70, 70, 70))});
+    }
+
+    void expectFailureReported(const QString &target, const QString &reason)
+    {
+        ASSERT_EQ(dialogs().boxes.size(), 1);
+        expectBox(0, QMessageBox::Critical, Editor,
+                  QStringLiteral("Cannot save file \"%1\". %2").arg(target, reason));
+        EXPECT_EQ(FileBytes(m_oldFile), m_oldBytes);
+        EXPECT_TRUE(album().modified());
+        EXPECT_EQ(album().currentPath(), m_oldFile);
+        EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - old.valbum"));
+        EXPECT_EQ(album().count(), 3);
+    }
+
+    QString m_oldFile;
+    QByteArray m_oldBytes;
+};
+
+TEST_F(SaveFailureTest, IntoAFolderThatDoesNotExist)
+{
+    const QString target = path(QStringLiteral("no such folder/album.valbum"));
+    dialogs().albumsToSave.append(target);
+    form().Button9Click();
+    expectFailureReported(target, QStringLiteral("No such file or directory"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("no such folder"))));
+}
+
+TEST_F(SaveFailureTest, UnderARegularFile)
+{
+    // The album's own file used as a folder: it must survive the attempt.
+    const QString target = m_oldFile + QStringLiteral("/x.valbum");
+    dialogs().albumsToSave.append(target);
+    form().Button9Click();
+    expectFailureReported(target, QStringLiteral("Not a directory"));
+}
+
+TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
+{
+    // The album lives in the read-only folder: saving over it must fail as a
+    // whole, not leave it half written.
+    const QString folder = path(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    m_oldFile = folder + QStringLiteral("/old.valbum");
+    WriteBytes(m_oldFile, m_oldBytes);
+    dialogs().answers.append(QMessageBox::Yes);
+    load(m_oldFile);
+    addImages({SolidPicture(qRgb(70, 70, 70))});
+    dialogs().boxes.clear();
+    dialogs().answers.clear();
+
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                      | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    {
+        QFile probe(folder + QStringLiteral("/probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            GTEST_SKIP() << "this process may write into a 0555 folder";
+        }
+    }
+
+    form().Button7Click();
+
+    expectFailureReported(m_oldFile, QStringLiteral("Permission denied"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.valbum")});
+}
+
+TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
+{
+    const QList<QImage> pictures = NoisyPictures(25, 200);
+    addImages(pictures);
+    form().Edit1->setText(QStringLiteral("2024"));
+    const AlbumBytes expected = EncodeAlbum(pictures, QStringLiteral("2024"));
+    const int fit = expected.imagesWritten;
+    ASSERT_GT(fit, 10);
+    ASSERT_LT(fit, pictures.size());
+    const QString file = path(QStringLiteral("full.valbum"));
+    dialogs().albumsToSave.append(file);
+
+    form().Button9Click();
+
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    expectBox(0, QMessageBox::Warning, Editor,
+              QStringLiteral("The album is full: %1 of 25 images did not fit into 81,920 bytes and were not saved.")
+                  .arg(pictures.size() - fit));
+    const QByteArray written = FileBytes(file);
+    EXPECT_EQ(written, expected.bytes);
+    EXPECT_LE(written.size(), AlbumSizeLimit);
+    // The first image left out really would not have fitted.
+    const qsizetype nextRecord = EncodeAlbum({pictures.at(fit)}, {}).bytes.size() - AlbumHeaderSize;
+    EXPECT_GT(written.size() + nextRecord, AlbumSizeLimit);
+
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(album().count(), 25);
+    EXPECT_EQ(album().currentPath(), file);
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - full.valbum"));
+    EXPECT_TRUE(form().Button7->isEnabled());
+
+    EditorUnderTest reader;
+    reader.dialogs->albumsToOpen.append(file);
+    reader.form->Button6Click();
+    EXPECT_TRUE(reader.dialogs->boxes.isEmpty());
+    ASSERT_EQ(reader.form->album().count(), fit);
+    for (int i = 0; i < fit; ++i)
+        EXPECT_EQ(reader.form->album().image(i), AsStored(pictures.at(i))) << "image " << i;
+}
+
+TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
+{
+    const QString png = path(QStringLiteral("picture.png"));
+    ASSERT_TRUE(NoisyPicture(300).save(png));
+    ASSERT_TRUE(form().ImportPicture(png, -1));
+    addImages({NoisyPicture(301), SolidPicture(qRgb(255, 255, 255))});
+    form().Edit1->setFocus();
+    QTest::keyClicks(form().Edit1, QStringLiteral("31415926"));
+    ASSERT_EQ(album().passwordText(), QStringLiteral("31415926"));
+    const QString first = path(QStringLiteral("first.valbum"));
+    dialogs().albumsToSave.append(first);
+    form().Button9Click();
+    ASSERT_TRUE(dialogs().boxes.isEmpty());
+    const QByteArray firstBytes = FileBytes(first);
+    ASSERT_GE(firstBytes.size(), AlbumHeaderSize);
+    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(firstBytes.constData() + 4), 31415926u);
+
+    EditorUnderTest fresh;
+    fresh.dialogs->albumsToOpen.append(first);
+    fresh.form->Button6Click();
+    EXPECT_EQ(fresh.form->Edit1->text(), QStringLiteral("31415926"));
+    ASSERT_EQ(fresh.form->album().count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(fresh.form->album().image(i), AsStored(album().image(i))) << "image " << i;
+    const QString second = path(QStringLiteral("second.valbum"));
+    fresh.dialogs->albumsToSave.append(second);
+    fresh.form->Button9Click();
+
+    EXPECT_TRUE(fresh.dialogs->boxes.isEmpty());
+    EXPECT_EQ(FileBytes(second), firstBytes);
+}
+
+// --- The real file dialogs, configured but never run ---------------------
+
+class AlbumFileDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // File dialogs read and write the user's dialog settings; keep those
+        // out of reach of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    // Accepts `name` typed into `dialog` under `filter`, as its OK button
+    // would, and returns the file the window would be given.
+    QString acceptTyped(AlbumFileDialog *dialog, const QString &filter, const QString &name)
+    {
+        dialog->setDirectory(m_dir.path());
+        dialog->selectNameFilter(filter);
+        dialog->selectFile(name);
+        QMetaObject::invokeMethod(dialog, "accept"); // protected
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        return dialog->chosenFile();
+    }
+
+    QTemporaryDir m_dir;
+    QWidget m_owner;
+    QtDialogs m_dialogs{&m_owner};
+};
+
+TEST_F(AlbumFileDialogTest, BothOfferAlbumsFirstAndLastForTheWholeRun)
+{
+    for (QFileDialog *dialog : {m_dialogs.openDialog(), m_dialogs.saveDialog()}) {
+        EXPECT_EQ(dialog->nameFilters(),
+                  (QStringList{QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("All files (*)")}));
+        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Vemo Albums (*.valbum)"));
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("valbum"));
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog->parentWidget(), &m_owner);
+    }
+    EXPECT_EQ(m_dialogs.openDialog()->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(m_dialogs.saveDialog()->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(m_dialogs.saveDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+    // One dialog each, the same one every time.
+    EXPECT_NE(static_cast<QFileDialog *>(m_dialogs.openDialog()), m_dialogs.saveDialog());
+    EXPECT_EQ(m_dialogs.saveDialog(), m_dialogs.saveDialog());
+    // Both start where the program was started, whatever an earlier run left.
+    EXPECT_EQ(m_dialogs.openDialog()->directory().absolutePath(), QDir::current().absolutePath());
+    EXPECT_EQ(m_dialogs.saveDialog()->directory().absolutePath(), QDir::current().absolutePath());
+}
+
+TEST_F(AlbumFileDialogTest, SaveAddsTheAlbumSuffixOnlyUnderTheAlbumFilter)
+{
+    AlbumFileDialog *save = m_dialogs.saveDialog();
+    EXPECT_EQ(acceptTyped(save, QStringLiteral("All files (*)"), QStringLiteral("bare")), m_dir.filePath("bare"));
+    EXPECT_EQ(acceptTyped(save, QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("bare")),
+              m_dir.filePath("bare.valbum"));
+    EXPECT_EQ(acceptTyped(save, QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("named.alb")),
+              m_dir.filePath("named.alb"));
+}
+
+TEST_F(AlbumFileDialogTest, OpenTakesAMissingFileAndStartsNextTimeInItsFolder)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
+    const QString sub = m_dir.filePath(QStringLiteral("sub"));
+    AlbumFileDialog *open = m_dialogs.openDialog();
+
+    EXPECT_EQ(acceptTyped(open, QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("sub/absent")),
+              sub + QStringLiteral("/absent.valbum"));
+    EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral("/absent.valbum")));
+
+    // Reopened, it shows that folder with the name filled in, and only this
+    // dialog moved.
+    EXPECT_EQ(open->directory().absolutePath(), QDir(sub).absolutePath());
+    EXPECT_EQ(open->selectedFiles().value(0), sub + QStringLiteral("/absent.valbum"));
+    EXPECT_NE(m_dialogs.saveDialog()->directory().absolutePath(), QDir(sub).absolutePath());
+
+    // Cancelling chooses nothing.
+    QMetaObject::invokeMethod(open, "reject");
+    EXPECT_TRUE(open->chosenFile().isEmpty());
+}
+
+} // namespace
