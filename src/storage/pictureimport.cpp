@@ -2,9 +2,95 @@
 
 #include "pixelcodec.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+const QString UnsupportedFormatReason = QStringLiteral("Unsupported image format");
+
+// Bitmap layout: a 14-byte file header, then an info header whose first
+// field is its own length.
+constexpr qsizetype FileHeaderSize = 14;
+constexpr qsizetype PixelOffsetField = 10;
+constexpr quint32 V2InfoHeaderSize = 52; // adds the red, green and blue masks
+constexpr quint32 V3InfoHeaderSize = 56; // adds the alpha mask too
+constexpr quint32 V4InfoHeaderSize = 108;
+constexpr quint32 SrgbColourSpace = 0x73524742; // 'sRGB'
+
+quint32 ReadU32(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+void WriteU32(QByteArray &bytes, qsizetype at, quint32 value)
+{
+    qToLittleEndian<quint32>(value, bytes.data() + at);
+}
+
+// Qt's bitmap reader knows the 12-, 40-, 108- and 124-byte info headers but
+// refuses the 52- and 56-byte ones, which are the 40-byte header followed by
+// the colour masks. The same masks sit at the same place in the 108-byte
+// header, so such a file is read by growing its header to that length: the
+// pixels and the palette stay as they are, only further on. Returns an empty
+// array when the file has no such header or is too short to hold it.
+QByteArray WithLongerInfoHeader(const QByteArray &file)
+{
+    if (file.size() < FileHeaderSize + qsizetype(V2InfoHeaderSize))
+        return {};
+    const quint32 infoSize = ReadU32(file, FileHeaderSize);
+    if (infoSize != V2InfoHeaderSize && infoSize != V3InfoHeaderSize)
+        return {};
+    if (file.size() < FileHeaderSize + qsizetype(infoSize))
+        return {};
+
+    const qsizetype growth = V4InfoHeaderSize - infoSize;
+    QByteArray header(FileHeaderSize + V4InfoHeaderSize, '\0');
+    std::memcpy(header.data(), file.constData(), FileHeaderSize + infoSize);
+    WriteU32(header, FileHeaderSize, V4InfoHeaderSize);
+    WriteU32(header, FileHeaderSize + V3InfoHeaderSize, SrgbColourSpace);
+
+    // An offset into the old header stays where it was; anything past it
+    // moves with the rest of the file. The reader checks the result.
+    const quint32 pixelOffset = ReadU32(file, PixelOffsetField);
+    if (pixelOffset >= FileHeaderSize + infoSize && pixelOffset <= 0xFFFFFFFFu - growth)
+        WriteU32(header, PixelOffsetField, pixelOffset + static_cast<quint32>(growth));
+
+    return header + file.mid(FileHeaderSize + infoSize);
+}
+
+bool IsLongerInfoHeaderBitmap(QIODevice &device)
+{
+    const QByteArray start = device.peek(FileHeaderSize + 4);
+    if (start.size() < FileHeaderSize + 4 || !start.startsWith("BM"))
+        return false;
+    const quint32 infoSize = ReadU32(start, FileHeaderSize);
+    return infoSize == V2InfoHeaderSize || infoSize == V3InfoHeaderSize;
+}
+
+LoadedPicture Failure(const QString &reason)
+{
+    LoadedPicture result;
+    result.errorString = reason;
+    return result;
+}
+
+LoadedPicture Read(QImageReader &reader)
+{
+    LoadedPicture result;
+    result.picture = reader.read();
+    if (result.picture.isNull())
+        return Failure(reader.errorString());
+    result.ok = true;
+    return result;
+}
+
+} // namespace
 
 QStringList ImportablePictureFormats()
 {
@@ -14,28 +100,40 @@ QStringList ImportablePictureFormats()
 
 LoadedPicture LoadPicture(const QString &path)
 {
-    LoadedPicture result;
-    const QFileInfo info(path);
-    // The image reader fails on an empty file; it is an empty picture.
-    if (info.isFile() && info.size() == 0) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(file.errorString());
+    return LoadPicture(file);
+}
+
+LoadedPicture LoadPicture(QIODevice &device)
+{
+    // The image readers fail on an empty file; to the album it is an empty picture.
+    if (!device.isSequential() && device.bytesAvailable() == 0) {
+        LoadedPicture result;
         result.ok = true;
         return result;
     }
 
-    QImageReader reader(path);
+    // What the file holds decides, not its name: a picture of another type
+    // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" still loads.
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format().toLower();
-    if (!format.isEmpty() && !ImportablePictureFormats().contains(QString::fromLatin1(format))) {
-        result.errorString = QStringLiteral("Unsupported image format");
-        return result;
+    if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
+        return Failure(UnsupportedFormatReason);
+
+    if (format == "bmp" && IsLongerInfoHeaderBitmap(device)) {
+        QByteArray rewritten = WithLongerInfoHeader(device.readAll());
+        if (rewritten.isEmpty())
+            return Failure(QStringLiteral("The bitmap's header is cut short"));
+        QBuffer buffer(&rewritten);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader bitmapReader(&buffer, "bmp");
+        return Read(bitmapReader);
     }
-    result.picture = reader.read();
-    if (result.picture.isNull()) {
-        result.errorString = reader.errorString();
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return Read(reader);
 }
 
 QImage ScaleToAlbumImage(const QImage &picture)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 // Picture types a user can bring into an album, as Qt image format names.
 QStringList ImportablePictureFormats();
 
@@ -14,9 +16,15 @@ struct LoadedPicture
     QString errorString; // the reader's reason when !ok
 };
 
-// Loads a picture file (BMP, PNG, JPEG, GIF or ICO). A zero-byte file loads as
-// an empty picture.
+// Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
+// its contents decide the type. A zero-byte file loads as an empty picture.
+// Any other type is refused with "Unsupported image format"; a file that cannot
+// be opened, with the system's reason.
 LoadedPicture LoadPicture(const QString &path);
+
+// The same from an open device, read from its current position: an empty
+// random-access device is an empty picture.
+LoadedPicture LoadPicture(QIODevice &device);
 
 // The 92 x 92 RGB album image of a picture: the whole picture stretched over the
 // whole square, nearest-neighbour in both directions (no averaging, so no new

@@ -1,0 +1,84 @@
+#include "pictureimport.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Near(QRgb actual, QRgb expected, int tolerance)
+{
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance
+        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+// One pixel of palette entry 0, (0x12, 0x34, 0x56): Qt has no GIF writer.
+const QByteArray OnePixelGif = QByteArray::fromHex("474946383961" "01000100" "800000" "123456" "ffffff"
+                                                   "2c" "00000000" "01000100" "00" "02" "02" "4401" "00" "3b");
+
+} // namespace
+
+TEST(PictureImport, ReadersForEveryImportableTypeArePresent)
+{
+    const QList<QByteArray> present = QImageReader::supportedImageFormats();
+    for (const QString &format : ImportablePictureFormats())
+        EXPECT_TRUE(present.contains(format.toLatin1())) << format.toStdString();
+}
+
+TEST(PictureImport, EachTypeLoadsWhateverItsName)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Halves as wide as JPEG's colour blocks, so they keep their colours.
+    QImage picture(32, 16, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 120, 200));
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            picture.setPixel(x, y, qRgb(250, 250, 10));
+
+    struct Case
+    {
+        const char *writeAs;
+        const char *name;
+        int tolerance;
+    };
+    // Names that lie about the type must not matter.
+    for (const Case &c : {Case{"PNG", "a.png", 0}, Case{"PNG", "png-named.bmp", 0}, Case{"JPEG", "b.jpg", 24},
+                          Case{"ICO", "c.ico", 0}}) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(picture.save(path, c.writeAs, 100));
+        const LoadedPicture loaded = LoadPicture(path);
+        ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+        ASSERT_EQ(loaded.picture.size(), picture.size());
+        EXPECT_TRUE(Near(loaded.picture.pixel(4, 3), qRgb(250, 250, 10), c.tolerance));
+        EXPECT_TRUE(Near(loaded.picture.pixel(28, 12), qRgb(40, 120, 200), c.tolerance));
+    }
+
+    const QString gif = dir.filePath(QStringLiteral("d.gif"));
+    QFile file(gif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(OnePixelGif);
+    file.close();
+    const LoadedPicture loaded = LoadPicture(gif);
+    ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+    EXPECT_EQ(loaded.picture.pixel(0, 0) | 0xFF000000u, qRgb(0x12, 0x34, 0x56));
+}
+
+TEST(PictureImport, OtherTypesAreRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage picture(3, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (const char *format : {"XPM", "PPM", "XBM"}) {
+        const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+        ASSERT_TRUE(picture.save(path, format));
+        const LoadedPicture loaded = LoadPicture(path);
+        EXPECT_FALSE(loaded.ok) << format;
+        EXPECT_EQ(loaded.errorString, QStringLiteral("Unsupported image format")) << format;
+    }
+}

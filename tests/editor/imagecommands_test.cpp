@@ -1,0 +1,554 @@
+#include "bmpfixtures.h"
+#include "editortestsupport.h"
+#include "openpicturedialog.h"
+#include "pictureimport.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb Red = qRgb(200, 20, 30);
+const QRgb Blue = qRgb(20, 40, 210);
+const QRgb Green = qRgb(30, 190, 60);
+const QRgb White = qRgb(255, 255, 255);
+
+QRgb EntryColour(int i)
+{
+    return qRgb(10 * i, 100 + i, 200 - i);
+}
+
+QSet<QRgb> ColoursOf(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y) | 0xFF000000u);
+    return colours;
+}
+
+bool Near(QRgb actual, QRgb expected, int tolerance)
+{
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance
+        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+class ImageCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    TForm1 &form() { return *editor.form; }
+    ScriptedDialogs &dialogs() { return *editor.dialogs; }
+    const Album &album() { return editor.form->album(); }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString savedPicture(const QString &name, const QImage &picture)
+    {
+        const QString file = path(name);
+        EXPECT_TRUE(picture.save(file)) << file.toStdString();
+        return file;
+    }
+
+    QString writtenFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString file = path(name);
+        EXPECT_TRUE(WriteFile(file, bytes)) << file.toStdString();
+        return file;
+    }
+
+    // `count` entries of distinct colours, saved: nothing marked modified.
+    void startWith(int count, int selected = -1)
+    {
+        for (int i = 0; i < count; ++i)
+            form().album().append(SolidPicture(EntryColour(i)));
+        form().RefreshState(false);
+        if (selected >= 0)
+            form().selectEntry(selected);
+    }
+
+    QRgb entryColour(int index) { return album().image(index).pixel(45, 45); }
+
+    QString cleanCaption() const { return QStringLiteral("Vemo ZidarUzura editor - "); }
+    QString modifiedCaption() const { return QStringLiteral("Vemo ZidarUzura editor* - "); }
+
+    QTemporaryDir dir;
+    EditorUnderTest editor;
+};
+
+TEST_F(ImageCommands, InsertPutsTheNewImageBeforeTheSelectionAndSelectsIt)
+{
+    startWith(4, 2);
+    dialogs().pictures = {savedPicture("green.png", SolidPicture(Green))};
+    form().Button4Click();
+
+    EXPECT_EQ(dialogs().pictureDialogsShown, 1);
+    ASSERT_EQ(album().count(), 5);
+    EXPECT_EQ(entryColour(2), Green);
+    EXPECT_EQ(entryColour(1), EntryColour(1));
+    EXPECT_EQ(entryColour(3), EntryColour(2));
+    EXPECT_EQ(entryColour(4), EntryColour(3));
+    EXPECT_EQ(form().selectedIndex(), 2);
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+}
+
+TEST_F(ImageCommands, InsertWithNothingSelectedAndAddBothAppend)
+{
+    startWith(2);
+    dialogs().pictures = {savedPicture("green.png", SolidPicture(Green))};
+    form().Button4Click();
+    ASSERT_EQ(album().count(), 3);
+    EXPECT_EQ(entryColour(2), Green);
+    EXPECT_EQ(form().selectedIndex(), 2);
+
+    // Add appends whatever is selected.
+    form().selectEntry(0);
+    dialogs().pictures = {savedPicture("blue.png", SolidPicture(Blue))};
+    form().Button10Click();
+    ASSERT_EQ(album().count(), 4);
+    EXPECT_EQ(entryColour(3), Blue);
+    EXPECT_EQ(entryColour(0), EntryColour(0));
+    EXPECT_EQ(form().selectedIndex(), 3);
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+}
+
+TEST_F(ImageCommands, CancelledPictureDialogChangesNothing)
+{
+    startWith(2, 1);
+    form().Button10Click();
+    form().Button4Click();
+    EXPECT_EQ(dialogs().pictureDialogsShown, 2);
+    EXPECT_EQ(album().count(), 2);
+    EXPECT_EQ(form().selectedIndex(), 1);
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), cleanCaption());
+}
+
+TEST_F(ImageCommands, WidePictureIsSqueezedWithoutNewColours)
+{
+    // Two-pixel stripes over the top half, so every album column takes one
+    // whole stripe; solid green below.
+    QImage wide(184, 92, QImage::Format_RGB32);
+    for (int y = 0; y < wide.height(); ++y)
+        for (int x = 0; x < wide.width(); ++x)
+            wide.setPixel(x, y, y < 46 ? ((x / 2) % 2 ? Blue : Red) : Green);
+    ASSERT_TRUE(form().ImportPicture(savedPicture("wide.png", wide), -1));
+
+    const QImage &image = album().image(0);
+    ASSERT_EQ(image.size(), QSize(92, 92));
+    for (int x : {0, 1, 2, 45, 46, 90, 91}) {
+        EXPECT_EQ(image.pixel(x, 0), x % 2 ? Blue : Red) << x;
+        EXPECT_EQ(image.pixel(x, 45), x % 2 ? Blue : Red) << x;
+        EXPECT_EQ(image.pixel(x, 46), Green) << x;
+        EXPECT_EQ(image.pixel(x, 91), Green) << x;
+    }
+    EXPECT_EQ(ColoursOf(image), (QSet<QRgb>{Red, Blue, Green}));
+}
+
+TEST_F(ImageCommands, SmallPictureIsEnlargedPixelForPixel)
+{
+    QImage small(46, 46, QImage::Format_RGB32);
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            small.setPixel(x, y, (x + y) % 2 ? Red : Blue);
+    small.setPixel(45, 45, Green);
+    ASSERT_TRUE(form().ImportPicture(savedPicture("small.png", small), -1));
+
+    // Every picture pixel becomes a two-by-two block.
+    const QImage &image = album().image(0);
+    for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {2, 0}, {3, 1}, {2, 2}, {44, 46}, {89, 89}}) {
+        EXPECT_EQ(image.pixel(x, y), ((x / 2 + y / 2) % 2 ? Red : Blue)) << x << "," << y;
+    }
+    for (auto [x, y] : {std::pair{90, 90}, {91, 90}, {90, 91}, {91, 91}})
+        EXPECT_EQ(image.pixel(x, y), Green);
+    EXPECT_EQ(ColoursOf(image), (QSet<QRgb>{Red, Blue, Green}));
+}
+
+TEST_F(ImageCommands, TransparentPartsAndEmptyFilesComeOutWhite)
+{
+    QImage translucent(92, 92, QImage::Format_ARGB32);
+    translucent.fill(Qt::transparent);
+    for (int y = 0; y < 92; ++y)
+        for (int x = 0; x < 46; ++x)
+            translucent.setPixel(x, y, Red);
+    ASSERT_TRUE(form().ImportPicture(savedPicture("half.png", translucent), -1));
+    EXPECT_EQ(album().image(0).pixel(10, 10), Red);
+    EXPECT_EQ(album().image(0).pixel(80, 10), White);
+    EXPECT_EQ(ColoursOf(album().image(0)), (QSet<QRgb>{Red, White}));
+
+    ASSERT_TRUE(form().ImportPicture(writtenFile("empty.bmp", {}), -1));
+    ASSERT_EQ(album().count(), 2);
+    EXPECT_EQ(ColoursOf(album().image(1)), QSet<QRgb>{White});
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+}
+
+TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
+{
+    startWith(2, 0);
+    QImage other(8, 8, QImage::Format_RGB32);
+    other.fill(Red);
+    const QString missing = path("missing.bmp");
+    const QString xpm = savedPicture("picture.xpm", other);
+    const QString ppmNamedBmp = writtenFile("renamed.bmp", QByteArray("P3\n1 1\n255\n255 0 0\n"));
+    const QString text = writtenFile("notes.png", QByteArray("not a picture\n"));
+    const QList<std::pair<QString, QString>> cases{
+        {missing, QStringLiteral("No such file or directory")},
+        {xpm, QStringLiteral("Unsupported image format")},
+        {ppmNamedBmp, QStringLiteral("Unsupported image format")},
+        {text, QStringLiteral("Unsupported image format")},
+    };
+    for (const auto &[file, reason] : cases) {
+        dialogs().boxes.clear();
+        dialogs().pictures = {file};
+        form().Button4Click();
+        ASSERT_EQ(dialogs().boxes.size(), 1) << file.toStdString();
+        const ScriptedDialogs::Box &box = dialogs().boxes.constFirst();
+        EXPECT_EQ(box.icon, QMessageBox::Critical);
+        EXPECT_EQ(box.caption, QStringLiteral("Vemo ZidarUzura editor"));
+        EXPECT_EQ(box.text, QStringLiteral("Cannot import picture \"%1\". %2").arg(file, reason));
+    }
+    // A damaged bitmap: the reader's own reason follows.
+    dialogs().boxes.clear();
+    EXPECT_FALSE(form().ImportPicture(writtenFile("broken.bmp", QByteArray("BM") + QByteArray(40, '\x7F')), 1));
+    ASSERT_EQ(dialogs().boxes.size(), 1);
+    const QString prefix = QStringLiteral("Cannot import picture \"%1\". ").arg(path("broken.bmp"));
+    EXPECT_TRUE(dialogs().boxes.constFirst().text.startsWith(prefix));
+    EXPECT_GT(dialogs().boxes.constFirst().text.size(), prefix.size());
+
+    ASSERT_EQ(album().count(), 2);
+    EXPECT_EQ(entryColour(0), EntryColour(0));
+    EXPECT_EQ(entryColour(1), EntryColour(1));
+    EXPECT_EQ(form().selectedIndex(), 0);
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), cleanCaption());
+}
+
+TEST_F(ImageCommands, DeleteKeepsASelectionWhileThereAreEntries)
+{
+    startWith(4, 1);
+    form().Button5Click(); // a middle one: the next moves up into its place
+    ASSERT_EQ(album().count(), 3);
+    EXPECT_EQ(entryColour(1), EntryColour(2));
+    EXPECT_EQ(form().selectedIndex(), 1);
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+
+    form().selectEntry(2);
+    form().Button5Click(); // the last: the one before it is selected
+    ASSERT_EQ(album().count(), 2);
+    EXPECT_EQ(entryColour(0), EntryColour(0));
+    EXPECT_EQ(entryColour(1), EntryColour(2));
+    EXPECT_EQ(form().selectedIndex(), 1);
+    EXPECT_FALSE(form().Button3->isEnabled());
+    EXPECT_TRUE(form().Button2->isEnabled());
+}
+
+TEST_F(ImageCommands, DeletingTheOnlyEntryLeavesNothingToSave)
+{
+    startWith(1, 0);
+    EXPECT_TRUE(form().Button5->isEnabled());
+    form().Button5Click();
+    EXPECT_EQ(album().count(), 0);
+    EXPECT_EQ(form().selectedIndex(), -1);
+    EXPECT_FALSE(form().Button5->isEnabled());
+    EXPECT_FALSE(form().Button7->isEnabled());
+    EXPECT_FALSE(form().Button9->isEnabled());
+    EXPECT_FALSE(form().Button2->isEnabled());
+    EXPECT_FALSE(form().Button3->isEnabled());
+    EXPECT_TRUE(album().modified());
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+}
+
+TEST_F(ImageCommands, MoveUpAndDownExchangeNeighboursAndFollowTheImage)
+{
+    startWith(3, 1);
+    form().Button2Click();
+    EXPECT_EQ(entryColour(0), EntryColour(1));
+    EXPECT_EQ(entryColour(1), EntryColour(0));
+    EXPECT_EQ(form().selectedIndex(), 0);
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+    EXPECT_FALSE(form().Button2->isEnabled());
+
+    form().RefreshState(false);
+    form().Button3Click();
+    form().Button3Click();
+    EXPECT_EQ(entryColour(0), EntryColour(0));
+    EXPECT_EQ(entryColour(1), EntryColour(2));
+    EXPECT_EQ(entryColour(2), EntryColour(1));
+    EXPECT_EQ(form().selectedIndex(), 2);
+    EXPECT_EQ(form().windowTitle(), modifiedCaption());
+    EXPECT_FALSE(form().Button3->isEnabled());
+}
+
+TEST_F(ImageCommands, CommandsWithNothingToActOnDoNothing)
+{
+    startWith(3, 0);
+    form().Button2Click(); // already first
+    form().selectEntry(2);
+    form().Button3Click(); // already last
+    form().ListBox1->clearSelection();
+    form().Button2Click();
+    form().Button3Click();
+    form().Button5Click();
+    ASSERT_EQ(album().count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(entryColour(i), EntryColour(i));
+    EXPECT_FALSE(album().modified());
+    EXPECT_EQ(form().windowTitle(), cleanCaption());
+}
+
+// Bitmaps, made byte by byte.
+
+TEST(BitmapImport, EveryKindLoadsWithItsColours)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const BmpFixture &fixture : BmpFixtures()) {
+        SCOPED_TRACE(fixture.name.toStdString());
+        const QString file = dir.filePath(QStringLiteral("fixture.bmp"));
+        ASSERT_TRUE(WriteFile(file, fixture.file));
+        const LoadedPicture loaded = LoadPicture(file);
+        ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+        ASSERT_EQ(loaded.picture.size(), QSize(fixture.width, fixture.height));
+        for (int y = 0; y < fixture.height; ++y) {
+            for (int x = 0; x < fixture.width; ++x) {
+                const QRgb actual = loaded.picture.pixel(x, y);
+                const QRgb expected = fixture.expected.at(y * fixture.width + x);
+                EXPECT_EQ(qAlpha(actual), 255) << x << "," << y;
+                EXPECT_TRUE(Near(actual, expected, fixture.tolerance))
+                    << x << "," << y << ": " << std::hex << actual << " for " << expected;
+            }
+        }
+    }
+}
+
+TEST_F(ImageCommands, BitmapsImportIntoTheAlbum)
+{
+    // Five by three pixels stretched over 92 x 92: each album pixel shows the
+    // picture pixel under its centre.
+    const QList<BmpFixture> fixtures = BmpFixtures();
+    for (const BmpFixture &fixture : fixtures) {
+        if (fixture.name != QStringLiteral("RLE4") && !fixture.name.startsWith(QStringLiteral("56-byte")))
+            continue;
+        SCOPED_TRACE(fixture.name.toStdString());
+        ASSERT_TRUE(form().ImportPicture(writtenFile(fixture.name + ".bmp", fixture.file), -1));
+        const QImage &image = album().image(album().count() - 1);
+        for (auto [x, y] : {std::pair{0, 0}, {18, 30}, {19, 31}, {55, 61}, {91, 91}, {73, 45}})
+            EXPECT_EQ(image.pixel(x, y), fixture.expected.at((2 * y + 1) * 3 / 184 * 5 + (2 * x + 1) * 5 / 184))
+                << x << "," << y;
+    }
+    EXPECT_EQ(album().count(), 2);
+    EXPECT_TRUE(dialogs().boxes.isEmpty());
+}
+
+// Keeps the readers' complaints about damaged files out of the test log.
+class QuietReaders
+{
+public:
+    QuietReaders()
+        : m_previous(qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}))
+    {
+    }
+    ~QuietReaders() { qInstallMessageHandler(m_previous); }
+    QuietReaders(const QuietReaders &) = delete;
+    QuietReaders &operator=(const QuietReaders &) = delete;
+
+private:
+    QtMessageHandler m_previous;
+};
+
+// Damaged files must load or be refused; nothing else may happen.
+TEST(BitmapImport, DamagedBitmapsNeverCrash)
+{
+    const QuietReaders quiet;
+    int loaded = 0;
+    int refused = 0;
+    const auto attempt = [&](QByteArray bytes) {
+        QBuffer device(&bytes);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        const LoadedPicture result = LoadPicture(device);
+        if (result.ok) {
+            EXPECT_TRUE(!result.picture.isNull() || bytes.isEmpty());
+            ++loaded;
+        } else {
+            EXPECT_FALSE(result.errorString.isEmpty());
+            ++refused;
+        }
+    };
+
+    QList<BmpFixture> sweep{Rle8Fixture(), Palette8Fixture()};
+    for (const BmpFixture &fixture : BmpFixtures())
+        if (fixture.name.startsWith(QStringLiteral("52-byte")) || fixture.name.startsWith(QStringLiteral("56-byte")))
+            sweep.append(fixture);
+    for (const BmpFixture &fixture : sweep) {
+        SCOPED_TRACE(fixture.name.toStdString());
+        for (qsizetype length = 0; length < fixture.file.size(); ++length)
+            attempt(fixture.file.left(length));
+        // Every bit of the file header and the info header, one at a time.
+        const qsizetype headers = std::min<qsizetype>(fixture.file.size(), 14 + 56);
+        for (qsizetype at = 0; at < headers; ++at) {
+            for (int bit = 0; bit < 8; ++bit) {
+                QByteArray flipped = fixture.file;
+                flipped[at] = static_cast<char>(flipped[at] ^ (1 << bit));
+                attempt(flipped);
+            }
+        }
+        // Sizes and offsets at their extremes.
+        for (qsizetype at : {2, 10, 14, 18, 22, 34, 46}) {
+            for (quint32 value : {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 0x10000u}) {
+                QByteArray forged = fixture.file;
+                for (int i = 0; i < 4; ++i)
+                    forged[at + i] = static_cast<char>(value >> (8 * i));
+                attempt(forged);
+            }
+        }
+    }
+    // Both outcomes must have happened, or the sweep tested nothing.
+    EXPECT_GT(loaded, 0);
+    EXPECT_GT(refused, 0);
+}
+
+// The picture dialog, driven without running it.
+
+class PictureDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        QImage wide(184, 92, QImage::Format_RGB32);
+        wide.fill(Blue);
+        widePath = dir.filePath(QStringLiteral("wide.png"));
+        ASSERT_TRUE(wide.save(widePath));
+        textPath = dir.filePath(QStringLiteral("notes.bmp"));
+        ASSERT_TRUE(WriteFile(textPath, "not a picture"));
+    }
+
+    QTemporaryDir dir;
+    QString widePath;
+    QString textPath;
+};
+
+TEST_F(PictureDialog, OffersEveryPictureTypeWithAllFirst)
+{
+    OpenPictureDialog dialog;
+    EXPECT_EQ(dialog.nameFilters(),
+              (QStringList{"All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)", "Bitmaps (*.bmp)", "PNG (*.png)",
+                           "JPEG (*.jpg *.jpeg)", "GIF (*.gif)", "Icons (*.ico)"}));
+    EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"));
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+}
+
+TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)
+{
+    OpenPictureDialog dialog;
+    dialog.show();
+    PicturePreviewPane *pane = dialog.previewPane();
+    ASSERT_NE(pane, nullptr);
+    EXPECT_TRUE(pane->isVisible());
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture:"));
+    EXPECT_FALSE(pane->previewButton()->isEnabled());
+
+    // The "(None)" text shows only while there is nothing to show.
+    const QColor textColour = pane->view()->palette().color(QPalette::Text);
+    const auto inkedPixels = [&] {
+        const QImage shot = pane->view()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                count += shot.pixelColor(x, y) == textColour;
+        return count;
+    };
+    EXPECT_GT(inkedPixels(), 0);
+
+    emit dialog.currentChanged(widePath);
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (184x92)"));
+    EXPECT_TRUE(pane->previewButton()->isEnabled());
+    const QRect shown = pane->view()->pictureRect();
+    EXPECT_TRUE(pane->view()->rect().contains(shown));
+    EXPECT_NEAR(double(shown.width()) / shown.height(), 2.0, 0.05);
+    EXPECT_LE(shown.width(), 2 * 184);
+    EXPECT_EQ(inkedPixels(), 0);
+
+    emit dialog.currentChanged(textPath);
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture:"));
+    EXPECT_FALSE(pane->previewButton()->isEnabled());
+    EXPECT_TRUE(pane->view()->pictureRect().isEmpty());
+    EXPECT_GT(inkedPixels(), 0);
+
+    // A folder is nothing to show either.
+    emit dialog.currentChanged(widePath);
+    emit dialog.currentChanged(dir.path());
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture:"));
+
+    // A tiny picture is enlarged, but only up to twice its size.
+    QImage tiny(4, 3, QImage::Format_RGB32);
+    tiny.fill(Red);
+    const QString tinyPath = dir.filePath(QStringLiteral("tiny.png"));
+    ASSERT_TRUE(tiny.save(tinyPath));
+    emit dialog.currentChanged(tinyPath);
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (4x3)"));
+    EXPECT_EQ(pane->view()->pictureRect().size(), QSize(8, 6));
+}
+
+TEST_F(PictureDialog, ClickingAFileInTheListPreviewsIt)
+{
+    OpenPictureDialog dialog;
+    dialog.show();
+    dialog.setDirectory(dir.path());
+    // The list or the detail view, whichever the dialog shows.
+    QAbstractItemView *fileList = nullptr;
+    for (QAbstractItemView *view : dialog.findChildren<QAbstractItemView *>())
+        if (view->isVisible() && !qobject_cast<QHeaderView *>(view) && qobject_cast<QFileSystemModel *>(view->model()))
+            fileList = view;
+    ASSERT_NE(fileList, nullptr);
+    auto *model = static_cast<QFileSystemModel *>(fileList->model());
+
+    // The file list fills in from another thread.
+    QModelIndex entry;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            entry = model->index(widePath);
+            return entry.isValid() && !fileList->visualRect(entry).isEmpty();
+        },
+        5000));
+    QTest::mouseClick(fileList->viewport(), Qt::LeftButton, {}, fileList->visualRect(entry).center());
+    EXPECT_EQ(dialog.previewPane()->caption()->text(), QStringLiteral("Picture: (184x92)"));
+}
+
+TEST_F(PictureDialog, PreviewButtonOpensALargerModalWindow)
+{
+    OpenPictureDialog dialog;
+    dialog.show();
+    PicturePreviewPane *pane = dialog.previewPane();
+    emit dialog.currentChanged(widePath);
+    QTest::mouseClick(pane->previewButton(), Qt::LeftButton);
+
+    QPointer<PicturePreviewWindow> window = pane->previewWindow();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Preview"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isModal());
+    EXPECT_EQ(window->view()->picture().size(), QSize(184, 92));
+    EXPECT_GT(window->view()->pictureRect().width(), pane->view()->pictureRect().width());
+
+    window->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 2000));
+}
+
+} // namespace
