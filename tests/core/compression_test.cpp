@@ -82,6 +82,29 @@ TEST(Decompression, RejectsEmptyTruncatedAndOversizedStreams)
         ASSERT_EQ(b, 0xEE);
 }
 
+TEST(Decompression, InputLeftAfterTheEndOfTheStreamIsAnError)
+{
+    ASSERT_TRUE(InitCompression());
+    // A record whose length claims more bytes than its stream uses is damaged,
+    // and must not pass for the image at its start.
+    PackedImage packed{};
+    for (std::size_t i = 0; i < packed.size(); ++i)
+        packed[i] = static_cast<std::uint8_t>(i * 7 / 5);
+    std::vector<std::uint8_t> stream;
+    ASSERT_GT(CompressImage(packed, stream), 0u);
+    PackedImage out{};
+    ASSERT_EQ(DecompressImage(stream, out), PackedImageSize);
+    ASSERT_EQ(out, packed);
+
+    std::vector<std::uint8_t> oneMore = stream;
+    oneMore.push_back(0);
+    EXPECT_EQ(DecompressImage(oneMore, out), 0u);
+
+    std::vector<std::uint8_t> twoStreams = stream;
+    twoStreams.insert(twoStreams.end(), stream.begin(), stream.end());
+    EXPECT_EQ(DecompressImage(twoStreams, out), 0u);
+}
+
 TEST(Decompression, ShortStreamLeavesTheRestZero)
 {
     ASSERT_TRUE(InitCompression());

@@ -1,0 +1,181 @@
+// libFuzzer entry for the album reader: any bytes at all go through ParseAlbum,
+// and what it returns is checked against the file layout walked here by hand.
+// Sanitizers catch the memory faults; the checks below catch a reader that
+// quietly takes the wrong records, stops too early, or hands out bad images.
+
+#include "albumfile.h"
+#include "password.h"
+#include "pixelcodec.h"
+
+#include <QBuffer>
+#include <QtEndian>
+
+#include <lzo/lzo1x.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Checking every pixel of every image of a file of tiny records would make each
+// run slow; the first few are looked at closely, the rest only for their shape.
+constexpr qsizetype RoundTripImages = 8;
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "album reader check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+bool isShownColour(QRgb pixel)
+{
+    for (int nibble = 0; nibble < 16; ++nibble)
+        if (pixel == NibbleColour(static_cast<std::uint8_t>(nibble)))
+            return true;
+    return false;
+}
+
+void checkImage(const QImage &image, bool everyPixel)
+{
+    require(image.size() == QSize(AlbumImageSide, AlbumImageSide), "image is 92 x 92");
+    require(image.format() == QImage::Format_RGB32, "image is RGB32");
+    if (!everyPixel)
+        return;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            require(isShownColour(line[x]), "every pixel is a colour a nibble shows");
+    }
+}
+
+// The best-ratio compressor is far too slow for a fuzzer's pace; the fastest
+// one writes streams the same reader takes, which is all the round trip needs.
+std::size_t fastCompress(const PackedImage &packed, std::vector<std::uint8_t> &out)
+{
+    static std::vector<unsigned char> workMemory(LZO1X_1_MEM_COMPRESS);
+    out.resize(CompressionWorstCase);
+    lzo_uint produced = 0;
+    if (lzo1x_1_compress(packed.data(), packed.size(), out.data(), &produced, workMemory.data()) != LZO_E_OK)
+        return 0;
+    out.resize(produced);
+    return produced;
+}
+
+AlbumFileContents parse(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ParseAlbum(buffer);
+}
+
+void checkNotAnAlbum(const AlbumFileContents &contents)
+{
+    require(contents.outcome == AlbumReadOutcome::NotAnAlbum, "a short file or a wrong magic is not an album");
+    require(contents.images.isEmpty() && contents.records.empty(), "not an album takes no images");
+    require(contents.password == 0, "not an album takes no password");
+    require(contents.message == NotAnAlbumMessage && contents.caption == NotAnAlbumCaption, "not an album says so");
+}
+
+// Walks the records the way the layout defines them and demands that the
+// reader took exactly these, and stopped only where it had to.
+void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
+{
+    const qint64 size = bytes.size();
+    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
+    require(contents.records.size() == static_cast<std::size_t>(contents.images.size()), "one record per image");
+    require(contents.images.size() <= MaxImagesPerRead, "no more images than the read cap");
+
+    qint64 position = AlbumHeaderSize;
+    PackedImage packed{};
+    QImage expected(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    for (std::size_t index = 0; index < contents.records.size(); ++index) {
+        const AlbumRecord &record = contents.records[index];
+        require(record.offset == position, "records lie back to back from the header on");
+        require(size - position > AlbumHeaderSize, "a record starts only while more than eight bytes remain");
+        const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
+        require(record.payloadSize == length - 2, "the payload size is the length field less two");
+        require(record.payloadSize >= 1 && record.payloadSize <= static_cast<int>(CompressedImageCapacity),
+                "the payload fits the reader's buffer");
+        require(position + 2 + length <= size, "the record ends within the file");
+
+        const std::span payload(data + position + RecordHeaderSize, static_cast<std::size_t>(record.payloadSize));
+        require(DecompressImage(payload, packed) > 0, "a taken record decompresses");
+        if (static_cast<qsizetype>(index) < RoundTripImages) {
+            DecodeImage(packed, expected);
+            require(contents.images.at(static_cast<qsizetype>(index)) == expected,
+                    "the image is its own record's payload, decoded");
+        }
+        position += 2 + length;
+    }
+
+    // Why reading ended after the last record taken.
+    if (contents.decompressionFailed) {
+        require(contents.message == DecompressionErrorMessage && contents.caption == AlbumEditorCaption,
+                "a failed decompression says so");
+        require(size - position > AlbumHeaderSize, "the failing record was one the reader had to start");
+        const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
+        require(length >= 2 && length - 2 <= static_cast<int>(CompressedImageCapacity) && position + 2 + length <= size,
+                "the failing record had a usable length");
+        const std::span payload(data + position + RecordHeaderSize, static_cast<std::size_t>(length - 2));
+        require(DecompressImage(payload, packed) == 0, "the failing record really does not decompress");
+        return;
+    }
+    require(contents.message.isEmpty(), "a quiet stop has no message");
+    if (contents.images.size() == MaxImagesPerRead || size - position <= AlbumHeaderSize)
+        return;
+    const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
+    require(length < 2 || length - 2 > static_cast<int>(CompressedImageCapacity) || position + 2 + length > size,
+            "a quiet stop is at a record that cannot be read");
+}
+
+// What the reader hands out, written back and read again, is the same album.
+void checkRoundTrip(const AlbumFileContents &contents)
+{
+    const QList<QImage> images = contents.images.first(std::min(contents.images.size(), RoundTripImages));
+    const AlbumBytes encoded = EncodeAlbum(images, PasswordTextFromStored(contents.password), fastCompress);
+    require(encoded.ok, "the images read encode again");
+    require(encoded.imagesWritten == images.size(), "a few images always fit the size limit");
+
+    const AlbumFileContents again = parse(encoded.bytes);
+    require(again.outcome == AlbumReadOutcome::Read && !again.decompressionFailed, "the rewritten album reads");
+    require(again.images == images, "the rewritten images read back the same");
+    const bool shownPassword = contents.password >= 1 && contents.password <= MaxPasswordValue;
+    require(again.password == (shownPassword ? contents.password : 0u), "the password survives as the field shows it");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    require(InitCompression(), "the compression library initialises");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // Larger than any album the device takes, and it would only slow the search.
+    if (size > static_cast<std::size_t>(2 * AlbumSizeLimit))
+        return -1;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const AlbumFileContents contents = parse(bytes);
+
+    const bool looksLikeAlbum =
+        bytes.size() >= AlbumHeaderSize && qFromLittleEndian<std::uint32_t>(bytes.constData()) == AlbumMagic;
+    if (!looksLikeAlbum) {
+        checkNotAnAlbum(contents);
+        return 0;
+    }
+    require(contents.outcome == AlbumReadOutcome::Read, "the right magic reads as an album");
+    require(contents.password == qFromLittleEndian<std::uint32_t>(bytes.constData() + 4),
+            "the password is the header's second word");
+    for (qsizetype index = 0; index < contents.images.size(); ++index)
+        checkImage(contents.images.at(index), index < RoundTripImages);
+    checkRecords(bytes, contents);
+    checkRoundTrip(contents);
+    return 0;
+}
