@@ -1,0 +1,27 @@
+#pragma once
+
+#include "albumfile.h"
+
+#include <QString>
+#include <QStringList>
+
+// An album file read for a command, with every reason the read fell short.
+struct AlbumInput
+{
+    QString path;
+    AlbumFileContents contents;
+    qint64 fileSize = 0;
+    // Why not every byte of the file became an image, as lines for the user;
+    // empty when the whole album was read.
+    QStringList problems;
+
+    // The file is an album and `contents` holds the images before any stop.
+    bool opened() const { return contents.outcome == AlbumReadOutcome::Read; }
+    bool complete() const { return problems.isEmpty(); }
+};
+
+// Reads `path` with the editor's reader. Beyond the reader's own messages, a
+// read that ends before the end of the file (a truncated or damaged record,
+// which the reader passes over in silence) is a problem too: whoever rescues
+// images from the file must know that more was there.
+AlbumInput readAlbumInput(const QString &path);

@@ -1,0 +1,42 @@
+#include "albumsplit.h"
+
+#include "albumfile.h"
+
+SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &passwordText)
+{
+    SplitAlbums result;
+    int start = 0;
+    do {
+        // The encoder stops at the first image that does not fit, having
+        // compressed only that one beyond the album, so each image is
+        // compressed about once over the whole run.
+        const AlbumBytes encoded = EncodeAlbum(images.mid(start), passwordText);
+        if (!encoded.ok) {
+            result.errorString =
+                QStringLiteral("album %1: %2").arg(QString::number(result.parts.size() + 1), encoded.errorString);
+            return result;
+        }
+        // An image too big for an empty album cannot be placed anywhere; the
+        // compressor refuses those, so this only guards the loop.
+        if (encoded.imagesWritten == 0 && start < images.size()) {
+            result.errorString = QStringLiteral("image %1 does not fit in an album of its own").arg(start);
+            return result;
+        }
+        result.parts.append({encoded.bytes, start, encoded.imagesWritten});
+        start += encoded.imagesWritten;
+    } while (start < images.size());
+    result.ok = true;
+    return result;
+}
+
+QStringList partPaths(const QString &path, qsizetype partCount)
+{
+    const QString extension = QStringLiteral(".valbum");
+    QString stem = path;
+    if (stem.endsWith(extension, Qt::CaseInsensitive))
+        stem.chop(extension.size());
+    QStringList paths;
+    for (qsizetype part = 1; part <= partCount; ++part)
+        paths.append(QStringLiteral("%1-%2%3").arg(stem, QString::number(part), extension));
+    return paths;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// One album of a run that is split to keep every image.
+struct AlbumPart
+{
+    QByteArray bytes; // the whole file, exactly as the editor would save these images
+    int firstImage = 0;
+    int imageCount = 0;
+};
+
+struct SplitAlbums
+{
+    bool ok = false;
+    QList<AlbumPart> parts;
+    QString errorString;
+};
+
+// Encodes `images` in order into as many albums as they need, each filled up to
+// the size limit. No images still give one album, holding only the password.
+SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &passwordText);
+
+// The names the parts are written under: "photos.valbum" (or "photos") with
+// three parts gives photos-1.valbum, photos-2.valbum and photos-3.valbum.
+QStringList partPaths(const QString &path, qsizetype partCount);

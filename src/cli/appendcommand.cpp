@@ -1,0 +1,108 @@
+#include "album.h"
+#include "albumfile.h"
+#include "albuminput.h"
+#include "commandline.h"
+#include "commands.h"
+#include "console.h"
+#include "exitstatus.h"
+#include "outputfiles.h"
+
+#include <vector>
+
+namespace {
+
+CommandSyntax appendSyntax()
+{
+    CommandSyntax syntax;
+    syntax.name = QStringLiteral("append");
+    syntax.arguments = QStringLiteral("TARGET.valbum SOURCE.valbum...");
+    syntax.description =
+        QStringLiteral("Adds the images of the source albums, in order, after the target's own and\n"
+                       "saves the target in place, keeping its password; a failed save leaves it as it\n"
+                       "was. Images past the 81920-byte limit are left out and named (exit status 3).\n"
+                       "If any album cannot be read whole, nothing is written (exit status 2).");
+    syntax.minArguments = 2;
+    return syntax;
+}
+
+// Where an image of the combined album came from, to name it when it is left out.
+struct ImageOrigin
+{
+    QString album;
+    int index = 0;
+};
+
+} // namespace
+
+int runAppend(const QStringList &words)
+{
+    QCommandLineParser parser;
+    if (const auto stop = parseCommand(parser, appendSyntax(), words))
+        return *stop;
+
+    const QStringList paths = parser.positionalArguments();
+    std::vector<AlbumInput> inputs;
+    inputs.reserve(static_cast<std::size_t>(paths.size()));
+    bool allRead = true;
+    for (const QString &path : paths) {
+        inputs.push_back(readAlbumInput(path));
+        for (const QString &problem : inputs.back().problems)
+            printProblem(problem);
+        allRead = allRead && inputs.back().complete();
+    }
+    // Saving what could be read of a damaged target would throw its damaged
+    // rest away, and a damaged source would go in short.
+    if (!allRead) {
+        printProblem(QStringLiteral("nothing was written."));
+        return ExitStatus::BadInput;
+    }
+
+    const QString &targetPath = paths.constFirst();
+    Album album;
+    ApplyAlbumFile(album, inputs.front().contents, targetPath);
+    const int targetCount = album.count();
+    std::vector<ImageOrigin> origins;
+    for (std::size_t source = 1; source < inputs.size(); ++source) {
+        const QList<QImage> &images = inputs.at(source).contents.images;
+        for (int index = 0; index < images.size(); ++index) {
+            album.append(images.at(index));
+            origins.push_back({inputs.at(source).path, index});
+        }
+    }
+
+    // Encoded here, not by the save call, so that a target too full to keep its
+    // own images is found before it is touched. The bytes are the ones the
+    // editor's save writes for this album.
+    const AlbumBytes encoded = EncodeAlbum(album.images(), album.passwordText());
+    if (!encoded.ok) {
+        printProblem(QStringLiteral("%1: %2").arg(targetPath, encoded.errorString));
+        return ExitStatus::WriteFailed;
+    }
+    if (encoded.imagesWritten < targetCount) {
+        printProblem(QStringLiteral("%1: its own images no longer fit in %2 bytes; nothing was written.")
+                         .arg(targetPath, QString::number(AlbumSizeLimit)));
+        return ExitStatus::BadInput;
+    }
+    if (const QString reason = saveBytes(targetPath, encoded.bytes); !reason.isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(targetPath, reason));
+        return ExitStatus::WriteFailed;
+    }
+
+    printLine(QStringLiteral("%1 (%2 images, %3 bytes)")
+                  .arg(targetPath, QString::number(encoded.imagesWritten), QString::number(encoded.bytes.size())));
+    const int appended = encoded.imagesWritten - targetCount;
+    for (int index = 0; index < appended; ++index) {
+        const ImageOrigin &origin = origins.at(static_cast<std::size_t>(index));
+        printLine(
+            QStringLiteral("%1 %2 %3").arg(imageLabel(targetCount + index), origin.album, imageLabel(origin.index)));
+    }
+    if (appended == static_cast<int>(origins.size()))
+        return ExitStatus::Ok;
+
+    printProblem(QStringLiteral("%1 is full (%2 bytes at most); %3 image(s) left out:")
+                     .arg(targetPath, QString::number(AlbumSizeLimit), QString::number(origins.size() - appended)));
+    for (std::size_t index = static_cast<std::size_t>(appended); index < origins.size(); ++index)
+        printProblem(
+            QStringLiteral("left out: %1 %2").arg(origins.at(index).album, imageLabel(origins.at(index).index)));
+    return ExitStatus::ImagesLeftOut;
+}

@@ -1,0 +1,86 @@
+#include "commands.h"
+
+#include "console.h"
+#include "exitstatus.h"
+
+#include <array>
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    const char *summary;
+    int (*run)(const QStringList &words);
+};
+
+constexpr std::array<Command, 5> AllCommands{{
+    {"create", "Make an album from pictures", runCreate},
+    {"list", "Show an album's password, records and free room", runList},
+    {"extract", "Write an album's images as PNG or BMP files", runExtract},
+    {"append", "Add the images of other albums to the end of an album", runAppend},
+    {"preview", "Write pictures as the device will show them, as PNG files", runPreview},
+}};
+
+QString programHelp()
+{
+    QString help = QStringLiteral("Usage: valbum COMMAND [OPTIONS] ARGUMENTS...\n\n"
+                                  "Makes, lists and takes apart photo albums (*.valbum) for the grey-level\n"
+                                  "device: 92 x 92 images in seven greys, at most 81920 bytes an album.\n\n"
+                                  "Commands:\n");
+    for (const Command &command : AllCommands)
+        help += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(command.name).leftJustified(8), QString::fromLatin1(command.summary));
+    help += QStringLiteral("\nRun \"valbum COMMAND --help\" for a command's arguments and options.\n"
+                           "Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged\n"
+                           "input, 3 images left out at the size limit, 4 output exists (use --force),\n"
+                           "5 output could not be written, 64 wrong command line.");
+    return help;
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : AllCommands)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &arguments)
+{
+    if (arguments.size() < 2) {
+        printProblem(QStringLiteral("no command given."));
+        printProblem(QStringLiteral("Try \"valbum --help\"."));
+        return ExitStatus::Usage;
+    }
+
+    const QString &first = arguments.at(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printLine(programHelp());
+        return ExitStatus::Ok;
+    }
+    if (first == QLatin1String("--version")) {
+        printLine(QStringLiteral("valbum " VALBUM_VERSION));
+        return ExitStatus::Ok;
+    }
+    // "valbum help create" is the same as "valbum create --help".
+    if (first == QLatin1String("help")) {
+        if (arguments.size() == 2) {
+            printLine(programHelp());
+            return ExitStatus::Ok;
+        }
+        if (const Command *command = findCommand(arguments.at(2)))
+            return command->run({arguments.at(2), QStringLiteral("--help")});
+        printProblem(QStringLiteral("unknown command \"%1\". Try \"valbum --help\".").arg(arguments.at(2)));
+        return ExitStatus::Usage;
+    }
+
+    const Command *command = findCommand(first);
+    if (command == nullptr) {
+        printProblem(QStringLiteral("unknown command \"%1\". Try \"valbum --help\".").arg(first));
+        return ExitStatus::Usage;
+    }
+    return command->run(arguments.mid(1));
+}

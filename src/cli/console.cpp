@@ -1,0 +1,37 @@
+#include "console.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QTextStream &standardOutput()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &standardError()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+} // namespace
+
+void printLine(const QString &line)
+{
+    standardOutput() << line << Qt::endl;
+}
+
+void printProblem(const QString &line)
+{
+    standardOutput().flush();
+    standardError() << "valbum: " << line << Qt::endl;
+}
+
+QString imageLabel(int index)
+{
+    return QString::asprintf("%3.3d", index);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Results go to standard output, one line each; problems go to standard error
+// behind the program's name so they stand out in a script's log. Every line is
+// flushed at once so the two streams interleave in the order things happened.
+
+void printLine(const QString &line);
+void printProblem(const QString &line);
+
+// The label the editor shows under an image: at least three digits.
+QString imageLabel(int index);

@@ -1,0 +1,148 @@
+#include "album.h"
+#include "albumfile.h"
+#include "albumsplit.h"
+#include "commandline.h"
+#include "commands.h"
+#include "console.h"
+#include "exitstatus.h"
+#include "outputfiles.h"
+#include "pictureinput.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QCommandLineOption PasswordOption(QStringLiteral("password"),
+                                        QStringLiteral("Password of up to eight decimal digits (default: none)."),
+                                        QStringLiteral("DIGITS"));
+const QCommandLineOption SplitOption(QStringLiteral("split"),
+                                     QStringLiteral("Write OUT-1.valbum, OUT-2.valbum, ... so that no picture "
+                                                    "is left out."));
+const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace albums that exist."));
+
+CommandSyntax createSyntax()
+{
+    CommandSyntax syntax;
+    syntax.name = QStringLiteral("create");
+    syntax.arguments = QStringLiteral("OUT.valbum PICTURE...");
+    syntax.description =
+        QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF or ICO) in the order given, each\n"
+                       "stretched over 92 x 92 as the editor's Add does, and prints one line per picture\n"
+                       "with its place in the album. Pictures past the 81920-byte limit are left out and\n"
+                       "named (exit status 3) unless --split is given. If a picture cannot be read,\n"
+                       "nothing is written (exit status 2).");
+    syntax.options = {PasswordOption, SplitOption, ForceOption};
+    syntax.minArguments = 2;
+    return syntax;
+}
+
+bool isPasswordText(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{0,8}\\z"));
+    return digits.match(text).hasMatch();
+}
+
+void printAlbumLine(const QString &path, int imageCount)
+{
+    printLine(QStringLiteral("%1 (%2 images, %3 bytes)")
+                  .arg(path, QString::number(imageCount), QString::number(QFileInfo(path).size())));
+}
+
+void printPictureLines(const QStringList &pictures, int first, int count)
+{
+    for (int index = 0; index < count; ++index)
+        printLine(QStringLiteral("%1 %2").arg(imageLabel(index), pictures.at(first + index)));
+}
+
+int writeAlbum(const QString &path, const QStringList &pictures, const QList<QImage> &images,
+               const QString &passwordText)
+{
+    // Built and saved exactly as the editor builds and saves an album.
+    Album album;
+    album.setPasswordText(passwordText);
+    for (const QImage &image : images)
+        album.append(image);
+    const AlbumWriteResult written = WriteAlbum(album, path);
+    if (!written.ok) {
+        printProblem(QStringLiteral("%1: %2").arg(path, written.errorString));
+        return ExitStatus::WriteFailed;
+    }
+
+    printAlbumLine(path, written.imagesWritten);
+    printPictureLines(pictures, 0, written.imagesWritten);
+    if (written.imagesWritten == images.size())
+        return ExitStatus::Ok;
+
+    printProblem(
+        QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out, use --split to keep them:")
+            .arg(path, QString::number(AlbumSizeLimit), QString::number(images.size() - written.imagesWritten)));
+    for (qsizetype index = written.imagesWritten; index < images.size(); ++index)
+        printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
+    return ExitStatus::ImagesLeftOut;
+}
+
+int writeSplitAlbums(const QString &path, const QStringList &pictures, const QList<QImage> &images,
+                     const QString &passwordText, bool force)
+{
+    // Everything is encoded before anything is written: only then are the
+    // names known, and all of them are checked before the first is replaced.
+    const SplitAlbums split = splitIntoAlbums(images, passwordText);
+    if (!split.ok) {
+        printProblem(QStringLiteral("%1: %2").arg(path, split.errorString));
+        return ExitStatus::WriteFailed;
+    }
+    const QStringList paths = partPaths(path, split.parts.size());
+    if (refuseToOverwrite(paths, force))
+        return ExitStatus::WouldOverwrite;
+
+    for (qsizetype part = 0; part < split.parts.size(); ++part) {
+        const AlbumPart &album = split.parts.at(part);
+        const QString reason = saveBytes(paths.at(part), album.bytes);
+        if (!reason.isEmpty()) {
+            printProblem(QStringLiteral("%1: %2").arg(paths.at(part), reason));
+            return ExitStatus::WriteFailed;
+        }
+        printAlbumLine(paths.at(part), album.imageCount);
+        printPictureLines(pictures, album.firstImage, album.imageCount);
+    }
+
+    // A longer set from an earlier run would otherwise pass for part of this one.
+    const QString stale = partPaths(path, split.parts.size() + 1).constLast();
+    if (QFileInfo::exists(stale))
+        printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
+    return ExitStatus::Ok;
+}
+
+} // namespace
+
+int runCreate(const QStringList &words)
+{
+    const CommandSyntax syntax = createSyntax();
+    QCommandLineParser parser;
+    if (const auto stop = parseCommand(parser, syntax, words))
+        return *stop;
+
+    const QString passwordText = parser.value(PasswordOption);
+    if (!isPasswordText(passwordText))
+        return usageError(
+            syntax.name,
+            QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
+
+    QStringList pictures = parser.positionalArguments();
+    const QString path = pictures.takeFirst();
+
+    const AlbumImages loaded = loadAlbumImages(pictures);
+    if (!loaded.problems.isEmpty()) {
+        for (const QString &problem : loaded.problems)
+            printProblem(problem);
+        printProblem(QStringLiteral("nothing was written."));
+        return ExitStatus::BadInput;
+    }
+
+    if (parser.isSet(SplitOption))
+        return writeSplitAlbums(path, pictures, loaded.images, passwordText, parser.isSet(ForceOption));
+    if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
+        return ExitStatus::WouldOverwrite;
+    return writeAlbum(path, pictures, loaded.images, passwordText);
+}

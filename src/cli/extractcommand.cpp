@@ -1,0 +1,79 @@
+#include "albuminput.h"
+#include "commandline.h"
+#include "commands.h"
+#include "console.h"
+#include "exitstatus.h"
+#include "outputfiles.h"
+
+#include <QDir>
+
+namespace {
+
+const QCommandLineOption FormatOption(QStringLiteral("format"), QStringLiteral("png or bmp (default png)."),
+                                      QStringLiteral("FORMAT"), QStringLiteral("png"));
+const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace picture files that exist."));
+
+CommandSyntax extractSyntax()
+{
+    CommandSyntax syntax;
+    syntax.name = QStringLiteral("extract");
+    syntax.arguments = QStringLiteral("ALBUM.valbum OUTDIR");
+    syntax.description =
+        QStringLiteral("Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album's\n"
+                       "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
+                       "missing. A damaged album gives the images before the damage, which is then\n"
+                       "reported (exit status 2).");
+    syntax.options = {FormatOption, ForceOption};
+    syntax.minArguments = 2;
+    syntax.maxArguments = 2;
+    return syntax;
+}
+
+} // namespace
+
+int runExtract(const QStringList &words)
+{
+    const CommandSyntax syntax = extractSyntax();
+    QCommandLineParser parser;
+    if (const auto stop = parseCommand(parser, syntax, words))
+        return *stop;
+
+    const QString format = parser.value(FormatOption).toLower();
+    if (format != QLatin1String("png") && format != QLatin1String("bmp"))
+        return usageError(syntax.name,
+                          QStringLiteral("the format must be png or bmp, not \"%1\".").arg(parser.value(FormatOption)));
+
+    const QString albumPath = parser.positionalArguments().at(0);
+    const QDir outDir(parser.positionalArguments().at(1));
+    const AlbumInput input = readAlbumInput(albumPath);
+    if (!input.opened()) {
+        for (const QString &problem : input.problems)
+            printProblem(problem);
+        return ExitStatus::BadInput;
+    }
+
+    QStringList paths;
+    for (qsizetype index = 0; index < input.contents.images.size(); ++index)
+        paths.append(outDir.filePath(imageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
+    if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
+        return ExitStatus::WouldOverwrite;
+    if (const QString reason = makeDirectory(outDir.path()); !reason.isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
+        return ExitStatus::WriteFailed;
+    }
+
+    const QByteArray formatName = format.toLatin1();
+    for (qsizetype index = 0; index < paths.size(); ++index) {
+        const QString reason = savePicture(paths.at(index), input.contents.images.at(index), formatName.constData());
+        if (!reason.isEmpty()) {
+            printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
+            return ExitStatus::WriteFailed;
+        }
+        printLine(paths.at(index));
+    }
+
+    // What the damage cost comes last, under the list of what was saved.
+    for (const QString &problem : input.problems)
+        printProblem(problem);
+    return input.complete() ? ExitStatus::Ok : ExitStatus::BadInput;
+}

@@ -1,0 +1,91 @@
+#include "albuminput.h"
+#include "commandline.h"
+#include "commands.h"
+#include "console.h"
+#include "exitstatus.h"
+#include "password.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace {
+
+const QCommandLineOption JsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of text."));
+
+CommandSyntax listSyntax()
+{
+    CommandSyntax syntax;
+    syntax.name = QStringLiteral("list");
+    syntax.arguments = QStringLiteral("ALBUM.valbum");
+    syntax.description =
+        QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
+                       "offset and compressed size, and the bytes left under the 81920-byte limit.\n"
+                       "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
+                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free.");
+    syntax.options = {JsonOption};
+    syntax.minArguments = 1;
+    syntax.maxArguments = 1;
+    return syntax;
+}
+
+qint64 bytesFree(const AlbumInput &input)
+{
+    return std::max<qint64>(0, AlbumSizeLimit - input.fileSize);
+}
+
+void printJson(const AlbumInput &input)
+{
+    QJsonArray records;
+    for (const AlbumRecord &record : input.contents.records)
+        records.append(
+            QJsonObject{{QStringLiteral("offset"), record.offset}, {QStringLiteral("size"), record.payloadSize}});
+    const QJsonObject album{
+        {QStringLiteral("password"), PasswordTextFromStored(input.contents.password)},
+        {QStringLiteral("images"), static_cast<qint64>(input.contents.images.size())},
+        {QStringLiteral("records"), records},
+        {QStringLiteral("bytes_free"), bytesFree(input)},
+    };
+    printLine(QString::fromUtf8(QJsonDocument(album).toJson(QJsonDocument::Indented)).trimmed());
+}
+
+void printText(const AlbumInput &input)
+{
+    const std::uint32_t stored = input.contents.password;
+    QString password = PasswordTextFromStored(stored);
+    // The editor shows such a value as no password, and saving from it drops it.
+    if (password.isEmpty())
+        password = stored == 0 ? QStringLiteral("none")
+                               : QStringLiteral("none (the file holds %1, more than eight digits)").arg(stored);
+    printLine(QStringLiteral("password: %1").arg(password));
+    printLine(QStringLiteral("images: %1").arg(input.contents.images.size()));
+    for (std::size_t index = 0; index < input.contents.records.size(); ++index) {
+        const AlbumRecord &record = input.contents.records.at(index);
+        printLine(QStringLiteral("%1  offset %2  size %3")
+                      .arg(imageLabel(static_cast<int>(index)), QString::number(record.offset).rightJustified(5),
+                           QString::number(record.payloadSize).rightJustified(4)));
+    }
+    printLine(QStringLiteral("bytes free: %1").arg(bytesFree(input)));
+}
+
+} // namespace
+
+int runList(const QStringList &words)
+{
+    QCommandLineParser parser;
+    if (const auto stop = parseCommand(parser, listSyntax(), words))
+        return *stop;
+
+    const AlbumInput input = readAlbumInput(parser.positionalArguments().constFirst());
+    if (input.opened()) {
+        if (parser.isSet(JsonOption))
+            printJson(input);
+        else
+            printText(input);
+    }
+    for (const QString &problem : input.problems)
+        printProblem(problem);
+    return input.complete() ? ExitStatus::Ok : ExitStatus::BadInput;
+}

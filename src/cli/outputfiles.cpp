@@ -1,0 +1,69 @@
+#include "outputfiles.h"
+
+#include "console.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+bool refuseToOverwrite(const QStringList &paths, bool force)
+{
+    if (force)
+        return false;
+    bool refused = false;
+    for (const QString &path : paths) {
+        // A dangling symbolic link counts too: writing would go through it.
+        const QFileInfo info(path);
+        if (info.exists() || info.isSymLink()) {
+            printProblem(QStringLiteral("%1 exists; use --force to replace it.").arg(path));
+            refused = true;
+        }
+    }
+    if (refused)
+        printProblem(QStringLiteral("nothing was written."));
+    return refused;
+}
+
+QString saveBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString savePicture(const QString &path, const QImage &image, const char *format)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, format);
+    if (!writer.write(image)) {
+        const QString reason = writer.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString makeDirectory(const QString &directory)
+{
+    const QFileInfo info(directory);
+    if (info.isDir())
+        return {};
+    if (info.exists())
+        return QStringLiteral("it exists and is not a directory");
+    if (!QDir().mkpath(directory))
+        return QStringLiteral("the directory cannot be created");
+    return {};
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Outputs are written whole or not at all: each goes to a temporary file that
+// replaces the target only once everything is in it, so a failure never leaves
+// a half-written file in place of a good one.
+
+// Reports every name in `paths` that exists already. Returns true when the
+// command must stop because of them (some exist and `force` is false).
+bool refuseToOverwrite(const QStringList &paths, bool force);
+
+// Writes `bytes` to `path`. Returns the reason on failure, an empty string on success.
+QString saveBytes(const QString &path, const QByteArray &bytes);
+
+// Writes `image` to `path` in `format` ("png", "bmp"). Returns the reason on
+// failure, an empty string on success.
+QString savePicture(const QString &path, const QImage &image, const char *format);
+
+// Creates `directory` and its parents when missing. Returns the reason on
+// failure, an empty string on success.
+QString makeDirectory(const QString &directory);

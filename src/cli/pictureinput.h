@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+
+struct AlbumImages
+{
+    QList<QImage> images; // one 92 x 92 album image per picture that loaded, in order
+    QStringList problems; // "<path>: <reason>" for each picture that did not
+};
+
+// Loads each picture and scales it exactly as the editor's add command does.
+// Every picture is tried so that one run names all the unreadable ones.
+AlbumImages loadAlbumImages(const QStringList &paths);
+
+// The album image as the device shows it: reduced to the seven greys by
+// packing it and unpacking it again.
+QImage deviceView(const QImage &albumImage);

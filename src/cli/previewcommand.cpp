@@ -1,0 +1,78 @@
+#include "commandline.h"
+#include "commands.h"
+#include "console.h"
+#include "exitstatus.h"
+#include "outputfiles.h"
+#include "pictureinput.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace preview files that exist."));
+
+CommandSyntax previewSyntax()
+{
+    CommandSyntax syntax;
+    syntax.name = QStringLiteral("preview");
+    syntax.arguments = QStringLiteral("OUTDIR PICTURE...");
+    syntax.description =
+        QStringLiteral("Writes each picture as the device will show it, stretched over 92 x 92 and\n"
+                       "reduced to the seven greys, as OUTDIR/<name>.png (photo.jpg gives photo.png).\n"
+                       "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
+                       "(exit status 2).");
+    syntax.options = {ForceOption};
+    syntax.minArguments = 2;
+    return syntax;
+}
+
+} // namespace
+
+int runPreview(const QStringList &words)
+{
+    const CommandSyntax syntax = previewSyntax();
+    QCommandLineParser parser;
+    if (const auto stop = parseCommand(parser, syntax, words))
+        return *stop;
+
+    QStringList pictures = parser.positionalArguments();
+    const QDir outDir(pictures.takeFirst());
+
+    QStringList paths;
+    QHash<QString, QString> pictureOfPath;
+    for (const QString &picture : pictures) {
+        const QString path = outDir.filePath(QFileInfo(picture).completeBaseName() + QStringLiteral(".png"));
+        if (const auto other = pictureOfPath.constFind(path); other != pictureOfPath.constEnd())
+            return usageError(
+                syntax.name,
+                QStringLiteral("%1 and %2 would both be written as %3.").arg(other.value(), picture, path));
+        pictureOfPath.insert(path, picture);
+        paths.append(path);
+    }
+
+    const AlbumImages loaded = loadAlbumImages(pictures);
+    if (!loaded.problems.isEmpty()) {
+        for (const QString &problem : loaded.problems)
+            printProblem(problem);
+        printProblem(QStringLiteral("nothing was written."));
+        return ExitStatus::BadInput;
+    }
+    if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
+        return ExitStatus::WouldOverwrite;
+    if (const QString reason = makeDirectory(outDir.path()); !reason.isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
+        return ExitStatus::WriteFailed;
+    }
+
+    for (qsizetype index = 0; index < paths.size(); ++index) {
+        const QString reason = savePicture(paths.at(index), deviceView(loaded.images.at(index)), "png");
+        if (!reason.isEmpty()) {
+            printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
+            return ExitStatus::WriteFailed;
+        }
+        printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
+    }
+    return ExitStatus::Ok;
+}

@@ -1,0 +1,146 @@
+#include "clitestsupport.h"
+
+#include "albumfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// An album made by the program, listed and taken apart whole and damaged.
+class ListAndExtract : public CliTest
+{
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        m_pictures = {savePicture(u"wide.png"_s, gradientPicture(400, 100)),
+                      savePicture(u"noise.bmp"_s, noisyPicture(92, 92, 3)),
+                      savePicture(u"tall.jpg"_s, gradientPicture(50, 300))};
+        m_album = path(u"album.valbum"_s);
+        ASSERT_EQ(runValbum(QStringList{u"create"_s, u"--password=2024"_s, m_album} + m_pictures).exitCode, 0);
+        m_bytes = readFileBytes(m_album);
+        m_records = ReadAlbumFile(m_album).records;
+        ASSERT_EQ(m_records.size(), 3u);
+    }
+
+    QJsonObject listJson(const QString &album, int expectedStatus)
+    {
+        const ProgramRun run = runValbum({u"list"_s, u"--json"_s, album});
+        EXPECT_EQ(run.exitCode, expectedStatus) << run.err.toStdString();
+        QJsonParseError error;
+        const QJsonObject listing = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+        return listing;
+    }
+
+    QString damaged(const QByteArray &bytes)
+    {
+        writeFileBytes(path(u"damaged.valbum"_s), bytes);
+        return path(u"damaged.valbum"_s);
+    }
+
+    // The first `count` extracted files in `outDir` show the first `count` pictures.
+    void expectExtracted(const QString &outDir, int count)
+    {
+        const QStringList names = QDir(outDir).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(names.size(), count) << names.join(' ').toStdString();
+        for (int index = 0; index < count; ++index) {
+            EXPECT_TRUE(names[index].startsWith(QString::asprintf("%03d.", index))) << names[index].toStdString();
+            EXPECT_TRUE(samePixels(QImage(QDir(outDir).filePath(names[index])),
+                                   deviceImage(editorAlbumImage(m_pictures[index]))));
+        }
+    }
+
+    QStringList m_pictures;
+    QString m_album;
+    QByteArray m_bytes;
+    std::vector<AlbumRecord> m_records;
+};
+
+TEST_F(ListAndExtract, ListingDescribesTheFile)
+{
+    const QJsonObject listing = listJson(m_album, 0);
+    EXPECT_EQ(listing[u"password"_s].toString(), u"2024"_s);
+    EXPECT_EQ(listing[u"images"_s].toInt(), 3);
+    EXPECT_EQ(listing[u"bytes_free"_s].toInteger(), AlbumSizeLimit - m_bytes.size());
+    // The records follow one another from the header to the end of the file.
+    qint64 offset = AlbumHeaderSize;
+    for (const QJsonValue &record : listing[u"records"_s].toArray()) {
+        EXPECT_EQ(record[u"offset"_s].toInteger(), offset);
+        offset += RecordHeaderSize + record[u"size"_s].toInteger();
+    }
+    EXPECT_EQ(offset, m_bytes.size());
+
+    const QString text = runValbum({u"list"_s, m_album}).out;
+    EXPECT_TRUE(text.startsWith(u"password: 2024\nimages: 3\n000  offset     8  size"_s)) << text.toStdString();
+}
+
+TEST_F(ListAndExtract, ExtractedPicturesAreTheAlbumsGreys)
+{
+    for (const QString &format : {u"png"_s, u"bmp"_s}) {
+        const ProgramRun run = runValbum({u"extract"_s, m_album, path(u"new/"_s + format), u"--format"_s, format});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expectExtracted(path(u"new/"_s + format), 3);
+        EXPECT_TRUE(QFileInfo::exists(path(u"new/%1/002.%1"_s.arg(format))));
+    }
+}
+
+TEST_F(ListAndExtract, NotAnAlbumOrMissing)
+{
+    const QString missing = path(u"missing.valbum"_s);
+    const QList<std::pair<QString, QString>> cases{{damaged("VAF"), u"This file is not a Vemo ZidarUzura"_s},
+                                                   {missing, u"Cannot open file \"%1\". "_s.arg(missing)}};
+    for (const auto &[file, message] : cases) {
+        for (const QStringList &arguments : {QStringList{u"list"_s, file}, {u"extract"_s, file, path(u"out"_s)}}) {
+            const ProgramRun run = runValbum(arguments);
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_TRUE(run.out.isEmpty() && run.err.contains(message)) << run.err.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(u"out"_s)));
+}
+
+TEST_F(ListAndExtract, DamagedAlbumGivesTheImagesBeforeTheDamage)
+{
+    const AlbumRecord &second = m_records[1];
+    const AlbumRecord &third = m_records[2];
+    QByteArray corrupt = m_bytes;
+    corrupt.replace(second.offset + RecordHeaderSize, second.payloadSize, QByteArray(second.payloadSize, '\xFF'));
+    const qint64 cut = third.offset + RecordHeaderSize + third.payloadSize / 2;
+    const QList<std::tuple<QByteArray, int, QString>> cases{
+        {corrupt, 1, u"LZO Uncompression error"_s},
+        {m_bytes.left(cut), 2, u"%1 byte(s) from offset %2"_s.arg(cut - third.offset).arg(third.offset)}};
+
+    for (const auto &[bytes, readable, message] : cases) {
+        const QString file = damaged(bytes);
+        const ProgramRun run = runValbum({u"list"_s, file});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.contains(u"images: %1\n"_s.arg(readable))) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+        EXPECT_EQ(listJson(file, 2)[u"records"_s].toArray().size(), readable);
+
+        const QString outDir = path(u"rescued%1"_s.arg(readable));
+        EXPECT_EQ(runValbum({u"extract"_s, file, outDir}).exitCode, 2);
+        expectExtracted(outDir, readable);
+    }
+}
+
+TEST_F(ListAndExtract, AlbumOverTheLimitHasNoBytesFree)
+{
+    QList<QImage> noise;
+    for (std::uint32_t seed = 0; seed < 12; ++seed)
+        noise.append(noisyPicture(92, 92, seed));
+    const QByteArray half = EncodeAlbum(noise, {}).bytes;
+    // Two albums' records run together: readable, but larger than the device takes.
+    const QJsonObject listing = listJson(damaged(half + half.mid(AlbumHeaderSize)), 0);
+    EXPECT_EQ(listing[u"images"_s].toInt(), 24);
+    EXPECT_EQ(listing[u"bytes_free"_s].toInteger(), 0);
+}
+
+} // namespace

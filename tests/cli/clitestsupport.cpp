@@ -1,0 +1,118 @@
+#include "clitestsupport.h"
+
+#include "album.h"
+#include "albumfile.h"
+#include "pictureimport.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <random>
+
+ProgramRun runValbum(const QStringList &arguments, const QString &workingDirectory)
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(VALBUM_PROGRAM), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "valbum " << arguments.join(' ').toStdString() << ": " << process.errorString().toStdString();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QImage gradientPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + y) * 255 / (width + height)));
+    return picture;
+}
+
+QImage noisyPicture(int width, int height, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, static_cast<QRgb>(random()) | 0xFF000000u);
+    return picture;
+}
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
+QImage editorAlbumImage(const QString &picturePath)
+{
+    const LoadedPicture loaded = LoadPicture(picturePath);
+    EXPECT_TRUE(loaded.ok) << picturePath.toStdString() << ": " << loaded.errorString.toStdString();
+    return ScaleToAlbumImage(loaded.picture);
+}
+
+QImage deviceImage(const QImage &albumImage)
+{
+    PackedImage packed{};
+    EncodeImage(albumImage, packed);
+    QImage shown;
+    DecodeImage(packed, shown);
+    return shown;
+}
+
+QByteArray editorSavedBytes(const QList<QImage> &images, const QString &passwordText)
+{
+    QTemporaryDir dir;
+    Album album;
+    album.setPasswordText(passwordText);
+    for (const QImage &image : images)
+        album.append(image);
+    EXPECT_TRUE(WriteAlbum(album, dir.filePath(QStringLiteral("saved.valbum"))).ok);
+    return readFileBytes(dir.filePath(QStringLiteral("saved.valbum")));
+}
+
+bool samePixels(const QImage &actual, const QImage &expected)
+{
+    return !actual.isNull() &&
+           actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32);
+}
+
+QString CliTest::savePicture(const QString &name, const QImage &picture)
+{
+    EXPECT_TRUE(picture.save(path(name), nullptr, 95)) << name.toStdString();
+    return path(name);
+}
+
+QString CliTest::saveGif(const QString &name)
+{
+    // 4 x 2 pixels, black to white along the first row and back along the second.
+    writeFileBytes(path(name), QByteArray("GIF89a\x04\x00\x02\x00\x81\x00\x00"
+                                          "\x00\x00\x00\x55\x55\x55\xaa\xaa\xaa\xff\xff\xff"
+                                          "\x2c\x00\x00\x00\x00\x04\x00\x02\x00\x00"
+                                          "\x02\x07\x04\x43\x71\x1c\xc5\x10\x05\x00\x3b",
+                                          46));
+    return path(name);
+}
+
+QStringList CliTest::noisyPictures(int count)
+{
+    QStringList names;
+    for (int index = 0; index < count; ++index) {
+        names.append(QStringLiteral("noise%1.png").arg(index, 2, 10, QLatin1Char('0')));
+        savePicture(names.constLast(), noisyPicture(92, 92, static_cast<std::uint32_t>(index) + 1));
+    }
+    return names;
+}

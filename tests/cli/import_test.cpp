@@ -1,0 +1,128 @@
+#include "clitestsupport.h"
+
+#include "albumfile.h"
+#include "pictureimport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using CreateCommand = CliTest;
+
+TEST_F(CreateCommand, WritesWhatTheEditorSavesForEveryPictureFormat)
+{
+    const QStringList pictures{savePicture(u"a.bmp"_s, gradientPicture(300, 200)),
+                               savePicture(u"b.png"_s, noisyPicture(40, 60, 7)),
+                               savePicture(u"c.jpg"_s, gradientPicture(640, 480)), saveGif(u"d.gif"_s),
+                               savePicture(u"e.ico"_s, noisyPicture(32, 32, 9))};
+    QList<QImage> expected;
+    for (const QString &picture : pictures) {
+        expected.append(editorAlbumImage(picture));
+        // A picture the reader failed on would come out as a white square.
+        EXPECT_NE(expected.constLast().pixel(0, 0), qRgb(255, 255, 255)) << picture.toStdString();
+    }
+    const QString out = path(u"out.valbum"_s);
+    const ProgramRun run = runValbum(QStringList{u"create"_s, out, u"--password"_s, u"12345678"_s} + pictures);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(readFileBytes(out), editorSavedBytes(expected, u"12345678"_s));
+    EXPECT_TRUE(run.out.contains(u"\n000 %1\n"_s.arg(pictures[0])) &&
+                run.out.contains(u"\n004 %1\n"_s.arg(pictures[4])))
+        << run.out.toStdString();
+}
+
+TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
+{
+    const QString picture = savePicture(u"p.png"_s, gradientPicture(20, 20));
+    const QString broken = path(u"broken.png"_s);
+    writeFileBytes(broken, "\x89PNG\r\n\x1a\n but no picture");
+    const QString out = path(u"out.valbum"_s);
+    writeFileBytes(out, "an older album");
+
+    const ProgramRun unforced = runValbum({u"create"_s, out, picture});
+    EXPECT_EQ(unforced.exitCode, 4);
+    EXPECT_TRUE(unforced.err.contains(u"--force"_s)) << unforced.err.toStdString();
+    for (const char *password : {"123456789", "12a", "-1", "0x10"})
+        EXPECT_EQ(
+            runValbum({u"create"_s, u"--force"_s, u"--password"_s, QLatin1String(password), out, picture}).exitCode,
+            64);
+    const ProgramRun unreadable = runValbum({u"create"_s, u"--force"_s, out, picture, broken});
+    EXPECT_EQ(unreadable.exitCode, 2);
+    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, LoadPicture(broken).errorString)))
+        << unreadable.err.toStdString();
+    EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
+
+    EXPECT_EQ(runValbum({u"create"_s, u"--force"_s, u"--password="_s, out, picture}).exitCode, 0);
+    EXPECT_EQ(readFileBytes(out), editorSavedBytes({editorAlbumImage(picture)}));
+}
+
+TEST_F(CreateCommand, PicturesPastTheLimitAreLeftOutAndNamed)
+{
+    const QStringList pictures = noisyPictures(24);
+    const ProgramRun run = runValbum(QStringList{u"create"_s, u"full.valbum"_s} + pictures, m_dir.path());
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+    const qsizetype kept = ReadAlbumFile(path(u"full.valbum"_s)).images.size();
+    ASSERT_GT(kept, 15);
+    ASSERT_LT(kept, 24);
+    EXPECT_LE(QFileInfo(path(u"full.valbum"_s)).size(), AlbumSizeLimit);
+    for (qsizetype index = 0; index < 24; ++index) {
+        EXPECT_EQ(run.err.contains(u"left out: %1\n"_s.arg(pictures[index])), index >= kept) << index;
+        EXPECT_EQ(run.out.contains(u" %1\n"_s.arg(pictures[index])), index < kept) << index;
+    }
+}
+
+TEST_F(CreateCommand, SplitWritesAlbumsThatTogetherHoldEveryPicture)
+{
+    const QStringList pictures = noisyPictures(24);
+    QList<QImage> expected;
+    for (const QString &picture : pictures)
+        expected.append(editorAlbumImage(path(picture)));
+
+    // Every name is checked before anything is written.
+    writeFileBytes(path(u"set-2.valbum"_s), "an older album");
+    const QStringList arguments =
+        QStringList{u"create"_s, u"--split"_s, u"--password=42"_s, u"set.valbum"_s} + pictures;
+    EXPECT_EQ(runValbum(arguments, m_dir.path()).exitCode, 4);
+    EXPECT_FALSE(QFileInfo::exists(path(u"set-1.valbum"_s)));
+    EXPECT_EQ(readFileBytes(path(u"set-2.valbum"_s)), QByteArray("an older album"));
+
+    const ProgramRun run = runValbum(arguments + QStringList{u"--force"_s}, m_dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(u"set-3.valbum"_s)));
+    qsizetype next = 0;
+    for (const QString &name : {u"set-1.valbum"_s, u"set-2.valbum"_s}) {
+        EXPECT_LE(QFileInfo(path(name)).size(), AlbumSizeLimit);
+        const AlbumFileContents part = ReadAlbumFile(path(name));
+        ASSERT_TRUE(part.message.isEmpty() && !part.images.isEmpty()) << name.toStdString();
+        // Each part is what the editor saves for its share of the pictures.
+        EXPECT_EQ(readFileBytes(path(name)), editorSavedBytes(expected.mid(next, part.images.size()), u"42"_s));
+        next += part.images.size();
+    }
+    EXPECT_EQ(next, 24);
+    // The first part was filled before the second was begun.
+    EXPECT_GT(QFileInfo(path(u"set-1.valbum"_s)).size() + 4300, AlbumSizeLimit);
+}
+
+TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
+{
+    const QStringList pictures{savePicture(u"photo.jpg"_s, gradientPicture(640, 480)),
+                               savePicture(u"icon.ico"_s, noisyPicture(48, 48, 4)), saveGif(u"logo.gif"_s)};
+    const ProgramRun run = runValbum(QStringList{u"preview"_s, path(u"previews"_s)} + pictures);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (const QString &picture : pictures) {
+        const QString preview = path(u"previews/%1.png"_s.arg(QFileInfo(picture).completeBaseName()));
+        EXPECT_TRUE(samePixels(QImage(preview), deviceImage(editorAlbumImage(picture)))) << preview.toStdString();
+    }
+}
+
+TEST(CommandLine, HelpAndUsageErrors)
+{
+    EXPECT_EQ(runValbum({}).exitCode, 64);
+    EXPECT_EQ(runValbum({u"list"_s, u"--jsn"_s, u"a.valbum"_s}).exitCode, 64);
+    EXPECT_EQ(runValbum({u"extract"_s, u"a.valbum"_s, u"out"_s, u"--format=gif"_s}).exitCode, 64);
+    EXPECT_TRUE(runValbum({u"append"_s, u"--help"_s}).out.startsWith(u"Usage: valbum append "_s));
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+#include "compression.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char *argv[])
+{
+    // The program runs as a child process; an application object lets the
+    // tests wait for it and lets the expected results load the same image
+    // plugins the program does.
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!InitCompression())
+        return 1;
+    return RUN_ALL_TESTS();
+}
