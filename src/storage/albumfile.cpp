@@ -141,7 +141,11 @@ AlbumBytes EncodeAlbum(const QList<QImage> &images, const QString &passwordText,
     PackedImage packed{};
     std::vector<std::uint8_t> compressed;
     for (int index = 0; index < images.size(); ++index) {
-        EncodeImage(images.at(index), packed);
+        // Album images are 92 x 92; anything else would leave stale bytes in the record.
+        if (EncodeImage(images.at(index), packed) != PackedImageSize) {
+            result.errorString = QStringLiteral("Image %1 is not 92 x 92 pixels").arg(QString::asprintf("%3.3d", index));
+            return result;
+        }
         const std::size_t compressedSize = compress(packed, compressed);
         if (compressedSize == 0 || compressedSize > CompressedImageCapacity || compressed.size() < compressedSize) {
             result.errorString = QStringLiteral("Image %1 cannot be compressed")

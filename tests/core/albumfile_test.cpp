@@ -319,3 +319,14 @@ TEST_F(AlbumFileTest, EveryTruncationAndBitFlipEndsInAnOutcome)
             ASSERT_EQ(image.size(), QSize(92, 92));
     }
 }
+
+TEST_F(AlbumFileTest, ImageOfTheWrongSizeFailsTheWrite)
+{
+    Album album;
+    album.append(NoisyImage(1));
+    album.append(QImage(40, 40, QImage::Format_RGB32));
+    const AlbumWriteResult result = WriteAlbum(album, path("wrong.valbum"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.errorString, QStringLiteral("Image 001 is not 92 x 92 pixels"));
+    EXPECT_FALSE(QFile::exists(path("wrong.valbum")));
+}
