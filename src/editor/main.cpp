@@ -1,12 +1,12 @@
 #include "project1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Only the name, never a display name: Qt would append that to every
+    // window title, and the caption must read exactly as the window sets it.
     QApplication::setApplicationName(QStringLiteral("valbum-editor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     return Project1(application);
 }

@@ -17,6 +17,8 @@ StartupHooks DefaultStartupHooks()
 
 int Project1(QApplication &application, const StartupHooks &hooks)
 {
+    // Set first so that even the failure box carries it.
+    QApplication::setWindowIcon(ApplicationIcon());
     if (!hooks.initCompression()) {
         hooks.reportInitFailure();
         return 1;

@@ -2,8 +2,31 @@
 
 #include "album.h"
 
-#include <QApplication>
+#include <QPaintEngine>
 #include <QPainter>
+
+namespace {
+
+// A dotted frame one pixel wide that inverts what it crosses, so it shows on
+// any brush and leaves the picture itself untouched. Styles draw focus their
+// own way (some tint the whole entry, some only after keyboard use); an album
+// entry should look the same everywhere.
+void drawFocusFrame(QPainter *painter, const QRect &rect, const QColor &fallback)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const bool canInvert = painter->paintEngine() && painter->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    QPen pen(canInvert ? QColor(Qt::white) : fallback, 0);
+    pen.setDashPattern({1.0, 1.0});
+    if (canInvert)
+        painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+} // namespace
 
 QString PositionLabel(int index)
 {
@@ -19,30 +42,25 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
     painter->save();
     painter->fillRect(rect, brush);
-    painter->drawImage(QPoint(rect.left() + 40, rect.top() + 2), index.data(Album::ImageRole).value<QImage>());
+    painter->drawImage(rect.topLeft() + ImageOffset, index.data(Album::ImageRole).value<QImage>());
 
     painter->setFont(option.font);
     painter->setPen(pen);
     painter->setBackgroundMode(Qt::OpaqueMode);
     painter->setBackground(brush);
-    const QString label = PositionLabel(index.row());
     const QFontMetrics metrics(option.font);
-    const QPoint labelTopLeft(rect.left() + 10, rect.top() + 42);
-    painter->drawText(labelTopLeft + QPoint(0, metrics.ascent()), label);
+    painter->drawText(rect.topLeft() + LabelOffset + QPoint(0, metrics.ascent()), PositionLabel(index.row()));
     painter->restore();
 
-    if (option.state.testFlag(QStyle::State_HasFocus)) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = rect;
-        focus.backgroundColor = brush;
-        const QWidget *widget = option.widget;
-        QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
-    }
+    if (option.state.testFlag(QStyle::State_HasFocus))
+        drawFocusFrame(painter, rect, pen);
 }
 
-QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
+QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
 {
-    return {option.rect.width() > 0 ? option.rect.width() : 1, EntryHeight};
+    // Just what the picture needs: the list stretches every entry to the width
+    // of its viewport. Asking for more, say the width the list had before its
+    // scroll bar appeared, would leave entries wider than what shows of them.
+    const int marginRightOfImage = ImageOffset.y();
+    return {ImageOffset.x() + ImageSide + marginRightOfImage, EntryHeight};
 }

@@ -11,6 +11,9 @@ class ThumbnailDelegate : public QStyledItemDelegate
 
 public:
     static constexpr int EntryHeight = 96;
+    static constexpr QPoint ImageOffset{40, 2};
+    static constexpr QPoint LabelOffset{10, 42};
+    static constexpr int ImageSide = 92;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

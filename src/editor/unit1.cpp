@@ -40,6 +40,17 @@ static void registerIcons()
     Q_INIT_RESOURCE(resources);
 }
 
+QIcon ApplicationIcon()
+{
+    registerIcons();
+    // Bitmaps rather than the scalable drawing: Qt reads SVG icons only
+    // through an optional plugin, and without it the window would have none.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -50,7 +61,7 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     buildLayout();
     connectSignals();
     setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(ApplicationIcon());
 }
 
 TForm1::~TForm1() = default;

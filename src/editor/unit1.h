@@ -3,6 +3,7 @@
 #include "album.h"
 #include "dialogseam.h"
 
+#include <QIcon>
 #include <QWidget>
 
 #include <memory>
@@ -92,5 +93,8 @@ private:
 
 // The part of a path after its last separator, or the whole path.
 QString FileNamePart(const QString &path);
+
+// The program's icon in every size it is drawn in.
+QIcon ApplicationIcon();
 
 inline const QString DiscardQuestion = QStringLiteral("Discard unsaved information?");
