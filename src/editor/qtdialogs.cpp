@@ -2,23 +2,42 @@
 
 #include "openpicturedialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
 const QString AlbumSuffix = QStringLiteral("valbum");
 
+// The file name box's completion list fills in the background and can pop up
+// after the dialog has closed, where it would swallow the next click.
+void hideCompletionLists(QFileDialog *dialog)
+{
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
+        if (QCompleter *completer = edit->completer(); completer && completer->popup())
+            completer->popup()->hide();
+}
+
+int runModal(QFileDialog *dialog)
+{
+    const int result = dialog->exec();
+    hideCompletionLists(dialog);
+    return result;
+}
+
 QString runForOneFile(QFileDialog *dialog)
 {
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (runModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
 }
 
 QString runForOneAlbum(AlbumFileDialog *dialog)
 {
-    return dialog->exec() == QDialog::Accepted ? dialog->chosenFile() : QString();
+    return runModal(dialog) == QDialog::Accepted ? dialog->chosenFile() : QString();
 }
 
 } // namespace

@@ -84,13 +84,9 @@ geometry=$(xdotool getwindowgeometry "$main" | awk '/Geometry/ {print $2}')
 [[ "$geometry" == 378x410 ]] || fail "window size is $geometry, expected 378x410"
 expect_title 'Vemo ZidarUzura editor - '
 
-# Clicks at a point of the main window's client area. A file name completion
-# list can outlive its dialog and would take the click, so a first click on an
-# empty part of the window closes any such list.
+# Clicks at a point of the main window's client area.
 click() {
   xdotool windowactivate --sync "$main" >/dev/null 2>&1
-  xdotool mousemove --window "$main" 290 110 click 1
-  sleep 0.2
   xdotool mousemove --window "$main" "$1" "$2" click 1
 }
 # Button centres, from the window's layout.
