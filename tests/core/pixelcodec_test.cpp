@@ -165,3 +165,39 @@ TEST(DecodeImage, ShortBufferDecodesTheRestAsBlackAndWrongBitmapsAreReplaced)
     EXPECT_EQ(image.pixel(3, 0), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(4, 0), qRgb(0, 0, 0));
 }
+
+TEST(EncodeImage, AgreesWithLuminanceForEveryColourNearAThreshold)
+{
+    // Every colour whose luminance lies within one of a threshold, ties
+    // included, packed 92 x 92 at a time and compared pixel by pixel with the
+    // level Luminance gives.
+    std::vector<QRgb> colours;
+    for (int r = 0; r < 256; ++r)
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; ++b) {
+                const int hundredfold = 30 * r + 59 * g + 11 * b;
+                for (std::uint8_t threshold : GreyThresholds)
+                    if (std::abs(hundredfold - (100 * threshold + 50)) <= 100) {
+                        colours.push_back(qRgb(r, g, b));
+                        break;
+                    }
+            }
+    ASSERT_GT(colours.size(), 100'000u);
+
+    const std::uint8_t levelNibble[7] = {0, 4, 5, 9, 10, 14, 15};
+    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    const std::size_t perImage = AlbumImageSide * AlbumImageSide;
+    for (std::size_t start = 0; start < colours.size(); start += perImage) {
+        for (std::size_t p = 0; p < perImage; ++p) {
+            const QRgb colour = colours[(start + p) % colours.size()];
+            image.setPixel(static_cast<int>(p % AlbumImageSide), static_cast<int>(p / AlbumImageSide), colour);
+        }
+        const PackedImage packed = Encode(image);
+        for (std::size_t p = 0; p < perImage; ++p) {
+            const QRgb colour = colours[(start + p) % colours.size()];
+            const std::uint8_t nibble = (packed[p / 2] >> (p % 2 == 0 ? 0 : 4)) & 0x0F;
+            ASSERT_EQ(nibble, levelNibble[GreyLevel(Luminance(colour))])
+                << qRed(colour) << "," << qGreen(colour) << "," << qBlue(colour);
+        }
+    }
+}
