@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ pkg-config
+  cmake make g++ pkg-config
   qt6-base-dev liblzo2-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
