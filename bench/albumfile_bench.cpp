@@ -112,13 +112,10 @@ void BM_ReadAlbum(benchmark::State &state)
     if (!ready(state, album))
         return;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.valbum"));
-    {
-        QFile file(path);
-        if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(album.bytes) != album.bytes.size()) {
-            state.SkipWithError("cannot write the album file");
-            return;
-        }
+    const QString path = WriteBenchFile(dir, QStringLiteral("full.valbum"), album.bytes);
+    if (path.isEmpty()) {
+        state.SkipWithError("cannot write the album file");
+        return;
     }
     for (auto _ : state) {
         Album model;

@@ -2,6 +2,9 @@
 
 #include "albumfile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -89,4 +92,15 @@ QList<QImage> FullAlbumOf(BenchPicture kind)
             break;
     }
     return images;
+}
+
+QString WriteBenchFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    if (!dir.isValid())
+        return {};
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QString>
+
+class QTemporaryDir;
 
 #include <cstdint>
 
@@ -21,3 +25,7 @@ const char *BenchPictureName(BenchPicture kind);
 // As many pictures of `kind` (different seeds) as the writer can fit under the
 // album size limit, plus one that it has to leave out.
 QList<QImage> FullAlbumOf(BenchPicture kind);
+
+// Writes `bytes` as a file named `name` in `dir`; returns its path, or an
+// empty string when the folder or the file cannot be made.
+QString WriteBenchFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);

@@ -132,13 +132,10 @@ void BM_FullAlbumRead(benchmark::State &state)
     if (!album)
         return;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("noisy.valbum"));
-    {
-        QFile file(path);
-        if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(album->bytes) != album->bytes.size()) {
-            state.SkipWithError("cannot write the album file");
-            return;
-        }
+    const QString path = WriteBenchFile(dir, QStringLiteral("noisy.valbum"), album->bytes);
+    if (path.isEmpty()) {
+        state.SkipWithError("cannot write the album file");
+        return;
     }
     for (auto _ : state) {
         const AlbumFileContents contents = ReadAlbumFile(path);

@@ -19,11 +19,3 @@ AlbumImages loadAlbumImages(const QStringList &paths)
     return result;
 }
 
-QImage deviceView(const QImage &albumImage)
-{
-    PackedImage packed{};
-    EncodeImage(albumImage, packed);
-    QImage shown(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    DecodeImage(packed, shown);
-    return shown;
-}

@@ -13,7 +13,3 @@ struct AlbumImages
 // Loads each picture and scales it exactly as the editor's add command does.
 // Every picture is tried so that one run names all the unreadable ones.
 AlbumImages loadAlbumImages(const QStringList &paths);
-
-// The album image as the device shows it: reduced to the seven greys by
-// packing it and unpacking it again.
-QImage deviceView(const QImage &albumImage);

@@ -4,6 +4,7 @@
 #include "exitstatus.h"
 #include "outputfiles.h"
 #include "pictureinput.h"
+#include "pixelcodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,7 +68,7 @@ int runPreview(const QStringList &words)
     }
 
     for (qsizetype index = 0; index < paths.size(); ++index) {
-        const QString reason = savePicture(paths.at(index), deviceView(loaded.images.at(index)), "png");
+        const QString reason = savePicture(paths.at(index), DeviceView(loaded.images.at(index)), "png");
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;

@@ -114,6 +114,15 @@ int GreyLevel(std::uint8_t luminance)
     return LevelOfLuminance[luminance];
 }
 
+QImage DeviceView(const QImage &albumImage)
+{
+    PackedImage packed{};
+    EncodeImage(albumImage, packed);
+    QImage shown(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    DecodeImage(packed, shown);
+    return shown;
+}
+
 QRgb NibbleColour(std::uint8_t nibble)
 {
     return NibbleColours[nibble & 0x0F];

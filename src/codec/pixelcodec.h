@@ -38,5 +38,9 @@ std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out);
 // `packed` decode as zero (black).
 void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap);
 
+// What the device shows for a 92 x 92 picture: the picture packed and unpacked
+// again, so every pixel is one of the seven greys.
+QImage DeviceView(const QImage &albumImage);
+
 // The colour a stored nibble shows on the device.
 QRgb NibbleColour(std::uint8_t nibble);

@@ -53,7 +53,7 @@ protected:
         for (int index = 0; index < count; ++index) {
             EXPECT_TRUE(names[index].startsWith(QString::asprintf("%03d.", index))) << names[index].toStdString();
             EXPECT_TRUE(samePixels(QImage(QDir(outDir).filePath(names[index])),
-                                   deviceImage(editorAlbumImage(m_pictures[index]))));
+                                   DeviceView(editorAlbumImage(m_pictures[index]))));
         }
     }
 

@@ -64,15 +64,6 @@ QImage editorAlbumImage(const QString &picturePath)
     return ScaleToAlbumImage(loaded.picture);
 }
 
-QImage deviceImage(const QImage &albumImage)
-{
-    PackedImage packed{};
-    EncodeImage(albumImage, packed);
-    QImage shown;
-    DecodeImage(packed, shown);
-    return shown;
-}
-
 QByteArray editorSavedBytes(const QList<QImage> &images, const QString &passwordText)
 {
     QTemporaryDir dir;

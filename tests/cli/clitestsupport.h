@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pixelcodec.h"
+
 #include <QImage>
 #include <QList>
 #include <QStringList>
@@ -25,8 +27,6 @@ void writeFileBytes(const QString &path, const QByteArray &bytes);
 
 // What the editor's Add command makes of a picture file.
 QImage editorAlbumImage(const QString &picturePath);
-// The image as the device shows it, in its seven greys.
-QImage deviceImage(const QImage &albumImage);
 // The file the editor's save writes for an album of these images and password.
 QByteArray editorSavedBytes(const QList<QImage> &images, const QString &passwordText = {});
 bool samePixels(const QImage &actual, const QImage &expected);

@@ -113,7 +113,7 @@ TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (const QString &picture : pictures) {
         const QString preview = path(u"previews/%1.png"_s.arg(QFileInfo(picture).completeBaseName()));
-        EXPECT_TRUE(samePixels(QImage(preview), deviceImage(editorAlbumImage(picture)))) << preview.toStdString();
+        EXPECT_TRUE(samePixels(QImage(preview), DeviceView(editorAlbumImage(picture)))) << preview.toStdString();
     }
 }
 
