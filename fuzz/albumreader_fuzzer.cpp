@@ -78,7 +78,7 @@ void checkNotAnAlbum(const AlbumFileContents &contents)
     require(contents.outcome == AlbumReadOutcome::NotAnAlbum, "a short file or a wrong magic is not an album");
     require(contents.images.isEmpty() && contents.records.empty(), "not an album takes no images");
     require(contents.password == 0, "not an album takes no password");
-    require(contents.message == NotAnAlbumMessage && contents.caption == NotAnAlbumCaption, "not an album says so");
+    require(contents.stop == AlbumReadStop::None, "not an album has no stop");
 }
 
 // Walks the records the way the layout defines them and demands that the
@@ -114,9 +114,9 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
     }
 
     // Why reading ended after the last record taken.
-    if (contents.decompressionFailed) {
-        require(contents.message == DecompressionErrorMessage && contents.caption == AlbumEditorCaption,
-                "a failed decompression says so");
+    require(contents.stop == AlbumReadStop::None || contents.stopOffset == position,
+            "a stop is reported where the last record taken ends");
+    if (contents.stop == AlbumReadStop::NotDecompressible) {
         require(size - position > AlbumHeaderSize, "the failing record was one the reader had to start");
         const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
         require(length >= 2 && length - 2 <= static_cast<int>(CompressedImageCapacity) && position + 2 + length <= size,
@@ -125,12 +125,25 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
         require(DecompressImage(payload, packed) == 0, "the failing record really does not decompress");
         return;
     }
-    require(contents.message.isEmpty(), "a quiet stop has no message");
-    if (contents.images.size() == MaxImagesPerRead || size - position <= AlbumHeaderSize)
+    require((contents.stop == AlbumReadStop::None) == (position == size), "whole exactly when every byte was read");
+    if (contents.stop == AlbumReadStop::None)
         return;
+    if (contents.stop == AlbumReadStop::ImageCap) {
+        require(contents.images.size() == MaxImagesPerRead, "the cap stops only at the cap");
+        return;
+    }
+    if (contents.stop == AlbumReadStop::BytesLeftOver) {
+        require(size - position <= AlbumHeaderSize, "bytes left over are too few for a record");
+        return;
+    }
+    require(size - position > AlbumHeaderSize, "a bad record was one the reader had to start");
     const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
-    require(length < 2 || length - 2 > static_cast<int>(CompressedImageCapacity) || position + 2 + length > size,
-            "a quiet stop is at a record that cannot be read");
+    const AlbumReadStop expected = position + 2 + length > size ? AlbumReadStop::RecordPastEnd
+                                   : length < 2                  ? AlbumReadStop::RecordTooShort
+                                                                 : AlbumReadStop::PayloadTooLarge;
+    require(contents.stop == expected, "a stop names the record's real fault");
+    require(expected != AlbumReadStop::PayloadTooLarge || length - 2 > static_cast<int>(CompressedImageCapacity),
+            "an oversized payload really is");
 }
 
 // What the reader hands out, written back and read again, is the same album.
@@ -142,7 +155,7 @@ void checkRoundTrip(const AlbumFileContents &contents)
     require(encoded.imagesWritten == images.size(), "a few images always fit the size limit");
 
     const AlbumFileContents again = parse(encoded.bytes);
-    require(again.outcome == AlbumReadOutcome::Read && !again.decompressionFailed, "the rewritten album reads");
+    require(again.whole(), "the rewritten album reads whole");
     require(again.images == images, "the rewritten images read back the same");
     const bool shownPassword = contents.password >= 1 && contents.password <= MaxPasswordValue;
     require(again.password == (shownPassword ? contents.password : 0u), "the password survives as the field shows it");

@@ -1,16 +1,18 @@
 #include "albuminput.h"
 
-#include <QFileInfo>
-
 namespace {
 
-// Where the reader stopped: the end of the last record it decoded.
-qint64 endOfRecords(const AlbumFileContents &contents)
+// "Cannot open file "<path>". <reason>." with the reason's own closing
+// periods and blanks replaced by one period.
+QString cannotOpen(const QString &path, const QString &reason)
 {
-    if (contents.records.empty())
-        return AlbumHeaderSize;
-    const AlbumRecord &last = contents.records.back();
-    return last.offset + RecordHeaderSize + last.payloadSize;
+    QString trimmed = reason;
+    while (!trimmed.isEmpty() && (trimmed.back() == QLatin1Char('.') || trimmed.back().unicode() <= 32))
+        trimmed.chop(1);
+    QString line = QStringLiteral("Cannot open file \"%1\". %2").arg(path, trimmed);
+    if (line.back() > QLatin1Char('.'))
+        line += QLatin1Char('.');
+    return line;
 }
 
 } // namespace
@@ -24,28 +26,36 @@ AlbumInput readAlbumInput(const QString &path)
 
     switch (contents.outcome) {
     case AlbumReadOutcome::OpenFailed:
-        // The message names the file already.
-        input.problems.append(WithClosingPeriod(contents.message));
+        input.problems.append(cannotOpen(path, contents.errorString));
         return input;
     case AlbumReadOutcome::NotAnAlbum:
-        input.problems.append(QStringLiteral("%1: %2").arg(path, contents.message));
+        input.problems.append(QStringLiteral("%1: This file is not a Vemo ZidarUzura").arg(path));
         return input;
     case AlbumReadOutcome::Read:
         break;
     }
 
-    input.fileSize = QFileInfo(path).size();
-    const qint64 stop = endOfRecords(contents);
-    if (contents.decompressionFailed) {
+    input.fileSize = contents.fileSize;
+    const QString stop = QString::number(contents.stopOffset);
+    const QString read = QString::number(contents.images.size());
+    switch (contents.stop) {
+    case AlbumReadStop::None:
+        break;
+    case AlbumReadStop::NotDecompressible:
         input.problems.append(
-            QStringLiteral("%1: %2 in the record at offset %3; the %4 image(s) before it were read")
-                .arg(path, contents.message, QString::number(stop), QString::number(contents.images.size())));
-    } else if (stop < input.fileSize) {
+            QStringLiteral("%1: LZO Uncompression error in the record at offset %2; the %3 image(s) before it were read")
+                .arg(path, stop, read));
+        break;
+    case AlbumReadStop::RecordPastEnd:
+    case AlbumReadStop::RecordTooShort:
+    case AlbumReadStop::PayloadTooLarge:
+    case AlbumReadStop::BytesLeftOver:
+    case AlbumReadStop::ImageCap:
         input.problems.append(
             QStringLiteral("%1: the %2 byte(s) from offset %3 hold no readable image; the album is truncated or "
                            "damaged, and the %4 image(s) before them were read")
-                .arg(path, QString::number(input.fileSize - stop), QString::number(stop),
-                     QString::number(contents.images.size())));
+                .arg(path, QString::number(contents.fileSize - contents.stopOffset), stop, read));
+        break;
     }
     return input;
 }

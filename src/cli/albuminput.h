@@ -20,8 +20,7 @@ struct AlbumInput
     bool complete() const { return problems.isEmpty(); }
 };
 
-// Reads `path` with the editor's reader. Beyond the reader's own messages, a
-// read that ends before the end of the file (a truncated or damaged record,
-// which the reader passes over in silence) is a problem too: whoever rescues
-// images from the file must know that more was there.
+// Reads `path` with the editor's reader. Any read that ends before the end of
+// the file is a problem: whoever rescues images from the file must know that
+// more was there.
 AlbumInput readAlbumInput(const QString &path);

@@ -1,6 +1,7 @@
 #include "albumsplit.h"
 
 #include "albumfile.h"
+#include "console.h"
 
 SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &passwordText)
 {
@@ -12,8 +13,9 @@ SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &password
         // compressed about once over the whole run.
         const AlbumBytes encoded = EncodeAlbum(images.mid(start), passwordText);
         if (!encoded.ok) {
-            result.errorString =
-                QStringLiteral("album %1: %2").arg(QString::number(result.parts.size() + 1), encoded.errorString);
+            result.errorString = QStringLiteral("album %1: %2")
+                                     .arg(QString::number(result.parts.size() + 1),
+                                          albumWriteProblem(encoded.failure, start + encoded.failedImage));
             return result;
         }
         // An image too big for an empty album cannot be placed anywhere; the
@@ -31,7 +33,7 @@ SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &password
 
 QStringList partPaths(const QString &path, qsizetype partCount)
 {
-    const QString extension = QStringLiteral(".valbum");
+    const QString extension = QLatin1Char('.') + AlbumSuffix;
     QString stem = path;
     if (stem.endsWith(extension, Qt::CaseInsensitive))
         stem.chop(extension.size());

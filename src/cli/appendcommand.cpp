@@ -1,4 +1,3 @@
-#include "album.h"
 #include "albumfile.h"
 #include "albuminput.h"
 #include "commandline.h"
@@ -6,6 +5,7 @@
 #include "console.h"
 #include "exitstatus.h"
 #include "outputfiles.h"
+#include "password.h"
 
 #include <vector>
 
@@ -19,8 +19,9 @@ CommandSyntax appendSyntax()
     syntax.description =
         QStringLiteral("Adds the images of the source albums, in order, after the target's own and\n"
                        "saves the target in place, keeping its password; a failed save leaves it as it\n"
-                       "was. Images past the 81920-byte limit are left out and named (exit status 3).\n"
-                       "If any album cannot be read whole, nothing is written (exit status 2).");
+                       "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
+                       "If any album cannot be read whole, nothing is written (exit status 2).")
+            .arg(AlbumSizeLimit);
     syntax.minArguments = 2;
     return syntax;
 }
@@ -58,14 +59,15 @@ int runAppend(const QStringList &words)
     }
 
     const QString &targetPath = paths.constFirst();
-    Album album;
-    ApplyAlbumFile(album, inputs.front().contents, targetPath);
-    const int targetCount = album.count();
+    const AlbumFileContents &target = inputs.front().contents;
+    QList<QImage> images = target.images;
+    const QString passwordText = PasswordTextFromStored(target.password);
+    const int targetCount = static_cast<int>(images.size());
     std::vector<ImageOrigin> origins;
     for (std::size_t source = 1; source < inputs.size(); ++source) {
-        const QList<QImage> &images = inputs.at(source).contents.images;
-        for (int index = 0; index < images.size(); ++index) {
-            album.append(images.at(index));
+        const QList<QImage> &sourceImages = inputs.at(source).contents.images;
+        for (int index = 0; index < sourceImages.size(); ++index) {
+            images.append(sourceImages.at(index));
             origins.push_back({inputs.at(source).path, index});
         }
     }
@@ -73,9 +75,10 @@ int runAppend(const QStringList &words)
     // Encoded here, not by the save call, so that a target too full to keep its
     // own images is found before it is touched. The bytes are the ones the
     // editor's save writes for this album.
-    const AlbumBytes encoded = EncodeAlbum(album.images(), album.passwordText());
+    const AlbumBytes encoded = EncodeAlbum(images, passwordText);
     if (!encoded.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(targetPath, encoded.errorString));
+        printProblem(
+            QStringLiteral("%1: %2").arg(targetPath, albumWriteProblem(encoded.failure, encoded.failedImage)));
         return ExitStatus::WriteFailed;
     }
     if (encoded.imagesWritten < targetCount) {
@@ -83,7 +86,7 @@ int runAppend(const QStringList &words)
                          .arg(targetPath, QString::number(AlbumSizeLimit)));
         return ExitStatus::BadInput;
     }
-    if (const QString reason = saveBytes(targetPath, encoded.bytes); !reason.isEmpty()) {
+    if (const QString reason = SaveAlbumBytes(targetPath, encoded.bytes); !reason.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(targetPath, reason));
         return ExitStatus::WriteFailed;
     }
@@ -94,7 +97,7 @@ int runAppend(const QStringList &words)
     for (int index = 0; index < appended; ++index) {
         const ImageOrigin &origin = origins.at(static_cast<std::size_t>(index));
         printLine(
-            QStringLiteral("%1 %2 %3").arg(imageLabel(targetCount + index), origin.album, imageLabel(origin.index)));
+            QStringLiteral("%1 %2 %3").arg(ImageLabel(targetCount + index), origin.album, ImageLabel(origin.index)));
     }
     if (appended == static_cast<int>(origins.size()))
         return ExitStatus::Ok;
@@ -103,6 +106,6 @@ int runAppend(const QStringList &words)
                      .arg(targetPath, QString::number(AlbumSizeLimit), QString::number(origins.size() - appended)));
     for (std::size_t index = static_cast<std::size_t>(appended); index < origins.size(); ++index)
         printProblem(
-            QStringLiteral("left out: %1 %2").arg(origins.at(index).album, imageLabel(origins.at(index).index)));
+            QStringLiteral("left out: %1 %2").arg(origins.at(index).album, ImageLabel(origins.at(index).index)));
     return ExitStatus::ImagesLeftOut;
 }

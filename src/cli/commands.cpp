@@ -26,8 +26,9 @@ QString programHelp()
 {
     QString help = QStringLiteral("Usage: valbum COMMAND [OPTIONS] ARGUMENTS...\n\n"
                                   "Makes, lists and takes apart photo albums (*.valbum) for the grey-level\n"
-                                  "device: 92 x 92 images in seven greys, at most 81920 bytes an album.\n\n"
-                                  "Commands:\n");
+                                  "device: 92 x 92 images in seven greys, at most %1 bytes an album.\n\n"
+                                  "Commands:\n")
+                       .arg(AlbumSizeLimit);
     for (const Command &command : AllCommands)
         help += QStringLiteral("  %1  %2\n")
                     .arg(QString::fromLatin1(command.name).leftJustified(8), QString::fromLatin1(command.summary));

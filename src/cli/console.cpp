@@ -31,7 +31,16 @@ void printProblem(const QString &line)
     standardError() << "valbum: " << line << Qt::endl;
 }
 
-QString imageLabel(int index)
+QString albumWriteProblem(AlbumWriteFailure failure, int failedImage, const QString &systemReason)
 {
-    return QString::asprintf("%3.3d", index);
+    switch (failure) {
+    case AlbumWriteFailure::ImageNotAlbumSized:
+        return QStringLiteral("Image %1 is not 92 x 92 pixels").arg(ImageLabel(failedImage));
+    case AlbumWriteFailure::ImageNotCompressible:
+        return QStringLiteral("Image %1 cannot be compressed").arg(ImageLabel(failedImage));
+    case AlbumWriteFailure::FileNotWritten:
+    case AlbumWriteFailure::None:
+        break;
+    }
+    return systemReason;
 }

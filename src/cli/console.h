@@ -1,5 +1,7 @@
 #pragma once
 
+#include "albumfile.h"
+
 #include <QString>
 
 // Results go to standard output, one line each; problems go to standard error
@@ -9,5 +11,5 @@
 void printLine(const QString &line);
 void printProblem(const QString &line);
 
-// The label the editor shows under an image: at least three digits.
-QString imageLabel(int index);
+// Why an album could not be made or written, for a problem line.
+QString albumWriteProblem(AlbumWriteFailure failure, int failedImage, const QString &systemReason = {});

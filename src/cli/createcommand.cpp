@@ -1,4 +1,3 @@
-#include "album.h"
 #include "albumfile.h"
 #include "albumsplit.h"
 #include "commandline.h"
@@ -6,10 +5,10 @@
 #include "console.h"
 #include "exitstatus.h"
 #include "outputfiles.h"
+#include "password.h"
 #include "pictureinput.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -29,18 +28,13 @@ CommandSyntax createSyntax()
     syntax.description =
         QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF or ICO) in the order given, each\n"
                        "stretched over 92 x 92 as the editor's Add does, and prints one line per picture\n"
-                       "with its place in the album. Pictures past the 81920-byte limit are left out and\n"
+                       "with its place in the album. Pictures past the %1-byte limit are left out and\n"
                        "named (exit status 3) unless --split is given. If a picture cannot be read,\n"
-                       "nothing is written (exit status 2).");
+                       "nothing is written (exit status 2).")
+            .arg(AlbumSizeLimit);
     syntax.options = {PasswordOption, SplitOption, ForceOption};
     syntax.minArguments = 2;
     return syntax;
-}
-
-bool isPasswordText(const QString &text)
-{
-    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{0,8}\\z"));
-    return digits.match(text).hasMatch();
 }
 
 void printAlbumLine(const QString &path, int imageCount)
@@ -52,20 +46,17 @@ void printAlbumLine(const QString &path, int imageCount)
 void printPictureLines(const QStringList &pictures, int first, int count)
 {
     for (int index = 0; index < count; ++index)
-        printLine(QStringLiteral("%1 %2").arg(imageLabel(index), pictures.at(first + index)));
+        printLine(QStringLiteral("%1 %2").arg(ImageLabel(index), pictures.at(first + index)));
 }
 
 int writeAlbum(const QString &path, const QStringList &pictures, const QList<QImage> &images,
                const QString &passwordText)
 {
-    // Built and saved exactly as the editor builds and saves an album.
-    Album album;
-    album.setPasswordText(passwordText);
-    for (const QImage &image : images)
-        album.append(image);
-    const AlbumWriteResult written = WriteAlbum(album, path);
+    // Saved exactly as the editor saves an album.
+    const AlbumWriteResult written = WriteAlbumFile(path, images, passwordText);
     if (!written.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(path, written.errorString));
+        printProblem(QStringLiteral("%1: %2").arg(
+            path, albumWriteProblem(written.failure, written.failedImage, written.errorString)));
         return ExitStatus::WriteFailed;
     }
 
@@ -98,7 +89,7 @@ int writeSplitAlbums(const QString &path, const QStringList &pictures, const QLi
 
     for (qsizetype part = 0; part < split.parts.size(); ++part) {
         const AlbumPart &album = split.parts.at(part);
-        const QString reason = saveBytes(paths.at(part), album.bytes);
+        const QString reason = SaveAlbumBytes(paths.at(part), album.bytes);
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(paths.at(part), reason));
             return ExitStatus::WriteFailed;
@@ -124,7 +115,7 @@ int runCreate(const QStringList &words)
         return *stop;
 
     const QString passwordText = parser.value(PasswordOption);
-    if (!isPasswordText(passwordText))
+    if (!IsTypedPassword(passwordText))
         return usageError(
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));

@@ -54,7 +54,7 @@ int runExtract(const QStringList &words)
 
     QStringList paths;
     for (qsizetype index = 0; index < input.contents.images.size(); ++index)
-        paths.append(outDir.filePath(imageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
+        paths.append(outDir.filePath(ImageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
     if (const QString reason = makeDirectory(outDir.path()); !reason.isEmpty()) {

@@ -22,9 +22,10 @@ CommandSyntax listSyntax()
     syntax.arguments = QStringLiteral("ALBUM.valbum");
     syntax.description =
         QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
-                       "offset and compressed size, and the bytes left under the 81920-byte limit.\n"
+                       "offset and compressed size, and the bytes left under the %1-byte limit.\n"
                        "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
-                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free.");
+                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free.")
+            .arg(AlbumSizeLimit);
     syntax.options = {JsonOption};
     syntax.minArguments = 1;
     syntax.maxArguments = 1;
@@ -64,7 +65,7 @@ void printText(const AlbumInput &input)
     for (std::size_t index = 0; index < input.contents.records.size(); ++index) {
         const AlbumRecord &record = input.contents.records.at(index);
         printLine(QStringLiteral("%1  offset %2  size %3")
-                      .arg(imageLabel(static_cast<int>(index)), QString::number(record.offset).rightJustified(5),
+                      .arg(ImageLabel(static_cast<int>(index)), QString::number(record.offset).rightJustified(5),
                            QString::number(record.payloadSize).rightJustified(4)));
     }
     printLine(QStringLiteral("bytes free: %1").arg(bytesFree(input)));

@@ -25,21 +25,6 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
     return refused;
 }
 
-QString saveBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 QString savePicture(const QString &path, const QImage &image, const char *format)
 {
     QSaveFile file(path);

@@ -13,9 +13,6 @@
 // command must stop because of them (some exist and `force` is false).
 bool refuseToOverwrite(const QStringList &paths, bool force);
 
-// Writes `bytes` to `path`. Returns the reason on failure, an empty string on success.
-QString saveBytes(const QString &path, const QByteArray &bytes);
-
 // Writes `image` to `path` in `format` ("png", "bmp"). Returns the reason on
 // failure, an empty string on success.
 QString savePicture(const QString &path, const QImage &image, const char *format);

@@ -3,20 +3,22 @@
 #include "unit1.h"
 
 #include "albumfile.h"
+#include "albummessages.h"
 #include "dialogseam.h"
 
 namespace {
 
 const QString CannotSaveTemplate = QStringLiteral("Cannot save file \"%1\". %2");
-const QString AlbumFullTemplate =
-    QStringLiteral("The album is full: %1 of %2 images did not fit into 81,920 bytes and were not saved.");
+const QString AlbumFullTemplate = QStringLiteral(
+    "The album is full: %1 of %2 images did not fit into %3 bytes and were not saved.");
 
 } // namespace
 
-void TForm1::showReadMessage(const QString &caption, const QString &message)
+void TForm1::showReadMessage(const AlbumFileContents &contents)
 {
-    if (!message.isEmpty())
-        m_dialogs->tell(QMessageBox::Critical, caption, message);
+    const EditorMessage message = ReadMessage(contents);
+    if (!message.text.isEmpty())
+        m_dialogs->tell(message.icon, message.caption, message.text);
 }
 
 void TForm1::Button6Click()
@@ -32,16 +34,16 @@ void TForm1::Button6Click()
     // missing or foreign file leaves everything as it was.
     const AlbumFileContents contents = ReadAlbumFile(path);
     if (contents.outcome == AlbumReadOutcome::OpenFailed) {
-        showGeneralError(contents.message);
+        showGeneralError(CannotOpenMessage(path, contents.errorString));
         return;
     }
     if (contents.outcome == AlbumReadOutcome::NotAnAlbum) {
-        showReadMessage(contents.caption, contents.message);
+        showReadMessage(contents);
         return;
     }
     m_album.removeAll();
     ApplyAlbumFile(m_album, contents, path);
-    showReadMessage(contents.caption, contents.message);
+    showReadMessage(contents);
     RefreshState(false);
 }
 
@@ -51,12 +53,12 @@ void TForm1::Button11Click()
     if (!path.isEmpty()) {
         const AlbumFileContents contents = ReadAlbumFile(path);
         if (contents.outcome == AlbumReadOutcome::OpenFailed) {
-            showGeneralError(contents.message);
+            showGeneralError(CannotOpenMessage(path, contents.errorString));
             return;
         }
         // Appended rows come after the selected one, so the selection stays put.
         ApplyAlbumFile(m_album, contents, path);
-        showReadMessage(contents.caption, contents.message);
+        showReadMessage(contents);
     }
     RefreshState(true);
 }
@@ -80,13 +82,13 @@ void TForm1::saveTo(const QString &path)
     const AlbumWriteResult result = WriteAlbum(m_album, path);
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
-        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotSaveTemplate.arg(path, result.errorString));
+        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotSaveTemplate.arg(path, WriteFailureReason(result)));
         return;
     }
     m_album.setCurrentPath(path);
     const int leftOut = result.imageCount - result.imagesWritten;
     if (leftOut > 0) {
-        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption, AlbumFullTemplate.arg(leftOut).arg(result.imageCount));
+        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption, AlbumFullTemplate.arg(leftOut).arg(result.imageCount).arg(AlbumSizeLimitText()));
         // The left-out images exist only here; keep them guarded.
         RefreshState(true);
         return;

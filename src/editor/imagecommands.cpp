@@ -2,7 +2,7 @@
 
 #include "unit1.h"
 
-#include "albumfile.h"
+#include "albummessages.h"
 #include "dialogseam.h"
 #include "pictureimport.h"
 

@@ -1,5 +1,6 @@
 #include "qtdialogs.h"
 
+#include "albumfile.h"
 #include "openpicturedialog.h"
 
 #include <QAbstractItemView>
@@ -9,8 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-
-const QString AlbumSuffix = QStringLiteral("valbum");
 
 // The file name box's completion list fills in the background and can pop up
 // after the dialog has closed, where it would swallow the next click.
@@ -44,7 +43,7 @@ QString runForOneAlbum(AlbumFileDialog *dialog)
 
 QStringList AlbumNameFilters()
 {
-    return {QStringLiteral("Vemo Albums (*.valbum)"), QStringLiteral("All files (*)")};
+    return {QStringLiteral("Vemo Albums (*.%1)").arg(AlbumSuffix), QStringLiteral("All files (*)")};
 }
 
 AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)

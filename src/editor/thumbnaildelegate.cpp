@@ -1,6 +1,7 @@
 #include "thumbnaildelegate.h"
 
 #include "album.h"
+#include "albumfile.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -30,7 +31,7 @@ void drawFocusFrame(QPainter *painter, const QRect &rect, const QColor &fallback
 
 QString PositionLabel(int index)
 {
-    return QString::asprintf("%3.3d", index);
+    return ImageLabel(index);
 }
 
 void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -1,6 +1,7 @@
 #include "unit1.h"
 
-#include "albumfile.h"
+#include "albummessages.h"
+#include "password.h"
 #include "qtdialogs.h"
 #include "thumbnaildelegate.h"
 
@@ -180,7 +181,7 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::FormShow()
 {
     // Digits only, at most eight; the validator also refuses pasted text that is not.
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), Edit1));
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(PasswordPattern), Edit1));
     m_album.setCurrentPath(QString());
     m_applicationTitle = windowTitle();
     RefreshState(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "album.h"
+#include "albumfile.h"
 #include "dialogseam.h"
 
 #include <QIcon>
@@ -83,7 +84,7 @@ private:
     void FormShow();
     bool confirmDiscard();
     void saveTo(const QString &path);
-    void showReadMessage(const QString &caption, const QString &message);
+    void showReadMessage(const AlbumFileContents &contents);
 
     Album m_album;
     std::unique_ptr<DialogSeam> m_dialogs;

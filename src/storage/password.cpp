@@ -1,5 +1,7 @@
 #include "password.h"
 
+#include <QRegularExpression>
+
 #include <limits>
 
 namespace {
@@ -71,4 +73,10 @@ QString PasswordTextFromStored(std::uint32_t stored)
     if (stored < 1 || stored > MaxPasswordValue)
         return {};
     return QString::number(stored);
+}
+
+bool IsTypedPassword(const QString &text)
+{
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(PasswordPattern));
+    return whole.match(text).hasMatch();
 }

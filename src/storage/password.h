@@ -9,6 +9,12 @@
 // Highest password the field can hold: eight decimal digits.
 inline constexpr std::uint32_t MaxPasswordValue = 99'999'999;
 
+// What a user may type as a password: up to eight decimal digits, or nothing.
+inline const QString PasswordPattern = QStringLiteral("[0-9]{0,8}");
+
+// True when the whole of `text` matches PasswordPattern.
+bool IsTypedPassword(const QString &text);
+
 // Converts password text the way the album file stores it: optional leading
 // spaces, an optional sign, then decimal digits, or hexadecimal digits after
 // "$", "x", "X", "0x" or "0X". Decimal must fit a signed 32-bit number;

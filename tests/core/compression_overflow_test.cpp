@@ -166,6 +166,7 @@ TEST(CompressionOverflow, SavingThePictureFailsAndKeepsTheOldFile)
 
     const AlbumWriteResult result = WriteAlbum(album, path);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.errorString, QStringLiteral("Image 000 cannot be compressed"));
+    EXPECT_EQ(result.failure, AlbumWriteFailure::ImageNotCompressible);
+    EXPECT_EQ(result.failedImage, 0);
     EXPECT_EQ(fileBytes(path), before);
 }

@@ -305,7 +305,7 @@ TEST_F(AlbumCommandsTest, LoadStopsAtARecordThatDoesNotDecompress)
     std::fill_n(bytes.begin() + offset + RecordHeaderSize, payloadSize, '\0');
     const QString file = path(QStringLiteral("damaged.valbum"));
     WriteBytes(file, bytes);
-    ASSERT_TRUE(ReadAlbumFile(file).decompressionFailed);
+    ASSERT_EQ(ReadAlbumFile(file).stop, AlbumReadStop::NotDecompressible);
 
     load(file);
 

@@ -1,6 +1,7 @@
 // The main window as the user meets it: how it starts, where its controls sit,
 // the password field, the list and the rules that enable the buttons.
 
+#include "albummessages.h"
 #include "editortestsupport.h"
 #include "thumbnaildelegate.h"
 
@@ -587,4 +588,11 @@ TEST(MainWindowErrors, GeneralErrorBoxEndsItsTextWithAPeriod)
         // Captioned with what the window is called right now.
         EXPECT_EQ(box.caption, ModifiedCaption);
     }
+}
+
+TEST(EditorMessages, OpenFailureDropsTheReasonsOwnClosingPeriodAndBlanks)
+{
+    EXPECT_EQ(CannotOpenMessage(QStringLiteral("/a b"), QStringLiteral("Access is denied. \r\n")),
+              QStringLiteral("Cannot open file \"/a b\". Access is denied"));
+    EXPECT_EQ(CannotOpenMessage(QStringLiteral("p"), QStringLiteral("...")), QStringLiteral("Cannot open file \"p\". "));
 }

@@ -1,0 +1,39 @@
+#include "albummessages.h"
+
+EditorMessage ReadMessage(const AlbumFileContents &contents)
+{
+    if (contents.outcome == AlbumReadOutcome::NotAnAlbum)
+        return {QMessageBox::Critical, NotAnAlbumCaption, NotAnAlbumMessage};
+    if (contents.outcome == AlbumReadOutcome::Read && contents.stop == AlbumReadStop::NotDecompressible)
+        return {QMessageBox::Critical, AlbumEditorCaption, DecompressionErrorMessage};
+    return {};
+}
+
+QString WriteFailureReason(const AlbumWriteResult &result)
+{
+    switch (result.failure) {
+    case AlbumWriteFailure::ImageNotAlbumSized:
+        return QStringLiteral("Image %1 is not 92 x 92 pixels").arg(ImageLabel(result.failedImage));
+    case AlbumWriteFailure::ImageNotCompressible:
+        return QStringLiteral("Image %1 cannot be compressed").arg(ImageLabel(result.failedImage));
+    case AlbumWriteFailure::FileNotWritten:
+    case AlbumWriteFailure::None:
+        break;
+    }
+    return result.errorString;
+}
+
+QString WithClosingPeriod(const QString &text)
+{
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}
+
+QString CannotOpenMessage(const QString &path, const QString &reason)
+{
+    QString trimmed = reason;
+    while (!trimmed.isEmpty() && (trimmed.back() == QLatin1Char('.') || trimmed.back().unicode() <= 32))
+        trimmed.chop(1);
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, trimmed);
+}
