@@ -36,26 +36,13 @@ AlbumInput readAlbumInput(const QString &path)
     }
 
     input.fileSize = contents.fileSize;
-    const QString stop = QString::number(contents.stopOffset);
-    const QString read = QString::number(contents.images.size());
-    switch (contents.stop) {
-    case AlbumReadStop::None:
-        break;
-    case AlbumReadStop::NotDecompressible:
+    if (!contents.whole()) {
+        const qsizetype read = contents.images.size();
+        const QString count = read == 1 ? QStringLiteral("1 image was read")
+                                        : QStringLiteral("%1 images were read").arg(read);
         input.problems.append(
-            QStringLiteral("%1: LZO Uncompression error in the record at offset %2; the %3 image(s) before it were read")
-                .arg(path, stop, read));
-        break;
-    case AlbumReadStop::RecordPastEnd:
-    case AlbumReadStop::RecordTooShort:
-    case AlbumReadStop::PayloadTooLarge:
-    case AlbumReadStop::BytesLeftOver:
-    case AlbumReadStop::ImageCap:
-        input.problems.append(
-            QStringLiteral("%1: the %2 byte(s) from offset %3 hold no readable image; the album is truncated or "
-                           "damaged, and the %4 image(s) before them were read")
-                .arg(path, QString::number(contents.fileSize - contents.stopOffset), stop, read));
-        break;
+            QStringLiteral("%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
+                .arg(path, count, ReadStopReason(contents.stop), QString::number(contents.stopOffset)));
     }
     return input;
 }

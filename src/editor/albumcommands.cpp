@@ -10,13 +10,13 @@ namespace {
 
 const QString CannotSaveTemplate = QStringLiteral("Cannot save file \"%1\". %2");
 const QString AlbumFullTemplate = QStringLiteral(
-    "The album is full: %1 of %2 images did not fit into %3 bytes and were not saved.");
+    "The album is full: %1 of %2 images did not fit into %3 bytes and were not saved, from image %4 on.");
 
 } // namespace
 
-void TForm1::showReadMessage(const AlbumFileContents &contents)
+void TForm1::showReadMessage(const QString &path, const AlbumFileContents &contents)
 {
-    const EditorMessage message = ReadMessage(contents);
+    const EditorMessage message = ReadMessage(path, contents);
     if (!message.text.isEmpty())
         m_dialogs->tell(message.icon, message.caption, message.text);
 }
@@ -38,12 +38,12 @@ void TForm1::Button6Click()
         return;
     }
     if (contents.outcome == AlbumReadOutcome::NotAnAlbum) {
-        showReadMessage(contents);
+        showReadMessage(path, contents);
         return;
     }
     m_album.removeAll();
     ApplyAlbumFile(m_album, contents, path);
-    showReadMessage(contents);
+    showReadMessage(path, contents);
     RefreshState(false);
 }
 
@@ -58,7 +58,7 @@ void TForm1::Button11Click()
         }
         // Appended rows come after the selected one, so the selection stays put.
         ApplyAlbumFile(m_album, contents, path);
-        showReadMessage(contents);
+        showReadMessage(path, contents);
     }
     RefreshState(true);
 }
@@ -88,7 +88,7 @@ void TForm1::saveTo(const QString &path)
     m_album.setCurrentPath(path);
     const int leftOut = result.imageCount - result.imagesWritten;
     if (leftOut > 0) {
-        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption, AlbumFullTemplate.arg(leftOut).arg(result.imageCount).arg(AlbumSizeLimitText()));
+        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption, AlbumFullTemplate.arg(leftOut).arg(result.imageCount).arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
         // The left-out images exist only here; keep them guarded.
         RefreshState(true);
         return;

@@ -1,12 +1,20 @@
 #include "albummessages.h"
 
-EditorMessage ReadMessage(const AlbumFileContents &contents)
+EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents)
 {
     if (contents.outcome == AlbumReadOutcome::NotAnAlbum)
         return {QMessageBox::Critical, NotAnAlbumCaption, NotAnAlbumMessage};
-    if (contents.outcome == AlbumReadOutcome::Read && contents.stop == AlbumReadStop::NotDecompressible)
-        return {QMessageBox::Critical, AlbumEditorCaption, DecompressionErrorMessage};
-    return {};
+    if (contents.outcome != AlbumReadOutcome::Read || contents.whole())
+        return {};
+    // The images before the damage are kept, so the user must know that the
+    // next save drops whatever the file held after them.
+    const qsizetype read = contents.images.size();
+    const QString count = read == 1 ? QStringLiteral("1 image was read")
+                                    : QStringLiteral("%1 images were read").arg(read);
+    return {QMessageBox::Warning, AlbumEditorCaption,
+            QStringLiteral("The album \"%1\" is damaged: %2, and the rest of the file could not be read (%3). "
+                           "Saving writes only the images shown.")
+                .arg(path, count, ReadStopReason(contents.stop))};
 }
 
 QString WriteFailureReason(const AlbumWriteResult &result)

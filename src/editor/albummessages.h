@@ -20,10 +20,10 @@ struct EditorMessage
     QString text;
 };
 
-// The box a read calls for, with an empty text when none does: not an album,
-// or a record that did not decompress. The open failure goes to the general
-// error box instead (CannotOpenMessage).
-EditorMessage ReadMessage(const AlbumFileContents &contents);
+// The box a read of `path` calls for, with an empty text when none does: not
+// an album, or an album that could be read only in part. The open failure goes
+// to the general error box instead (CannotOpenMessage).
+EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents);
 
 // Why a save failed, as the second sentence of "Cannot save file ...".
 QString WriteFailureReason(const AlbumWriteResult &result);

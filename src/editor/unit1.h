@@ -84,7 +84,7 @@ private:
     void FormShow();
     bool confirmDiscard();
     void saveTo(const QString &path);
-    void showReadMessage(const AlbumFileContents &contents);
+    void showReadMessage(const QString &path, const AlbumFileContents &contents);
 
     Album m_album;
     std::unique_ptr<DialogSeam> m_dialogs;

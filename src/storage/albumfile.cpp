@@ -62,6 +62,29 @@ QString AlbumSizeLimitText()
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(AlbumSizeLimit);
 }
 
+QString ReadStopReason(AlbumReadStop stop)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    switch (stop) {
+    case AlbumReadStop::None:
+        break;
+    case AlbumReadStop::RecordPastEnd:
+        return QStringLiteral("a record runs past the end of the file");
+    case AlbumReadStop::RecordTooShort:
+        return QStringLiteral("a record is too short to hold an image");
+    case AlbumReadStop::PayloadTooLarge:
+        return QStringLiteral("a record is larger than %1 bytes")
+            .arg(english.toString(static_cast<qulonglong>(CompressedImageCapacity)));
+    case AlbumReadStop::NotDecompressible:
+        return QStringLiteral("a record does not decompress");
+    case AlbumReadStop::BytesLeftOver:
+        return QStringLiteral("bytes are left over after the last image");
+    case AlbumReadStop::ImageCap:
+        return QStringLiteral("no more than %1 images are read from one file").arg(english.toString(MaxImagesPerRead));
+    }
+    return {};
+}
+
 AlbumFileContents ParseAlbum(QIODevice &device)
 {
     AlbumFileContents contents;

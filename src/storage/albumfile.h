@@ -60,6 +60,10 @@ enum class AlbumReadStop {
     ImageCap,          // MaxImagesPerRead images were read and more bytes follow
 };
 
+// What a stop means, as a clause for a message: "a record runs past the end
+// of the file". Empty for None.
+QString ReadStopReason(AlbumReadStop stop);
+
 // Everything one album file holds, decoded, before anything is applied to an
 // Album, and how the reading ended. Front ends phrase it for their users.
 struct AlbumFileContents

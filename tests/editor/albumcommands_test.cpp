@@ -293,29 +293,57 @@ TEST_F(AlbumCommandsTest, LoadOfAMissingFileShowsTheReasonAndChangesNothing)
     expectUnchanged(before);
 }
 
-TEST_F(AlbumCommandsTest, LoadStopsAtARecordThatDoesNotDecompress)
+TEST_F(AlbumCommandsTest, LoadOfADamagedAlbumKeepsWhatWasReadAndSaysSo)
 {
     const QList<QImage> pictures = NoisyPictures(3, 20);
-    QByteArray bytes = AlbumBytesOf(pictures, QStringLiteral("42"));
-    // Zero the third record's payload: a stream of zeros runs out of input.
-    qsizetype offset = AlbumHeaderSize;
+    const QByteArray good = AlbumBytesOf(pictures, QStringLiteral("42"));
+    qsizetype third = AlbumHeaderSize;
     for (int i = 0; i < 2; ++i)
-        offset += 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + offset);
-    const qsizetype payloadSize = qFromLittleEndian<std::uint16_t>(bytes.constData() + offset) - 2;
-    std::fill_n(bytes.begin() + offset + RecordHeaderSize, payloadSize, '\0');
-    const QString file = path(QStringLiteral("damaged.valbum"));
-    WriteBytes(file, bytes);
-    ASSERT_EQ(ReadAlbumFile(file).stop, AlbumReadStop::NotDecompressible);
+        third += 2 + qFromLittleEndian<std::uint16_t>(good.constData() + third);
+    const auto withLength = [&](std::uint16_t length) {
+        QByteArray bytes = good;
+        qToLittleEndian<std::uint16_t>(length, bytes.data() + third);
+        return bytes;
+    };
+    QByteArray zeroed = good; // a stream of zeros runs out of input
+    std::fill(zeroed.begin() + third + RecordHeaderSize, zeroed.end(), '\0');
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        int read;
+        const char *reason;
+    } cases[] = {
+        {"cut short", good.left(good.size() - 10), 2, "a record runs past the end of the file"},
+        {"length one", withLength(1), 2, "a record is too short to hold an image"},
+        {"oversized payload", withLength(6000) + QByteArray(6000, '\0'), 2, "a record is larger than 4,318 bytes"},
+        {"not decompressible", zeroed, 2, "a record does not decompress"},
+        {"bytes left over", good + QByteArray(5, '\0'), 3, "bytes are left over after the last image"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs().boxes.clear();
+        album().setModified(false);
+        const QString file = path(QStringLiteral("damaged.valbum"));
+        WriteBytes(file, c.bytes);
 
-    load(file);
+        load(file);
 
-    ASSERT_EQ(dialogs().boxes.size(), 1);
-    expectBox(0, QMessageBox::Critical, Editor, QStringLiteral("LZO Uncompression error"));
-    expectImages(pictures.mid(0, 2));
-    EXPECT_EQ(form().Edit1->text(), QStringLiteral("42"));
-    EXPECT_EQ(album().currentPath(), file);
-    EXPECT_FALSE(album().modified());
-    EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - damaged.valbum"));
+        ASSERT_EQ(dialogs().boxes.size(), 1);
+        expectBox(0, QMessageBox::Warning, Editor,
+                  QStringLiteral("The album \"%1\" is damaged: %2 images were read, and the rest of the file could "
+                                 "not be read (%3). Saving writes only the images shown.")
+                      .arg(file)
+                      .arg(c.read)
+                      .arg(QString::fromUtf8(c.reason)));
+        expectImages(pictures.mid(0, c.read));
+        EXPECT_EQ(form().Edit1->text(), QStringLiteral("42"));
+        EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - damaged.valbum"));
+
+        // Saving writes exactly what is shown, and the album then reads whole.
+        form().Button7Click();
+        EXPECT_EQ(FileBytes(file), AlbumBytesOf(pictures.mid(0, c.read), QStringLiteral("42")));
+    }
 }
 
 // --- Append ---------------------------------------------------------------
@@ -569,8 +597,10 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
 
     ASSERT_EQ(dialogs().boxes.size(), 1);
     expectBox(0, QMessageBox::Warning, Editor,
-              QStringLiteral("The album is full: %1 of 25 images did not fit into 81,920 bytes and were not saved.")
-                  .arg(pictures.size() - fit));
+              QStringLiteral("The album is full: %1 of 25 images did not fit into 81,920 bytes and were not saved, "
+                             "from image %2 on.")
+                  .arg(pictures.size() - fit)
+                  .arg(fit, 3, 10, QLatin1Char('0')));
     const QByteArray written = FileBytes(file);
     EXPECT_EQ(written, expected.bytes);
     EXPECT_LE(written.size(), AlbumSizeLimit);
