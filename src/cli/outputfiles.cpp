@@ -27,8 +27,10 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
 
 QString savePicture(const QString &path, const QImage &image, const char *format)
 {
+    // Unbuffered: a buffered QSaveFile can lose a failed final flush (a full
+    // disk) and commit a cut-short file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     QImageWriter writer(&file, format);
     if (!writer.write(image)) {

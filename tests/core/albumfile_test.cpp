@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 class AlbumFileTest : public ::testing::Test
@@ -321,4 +326,29 @@ TEST_F(AlbumFileTest, ImageOfTheWrongSizeFailsTheWrite)
     EXPECT_EQ(result.failure, AlbumWriteFailure::ImageNotAlbumSized);
     EXPECT_EQ(result.failedImage, 1);
     EXPECT_FALSE(QFile::exists(path("wrong.valbum")));
+}
+
+// A disk that fills up mid-save: the system's reason is reported, whichever
+// step of the save meets it, and the previous album stays. A file size limit
+// makes the kernel refuse the write the way a full disk does.
+TEST_F(AlbumFileTest, AFullDiskGivesTheSystemsReasonAndKeepsTheOldFile)
+{
+    const QString file = path("kept.valbum");
+    const QByteArray previous = albumBytes({SolidImage(qRgb(9, 9, 9))});
+    writeAll(file, previous);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 512;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const AlbumWriteResult result = WriteAlbumFile(file, {NoisyImage(1), NoisyImage(2)}, {});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure, AlbumWriteFailure::FileNotWritten);
+    EXPECT_EQ(result.errorString, qt_error_string(EFBIG));
+    EXPECT_EQ(readAll(file), previous);
 }

@@ -170,3 +170,30 @@ TEST(CompressionOverflow, SavingThePictureFailsAndKeepsTheOldFile)
     EXPECT_EQ(result.failedImage, 0);
     EXPECT_EQ(fileBytes(path), before);
 }
+
+// Where no record of its size could fit any more, the picture would be left
+// out anyway: it must not cost the images before it their save.
+TEST(CompressionOverflow, PastTheLimitThePictureIsLeftOutLikeAnyOther)
+{
+    ASSERT_TRUE(InitCompression());
+    QImage picture;
+    DecodeImage(overflowingImage(), picture);
+    QList<QImage> images;
+    for (std::uint32_t seed = 0; seed < 30; ++seed)
+        images.append(NoisyImage(seed));
+    const int fit = EncodeAlbum(images, {}).imagesWritten;
+    ASSERT_LT(fit, 30);
+
+    QList<QImage> withPicture = images.mid(0, fit);
+    withPicture.append(picture);
+    const AlbumBytes encoded = EncodeAlbum(withPicture, {});
+    ASSERT_TRUE(encoded.ok);
+    EXPECT_EQ(encoded.imagesWritten, fit);
+    EXPECT_EQ(encoded.bytes, EncodeAlbum(images.mid(0, fit), {}).bytes);
+
+    // Inside the limit it still fails the album, naming the picture.
+    withPicture.move(fit, fit - 3);
+    const AlbumBytes failed = EncodeAlbum(withPicture, {});
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.failedImage, fit - 3);
+}
