@@ -138,11 +138,11 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
     }
     require(size - position > AlbumHeaderSize, "a bad record was one the reader had to start");
     const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
-    const AlbumReadStop expected = position + 2 + length > size ? AlbumReadStop::RecordPastEnd
+    const AlbumReadStop fault = position + 2 + length > size ? AlbumReadStop::RecordPastEnd
                                    : length < 2                  ? AlbumReadStop::RecordTooShort
                                                                  : AlbumReadStop::PayloadTooLarge;
-    require(contents.stop == expected, "a stop names the record's real fault");
-    require(expected != AlbumReadStop::PayloadTooLarge || length - 2 > static_cast<int>(CompressedImageCapacity),
+    require(contents.stop == fault, "a stop names the record's real fault");
+    require(fault != AlbumReadStop::PayloadTooLarge || length - 2 > static_cast<int>(CompressedImageCapacity),
             "an oversized payload really is");
 }
 
