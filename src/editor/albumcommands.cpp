@@ -79,7 +79,9 @@ void TForm1::Button9Click()
 
 void TForm1::saveTo(const QString &path)
 {
-    const AlbumWriteResult result = WriteAlbum(m_album, path);
+    // The meter has compressed most images already; it makes any it has not.
+    const AlbumWriteResult result = WriteAlbumRecords(
+        path, m_album.count(), [this](int index) { return m_meter->record(index); }, m_album.passwordText());
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
         m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotSaveTemplate.arg(path, WriteFailureReason(result)));

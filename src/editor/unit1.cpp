@@ -129,9 +129,11 @@ void TForm1::buildLayout()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(211, 379, 125, 13);
     Label1->setEnabled(false);
-    Label2 = new QLabel(QStringLiteral("92 x 92, seven greys"), this);
+    // The second line tells how full the album is; it may use the free width
+    // up to the buttons' right edge.
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(211, 391, 122, 13);
+    Label2->setGeometry(211, 391, 159, 13);
     Label2->setEnabled(false);
     for (QLabel *label : {Label1, Label2, Label3})
         label->setAttribute(Qt::WA_TranslucentBackground);
@@ -147,6 +149,15 @@ void TForm1::buildLayout()
 
 void TForm1::connectSignals()
 {
+    m_meter = std::make_unique<CapacityMeter>(m_album);
+    const auto showCapacity = [this] {
+        Label2->setText(
+            Label2->fontMetrics().elidedText(m_meter->summary(), Qt::ElideRight, Label2->contentsRect().width()));
+        Label2->setToolTip(m_meter->details());
+    };
+    connect(m_meter.get(), &CapacityMeter::changed, this, showCapacity);
+    showCapacity();
+
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);

@@ -2,6 +2,7 @@
 
 #include "album.h"
 #include "albumfile.h"
+#include "capacitymeter.h"
 #include "dialogseam.h"
 
 #include <QIcon>
@@ -29,6 +30,7 @@ public:
     Album &album() { return m_album; }
     const Album &album() const { return m_album; }
     DialogSeam &dialogs() { return *m_dialogs; }
+    CapacityMeter &capacityMeter() { return *m_meter; }
 
     // The title the program shows for itself; message boxes are captioned with it.
     const QString &applicationTitle() const { return m_applicationTitle; }
@@ -88,6 +90,7 @@ private:
 
     Album m_album;
     std::unique_ptr<DialogSeam> m_dialogs;
+    std::unique_ptr<CapacityMeter> m_meter;
     QString m_applicationTitle;
     bool m_shownOnce = false;
 };

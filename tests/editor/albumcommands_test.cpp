@@ -7,11 +7,14 @@
 #include "pixelcodec.h"
 #include "qtdialogs.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListView>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -739,3 +742,51 @@ TEST_F(AlbumFileDialogTest, OpenTakesAMissingFileAndStartsNextTimeInItsFolder)
 }
 
 } // namespace
+
+// --- Capacity meter -------------------------------------------------------
+
+TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
+{
+    const QString other = albumFile(QStringLiteral("other.valbum"), NoisyPictures(4, 300));
+    const QString scratch = path(QStringLiteral("scratch.valbum"));
+    const auto expectMeterMatchesSave = [&](const char *step) {
+        SCOPED_TRACE(step);
+        CapacityMeter &meter = form().capacityMeter();
+        QDeadlineTimer deadline(10'000);
+        while (!meter.settled() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_TRUE(meter.settled());
+
+        const AlbumWriteResult saved = WriteAlbumFile(scratch, album().images(), album().passwordText());
+        ASSERT_TRUE(saved.ok);
+        const qint64 size = QFileInfo(scratch).size();
+        EXPECT_EQ(meter.layout().bytes.size(), size);
+        EXPECT_EQ(meter.layout().imagesWritten, saved.imagesWritten);
+        const QString bytes = QStringLiteral("%1/81,920 B").arg(QLocale(QLocale::English).toString(size));
+        const QString expected = saved.imagesWritten < album().count()
+                                     ? QStringLiteral("%1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
+                                     : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
+        EXPECT_EQ(form().Label2->text(), expected);
+    };
+
+    expectMeterMatchesSave("empty");
+    load(albumFile(QStringLiteral("start.valbum"), NoisyPictures(3, 200) + QList<QImage>{SolidPicture(qRgb(9, 9, 9))}));
+    expectMeterMatchesSave("load");
+    addImages(NoisyPictures(17, 400));
+    expectMeterMatchesSave("add past the limit");
+    form().selectEntry(2);
+    form().Button5Click();
+    expectMeterMatchesSave("delete");
+    form().selectEntry(19);
+    form().Button2Click();
+    expectMeterMatchesSave("move up");
+    dialogs().albumsToOpen.append(other);
+    form().Button11Click();
+    expectMeterMatchesSave("append");
+
+    // Saving writes the records the meter kept: the same bytes as compressing anew.
+    const QString file = path(QStringLiteral("saved.valbum"));
+    dialogs().albumsToSave.append(file);
+    form().Button9Click();
+    EXPECT_EQ(FileBytes(file), EncodeAlbum(album().images(), album().passwordText()).bytes);
+}

@@ -145,7 +145,7 @@ TEST(MainWindowLayout, ControlsSitAtTheirPlacesWithTheirCaptionsInTabOrder)
     const Control labels[] = {
         {form.Label3, "Label3", {214, 144, 80, 13}, "Album password:", true},
         {form.Label1, "Label1", {211, 379, 125, 13}, "ver. 1.00", false},
-        {form.Label2, "Label2", {211, 391, 122, 13}, nullptr, false},
+        {form.Label2, "Label2", {211, 391, 159, 13}, nullptr, false},
     };
 
     const auto check = [&form](const Control &control) {
