@@ -1,0 +1,117 @@
+// How long the window's capacity meter takes to show what a command did.
+// Targets: one picture added shows its effect within 100 ms, on the largest
+// album (thousands of plain images) as on one of twenty photos; loading the
+// largest album keeps the window's thread busy no longer than reading it does
+// (the compression runs on worker threads).
+
+#include "album.h"
+#include "albumfile.h"
+#include "benchimages.h"
+#include "unit1.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDeadlineTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+
+namespace {
+
+bool waitUntilSettled(CapacityMeter &meter)
+{
+    QDeadlineTimer deadline(60'000);
+    while (!meter.settled() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return meter.settled();
+}
+
+// An album file's contents, read once per kind.
+const AlbumFileContents &albumOf(BenchPicture kind, int limit)
+{
+    static std::map<std::pair<BenchPicture, int>, AlbumFileContents> read;
+    auto &slot = read[{kind, limit}];
+    if (slot.images.isEmpty()) {
+        QList<QImage> images = FullAlbumOf(kind);
+        if (limit > 0)
+            images = images.mid(0, limit);
+        QBuffer buffer;
+        buffer.setData(EncodeAlbum(images, {}).bytes);
+        buffer.open(QIODevice::ReadOnly);
+        slot = ParseAlbum(buffer);
+    }
+    return slot;
+}
+
+// Loading the album: the window's own part (what blocks it) and the time until
+// the meter has the final figures.
+void BM_LoadAndSettleLargestAlbum(benchmark::State &state)
+{
+    const AlbumFileContents &contents = albumOf(BenchPicture::Solid, 0);
+    for (auto _ : state) {
+        TForm1 form;
+        const auto start = std::chrono::steady_clock::now();
+        ApplyAlbumFile(form.album(), contents, QStringLiteral("largest.valbum"));
+        form.RefreshState(false);
+        const auto blocked = std::chrono::steady_clock::now() - start;
+        if (!waitUntilSettled(form.capacityMeter())) {
+            state.SkipWithError("the meter did not settle");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.counters["window_ms"] = std::chrono::duration<double, std::milli>(blocked).count();
+    }
+    state.counters["images"] = static_cast<double>(contents.images.size());
+}
+BENCHMARK(BM_LoadAndSettleLargestAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One picture added to a settled album, until the meter shows it.
+void addOne(benchmark::State &state, BenchPicture albumKind, int limit)
+{
+    const AlbumFileContents &contents = albumOf(albumKind, limit);
+    TForm1 form;
+    ApplyAlbumFile(form.album(), contents, QStringLiteral("album.valbum"));
+    if (!waitUntilSettled(form.capacityMeter())) {
+        state.SkipWithError("the meter did not settle");
+        return;
+    }
+    std::uint32_t seed = 1000;
+    for (auto _ : state) {
+        const QImage picture = MakeBenchPicture(BenchPicture::Photo, ++seed);
+        const auto start = std::chrono::steady_clock::now();
+        form.album().append(picture);
+        waitUntilSettled(form.capacityMeter());
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        form.album().remove(form.album().count() - 1);
+        waitUntilSettled(form.capacityMeter());
+        state.ResumeTiming();
+    }
+    state.counters["images"] = static_cast<double>(form.album().count() + 1);
+}
+
+void BM_AddToLargestAlbum(benchmark::State &state)
+{
+    addOne(state, BenchPicture::Solid, 0);
+}
+BENCHMARK(BM_AddToLargestAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_AddToTwentyPhotos(benchmark::State &state)
+{
+    addOne(state, BenchPicture::Photo, 20);
+}
+BENCHMARK(BM_AddToTwentyPhotos)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
