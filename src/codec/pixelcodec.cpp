@@ -1,7 +1,8 @@
 #include "pixelcodec.h"
 
 #include <algorithm>
-#include <cmath>
+#include <bit>
+#include <cfloat>
 #include <limits>
 
 namespace {
@@ -31,14 +32,95 @@ constexpr std::array<std::uint8_t, 256> makeLevelTable()
 }
 constexpr std::array<std::uint8_t, 256> LevelOfLuminance = makeLevelTable();
 
-std::uint8_t extendedLuminance(int r, int g, int b)
+// The grey rule is 0.3 R + 0.59 G + 0.11 B as the x87 extended format works
+// it out: the constants held with 64-bit significands, each product and each
+// sum rounded to 64 significant bits (to nearest, ties to even), the result
+// rounded to an integer the same way. Only at an exact half does that rounding
+// decide the grey, and the same album must come out on every CPU, so it is
+// carried out here in integers rather than trusting a long double that is
+// plain double on ARM and elsewhere.
+//
+// Values are fixed point in units of 2^-67, the weight of the last bit of the
+// smallest constant. Every product and sum the rule forms is a multiple of
+// that unit and stays below 2^77, so unsigned __int128 holds each one exactly.
+#ifndef __SIZEOF_INT128__
+#error "the exact luminance needs unsigned __int128 (GCC or Clang on a 64-bit target)"
+#endif
+__extension__ using Fixed = unsigned __int128;
+constexpr int FractionBits = 67;
+constexpr int SignificandBits = 64;
+
+// round(numerator / denominator * 2^power), ties to even.
+constexpr std::uint64_t NearestSignificand(unsigned numerator, unsigned denominator, int power)
 {
-    // Evaluated in exactly this order, each step rounded in the 64-bit
-    // mantissa of the x87 format; rintl rounds ties to even in the default mode.
-    const long double y = ((static_cast<long double>(r) * 0.3L) + (static_cast<long double>(g) * 0.59L))
-                          + (static_cast<long double>(b) * 0.11L);
-    return static_cast<std::uint8_t>(std::rintl(y));
+    const Fixed scaled = Fixed{numerator} << power;
+    std::uint64_t quotient = static_cast<std::uint64_t>(scaled / denominator);
+    const Fixed twiceRemainder = 2 * (scaled % denominator);
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && (quotient & 1) != 0))
+        ++quotient;
+    return quotient;
 }
+
+// The constants as the extended format holds them: m * 2^-e with m in
+// [2^63, 2^64), e chosen for each so that the whole significand is used.
+struct ExtendedConstant
+{
+    std::uint64_t significand;
+    int exponent; // the value is significand * 2^-exponent
+};
+constexpr ExtendedConstant RedWeight{NearestSignificand(30, 100, 65), 65};
+constexpr ExtendedConstant GreenWeight{NearestSignificand(59, 100, 64), 64};
+constexpr ExtendedConstant BlueWeight{NearestSignificand(11, 100, 67), 67};
+static_assert(RedWeight.significand >> 63 == 1 && GreenWeight.significand >> 63 == 1
+              && BlueWeight.significand >> 63 == 1);
+#if defined(__x86_64__) || defined(__i386__)
+#if LDBL_MANT_DIG == 64
+// Where long double is the x87 format, its literals are the same numbers.
+static_assert(RedWeight.significand * 0x1p-65L == 0.3L);
+static_assert(GreenWeight.significand * 0x1p-64L == 0.59L);
+static_assert(BlueWeight.significand * 0x1p-67L == 0.11L);
+#endif
+#endif
+
+// Drops `bits` low bits of `value`, rounding to nearest with ties to even;
+// the result is in units of 2^bits.
+constexpr Fixed ShiftRounded(Fixed value, int bits)
+{
+    const Fixed half = Fixed{1} << (bits - 1);
+    const Fixed dropped = value & ((Fixed{1} << bits) - 1);
+    Fixed kept = value >> bits;
+    if (dropped > half || (dropped == half && (kept & 1) != 0))
+        ++kept;
+    return kept;
+}
+
+// `value` rounded to 64 significant bits, still in units of 2^-67. Below 2^64
+// units it already fits; above, only the low bits beyond 64 go.
+constexpr Fixed ToSignificand(Fixed value)
+{
+    const auto high = static_cast<std::uint64_t>(value >> SignificandBits);
+    if (high == 0)
+        return value;
+    const int excess = static_cast<int>(std::bit_width(high));
+    return ShiftRounded(value, excess) << excess;
+}
+
+constexpr Fixed WeightedChannel(int channel, ExtendedConstant weight)
+{
+    const Fixed product = Fixed{static_cast<unsigned>(channel)} * weight.significand;
+    return ToSignificand(product << (FractionBits - weight.exponent));
+}
+
+constexpr std::uint8_t ExtendedLuminance(int r, int g, int b)
+{
+    const Fixed redAndGreen = ToSignificand(WeightedChannel(r, RedWeight) + WeightedChannel(g, GreenWeight));
+    const Fixed sum = ToSignificand(redAndGreen + WeightedChannel(b, BlueWeight));
+    return static_cast<std::uint8_t>(ShiftRounded(sum, FractionBits));
+}
+// Ties to even on the last step, and the design's own example just below 99.5.
+static_assert(ExtendedLuminance(255, 0, 0) == 76);
+static_assert(ExtendedLuminance(0, 150, 100) == 99);
+static_assert(ExtendedLuminance(255, 255, 255) == 255);
 
 inline std::uint8_t nibbleOf(QRgb colour)
 {
@@ -102,11 +184,11 @@ std::uint8_t Luminance(QRgb colour)
     // value is at least 0.01 away from a half, far beyond any rounding error, so
     // integer rounding gives the same answer as the extended arithmetic. Only
     // at an exact half does the direction depend on how 0.3, 0.59 and 0.11 are
-    // represented, and there we do the extended computation itself.
+    // represented, and there we work the extended arithmetic through exactly.
     const int hundredfold = 30 * r + 59 * g + 11 * b;
     if (hundredfold % 100 != 50)
         return static_cast<std::uint8_t>((hundredfold + 50) / 100);
-    return extendedLuminance(r, g, b);
+    return ExtendedLuminance(r, g, b);
 }
 
 int GreyLevel(std::uint8_t luminance)
