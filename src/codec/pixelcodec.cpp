@@ -82,27 +82,35 @@ static_assert(BlueWeight.significand * 0x1p-67L == 0.11L);
 #endif
 #endif
 
-// Drops `bits` low bits of `value`, rounding to nearest with ties to even;
-// the result is in units of 2^bits.
-constexpr Fixed ShiftRounded(Fixed value, int bits)
+// Whether cutting off the bits `dropped` rounds up, `half` being half a unit of
+// the last bit kept: past the half, or at it when that bit is odd. Bitwise rather than short-circuit: which
+// way a tie colour goes is anyone's guess, so a branch would be mispredicted.
+template <typename Bits> constexpr bool RoundsUp(Bits dropped, Bits half, bool lastKeptOdd)
 {
-    const Fixed half = Fixed{1} << (bits - 1);
-    const Fixed dropped = value & ((Fixed{1} << bits) - 1);
-    Fixed kept = value >> bits;
-    if (dropped > half || (dropped == half && (kept & 1) != 0))
-        ++kept;
-    return kept;
+    return (dropped > half) | ((dropped == half) & lastKeptOdd);
 }
 
 // `value` rounded to 64 significant bits, still in units of 2^-67. Below 2^64
-// units it already fits; above, only the low bits beyond 64 go.
+// units it already fits. Above, every value here is under 2^77, so the bits
+// that go all lie in the low word.
 constexpr Fixed ToSignificand(Fixed value)
 {
     const auto high = static_cast<std::uint64_t>(value >> SignificandBits);
     if (high == 0)
         return value;
-    const int excess = static_cast<int>(std::bit_width(high));
-    return ShiftRounded(value, excess) << excess;
+    const int excess = static_cast<int>(std::bit_width(high)); // 1 to 13
+    const auto low = static_cast<std::uint64_t>(value);
+    const std::uint64_t dropped = low & ((std::uint64_t{1} << excess) - 1);
+    const bool up = RoundsUp(dropped, std::uint64_t{1} << (excess - 1), ((low >> excess) & 1) != 0);
+    return value - dropped + (std::uint64_t{up} << excess);
+}
+
+// `value` rounded to a whole number, ties to even.
+constexpr unsigned ToInteger(Fixed value)
+{
+    constexpr Fixed Half = Fixed{1} << (FractionBits - 1);
+    const auto whole = static_cast<unsigned>(value >> FractionBits);
+    return whole + RoundsUp(value & (2 * Half - 1), Half, (whole & 1) != 0);
 }
 
 constexpr Fixed WeightedChannel(int channel, ExtendedConstant weight)
@@ -111,11 +119,25 @@ constexpr Fixed WeightedChannel(int channel, ExtendedConstant weight)
     return ToSignificand(product << (FractionBits - weight.exponent));
 }
 
+// Each channel's rounded product for all 256 values, worked out while compiling.
+using WeightedChannels = std::array<Fixed, 256>;
+constexpr WeightedChannels WeightedChannelTable(ExtendedConstant weight)
+{
+    WeightedChannels table{};
+    for (int channel = 0; channel < 256; ++channel)
+        table[static_cast<std::size_t>(channel)] = WeightedChannel(channel, weight);
+    return table;
+}
+constexpr WeightedChannels RedProducts = WeightedChannelTable(RedWeight);
+constexpr WeightedChannels GreenProducts = WeightedChannelTable(GreenWeight);
+constexpr WeightedChannels BlueProducts = WeightedChannelTable(BlueWeight);
+
 constexpr std::uint8_t ExtendedLuminance(int r, int g, int b)
 {
-    const Fixed redAndGreen = ToSignificand(WeightedChannel(r, RedWeight) + WeightedChannel(g, GreenWeight));
-    const Fixed sum = ToSignificand(redAndGreen + WeightedChannel(b, BlueWeight));
-    return static_cast<std::uint8_t>(ShiftRounded(sum, FractionBits));
+    const auto at = [](int channel) { return static_cast<std::size_t>(channel); };
+    const Fixed redAndGreen = ToSignificand(RedProducts[at(r)] + GreenProducts[at(g)]);
+    const Fixed sum = ToSignificand(redAndGreen + BlueProducts[at(b)]);
+    return static_cast<std::uint8_t>(ToInteger(sum));
 }
 // Ties to even on the last step, and the design's own example just below 99.5.
 static_assert(ExtendedLuminance(255, 0, 0) == 76);
