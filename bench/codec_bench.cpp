@@ -42,7 +42,7 @@ BENCHMARK(BM_Luminance)->Arg(0)->Arg(1);
 #if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64
 // Luminance as it was before the integer emulation: the same shortcut, and
 // x87 long double itself at the halves.
-[[gnu::noinline]] std::uint8_t X87Luminance(QRgb colour)
+[[gnu::noinline]] std::uint8_t x87Luminance(QRgb colour)
 {
     const int r = qRed(colour);
     const int g = qGreen(colour);
@@ -61,7 +61,7 @@ void BM_LuminanceX87AtHalves(benchmark::State &state)
     for (auto _ : state) {
         unsigned sum = 0;
         for (QRgb colour : colours)
-            sum += X87Luminance(colour);
+            sum += x87Luminance(colour);
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * colours.size()));

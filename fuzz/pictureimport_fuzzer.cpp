@@ -29,20 +29,20 @@ void require(bool condition, const char *what)
     }
 }
 
-bool TooManyPixels(qint64 width, qint64 height)
+bool tooManyPixels(qint64 width, qint64 height)
 {
     return std::abs(width) * std::abs(height) > MaxFuzzedPixels;
 }
 
 // Bitmaps with a 52- or 56-byte info header are rewritten before Qt sees
 // them, so QImageReader cannot tell their size: it is read from the header.
-bool ClaimsTooManyPixels(const QByteArray &bytes)
+bool claimsTooManyPixels(const QByteArray &bytes)
 {
     constexpr qsizetype InfoHeader = 14;
     if (bytes.startsWith("BM") && bytes.size() >= InfoHeader + 12) {
         const auto infoSize = qFromLittleEndian<quint32>(bytes.constData() + InfoHeader);
         if ((infoSize == 52 || infoSize == 56) &&
-            TooManyPixels(qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 4),
+            tooManyPixels(qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 4),
                           qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 8)))
             return true;
     }
@@ -52,10 +52,10 @@ bool ClaimsTooManyPixels(const QByteArray &bytes)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
-    return size.isValid() && TooManyPixels(size.width(), size.height());
+    return size.isValid() && tooManyPixels(size.width(), size.height());
 }
 
-bool IsLevelNibble(int nibble)
+bool isLevelNibble(int nibble)
 {
     return nibble == 0x0 || nibble == 0x4 || nibble == 0x5 || nibble == 0x9 || nibble == 0xA || nibble == 0xE ||
            nibble == 0xF;
@@ -66,7 +66,7 @@ bool IsLevelNibble(int nibble)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    if (ClaimsTooManyPixels(bytes))
+    if (claimsTooManyPixels(bytes))
         return -1;
 
     QBuffer file;
@@ -84,6 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     PackedImage packed{};
     require(EncodeImage(albumImage, packed) == PackedImageSize, "the album image packs whole");
     for (const std::uint8_t byte : packed)
-        require(IsLevelNibble(byte & 0x0F) && IsLevelNibble(byte >> 4), "every nibble is one of the seven levels");
+        require(isLevelNibble(byte & 0x0F) && isLevelNibble(byte >> 4), "every nibble is one of the seven levels");
     return 0;
 }

@@ -37,8 +37,8 @@ constexpr std::array<std::uint8_t, 256> LevelOfLuminance = makeLevelTable();
 // sum rounded to 64 significant bits (to nearest, ties to even), the result
 // rounded to an integer the same way. Only at an exact half does that rounding
 // decide the grey, and the same album must come out on every CPU, so it is
-// carried out here in integers rather than trusting a long double that is
-// plain double on ARM and elsewhere.
+// carried out here in integers rather than trusting long double, which is
+// plain double on some CPUs and quadruple precision on others.
 //
 // Values are fixed point in units of 2^-67, the weight of the last bit of the
 // smallest constant. Every product and sum the rule forms is a multiple of
@@ -51,7 +51,7 @@ constexpr int FractionBits = 67;
 constexpr int SignificandBits = 64;
 
 // round(numerator / denominator * 2^power), ties to even.
-constexpr std::uint64_t NearestSignificand(unsigned numerator, unsigned denominator, int power)
+constexpr std::uint64_t nearestSignificand(unsigned numerator, unsigned denominator, int power)
 {
     const Fixed scaled = Fixed{numerator} << power;
     std::uint64_t quotient = static_cast<std::uint64_t>(scaled / denominator);
@@ -68,9 +68,9 @@ struct ExtendedConstant
     std::uint64_t significand;
     int exponent; // the value is significand * 2^-exponent
 };
-constexpr ExtendedConstant RedWeight{NearestSignificand(30, 100, 65), 65};
-constexpr ExtendedConstant GreenWeight{NearestSignificand(59, 100, 64), 64};
-constexpr ExtendedConstant BlueWeight{NearestSignificand(11, 100, 67), 67};
+constexpr ExtendedConstant RedWeight{nearestSignificand(30, 100, 65), 65};
+constexpr ExtendedConstant GreenWeight{nearestSignificand(59, 100, 64), 64};
+constexpr ExtendedConstant BlueWeight{nearestSignificand(11, 100, 67), 67};
 static_assert(RedWeight.significand >> 63 == 1 && GreenWeight.significand >> 63 == 1
               && BlueWeight.significand >> 63 == 1);
 #if defined(__x86_64__) || defined(__i386__)
@@ -82,10 +82,11 @@ static_assert(BlueWeight.significand * 0x1p-67L == 0.11L);
 #endif
 #endif
 
-// Whether cutting off the bits `dropped` rounds up, `half` being half a unit of
-// the last bit kept: past the half, or at it when that bit is odd. Bitwise rather than short-circuit: which
-// way a tie colour goes is anyone's guess, so a branch would be mispredicted.
-template <typename Bits> constexpr bool RoundsUp(Bits dropped, Bits half, bool lastKeptOdd)
+// Whether cutting off the bits `dropped` rounds up, `half` being half a unit
+// of the last bit kept: past the half, or at it when that bit is odd. Bitwise
+// rather than short-circuit: which way a tie colour goes is anyone's guess, so
+// a branch would often be mispredicted.
+template <typename Bits> constexpr bool roundsUp(Bits dropped, Bits half, bool lastKeptOdd)
 {
     return (dropped > half) | ((dropped == half) & lastKeptOdd);
 }
@@ -93,7 +94,7 @@ template <typename Bits> constexpr bool RoundsUp(Bits dropped, Bits half, bool l
 // `value` rounded to 64 significant bits, still in units of 2^-67. Below 2^64
 // units it already fits. Above, every value here is under 2^77, so the bits
 // that go all lie in the low word.
-constexpr Fixed ToSignificand(Fixed value)
+constexpr Fixed toSignificand(Fixed value)
 {
     const auto high = static_cast<std::uint64_t>(value >> SignificandBits);
     if (high == 0)
@@ -101,48 +102,48 @@ constexpr Fixed ToSignificand(Fixed value)
     const int excess = static_cast<int>(std::bit_width(high)); // 1 to 13
     const auto low = static_cast<std::uint64_t>(value);
     const std::uint64_t dropped = low & ((std::uint64_t{1} << excess) - 1);
-    const bool up = RoundsUp(dropped, std::uint64_t{1} << (excess - 1), ((low >> excess) & 1) != 0);
+    const bool up = roundsUp(dropped, std::uint64_t{1} << (excess - 1), ((low >> excess) & 1) != 0);
     return value - dropped + (std::uint64_t{up} << excess);
 }
 
 // `value` rounded to a whole number, ties to even.
-constexpr unsigned ToInteger(Fixed value)
+constexpr unsigned toInteger(Fixed value)
 {
     constexpr Fixed Half = Fixed{1} << (FractionBits - 1);
     const auto whole = static_cast<unsigned>(value >> FractionBits);
-    return whole + RoundsUp(value & (2 * Half - 1), Half, (whole & 1) != 0);
+    return whole + roundsUp(value & (2 * Half - 1), Half, (whole & 1) != 0);
 }
 
-constexpr Fixed WeightedChannel(int channel, ExtendedConstant weight)
+constexpr Fixed weightedChannel(int channel, ExtendedConstant weight)
 {
     const Fixed product = Fixed{static_cast<unsigned>(channel)} * weight.significand;
-    return ToSignificand(product << (FractionBits - weight.exponent));
+    return toSignificand(product << (FractionBits - weight.exponent));
 }
 
 // Each channel's rounded product for all 256 values, worked out while compiling.
 using WeightedChannels = std::array<Fixed, 256>;
-constexpr WeightedChannels WeightedChannelTable(ExtendedConstant weight)
+constexpr WeightedChannels weightedChannelTable(ExtendedConstant weight)
 {
     WeightedChannels table{};
     for (int channel = 0; channel < 256; ++channel)
-        table[static_cast<std::size_t>(channel)] = WeightedChannel(channel, weight);
+        table[static_cast<std::size_t>(channel)] = weightedChannel(channel, weight);
     return table;
 }
-constexpr WeightedChannels RedProducts = WeightedChannelTable(RedWeight);
-constexpr WeightedChannels GreenProducts = WeightedChannelTable(GreenWeight);
-constexpr WeightedChannels BlueProducts = WeightedChannelTable(BlueWeight);
+constexpr WeightedChannels RedProducts = weightedChannelTable(RedWeight);
+constexpr WeightedChannels GreenProducts = weightedChannelTable(GreenWeight);
+constexpr WeightedChannels BlueProducts = weightedChannelTable(BlueWeight);
 
-constexpr std::uint8_t ExtendedLuminance(int r, int g, int b)
+constexpr std::uint8_t extendedLuminance(int r, int g, int b)
 {
     const auto at = [](int channel) { return static_cast<std::size_t>(channel); };
-    const Fixed redAndGreen = ToSignificand(RedProducts[at(r)] + GreenProducts[at(g)]);
-    const Fixed sum = ToSignificand(redAndGreen + BlueProducts[at(b)]);
-    return static_cast<std::uint8_t>(ToInteger(sum));
+    const Fixed redAndGreen = toSignificand(RedProducts[at(r)] + GreenProducts[at(g)]);
+    const Fixed sum = toSignificand(redAndGreen + BlueProducts[at(b)]);
+    return static_cast<std::uint8_t>(toInteger(sum));
 }
-// Ties to even on the last step, and the design's own example just below 99.5.
-static_assert(ExtendedLuminance(255, 0, 0) == 76);
-static_assert(ExtendedLuminance(0, 150, 100) == 99);
-static_assert(ExtendedLuminance(255, 255, 255) == 255);
+// 76.5 goes to even; (0, 150, 100), 99.5 in decimal, lies just below the half.
+static_assert(extendedLuminance(255, 0, 0) == 76);
+static_assert(extendedLuminance(0, 150, 100) == 99);
+static_assert(extendedLuminance(255, 255, 255) == 255);
 
 inline std::uint8_t nibbleOf(QRgb colour)
 {
@@ -210,7 +211,7 @@ std::uint8_t Luminance(QRgb colour)
     const int hundredfold = 30 * r + 59 * g + 11 * b;
     if (hundredfold % 100 != 50)
         return static_cast<std::uint8_t>((hundredfold + 50) / 100);
-    return ExtendedLuminance(r, g, b);
+    return extendedLuminance(r, g, b);
 }
 
 int GreyLevel(std::uint8_t luminance)

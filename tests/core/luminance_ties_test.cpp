@@ -30,9 +30,9 @@ TEST(LuminanceTies, EveryTieColourGivesTheTabledGrey)
     EXPECT_EQ(bits.size(), (index + 7) / 8);
 }
 
-// The design's own example: 99.5 in decimal, just below it in the extended
-// constants, so level 1, where plain doubles would give 100 and level 2.
-TEST(LuminanceTies, DesignExampleStaysBelowTheHalf)
+// 99.5 in decimal, just below it in the extended constants, so level 1, where
+// plain doubles would give 100 and level 2.
+TEST(LuminanceTies, NinetyNineAndAHalfInDecimalStaysLevelOne)
 {
     EXPECT_EQ(Luminance(qRgb(0, 150, 100)), 99);
     EXPECT_EQ(GreyLevel(Luminance(qRgb(0, 150, 100))), 1);
