@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 // Targets (one core): encoding or decoding one picture within 0.1 ms, so that
@@ -33,9 +35,39 @@ void BM_Luminance(benchmark::State &state)
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * colours.size()));
-    state.SetLabel(halves ? "exact halves (extended precision)" : "no halves (integer)");
+    state.SetLabel(halves ? "exact halves (emulated extended precision)" : "no halves (integer)");
 }
 BENCHMARK(BM_Luminance)->Arg(0)->Arg(1);
+
+#if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64
+// Luminance as it was before the integer emulation: the same shortcut, and
+// x87 long double itself at the halves.
+[[gnu::noinline]] std::uint8_t x87Luminance(QRgb colour)
+{
+    const int r = qRed(colour);
+    const int g = qGreen(colour);
+    const int b = qBlue(colour);
+    const int hundredfold = 30 * r + 59 * g + 11 * b;
+    if (hundredfold % 100 != 50)
+        return static_cast<std::uint8_t>((hundredfold + 50) / 100);
+    const long double y = ((static_cast<long double>(r) * 0.3L) + (static_cast<long double>(g) * 0.59L))
+                          + (static_cast<long double>(b) * 0.11L);
+    return static_cast<std::uint8_t>(std::rintl(y));
+}
+
+void BM_LuminanceX87AtHalves(benchmark::State &state)
+{
+    const std::vector<QRgb> colours = coloursWithHalves(true);
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (QRgb colour : colours)
+            sum += x87Luminance(colour);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * colours.size()));
+}
+BENCHMARK(BM_LuminanceX87AtHalves);
+#endif
 
 void BM_EncodeImage(benchmark::State &state)
 {

@@ -20,9 +20,10 @@ using PackedImage = std::array<std::uint8_t, PackedImageSize>;
 // threshold (and not above the next) is level k + 1.
 inline constexpr std::array<std::uint8_t, 6> GreyThresholds{35, 99, 143, 175, 206, 238};
 
-// Grey value (0-255) of an RGB colour: 0.3 R + 0.59 G + 0.11 B computed in x87
-// extended precision, rounded to nearest with ties to even. The alpha byte of
-// the QRgb is ignored.
+// Grey value (0-255) of an RGB colour: 0.3 R + 0.59 G + 0.11 B as x87 extended
+// precision computes it (64-bit significands, each step rounded to nearest with
+// ties to even), rounded to an integer with ties to even. Integer arithmetic
+// throughout, so every CPU gives the same grey. The alpha byte is ignored.
 std::uint8_t Luminance(QRgb colour);
 
 // Level 0-6 of a luminance value: the number of thresholds it exceeds.
