@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// One check per format, each given the whole file; see IsDamagedPicture.
+bool IsDamagedJpeg(QByteArrayView file);
+bool IsDamagedPng(QByteArrayView file);
+bool IsDamagedBitmap(QByteArrayView file);
