@@ -15,5 +15,7 @@ bool IsDamagedPicture(const QByteArray &format, QByteArrayView file)
         return IsDamagedPng(file);
     if (format == "bmp")
         return IsDamagedBitmap(file);
+    if (format == "gif")
+        return IsDamagedGif(file);
     return false;
 }

@@ -6,3 +6,4 @@
 bool IsDamagedJpeg(QByteArrayView file);
 bool IsDamagedPng(QByteArrayView file);
 bool IsDamagedBitmap(QByteArrayView file);
+bool IsDamagedGif(QByteArrayView file);

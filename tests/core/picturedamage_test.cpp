@@ -105,6 +105,22 @@ QByteArray RleBitmap(unsigned bits, std::initializer_list<unsigned> runs)
     return file.bytes(info.data).bytes(data.data).data;
 }
 
+// One pixel of palette entry 0: Qt has no GIF writer.
+const QByteArray OnePixelGif = QByteArray::fromHex("474946383961"
+                                                   "01000100"
+                                                   "800000"
+                                                   "123456"
+                                                   "ffffff"
+                                                   "2c"
+                                                   "00000000"
+                                                   "01000100"
+                                                   "00"
+                                                   "02"
+                                                   "02"
+                                                   "4401"
+                                                   "00"
+                                                   "3b");
+
 struct Case
 {
     std::string name;
@@ -146,6 +162,8 @@ TEST(PictureDamage, DamagedPicturesAreRefused)
         {"RLE8 rows above the top", RleBitmap(8, {4, 1, 0, 0, 4, 0, 0, 0, 4, 1, 0, 1})},
         {"RLE8 data ending early", RleBitmap(8, {4, 1, 0, 0, 2, 0})},
         {"RLE8 literal cut short", RleBitmap(8, {4, 1, 0, 0, 0, 4, 1})},
+        {"GIF cut in its colour table", OnePixelGif.left(16)},
+        {"GIF cut in its pixels", OnePixelGif.left(OnePixelGif.size() - 2)},
         {"RLE4 run past the row end", RleBitmap(4, {4, 0x10, 0, 0, 5, 0x01, 0, 1})},
         {"RLE4 literal past the row end", RleBitmap(4, {0, 5, 0x10, 0x10, 0x10, 0, 0, 0, 4, 0, 0, 1})},
     };
@@ -166,6 +184,8 @@ TEST(PictureDamage, WholePicturesWithHarmlessOdditiesLoad)
         {"JPEG followed by other bytes", Encoded("JPEG") + "trailing"},
         {"PNG", Encoded("PNG")},
         {"PNG followed by other bytes", Encoded("PNG") + "trailing"},
+        {"GIF without its trailer", OnePixelGif.chopped(1)},
+        {"GIF followed by other bytes", OnePixelGif + "trailing"},
         {"bitmap", bmp},
         {"bitmap with a zero file size", WithU32(bmp, 2, 0)},
         {"bitmap with a file size past its end", WithU32(bmp, 2, 0xFFFFFFFF)},
