@@ -1,5 +1,6 @@
 #include "pictureimport.h"
 
+#include "picturedamage.h"
 #include "pixelcodec.h"
 
 #include <QBuffer>
@@ -123,6 +124,9 @@ LoadedPicture LoadPicture(QIODevice &device)
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
         return Failure(UnsupportedFormatReason);
+    // The readers fill in what is missing or undecodable; a damaged file is refused instead.
+    if (!device.isSequential() && IsDamagedPicture(format, device.peek(device.bytesAvailable())))
+        return Failure(DamagedPictureReason());
 
     if (format == "bmp" && IsLongerInfoHeaderBitmap(device)) {
         QByteArray rewritten = WithLongerInfoHeader(device.readAll());

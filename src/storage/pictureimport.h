@@ -19,7 +19,8 @@ struct LoadedPicture
 // Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
 // its contents decide the type. A zero-byte file loads as an empty picture.
 // Any other type is refused with "Unsupported image format"; a file that cannot
-// be opened, with the system's reason.
+// be opened, with the system's reason; a damaged one (see IsDamagedPicture),
+// with DamagedPictureReason().
 LoadedPicture LoadPicture(const QString &path);
 
 // The same from an open device, read from its current position: an empty

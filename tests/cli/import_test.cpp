@@ -117,6 +117,20 @@ TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
     }
 }
 
+TEST_F(CreateCommand, DamagedPictureWritesNothing)
+{
+    const QString good = savePicture(u"good.png"_s, gradientPicture(20, 20));
+    const QString cut = savePicture(u"cut.jpg"_s, gradientPicture(640, 480));
+    writeFileBytes(cut, readFileBytes(cut).chopped(600));
+    for (const QString &command : {u"create"_s, u"preview"_s}) {
+        const QString out = path(u"out-%1"_s.arg(command));
+        const ProgramRun run = runValbum({command, out, good, cut});
+        EXPECT_EQ(run.exitCode, 2) << command.toStdString();
+        EXPECT_TRUE(run.err.contains(u"%1: The file is damaged or incomplete.\n"_s.arg(cut))) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out)) << command.toStdString();
+    }
+}
+
 TEST(CommandLine, HelpAndUsageErrors)
 {
     EXPECT_EQ(runValbum({}).exitCode, 64);

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -205,11 +206,17 @@ TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
     const QString xpm = savedPicture("picture.xpm", other);
     const QString ppmNamedBmp = writtenFile("renamed.bmp", QByteArray("P3\n1 1\n255\n255 0 0\n"));
     const QString text = writtenFile("notes.png", QByteArray("not a picture\n"));
+    const QString cutJpeg = savedPicture("cut.jpg", other);
+    EXPECT_TRUE(QFile(cutJpeg).resize(QFileInfo(cutJpeg).size() - 2));
+    const QByteArray rle = Rle8Fixture().file;
+    const QString cutRle = writtenFile("cut.bmp", rle.left(rle.size() - 6));
     const QList<std::pair<QString, QString>> cases{
         {missing, QStringLiteral("No such file or directory")},
         {xpm, QStringLiteral("Unsupported image format")},
         {ppmNamedBmp, QStringLiteral("Unsupported image format")},
         {text, QStringLiteral("Unsupported image format")},
+        {cutJpeg, QStringLiteral("The file is damaged or incomplete.")},
+        {cutRle, QStringLiteral("The file is damaged or incomplete.")},
     };
     for (const auto &[file, reason] : cases) {
         dialogs().boxes.clear();

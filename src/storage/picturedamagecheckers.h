@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// One check per format, each given the whole file; see IsDamagedPicture.
+bool IsDamagedJpeg(QByteArrayView file);
+bool IsDamagedPng(QByteArrayView file);
+bool IsDamagedBitmap(QByteArrayView file);
+bool IsDamagedGif(QByteArrayView file);
