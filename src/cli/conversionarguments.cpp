@@ -8,7 +8,7 @@ const QString DitherName = QStringLiteral("dither");
 const QString BrightnessName = QStringLiteral("brightness");
 const QString ContrastName = QStringLiteral("contrast");
 
-// A tone value, or a problem text when it is not a whole number in range.
+// A tone value, or nothing when the text is not a whole number in range.
 std::optional<int> toneValue(const QString &text)
 {
     bool ok = false;
@@ -31,13 +31,13 @@ QList<QCommandLineOption> conversionCommandOptions()
         QCommandLineOption(FitName,
                            QStringLiteral("stretch (default): the whole picture over the square; crop: aspect kept, "
                                           "the overflow cut off; pad: aspect kept, white around it."),
-                           choices(PictureFitNames())),
+                           QStringLiteral("FIT")),
         QCommandLineOption(SmoothName, QStringLiteral("Average pixels when shrinking, so thin lines and small text "
                                                       "survive (default: keep the nearest pixel).")),
         QCommandLineOption(DitherName,
                            QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
                                           "shading, large records; ordered: even pattern, compresses best."),
-                           choices(GreyDitherNames())),
+                           QStringLiteral("DITHER")),
         QCommandLineOption(BrightnessName,
                            QStringLiteral("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),
                            QStringLiteral("N")),

@@ -30,10 +30,9 @@ CommandSyntax createSyntax()
     syntax.description =
         QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF or ICO) in the order given, each\n"
                        "brought in as the editor's Add does (by default stretched over 92 x 92), and prints\n"
-                       "one line per picture\n"
-                       "with its place in the album. Pictures past the 81920-byte limit are left out and\n"
-                       "named (exit status 3) unless --split is given. If a picture cannot be read,\n"
-                       "nothing is written (exit status 2).");
+                       "one line per picture with its place in the album. Pictures past the 81920-byte\n"
+                       "limit are left out and named (exit status 3) unless --split is given. If a picture\n"
+                       "cannot be read, nothing is written (exit status 2).");
     syntax.options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption} + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
