@@ -3,7 +3,9 @@
 # reading and writing a full album with their floors, the bare library calls on
 # the same data, by the medians of wall time:
 #   reading  within 3 times its floor,
-#   writing  within 1.25 times its floor.
+#   writing  within 1.25 times its floor;
+# and loading a 640 x 480 JPEG with any conversion options within 1.25 times
+# loading it with the defaults (by process CPU time).
 #
 # Usage: bench/run_bench.sh [extra core_bench options]
 #   BUILD_DIR  build folder (default: build-bench in the source tree)
@@ -70,5 +72,17 @@ if "BM_EncodeAlbum/2" in medians:
     floor_wall, floor_cpu = medians["BM_FullAlbumWriteFloor"]
     print(f"for reference, EncodeAlbum (no file) / WriteFloor: {show(encode_wall)} / {show(floor_wall)} = "
           f"{encode_wall / floor_wall:.2f}x wall (cpu {encode_cpu / floor_cpu:.2f}x)")
+# Any conversion options against the defaults, both loading the same 640 x 480
+# JPEG, by process CPU time (see conversion_bench.cpp).
+labels = {r["run_name"]: r.get("label", "") for r in report["benchmarks"] if r["run_name"].startswith("BM_LoadAndConvert/")}
+base = next((name for name, label in labels.items() if label == "defaults" and name in medians), None)
+for name in sorted(n for n in labels if n in medians and n != base):
+    if base is None:
+        break
+    ratio = medians[name][1] / medians[base][1]
+    met = ratio <= 1.25
+    missed = missed or not met
+    print(f"LoadAndConvert {labels[name]} / defaults: {show(medians[name][1])} / {show(medians[base][1])} = "
+          f"{ratio:.2f}x cpu (wall {medians[name][0] / medians[base][0]:.2f}x), target 1.25x: {'met' if met else 'missed'}")
 sys.exit(1 if missed else 0)
 EOF

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "commands.h"
 #include "console.h"
+#include "conversionarguments.h"
 #include "exitstatus.h"
 #include "outputfiles.h"
 #include "password.h"
@@ -27,12 +28,12 @@ CommandSyntax createSyntax()
     syntax.arguments = QStringLiteral("OUT.valbum PICTURE...");
     syntax.description =
         QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF or ICO) in the order given, each\n"
-                       "stretched over 92 x 92 as the editor's Add does, and prints one line per picture\n"
-                       "with its place in the album. Pictures past the %1-byte limit are left out and\n"
-                       "named (exit status 3) unless --split is given. If a picture cannot be read,\n"
-                       "nothing is written (exit status 2).")
+                       "brought in as the editor's Add does (by default stretched over 92 x 92), and prints\n"
+                       "one line per picture with its place in the album. Pictures past the %1-byte\n"
+                       "limit are left out and named (exit status 3) unless --split is given. If a picture\n"
+                       "cannot be read, nothing is written (exit status 2).")
             .arg(AlbumSizeLimit);
-    syntax.options = {PasswordOption, SplitOption, ForceOption};
+    syntax.options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption} + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -120,10 +121,14 @@ int runCreate(const QStringList &words)
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
 
+    const ConversionArguments conversion = conversionArguments(parser);
+    if (!conversion.problem.isEmpty())
+        return usageError(syntax.name, conversion.problem);
+
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
 
-    const AlbumImages loaded = loadAlbumImages(pictures);
+    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);

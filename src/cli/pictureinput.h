@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictureconversion.h"
+
 #include <QImage>
 #include <QList>
 #include <QStringList>
@@ -10,6 +12,7 @@ struct AlbumImages
     QStringList problems; // "<path>: <reason>" for each picture that did not
 };
 
-// Loads each picture and scales it exactly as the editor's add command does.
-// Every picture is tried so that one run names all the unreadable ones.
-AlbumImages loadAlbumImages(const QStringList &paths);
+// Loads each picture and converts it exactly as the editor's add command does
+// with the same options. Every picture is tried so that one run names all the
+// unreadable ones.
+AlbumImages loadAlbumImages(const QStringList &paths, const ConversionOptions &options = {});

@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "commands.h"
 #include "console.h"
+#include "conversionarguments.h"
 #include "exitstatus.h"
 #include "outputfiles.h"
 #include "pictureinput.h"
@@ -20,11 +21,12 @@ CommandSyntax previewSyntax()
     syntax.name = QStringLiteral("preview");
     syntax.arguments = QStringLiteral("OUTDIR PICTURE...");
     syntax.description =
-        QStringLiteral("Writes each picture as the device will show it, stretched over 92 x 92 and\n"
-                       "reduced to the seven greys, as OUTDIR/<name>.png (photo.jpg gives photo.png).\n"
+        QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
+                       "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
+                       "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
                        "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
                        "(exit status 2).");
-    syntax.options = {ForceOption};
+    syntax.options = QList<QCommandLineOption>{ForceOption} + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -37,6 +39,10 @@ int runPreview(const QStringList &words)
     QCommandLineParser parser;
     if (const auto stop = parseCommand(parser, syntax, words))
         return *stop;
+
+    const ConversionArguments conversion = conversionArguments(parser);
+    if (!conversion.problem.isEmpty())
+        return usageError(syntax.name, conversion.problem);
 
     QStringList pictures = parser.positionalArguments();
     const QDir outDir(pictures.takeFirst());
@@ -53,7 +59,7 @@ int runPreview(const QStringList &words)
         paths.append(path);
     }
 
-    const AlbumImages loaded = loadAlbumImages(pictures);
+    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictureconversion.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -14,6 +16,8 @@ public:
     virtual QString chooseAlbumToOpen() = 0;
     virtual QString chooseAlbumToSave() = 0;
     virtual QString choosePicture() = 0;
+    // How pictures are brought in: what the picture dialog shows as chosen.
+    virtual ConversionOptions pictureConversion() = 0;
 
     // A Yes/No question with No as the default button.
     virtual QMessageBox::StandardButton ask(const QString &caption, const QString &text) = 0;

@@ -4,7 +4,7 @@
 
 #include "albummessages.h"
 #include "dialogseam.h"
-#include "pictureimport.h"
+#include "pictureconversion.h"
 
 namespace {
 
@@ -14,12 +14,12 @@ const QString CannotImportTemplate = QStringLiteral("Cannot import picture \"%1\
 
 bool TForm1::ImportPicture(const QString &path, int position)
 {
-    const LoadedPicture loaded = LoadPicture(path);
+    const AlbumImageLoad loaded = LoadAlbumImage(path, m_dialogs->pictureConversion());
     if (!loaded.ok) {
         m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotImportTemplate.arg(path, loaded.errorString));
         return false;
     }
-    const QImage albumImage = ScaleToAlbumImage(loaded.picture);
+    const QImage &albumImage = loaded.albumImage;
     if (position < 0) {
         m_album.append(albumImage);
         selectEntry(m_album.count() - 1);

@@ -1,10 +1,13 @@
 #include "openpicturedialog.h"
 
+#include "conversionpanel.h"
 #include "pictureimport.h"
+#include "pixelcodec.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -18,8 +21,17 @@ namespace {
 
 // A picture is never blown up past this, however much room there is.
 constexpr double MaxEnlargement = 2.0;
-constexpr int PaneWidth = 168;
 constexpr int ViewMargin = 4;
+// The device view in the pane shows each album pixel as 2 x 2, in the larger window as 4 x 4.
+constexpr int PaneDeviceScale = 2;
+constexpr int WindowDeviceScale = 4;
+constexpr int PaneWidth = PaneDeviceScale * AlbumImageSide + 2 * ViewMargin + 8;
+
+QSize deviceViewSize(int scale)
+{
+    const int side = scale * AlbumImageSide + 2 * ViewMargin;
+    return {side, side};
+}
 
 // `picture` scaled into `room`, aspect kept, centred.
 QRect FittedRect(QSize picture, const QRect &room, double maxScale)
@@ -58,10 +70,21 @@ void PictureView::setPicture(const QImage &picture)
     update();
 }
 
+void PictureView::setPixelExact(bool exact)
+{
+    m_pixelExact = exact;
+    update();
+}
+
 QRect PictureView::pictureRect() const
 {
     const QRect room = rect().adjusted(ViewMargin, ViewMargin, -ViewMargin, -ViewMargin);
-    return m_picture.isNull() ? QRect() : FittedRect(m_picture.size(), room, MaxEnlargement);
+    if (m_picture.isNull())
+        return {};
+    if (!m_pixelExact)
+        return FittedRect(m_picture.size(), room, MaxEnlargement);
+    const int scale = std::max(1, std::min(room.width() / m_picture.width(), room.height() / m_picture.height()));
+    return FittedRect(m_picture.size() * scale, room, 1.0);
 }
 
 QSize PictureView::sizeHint() const
@@ -81,21 +104,29 @@ void PictureView::paintEvent(QPaintEvent *)
     }
     const QRect target = pictureRect();
     // Smoothing helps a picture shrunk to fit; an enlarged one stays crisp.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < m_picture.width());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_pixelExact && target.width() < m_picture.width());
     painter.drawImage(target, m_picture);
 }
 
-PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, QWidget *parent)
+PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &deviceImage, QWidget *parent)
     : QDialog(parent)
     , m_view(new PictureView(this))
+    , m_deviceView(new PictureView(this))
 {
     setWindowTitle(PreviewWindowTitle);
     m_view->setPicture(picture);
+    m_deviceView->setPixelExact(true);
+    m_deviceView->setPicture(deviceImage);
+    m_deviceView->setMinimumSize(deviceViewSize(WindowDeviceScale));
+    m_deviceView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *views = new QHBoxLayout;
+    views->addWidget(m_view, 1);
+    views->addWidget(m_deviceView, 0, Qt::AlignTop);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_view, 1);
+    layout->addLayout(views, 1);
     layout->addWidget(buttons);
 
     // Big enough to be worth opening, but within the screen: a small picture
@@ -112,8 +143,11 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     : QWidget(parent)
     , m_caption(new QLabel(PreviewCaption, this))
     , m_view(new PictureView(this))
+    , m_deviceView(new PictureView(this))
     , m_previewButton(new QPushButton(QStringLiteral("Preview"), this))
 {
+    m_deviceView->setPixelExact(true);
+    m_deviceView->setFixedSize(deviceViewSize(PaneDeviceScale));
     setObjectName(QStringLiteral("picturePreviewPane"));
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_previewButton->setToolTip(QStringLiteral("Show the picture larger"));
@@ -126,6 +160,8 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_caption);
     layout->addWidget(m_view, 1);
+    layout->addWidget(new QLabel(DeviceViewCaption, this));
+    layout->addWidget(m_deviceView);
     layout->addWidget(m_previewButton, 0, Qt::AlignRight);
     setFixedWidth(PaneWidth);
 }
@@ -138,10 +174,31 @@ void PicturePreviewPane::showFile(const QString &path)
         if (loaded.ok)
             picture = loaded.picture;
     }
+    m_path = picture.isNull() ? QString() : path;
     m_view->setPicture(picture);
+    showDeviceView();
     m_caption->setText(picture.isNull() ? PreviewCaption
                                         : PreviewCaption + QString::asprintf(" (%dx%d)", picture.width(), picture.height()));
     m_previewButton->setEnabled(!picture.isNull());
+}
+
+void PicturePreviewPane::setConversionOptions(const ConversionOptions &options)
+{
+    m_options = options;
+    showDeviceView();
+}
+
+void PicturePreviewPane::showDeviceView()
+{
+    // Converted from the file exactly as the import will do it, so the
+    // preview is the album image pixel for pixel.
+    QImage shown;
+    if (!m_path.isEmpty()) {
+        const AlbumImageLoad loaded = LoadAlbumImage(m_path, m_options);
+        if (loaded.ok)
+            shown = DeviceView(loaded.albumImage);
+    }
+    m_deviceView->setPicture(shown);
 }
 
 PicturePreviewWindow *PicturePreviewPane::openPreviewWindow()
@@ -150,7 +207,7 @@ PicturePreviewWindow *PicturePreviewPane::openPreviewWindow()
         return nullptr;
     if (m_previewWindow)
         m_previewWindow->close();
-    m_previewWindow = new PicturePreviewWindow(m_view->picture(), this);
+    m_previewWindow = new PicturePreviewWindow(m_view->picture(), m_deviceView->picture(), this);
     m_previewWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_previewWindow->setModal(true);
     m_previewWindow->show();
@@ -160,6 +217,7 @@ PicturePreviewWindow *PicturePreviewPane::openPreviewWindow()
 OpenPictureDialog::OpenPictureDialog(QWidget *parent)
     : QFileDialog(parent)
     , m_previewPane(nullptr)
+    , m_conversionPanel(nullptr)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
@@ -171,13 +229,25 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
     // file list, then the name and type rows. The pane takes a new column
     // beside the list.
     m_previewPane = new PicturePreviewPane(this);
-    if (auto *grid = qobject_cast<QGridLayout *>(layout()))
+    m_conversionPanel = new ConversionPanel(this);
+    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
         grid->addWidget(m_previewPane, 1, grid->columnCount(), 1, 1);
-    else if (layout())
+        grid->addWidget(m_conversionPanel, 1, grid->columnCount(), 1, 1);
+    } else if (layout()) {
         layout()->addWidget(m_previewPane);
-    resize(sizeHint().expandedTo(QSize(640, 0)));
+        layout()->addWidget(m_conversionPanel);
+    }
+    resize(sizeHint().expandedTo(QSize(860, 0)));
+
+    connect(m_conversionPanel, &ConversionPanel::optionsChanged, m_previewPane,
+            [this] { m_previewPane->setConversionOptions(m_conversionPanel->options()); });
 
     connect(this, &QFileDialog::currentChanged, m_previewPane, &PicturePreviewPane::showFile);
     // A new folder has nothing under the cursor yet.
     connect(this, &QFileDialog::directoryEntered, m_previewPane, [this] { m_previewPane->showFile(QString()); });
+}
+
+ConversionOptions OpenPictureDialog::conversionOptions() const
+{
+    return m_conversionPanel->options();
 }

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "pictureconversion.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 
+class ConversionPanel;
 class QLabel;
 class QPushButton;
 
 // Draws one picture scaled to fit, aspect kept and never more than twice its
-// own size, or "(None)" when there is no picture.
+// own size, or "(None)" when there is no picture. A pixel-exact view instead
+// enlarges by the largest whole factor that fits, every pixel a crisp block.
 class PictureView : public QWidget
 {
     Q_OBJECT
@@ -20,6 +24,7 @@ public:
 
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
+    void setPixelExact(bool exact);
 
     // Where the picture is drawn; empty when there is none.
     QRect pictureRect() const;
@@ -31,25 +36,29 @@ protected:
 
 private:
     QImage m_picture;
+    bool m_pixelExact = false;
 };
 
-// The larger window the preview button opens: the picture alone, as big as
-// the screen allows.
+// The larger window the preview button opens: the picture as big as the
+// screen allows, and beside it what the device will show, four times enlarged.
 class PicturePreviewWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit PicturePreviewWindow(const QImage &picture, QWidget *parent = nullptr);
+    PicturePreviewWindow(const QImage &picture, const QImage &deviceImage, QWidget *parent = nullptr);
 
     PictureView *view() const { return m_view; }
+    PictureView *deviceView() const { return m_deviceView; }
 
 private:
     PictureView *m_view;
+    PictureView *m_deviceView;
 };
 
 // The pane beside the picture dialog's file list: a caption with the
-// picture's size, the picture itself and a button for a larger look.
+// picture's size, the picture itself, the 92 x 92 device greys it becomes with
+// the chosen conversion (drawn at twice the size) and a button for a larger look.
 class PicturePreviewPane : public QWidget
 {
     Q_OBJECT
@@ -60,9 +69,12 @@ public:
     // Shows the picture in `path`, or nothing when it is not an importable
     // picture (a folder, an empty path, an unreadable or empty file).
     void showFile(const QString &path);
+    // Shows the device view again for other conversion options.
+    void setConversionOptions(const ConversionOptions &options);
 
     QLabel *caption() const { return m_caption; }
     PictureView *view() const { return m_view; }
+    PictureView *deviceView() const { return m_deviceView; }
     QPushButton *previewButton() const { return m_previewButton; }
     // The larger window while it is open.
     PicturePreviewWindow *previewWindow() const { return m_previewWindow; }
@@ -72,14 +84,20 @@ public:
     PicturePreviewWindow *openPreviewWindow();
 
 private:
+    void showDeviceView();
+
     QLabel *m_caption;
     PictureView *m_view;
+    PictureView *m_deviceView;
     QPushButton *m_previewButton;
+    QString m_path;
+    ConversionOptions m_options;
     QPointer<PicturePreviewWindow> m_previewWindow;
 };
 
 // The open dialog for pictures: every importable type, with a preview of the
-// file under the cursor beside the file list.
+// file under the cursor beside the file list and the conversion choices beside
+// the preview.
 class OpenPictureDialog : public QFileDialog
 {
     Q_OBJECT
@@ -88,9 +106,13 @@ public:
     explicit OpenPictureDialog(QWidget *parent = nullptr);
 
     PicturePreviewPane *previewPane() const { return m_previewPane; }
+    ConversionPanel *conversionPanel() const { return m_conversionPanel; }
+    // The conversion chosen in the dialog; the defaults until the user changes it.
+    ConversionOptions conversionOptions() const;
 
 private:
     PicturePreviewPane *m_previewPane;
+    ConversionPanel *m_conversionPanel;
 };
 
 // "All" (every importable type, preselected), then one filter per type.
@@ -99,3 +121,4 @@ QStringList PictureNameFilters();
 inline const QString PreviewCaption = QStringLiteral("Picture:");
 inline const QString EmptyPreviewText = QStringLiteral("(None)");
 inline const QString PreviewWindowTitle = QStringLiteral("Preview");
+inline const QString DeviceViewCaption = QStringLiteral("On the device:");

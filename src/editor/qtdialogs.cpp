@@ -133,6 +133,13 @@ QString QtDialogs::choosePicture()
     return runForOneFile(pictureDialog());
 }
 
+ConversionOptions QtDialogs::pictureConversion()
+{
+    // Until the dialog has been made nobody has chosen anything: the defaults.
+    const auto *dialog = qobject_cast<OpenPictureDialog *>(m_pictureDialog.data());
+    return dialog ? dialog->conversionOptions() : ConversionOptions{};
+}
+
 QMessageBox::StandardButton QtDialogs::ask(const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_owner);

@@ -40,6 +40,7 @@ public:
     QString chooseAlbumToOpen() override;
     QString chooseAlbumToSave() override;
     QString choosePicture() override;
+    ConversionOptions pictureConversion() override;
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override;
     void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) override;
 

@@ -23,6 +23,7 @@ public:
     QStringList albumsToSave;
     QStringList pictures;
     QList<QMessageBox::StandardButton> answers;
+    ConversionOptions conversion; // what the picture dialog has chosen
 
     QList<Box> boxes;
     int openDialogsShown = 0;
@@ -44,6 +45,7 @@ public:
         ++pictureDialogsShown;
         return pictures.isEmpty() ? QString() : pictures.takeFirst();
     }
+    ConversionOptions pictureConversion() override { return conversion; }
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override
     {
         boxes.append({QMessageBox::Question, caption, text, true});

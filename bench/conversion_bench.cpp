@@ -1,0 +1,114 @@
+#include "benchimages.h"
+#include "pictureconversion.h"
+#include "pictureimport.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
+
+// A 640 x 480 photo-like JPEG loaded as it is (BM_LoadJpeg), loaded and
+// brought into the album with each conversion (BM_LoadAndConvert), and the
+// conversion alone from the loaded picture (BM_Convert). Target (one core):
+// any options add at most 25 % to the load-and-convert time of the defaults;
+// run_bench.sh prints each ratio. Times are the CPU time of the whole process,
+// so smooth scaling that Qt spreads over threads is counted in full, and other
+// users of a shared machine do not blur differences of a few per cent.
+
+namespace {
+
+struct Case
+{
+    const char *name;
+    ConversionOptions options;
+};
+
+ConversionOptions with(PictureFit fit, bool smooth, GreyDither greys, int brightness = 0, int contrast = 0)
+{
+    return {fit, smooth, greys, brightness, contrast};
+}
+
+const std::array<Case, 10> Cases{{
+    {"defaults", {}},
+    {"crop", with(PictureFit::Crop, false, GreyDither::None)},
+    {"pad", with(PictureFit::Pad, false, GreyDither::None)},
+    {"smooth", with(PictureFit::Stretch, true, GreyDither::None)},
+    {"smooth crop", with(PictureFit::Crop, true, GreyDither::None)},
+    {"floyd-steinberg", with(PictureFit::Stretch, false, GreyDither::FloydSteinberg)},
+    {"atkinson", with(PictureFit::Stretch, false, GreyDither::Atkinson)},
+    {"ordered", with(PictureFit::Stretch, false, GreyDither::Ordered)},
+    {"tone", with(PictureFit::Stretch, false, GreyDither::None, 20, 30)},
+    {"smooth pad floyd-steinberg tone", with(PictureFit::Pad, true, GreyDither::FloydSteinberg, -15, 40)},
+}};
+
+QImage photo640()
+{
+    // Soft colour shading with grain, like a camera picture.
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> grain(-10, 10);
+    QImage image(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double light = 0.5 + 0.5 * std::sin(x / 60.0) * std::cos(y / 45.0);
+            const auto channel = [&](double base) {
+                return std::clamp(static_cast<int>(base * light * 255) + grain(random), 0, 255);
+            };
+            line[x] = qRgb(channel(1.0), channel(0.8), channel(0.6));
+        }
+    }
+    return image;
+}
+
+const QString &jpegPath()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        QImage picture = photo640();
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "JPEG", 90);
+        return WriteBenchFile(dir, QStringLiteral("photo.jpg"), bytes);
+    }();
+    return path;
+}
+
+void BM_LoadJpeg(benchmark::State &state)
+{
+    const QString &path = jpegPath();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadPicture(path).picture.constBits());
+}
+BENCHMARK(BM_LoadJpeg)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndConvert(benchmark::State &state)
+{
+    const Case &c = Cases[static_cast<std::size_t>(state.range(0))];
+    const QString &path = jpegPath();
+    for (auto _ : state) {
+        const AlbumImageLoad loaded = LoadAlbumImage(path, c.options);
+        if (!loaded.ok)
+            state.SkipWithError("the picture did not load");
+        benchmark::DoNotOptimize(loaded.albumImage.constBits());
+    }
+    state.SetLabel(c.name);
+}
+BENCHMARK(BM_LoadAndConvert)->DenseRange(0, Cases.size() - 1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+void BM_Convert(benchmark::State &state)
+{
+    const Case &c = Cases[static_cast<std::size_t>(state.range(0))];
+    const QImage picture = LoadPicture(jpegPath()).picture;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertToAlbumImage(picture, c.options).constBits());
+    state.SetLabel(c.name);
+}
+BENCHMARK(BM_Convert)->DenseRange(0, Cases.size() - 1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+} // namespace

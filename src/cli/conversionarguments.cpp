@@ -1,0 +1,81 @@
+#include "conversionarguments.h"
+
+namespace {
+
+const QString FitName = QStringLiteral("fit");
+const QString SmoothName = QStringLiteral("smooth");
+const QString DitherName = QStringLiteral("dither");
+const QString BrightnessName = QStringLiteral("brightness");
+const QString ContrastName = QStringLiteral("contrast");
+
+// A tone value, or nothing when the text is not a whole number in range.
+std::optional<int> toneValue(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < -ToneLimit || value > ToneLimit)
+        return std::nullopt;
+    return value;
+}
+
+QString choices(const QStringList &names)
+{
+    return names.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+QList<QCommandLineOption> conversionCommandOptions()
+{
+    return {
+        QCommandLineOption(FitName,
+                           QStringLiteral("stretch (default): the whole picture over the square; crop: aspect kept, "
+                                          "the overflow cut off; pad: aspect kept, white around it."),
+                           QStringLiteral("FIT")),
+        QCommandLineOption(SmoothName, QStringLiteral("Average pixels when shrinking, so thin lines and small text "
+                                                      "survive (default: keep the nearest pixel).")),
+        QCommandLineOption(DitherName,
+                           QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
+                                          "shading, large records; ordered: even pattern, compresses best."),
+                           QStringLiteral("DITHER")),
+        QCommandLineOption(BrightnessName,
+                           QStringLiteral("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),
+                           QStringLiteral("N")),
+        QCommandLineOption(ContrastName,
+                           QStringLiteral("-100 to 100 (default 0): spreads the greys apart (more) or together "
+                                          "(less)."),
+                           QStringLiteral("N")),
+    };
+}
+
+ConversionArguments conversionArguments(const QCommandLineParser &parser)
+{
+    ConversionArguments result;
+    const auto bad = [&](const QString &name, const QString &expected) {
+        result.problem = QStringLiteral("--%1 takes %2, not \"%3\".").arg(name, expected, parser.value(name));
+        return result;
+    };
+
+    if (parser.isSet(FitName)) {
+        const auto fit = PictureFitFromName(parser.value(FitName));
+        if (!fit)
+            return bad(FitName, choices(PictureFitNames()));
+        result.options.fit = *fit;
+    }
+    result.options.smooth = parser.isSet(SmoothName);
+    if (parser.isSet(DitherName)) {
+        const auto greys = GreyDitherFromName(parser.value(DitherName));
+        if (!greys)
+            return bad(DitherName, choices(GreyDitherNames()));
+        result.options.greys = *greys;
+    }
+    for (const QString &name : {BrightnessName, ContrastName}) {
+        if (!parser.isSet(name))
+            continue;
+        const auto value = toneValue(parser.value(name));
+        if (!value)
+            return bad(name, QStringLiteral("a whole number from -100 to 100"));
+        (name == BrightnessName ? result.options.brightness : result.options.contrast) = *value;
+    }
+    return result;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "pictureconversion.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+
+// --fit, --smooth, --dither, --brightness and --contrast: how create and
+// preview bring a picture in.
+QList<QCommandLineOption> conversionCommandOptions();
+
+struct ConversionArguments
+{
+    ConversionOptions options;
+    QString problem; // a bad value, worded for the user; empty when all are good
+};
+
+// Reads the options from a parser that has parsed conversionCommandOptions().
+ConversionArguments conversionArguments(const QCommandLineParser &parser);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "pictureconversion.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+
+// The four choices of how a picture is brought into the album: fit,
+// smoothing, greys and tone. It starts at the defaults, which are the plain
+// import, and keeps what the user chose for as long as it lives.
+class ConversionPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ConversionPanel(QWidget *parent = nullptr);
+
+    ConversionOptions options() const;
+
+    QComboBox *fitBox() const { return m_fit; }
+    QCheckBox *smoothBox() const { return m_smooth; }
+    QComboBox *greysBox() const { return m_greys; }
+    QSpinBox *brightnessBox() const { return m_brightness; }
+    QSpinBox *contrastBox() const { return m_contrast; }
+
+signals:
+    void optionsChanged();
+
+private:
+    QComboBox *m_fit;
+    QCheckBox *m_smooth;
+    QComboBox *m_greys;
+    QSpinBox *m_brightness;
+    QSpinBox *m_contrast;
+};

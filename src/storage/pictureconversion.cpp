@@ -1,0 +1,315 @@
+#include "pictureconversion.h"
+
+#include "pictureimport.h"
+#include "pixelcodec.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// Luminance is carried in sixteenths of a grey step, so tone and error
+// diffusion are exact integer arithmetic and give the same pixels everywhere.
+constexpr int SubSteps = 16;
+constexpr int MaxValue = 255 * SubSteps;
+
+struct Placement
+{
+    QRect source; // the part of the picture that is used
+    QRect target; // where it goes in the square
+};
+
+Placement placementOf(QSize picture, PictureFit fit)
+{
+    const QRect square(0, 0, AlbumImageSide, AlbumImageSide);
+    const int width = picture.width();
+    const int height = picture.height();
+    switch (fit) {
+    case PictureFit::Stretch:
+        break;
+    case PictureFit::Crop: {
+        const int side = std::min(width, height);
+        return {QRect((width - side) / 2, (height - side) / 2, side, side), square};
+    }
+    case PictureFit::Pad: {
+        // The long side fills the square; the short one keeps the ratio, rounded, at least one pixel.
+        const int longSide = std::max(width, height);
+        const int shortSide = std::max(1, (2 * AlbumImageSide * std::min(width, height) + longSide) / (2 * longSide));
+        const int offset = (AlbumImageSide - shortSide) / 2;
+        return {QRect(QPoint(0, 0), picture), width >= height ? QRect(0, offset, AlbumImageSide, shortSide)
+                                                              : QRect(offset, 0, shortSide, AlbumImageSide)};
+    }
+    }
+    return {QRect(QPoint(0, 0), picture), square};
+}
+
+QImage whiteSquare()
+{
+    QImage square(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    return square;
+}
+
+// The picture's part over white, so transparency never reaches the averaging.
+QImage opaqueRegion(const QImage &picture, const QRect &region)
+{
+    if (!picture.hasAlphaChannel())
+        return picture.copy(region).convertToFormat(QImage::Format_RGB32);
+    QImage opaque(region.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(QPoint(0, 0), picture, region);
+    return opaque;
+}
+
+QImage placeOnSquare(const QImage &picture, const ConversionOptions &options)
+{
+    if (options.fit == PictureFit::Stretch && !options.smooth)
+        return ScaleToAlbumImage(picture);
+    QImage square = whiteSquare();
+    if (picture.isNull())
+        return square;
+    const Placement place = placementOf(picture.size(), options.fit);
+    QPainter painter(&square);
+    if (options.smooth) {
+        // Qt's smooth scaling averages every covered source pixel by its area when shrinking.
+        painter.drawImage(place.target.topLeft(),
+                          opaqueRegion(picture, place.source)
+                              .scaled(place.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(place.target, picture, place.source);
+    }
+    return square;
+}
+
+// The seven colours the device shows, by level, and their luminance in
+// sixteenths: whatever the codec decodes, not a copy of its table.
+struct DeviceGreys
+{
+    std::array<QRgb, 7> colour{};
+    std::array<int, 7> value{};
+};
+
+DeviceGreys deviceGreys()
+{
+    DeviceGreys greys;
+    for (int nibble = 0; nibble < 16; ++nibble) {
+        const QRgb colour = NibbleColour(static_cast<std::uint8_t>(nibble));
+        const std::uint8_t luminance = Luminance(colour);
+        const auto level = static_cast<std::size_t>(GreyLevel(luminance));
+        greys.colour[level] = colour;
+        greys.value[level] = luminance * SubSteps;
+    }
+    return greys;
+}
+
+int divideRounded(std::int64_t numerator, std::int64_t denominator)
+{
+    const std::int64_t half = denominator / 2;
+    return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator));
+}
+
+// Adjusted luminance in sixteenths for each luminance 0-255. Contrast scales
+// the distance from mid grey (down to nothing at -100, without bound at +100);
+// brightness then adds up to a full white.
+std::array<int, 256> toneTable(int brightness, int contrast)
+{
+    brightness = std::clamp(brightness, -ToneLimit, ToneLimit);
+    contrast = std::clamp(contrast, -ToneLimit, ToneLimit);
+    const std::int64_t numerator = contrast <= 0 ? ToneLimit + contrast : ToneLimit;
+    const std::int64_t denominator = contrast <= 0 ? ToneLimit : std::max(1, ToneLimit - contrast);
+    const int lift = divideRounded(std::int64_t{brightness} * MaxValue, ToneLimit);
+    std::array<int, 256> table{};
+    for (int y = 0; y < 256; ++y) {
+        // Twice the distance from 127.5, so mid grey needs no fraction.
+        const int centred = divideRounded(std::int64_t{2 * y - 255} * (SubSteps / 2) * numerator, denominator);
+        table[static_cast<std::size_t>(y)] = std::clamp(centred + MaxValue / 2 + lift, 0, MaxValue);
+    }
+    return table;
+}
+
+// The level the codec's thresholds give an adjusted luminance.
+int levelOf(int value)
+{
+    const int rounded = std::clamp((value + SubSteps / 2) / SubSteps, 0, 255);
+    return GreyLevel(static_cast<std::uint8_t>(rounded));
+}
+
+constexpr std::array<int, 16> Bayer4{0, 8, 2, 10, 12, 4, 14, 6, 3, 11, 1, 9, 15, 7, 13, 5};
+
+// Ordered dithering over uneven steps: the threshold matrix shifts the value
+// by up to just under half the step it lies in, and the codec's thresholds,
+// which sit halfway between neighbouring greys, pick the level.
+int orderedLevel(int value, int x, int y, const DeviceGreys &greys)
+{
+    int lower = 0;
+    while (lower < 6 && greys.value[static_cast<std::size_t>(lower) + 1] <= value)
+        ++lower;
+    if (lower == 6)
+        return 6;
+    const int step = greys.value[static_cast<std::size_t>(lower) + 1] - greys.value[static_cast<std::size_t>(lower)];
+    const int rank = Bayer4[static_cast<std::size_t>((y % 4) * 4 + x % 4)];
+    // Ranks 0..15 map to -15/34 .. +15/34 of the step: a device grey itself never moves.
+    return levelOf(value + divideRounded(std::int64_t{2 * rank - 15} * step, 34));
+}
+
+struct Spread
+{
+    int dx;
+    int dy;
+    int weight;
+};
+// Floyd-Steinberg hands on all sixteen sixteenths; Atkinson six eighths.
+constexpr std::array<Spread, 4> FloydSteinbergSpread{{{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}};
+constexpr int FloydSteinbergDivisor = 16;
+constexpr std::array<Spread, 6> AtkinsonSpread{{{1, 0, 1}, {2, 0, 1}, {-1, 1, 1}, {0, 1, 1}, {1, 1, 1}, {0, 2, 1}}};
+constexpr int AtkinsonDivisor = 8;
+
+template <std::size_t N>
+void diffuse(std::vector<int> &values, int x, int y, int error, const std::array<Spread, N> &spread, int divisor)
+{
+    for (const Spread &to : spread) {
+        const int nx = x + to.dx;
+        const int ny = y + to.dy;
+        if (nx < 0 || nx >= AlbumImageSide || ny >= AlbumImageSide)
+            continue;
+        values[static_cast<std::size_t>(ny * AlbumImageSide + nx)] +=
+            divideRounded(std::int64_t{error} * to.weight, divisor);
+    }
+}
+
+void reduceToGreys(QImage &square, const ConversionOptions &options)
+{
+    const DeviceGreys greys = deviceGreys();
+    const std::array<int, 256> tone = toneTable(options.brightness, options.contrast);
+
+    std::vector<int> values(static_cast<std::size_t>(AlbumImageSide) * AlbumImageSide);
+    for (int y = 0; y < AlbumImageSide; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(square.constScanLine(y));
+        for (int x = 0; x < AlbumImageSide; ++x)
+            values[static_cast<std::size_t>(y * AlbumImageSide + x)] = tone[Luminance(line[x])];
+    }
+
+    for (int y = 0; y < AlbumImageSide; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(square.scanLine(y));
+        for (int x = 0; x < AlbumImageSide; ++x) {
+            const int value = values[static_cast<std::size_t>(y * AlbumImageSide + x)];
+            int level = 0;
+            switch (options.greys) {
+            case GreyDither::None:
+                level = levelOf(value);
+                break;
+            case GreyDither::Ordered:
+                level = orderedLevel(std::clamp(value, 0, MaxValue), x, y, greys);
+                break;
+            case GreyDither::FloydSteinberg:
+            case GreyDither::Atkinson: {
+                level = levelOf(value);
+                const int error = value - greys.value[static_cast<std::size_t>(level)];
+                if (options.greys == GreyDither::FloydSteinberg)
+                    diffuse(values, x, y, error, FloydSteinbergSpread, FloydSteinbergDivisor);
+                else
+                    diffuse(values, x, y, error, AtkinsonSpread, AtkinsonDivisor);
+                break;
+            }
+            }
+            line[x] = greys.colour[static_cast<std::size_t>(level)];
+        }
+    }
+}
+
+// The largest power-of-two reduction (at most the decoder's 1/8) that still
+// leaves the part of the picture the square shows at least 92 pixels across.
+int reducedDecodeScale(QSize size, PictureFit fit)
+{
+    if (!size.isValid())
+        return 1;
+    const int extent =
+        fit == PictureFit::Pad ? std::max(size.width(), size.height()) : std::min(size.width(), size.height());
+    for (int scale : {8, 4, 2})
+        if (extent / scale >= AlbumImageSide)
+            return scale;
+    return 1;
+}
+
+} // namespace
+
+QStringList PictureFitNames()
+{
+    return {QStringLiteral("stretch"), QStringLiteral("crop"), QStringLiteral("pad")};
+}
+
+QStringList GreyDitherNames()
+{
+    return {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
+            QStringLiteral("ordered")};
+}
+
+std::optional<PictureFit> PictureFitFromName(const QString &name)
+{
+    const qsizetype index = PictureFitNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return static_cast<PictureFit>(index);
+}
+
+std::optional<GreyDither> GreyDitherFromName(const QString &name)
+{
+    const qsizetype index = GreyDitherNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return static_cast<GreyDither>(index);
+}
+
+QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
+{
+    QImage square = placeOnSquare(picture, options);
+    if (options.reducesToGreys())
+        reduceToGreys(square, options);
+    return square;
+}
+
+AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options)
+{
+    AlbumImageLoad result;
+    if (options.smooth) {
+        // The JPEG decoder can shrink by 1/2, 1/4 or 1/8 in its transform,
+        // averaging as it goes; asked for exactly that size it does nothing
+        // more. Anything else goes through the ordinary load and its checks.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
+            QImageReader reader(&file);
+            reader.setDecideFormatFromContent(true);
+            const QSize size = reader.size();
+            const int scale = reducedDecodeScale(size, options.fit);
+            if (reader.format() == "jpeg" && scale > 1) {
+                reader.setAutoTransform(true);
+                reader.setQuality(100); // full-quality transform, and smooth scaling for any odd remainder
+                reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
+                const QImage picture = reader.read();
+                if (picture.isNull()) {
+                    result.errorString = reader.errorString();
+                    return result;
+                }
+                result.ok = true;
+                result.albumImage = ConvertToAlbumImage(picture, options);
+                return result;
+            }
+        }
+    }
+    const LoadedPicture loaded = LoadPicture(path);
+    if (!loaded.ok) {
+        result.errorString = loaded.errorString;
+        return result;
+    }
+    result.ok = true;
+    result.albumImage = ConvertToAlbumImage(loaded.picture, options);
+    return result;
+}

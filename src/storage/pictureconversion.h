@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// How a picture becomes a 92 x 92 album image. Every choice's default is the
+// plain import (ScaleToAlbumImage): the whole picture stretched over the
+// square, nearest-neighbour, colours kept until the album is written.
+
+// Where the picture goes in the square.
+enum class PictureFit {
+    Stretch, // the whole picture over the whole square, aspect ratio not kept
+    Crop,    // aspect kept, covering the square; the overflow is cut equally from both sides
+    Pad,     // aspect kept, inside the square, centred on white
+};
+
+// How the picture reaches the seven device greys.
+enum class GreyDither {
+    None,           // colours kept; the album writer reduces them by the thresholds
+    FloydSteinberg, // error diffusion to four neighbours
+    Atkinson,       // error diffusion of three quarters of the error to six neighbours
+    Ordered,        // 4 x 4 Bayer matrix
+};
+
+inline constexpr int ToneLimit = 100; // brightness and contrast run from -ToneLimit to ToneLimit
+
+struct ConversionOptions
+{
+    PictureFit fit = PictureFit::Stretch;
+    bool smooth = false; // area averaging when shrinking instead of picking the nearest pixel
+    GreyDither greys = GreyDither::None;
+    int brightness = 0; // -100 (black) .. 100 (white), added to the luminance
+    int contrast = 0;   // -100 (flat mid grey) .. 100 (black and white only)
+
+    bool operator==(const ConversionOptions &) const = default;
+    // True when the result is in the seven greys already.
+    bool reducesToGreys() const { return greys != GreyDither::None || brightness != 0 || contrast != 0; }
+};
+
+// The names the command line and the README use, in enum order.
+QStringList PictureFitNames();
+QStringList GreyDitherNames();
+std::optional<PictureFit> PictureFitFromName(const QString &name);
+std::optional<GreyDither> GreyDitherFromName(const QString &name);
+
+// The 92 x 92 RGB32 album image of a loaded picture with the given options.
+// Transparent parts and an empty picture come out white. With
+// reducesToGreys() every pixel is one of the seven colours the device shows,
+// so DeviceView() gives it back unchanged. Brightness and contrast are
+// clamped to their range. Default options give exactly ScaleToAlbumImage().
+QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options);
+
+struct AlbumImageLoad
+{
+    bool ok = false;
+    QImage albumImage;   // 92 x 92 when ok
+    QString errorString; // the reader's reason when !ok, as LoadPicture() gives it
+};
+
+// Loads a picture file with LoadPicture()'s checks and converts it. With
+// smoothing on, a JPEG is decoded at a reduced scale by its decoder when the
+// reduced picture is still at least as large as the part the square needs.
+AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options);

@@ -1,0 +1,104 @@
+// The conversion choices of the picture dialog, and the add command using them.
+
+#include "conversionpanel.h"
+#include "editortestsupport.h"
+#include "openpicturedialog.h"
+#include "pixelcodec.h"
+#include "qtdialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PictureConversionChoices : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // A wide grey ramp: every choice changes what the device shows.
+        QImage ramp(276, 92, QImage::Format_RGB32);
+        for (int x = 0; x < ramp.width(); ++x)
+            for (int y = 0; y < ramp.height(); ++y)
+                ramp.setPixel(x, y, qRgb(x * 255 / 275, x * 255 / 275, (x + y) % 256));
+        rampPath = dir.filePath(QStringLiteral("ramp.png"));
+        ASSERT_TRUE(ramp.save(rampPath));
+    }
+
+    QTemporaryDir dir;
+    QString rampPath;
+};
+
+TEST_F(PictureConversionChoices, AddBringsThePictureInWithTheChosenConversion)
+{
+    EditorUnderTest editor;
+    ConversionOptions options;
+    options.fit = PictureFit::Pad;
+    options.greys = GreyDither::Ordered;
+    options.brightness = 10;
+    editor.dialogs->conversion = options;
+    editor.dialogs->pictures = {rampPath};
+    editor.form->Button10Click();
+
+    ASSERT_EQ(editor.form->album().count(), 1);
+    const QImage added = editor.form->album().image(0);
+    EXPECT_EQ(added, LoadAlbumImage(rampPath, options).albumImage);
+    // Already in the device greys, so the thumbnail is what the device shows.
+    EXPECT_EQ(DeviceView(added), added);
+    EXPECT_EQ(added.pixel(45, 0), qRgb(255, 255, 255)); // padded above the picture
+}
+
+TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversion)
+{
+    QWidget owner;
+    QtDialogs dialogs(&owner);
+    EXPECT_EQ(dialogs.pictureConversion(), ConversionOptions{});
+    auto *dialog = qobject_cast<OpenPictureDialog *>(dialogs.pictureDialog());
+    ASSERT_NE(dialog, nullptr);
+    dialog->show();
+    PicturePreviewPane *pane = dialog->previewPane();
+    ConversionPanel *panel = dialog->conversionPanel();
+    EXPECT_TRUE(panel->isVisible());
+
+    emit dialog->currentChanged(rampPath);
+    // The defaults: the plain import, as the device shows it, drawn at twice its size.
+    EXPECT_EQ(pane->deviceView()->picture(), DeviceView(LoadAlbumImage(rampPath, {}).albumImage));
+    EXPECT_EQ(pane->deviceView()->pictureRect().size(), QSize(2 * AlbumImageSide, 2 * AlbumImageSide));
+
+    panel->fitBox()->setCurrentIndex(static_cast<int>(PictureFit::Crop));
+    panel->smoothBox()->setChecked(true);
+    panel->greysBox()->setCurrentIndex(static_cast<int>(GreyDither::FloydSteinberg));
+    panel->contrastBox()->setValue(-25);
+    ConversionOptions chosen;
+    chosen.fit = PictureFit::Crop;
+    chosen.smooth = true;
+    chosen.greys = GreyDither::FloydSteinberg;
+    chosen.contrast = -25;
+    EXPECT_EQ(dialogs.pictureConversion(), chosen);
+    EXPECT_EQ(pane->deviceView()->picture(), LoadAlbumImage(rampPath, chosen).albumImage);
+
+    // The larger window shows both, the device view four times enlarged.
+    QTest::mouseClick(pane->previewButton(), Qt::LeftButton);
+    PicturePreviewWindow *window = pane->previewWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->view()->picture().size(), QSize(276, 92));
+    EXPECT_EQ(window->deviceView()->picture(), pane->deviceView()->picture());
+    EXPECT_EQ(window->deviceView()->pictureRect().size(), QSize(4 * AlbumImageSide, 4 * AlbumImageSide));
+    window->close();
+
+    // The choice holds for the next time the dialog is asked.
+    dialog->hide();
+    EXPECT_EQ(dialogs.pictureConversion(), chosen);
+
+    emit dialog->currentChanged(dir.path());
+    EXPECT_TRUE(pane->deviceView()->picture().isNull());
+}
+
+} // namespace
