@@ -279,32 +279,12 @@ QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &optio
 AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options)
 {
     AlbumImageLoad result;
-    if (options.smooth) {
-        // The JPEG decoder can shrink by 1/2, 1/4 or 1/8 in its transform,
-        // averaging as it goes; asked for exactly that size it does nothing
-        // more. Anything else goes through the ordinary load and its checks.
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
-            QImageReader reader(&file);
-            reader.setDecideFormatFromContent(true);
-            const QSize size = reader.size();
-            const int scale = reducedDecodeScale(size, options.fit);
-            if (reader.format() == "jpeg" && scale > 1) {
-                reader.setAutoTransform(true);
-                reader.setQuality(100); // full-quality transform, and smooth scaling for any odd remainder
-                reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
-                const QImage picture = reader.read();
-                if (picture.isNull()) {
-                    result.errorString = reader.errorString();
-                    return result;
-                }
-                result.ok = true;
-                result.albumImage = ConvertToAlbumImage(picture, options);
-                return result;
-            }
-        }
-    }
-    const LoadedPicture loaded = LoadPicture(path);
+    // With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
+    // transform, averaging as it goes; without, every source pixel counts.
+    DecodeReduction reduction;
+    if (options.smooth)
+        reduction = [fit = options.fit](QSize size) { return reducedDecodeScale(size, fit); };
+    const LoadedPicture loaded = LoadPicture(path, reduction);
     if (!loaded.ok) {
         result.errorString = loaded.errorString;
         return result;

@@ -81,8 +81,34 @@ LoadedPicture Failure(const QString &reason)
     return result;
 }
 
-LoadedPicture Read(QImageReader &reader)
+// Four bytes a pixel, as the readers decode into, with room to spare.
+constexpr int AllocationLimitMegabytes = static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)) + 64;
+
+QString TooLargeReason(QSize size)
 {
+    return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(MaxPicturePixels / 1'000'000);
+}
+
+LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
+{
+    // Qt's own allocation limit (128 MB) refuses a 48-megapixel photo with a
+    // bare "Unable to read image data"; ours is larger, and says why.
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
+        return Failure(TooLargeReason(size));
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    if (reduction && size.isValid()) {
+        if (const int scale = reduction(size); scale == 2 || scale == 4 || scale == 8) {
+            // Asked for exactly 1/2, 1/4 or 1/8 the JPEG decoder scales in its
+            // transform and nothing is scaled afterwards.
+            reader.setQuality(100);
+            reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
+        }
+    }
+
     LoadedPicture result;
     result.picture = reader.read();
     if (result.picture.isNull())
@@ -101,13 +127,18 @@ QStringList ImportablePictureFormats()
 
 LoadedPicture LoadPicture(const QString &path)
 {
+    return LoadPicture(path, DecodeReduction());
+}
+
+LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure(file.errorString());
-    return LoadPicture(file);
+    return LoadPicture(file, reduction);
 }
 
-LoadedPicture LoadPicture(QIODevice &device)
+LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
 {
     // The image readers fail on an empty file; to the album it is an empty picture.
     if (!device.isSequential() && device.bytesAvailable() == 0) {
@@ -137,7 +168,7 @@ LoadedPicture LoadPicture(QIODevice &device)
         QImageReader bitmapReader(&buffer, "bmp");
         return Read(bitmapReader);
     }
-    return Read(reader);
+    return Read(reader, format == "jpeg" ? reduction : DecodeReduction());
 }
 
 QImage ScaleToAlbumImage(const QImage &picture)

@@ -1,8 +1,10 @@
 #include "pictureimport.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -80,5 +82,41 @@ TEST(PictureImport, OtherTypesAreRefused)
         const LoadedPicture loaded = LoadPicture(path);
         EXPECT_FALSE(loaded.ok) << format;
         EXPECT_EQ(loaded.errorString, QStringLiteral("Unsupported image format")) << format;
+    }
+}
+
+// A one-bit bitmap of any size costs little to make: up to MaxPicturePixels
+// it loads (Qt's own 128 MB limit would refuse some of these as 32-bit
+// pictures), beyond it the refusal names the size.
+TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
+{
+    const auto monochromeBitmap = [](int side) {
+        const qint64 stride = (side + 31) / 32 * 4;
+        QByteArray bytes(62, '\0');
+        const auto put = [&bytes](int at, quint32 value) { qToLittleEndian<quint32>(value, bytes.data() + at); };
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        put(2, quint32(62 + stride * side));
+        put(10, 62);
+        put(14, 40);
+        put(18, quint32(side));
+        put(22, quint32(side));
+        put(26, 1 | (1 << 16)); // one plane, one bit a pixel
+        put(46, 2);
+        put(58, 0x00FFFFFF); // palette: black, white
+        bytes.append(QByteArray(stride * side, '\0'));
+        return bytes;
+    };
+    for (const auto &[side, loads] : {std::pair{10'000, true}, std::pair{11'000, false}}) {
+        QByteArray bytes = monochromeBitmap(side);
+        QBuffer buffer(&bytes);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        const LoadedPicture loaded = LoadPicture(buffer);
+        EXPECT_EQ(loaded.ok, loads) << side << ": " << loaded.errorString.toStdString();
+        if (loads)
+            EXPECT_EQ(loaded.picture.size(), QSize(side, side));
+        else
+            EXPECT_EQ(loaded.errorString,
+                      QStringLiteral("The picture is too large: 11000 x 11000 pixels, more than 120 megapixels"));
     }
 }
