@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev liblzo2-dev libjpeg62-turbo-dev libpng-dev
+  qt6-base-dev liblzo2-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2

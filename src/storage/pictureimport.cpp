@@ -168,7 +168,11 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
         QImageReader bitmapReader(&buffer, "bmp");
         return Read(bitmapReader);
     }
-    return Read(reader, format == "jpeg" ? reduction : DecodeReduction());
+    LoadedPicture loaded = Read(reader, format == "jpeg" ? reduction : DecodeReduction());
+    // Every chunk was whole and checked; rows that still do not decompress are damage too.
+    if (!loaded.ok && format == "png" && reader.error() == QImageReader::InvalidDataError)
+        return Failure(DamagedPictureReason());
+    return loaded;
 }
 
 QImage ScaleToAlbumImage(const QImage &picture)
