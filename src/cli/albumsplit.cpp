@@ -3,15 +3,14 @@
 #include "albumfile.h"
 #include "console.h"
 
-SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &passwordText)
+SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QString &passwordText)
 {
     SplitAlbums result;
     int start = 0;
     do {
-        // The encoder stops at the first image that does not fit, having
-        // compressed only that one beyond the album, so each image is
-        // compressed about once over the whole run.
-        const AlbumBytes encoded = EncodeAlbum(images.mid(start), passwordText);
+        const int remaining = static_cast<int>(records.size()) - start;
+        const AlbumBytes encoded = EncodeAlbumRecords(
+            remaining, [&](int index) { return records[static_cast<std::size_t>(start + index)]; }, passwordText);
         if (!encoded.ok) {
             result.errorString = QStringLiteral("album %1: %2")
                                      .arg(QString::number(result.parts.size() + 1),
@@ -20,13 +19,13 @@ SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &password
         }
         // An image too big for an empty album cannot be placed anywhere; the
         // compressor refuses those, so this only guards the loop.
-        if (encoded.imagesWritten == 0 && start < images.size()) {
+        if (encoded.imagesWritten == 0 && start < static_cast<int>(records.size())) {
             result.errorString = QStringLiteral("image %1 does not fit in an album of its own").arg(start);
             return result;
         }
         result.parts.append({encoded.bytes, start, encoded.imagesWritten});
         start += encoded.imagesWritten;
-    } while (start < images.size());
+    } while (start < static_cast<int>(records.size()));
     result.ok = true;
     return result;
 }

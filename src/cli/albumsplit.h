@@ -1,5 +1,7 @@
 #pragma once
 
+#include "albumfile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -20,9 +22,9 @@ struct SplitAlbums
     QString errorString;
 };
 
-// Encodes `images` in order into as many albums as they need, each filled up to
+// Encodes the images' `records` in order into as many albums as they need, each filled up to
 // the size limit. No images still give one album, holding only the password.
-SplitAlbums splitIntoAlbums(const QList<QImage> &images, const QString &passwordText);
+SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QString &passwordText);
 
 // The names the parts are written under: "photos.valbum" (or "photos") with
 // three parts gives photos-1.valbum, photos-2.valbum and photos-3.valbum.

@@ -1,5 +1,9 @@
 #include "conversionarguments.h"
 
+#include <QThread>
+
+#include <algorithm>
+
 namespace {
 
 const QString FitName = QStringLiteral("fit");
@@ -7,6 +11,9 @@ const QString SmoothName = QStringLiteral("smooth");
 const QString DitherName = QStringLiteral("dither");
 const QString BrightnessName = QStringLiteral("brightness");
 const QString ContrastName = QStringLiteral("contrast");
+const QString JobsName = QStringLiteral("jobs");
+// More workers than this only add memory: each holds one full-size picture.
+constexpr int MaxJobs = 64;
 
 // A tone value, or nothing when the text is not a whole number in range.
 std::optional<int> toneValue(const QString &text)
@@ -45,6 +52,10 @@ QList<QCommandLineOption> conversionCommandOptions()
                            QStringLiteral("-100 to 100 (default 0): spreads the greys apart (more) or together "
                                           "(less)."),
                            QStringLiteral("N")),
+        QCommandLineOption(JobsName,
+                           QStringLiteral("Pictures brought in at once (default: one per processor); 1 for one at "
+                                          "a time. The output is the same."),
+                           QStringLiteral("N")),
     };
 }
 
@@ -76,6 +87,13 @@ ConversionArguments conversionArguments(const QCommandLineParser &parser)
         if (!value)
             return bad(name, QStringLiteral("a whole number from -100 to 100"));
         (name == BrightnessName ? result.options.brightness : result.options.contrast) = *value;
+    }
+    result.jobs = std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
+    if (parser.isSet(JobsName)) {
+        bool ok = false;
+        result.jobs = parser.value(JobsName).toInt(&ok);
+        if (!ok || result.jobs < 1 || result.jobs > MaxJobs)
+            return bad(JobsName, QStringLiteral("a whole number from 1 to %1").arg(MaxJobs));
     }
     return result;
 }

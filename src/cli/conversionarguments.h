@@ -7,13 +7,14 @@
 #include <QList>
 #include <QString>
 
-// --fit, --smooth, --dither, --brightness and --contrast: how create and
-// preview bring a picture in.
+// --fit, --smooth, --dither, --brightness, --contrast and --jobs: how create
+// and preview bring pictures in.
 QList<QCommandLineOption> conversionCommandOptions();
 
 struct ConversionArguments
 {
     ConversionOptions options;
+    int jobs = 1;     // pictures brought in at once
     QString problem; // a bad value, worded for the user; empty when all are good
 };
 

@@ -50,11 +50,13 @@ void printPictureLines(const QStringList &pictures, int first, int count)
         printLine(QStringLiteral("%1 %2").arg(ImageLabel(index), pictures.at(first + index)));
 }
 
-int writeAlbum(const QString &path, const QStringList &pictures, const QList<QImage> &images,
+int writeAlbum(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
                const QString &passwordText)
 {
     // Saved exactly as the editor saves an album.
-    const AlbumWriteResult written = WriteAlbumFile(path, images, passwordText);
+    const int count = static_cast<int>(records.size());
+    const AlbumWriteResult written = WriteAlbumRecords(
+        path, count, [&records](int index) { return records[static_cast<std::size_t>(index)]; }, passwordText);
     if (!written.ok) {
         printProblem(QStringLiteral("%1: %2").arg(
             path, albumWriteProblem(written.failure, written.failedImage, written.errorString)));
@@ -63,23 +65,23 @@ int writeAlbum(const QString &path, const QStringList &pictures, const QList<QIm
 
     printAlbumLine(path, written.imagesWritten);
     printPictureLines(pictures, 0, written.imagesWritten);
-    if (written.imagesWritten == images.size())
+    if (written.imagesWritten == count)
         return ExitStatus::Ok;
 
     printProblem(
         QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out, use --split to keep them:")
-            .arg(path, QString::number(AlbumSizeLimit), QString::number(images.size() - written.imagesWritten)));
-    for (qsizetype index = written.imagesWritten; index < images.size(); ++index)
+            .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten)));
+    for (int index = written.imagesWritten; index < count; ++index)
         printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
     return ExitStatus::ImagesLeftOut;
 }
 
-int writeSplitAlbums(const QString &path, const QStringList &pictures, const QList<QImage> &images,
+int writeSplitAlbums(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
                      const QString &passwordText, bool force)
 {
     // Everything is encoded before anything is written: only then are the
     // names known, and all of them are checked before the first is replaced.
-    const SplitAlbums split = splitIntoAlbums(images, passwordText);
+    const SplitAlbums split = splitIntoAlbums(records, passwordText);
     if (!split.ok) {
         printProblem(QStringLiteral("%1: %2").arg(path, split.errorString));
         return ExitStatus::WriteFailed;
@@ -128,7 +130,7 @@ int runCreate(const QStringList &words)
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
 
-    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options);
+    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options, conversion.jobs, true);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);
@@ -137,8 +139,8 @@ int runCreate(const QStringList &words)
     }
 
     if (parser.isSet(SplitOption))
-        return writeSplitAlbums(path, pictures, loaded.images, passwordText, parser.isSet(ForceOption));
+        return writeSplitAlbums(path, pictures, loaded.records, passwordText, parser.isSet(ForceOption));
     if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
-    return writeAlbum(path, pictures, loaded.images, passwordText);
+    return writeAlbum(path, pictures, loaded.records, passwordText);
 }

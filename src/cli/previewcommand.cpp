@@ -59,7 +59,7 @@ int runPreview(const QStringList &words)
         paths.append(path);
     }
 
-    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options);
+    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options, conversion.jobs);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);

@@ -140,3 +140,47 @@ TEST(CommandLine, HelpAndUsageErrors)
 }
 
 } // namespace
+
+namespace {
+
+using ParallelImport = CliTest;
+
+// Pictures brought in by several workers give the same albums, lines and
+// messages as one at a time, including a damaged picture in the middle.
+TEST_F(ParallelImport, AnyNumberOfJobsGivesTheSameOutput)
+{
+    QStringList pictures = noisyPictures(23);
+    pictures.append(savePicture(u"smooth.png"_s, gradientPicture(300, 200)));
+    const QString broken = path(u"broken.png"_s);
+    writeFileBytes(broken, "\x89PNG\r\n\x1a\n but no picture");
+    QStringList withBroken = pictures;
+    withBroken.insert(11, broken);
+
+    QList<QByteArray> albums;
+    QStringList outputs;
+    for (const char *jobs : {"1", "4"}) {
+        const QString set = path(u"set-j%1.valbum"_s.arg(QLatin1String(jobs)));
+        const ProgramRun split = runValbum(QStringList{u"create"_s, u"--split"_s, u"--jobs"_s, QLatin1String(jobs), set} + pictures,
+                                     m_dir.path());
+        ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
+        outputs.append(QString(split.out).replace(u"-j%1"_s.arg(QLatin1String(jobs)), QString()));
+        albums.append(readFileBytes(path(u"set-j%1-1.valbum"_s.arg(QLatin1String(jobs)))) +
+                      readFileBytes(path(u"set-j%1-2.valbum"_s.arg(QLatin1String(jobs)))));
+
+        const ProgramRun damaged =
+            runValbum(QStringList{u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s)} + withBroken, m_dir.path());
+        EXPECT_EQ(damaged.exitCode, 2);
+        outputs.append(damaged.err);
+    }
+    EXPECT_EQ(albums[0], albums[1]);
+    EXPECT_FALSE(albums[0].isEmpty());
+    EXPECT_EQ(outputs[0], outputs[2]);
+    EXPECT_EQ(outputs[1], outputs[3]);
+    EXPECT_TRUE(outputs[1].contains(broken)) << outputs[1].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(u"no.valbum"_s)));
+
+    for (const char *jobs : {"0", "x", "65"})
+        EXPECT_EQ(runValbum({u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s), broken}).exitCode, 64);
+}
+
+} // namespace
