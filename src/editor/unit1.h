@@ -45,6 +45,9 @@ public:
     void Button11Click(); // append
     void Button7Click();  // save
     void Button9Click();  // save as
+    // Load's work once a path is known, also for an album named at start-up:
+    // reads the file and shows the same messages.
+    void OpenAlbumFile(const QString &path);
 
     // Image commands.
     bool ImportPicture(const QString &path, int position);
