@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 // Everything modal the window asks of the user goes through here, so every
 // command runs headless in tests with scripted answers. The program uses
@@ -13,7 +14,9 @@ public:
 
     virtual QString chooseAlbumToOpen() = 0;
     virtual QString chooseAlbumToSave() = 0;
-    virtual QString choosePicture() = 0;
+    // One or more pictures, in the order the dialog gives them; empty when
+    // cancelled.
+    virtual QStringList choosePictures() = 0;
 
     // A Yes/No question with No as the default button.
     virtual QMessageBox::StandardButton ask(const QString &caption, const QString &text) = 0;

@@ -51,6 +51,9 @@ public:
 
     // Image commands.
     bool ImportPicture(const QString &path, int position);
+    // Brings the pictures in, in order, as ImportPicture would one by one, and
+    // names every one that fails in a single box. Returns how many came in.
+    int ImportPictures(const QStringList &paths, int position);
     void Button10Click(); // add
     void Button4Click();  // insert
     void Button5Click();  // delete

@@ -21,7 +21,10 @@ public:
 
     QStringList albumsToOpen;
     QStringList albumsToSave;
+    // Single choices; a selection of several comes from pictureSelections,
+    // which is used first while it has any.
     QStringList pictures;
+    QList<QStringList> pictureSelections;
     QList<QMessageBox::StandardButton> answers;
 
     QList<Box> boxes;
@@ -39,10 +42,12 @@ public:
         ++saveDialogsShown;
         return albumsToSave.isEmpty() ? QString() : albumsToSave.takeFirst();
     }
-    QString choosePicture() override
+    QStringList choosePictures() override
     {
         ++pictureDialogsShown;
-        return pictures.isEmpty() ? QString() : pictures.takeFirst();
+        if (!pictureSelections.isEmpty())
+            return pictureSelections.takeFirst();
+        return pictures.isEmpty() ? QStringList() : QStringList{pictures.takeFirst()};
     }
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override
     {
