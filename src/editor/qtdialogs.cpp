@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "openpicturedialog.h"
+#include "windowtitle.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -162,13 +163,14 @@ QStringList QtDialogs::choosePictures()
 
 QMessageBox::StandardButton QtDialogs::ask(const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    QMessageBox box(QMessageBox::Question, LiteralWindowTitle(caption), text, QMessageBox::Yes | QMessageBox::No,
+                    m_owner);
     box.setDefaultButton(QMessageBox::No);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void QtDialogs::tell(QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, m_owner);
+    QMessageBox box(icon, LiteralWindowTitle(caption), text, QMessageBox::Ok, m_owner);
     box.exec();
 }

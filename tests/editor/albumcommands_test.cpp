@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -331,6 +332,23 @@ TEST_F(AlbumCommandsTest, AlbumFromTheCommandLineOpensAsLoadAlbumDoes)
         // A good album fills the window; anything else leaves it empty, with a box.
         EXPECT_EQ(opened.form->album().count(), file == good ? 2 : file == damaged ? 1 : 0);
         EXPECT_EQ(opened.dialogs->boxes.isEmpty(), file == good);
+    }
+}
+
+// Qt reads "[*]" in a title as its modified-marker placeholder; a file name
+// must still show as it is.
+TEST_F(AlbumCommandsTest, CaptionShowsFileNamesLiterally)
+{
+    for (const QString &name : {QStringLiteral("a[*]b.valbum"), QStringLiteral("[*][*]x[*].valbum")}) {
+        SCOPED_TRACE(name.toStdString());
+        EditorUnderTest editor;
+        editor.dialogs->albumsToOpen.append(albumFile(name, NoisyPictures(1, 3)));
+        editor.form->Button6Click();
+        ASSERT_NE(editor.form->windowHandle(), nullptr);
+        EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral(" - ") + name);
+        editor.form->Edit1->setText(QStringLiteral("1"));
+        EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral("* - ") + name);
+        EXPECT_EQ(editor.form->applicationTitle(), Editor + QStringLiteral("* - ") + name);
     }
 }
 
