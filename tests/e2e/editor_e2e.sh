@@ -189,5 +189,29 @@ status=$?
 [[ $status -eq 0 ]] || fail "the editor exited with status $status"
 cmp "$work/third.valbum" "$work/expected-third.valbum" || fail "closing without saving touched the album"
 
+# 7. An album named on the command line opens in the new window; two pictures
+# chosen at once in the picture dialog come in, in that order, and are saved.
+"$editor" "$work/third.valbum" >"$work/editor.log" 2>&1 &
+editor_pid=$!
+pids+=("$editor_pid")
+wait_until 20 window_named 'Vemo ZidarUzura editor - third.valbum' ||
+  fail "the editor did not open the album named on its command line"
+main=$(window_named 'Vemo ZidarUzura editor - third.valbum')
+click "${button_add[@]}"
+choose_file 'Open' "\"$work/circle.png\" \"$work/shapes.png\""
+expect_title 'Vemo ZidarUzura editor* - third.valbum'
+click "${button_save[@]}"
+expect_title 'Vemo ZidarUzura editor - third.valbum'
+mkdir -p "$work/extracted-third"
+"$cli" extract "$work/expected-third.valbum" "$work/extracted-third" >/dev/null || fail "valbum extract failed"
+"$cli" create --password 777 "$work/expected-fourth.valbum" "$work/extracted-third/000.png" \
+  "$work/extracted-third/001.png" "$work/circle.png" "$work/shapes.png" >/dev/null || fail "valbum create failed"
+cmp "$work/third.valbum" "$work/expected-fourth.valbum" || fail "the album after adding two pictures at once differs"
+wmctrl -i -c "$main"
+wait_until 10 editor_gone || fail "the editor did not close"
+wait "$editor_pid"
+status=$?
+[[ $status -eq 0 ]] || fail "the editor exited with status $status"
+
 rm -rf "$work"
 echo "end-to-end: all steps passed"
