@@ -96,13 +96,15 @@ password_field=(333 151)
 entry() { echo 104 $((8 + 48 + 96 * $1)); } # centre of list entry N while the list is at its top
 
 # Types a path into the file name box of the dialog titled $1 and accepts it.
+# With a third argument "as-offered" the box is typed into as it opens, which
+# must replace the name chosen there last time.
 choose_file() {
   local title=$1 path=$2
   wait_until 10 window_named "$title" || fail "no '$title' dialog"
   local dialog
   dialog=$(window_named "$title")
   xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
-  xdotool key --clearmodifiers ctrl+a
+  [[ ${3:-} == as-offered ]] || xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 "$path"
   sleep 0.3
   xdotool key Return
@@ -130,7 +132,7 @@ click "${button_add[@]}"
 choose_file 'Open' "$work/gradient.bmp"
 expect_title 'Vemo ZidarUzura editor* - '
 click "${button_add[@]}"
-choose_file 'Open' "$work/shapes.png"
+choose_file 'Open' "$work/shapes.png" as-offered
 click "${password_field[@]}"
 xdotool type --delay 20 '1234x5'
 expect_title 'Vemo ZidarUzura editor* - '
