@@ -43,14 +43,26 @@ wait_until() {
 }
 
 # A private display, with a window manager so that windows get focus and can be
-# asked to close.
-for n in $(seq 91 140); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
+# asked to close. Other runs of this test, and other programs, may hold display
+# numbers this machine's /tmp does not show (X servers also listen on abstract
+# sockets), and anything started without a display set may try :0. So take a
+# random high number and let Xvfb refuse it when it is in use; it writes the
+# number to the given descriptor once it is ready.
+for attempt in 1 2 3 4 5; do
+  : >"$work/display"
+  exec {display_fd}>"$work/display"
+  Xvfb ":$((2000 + RANDOM % 30000))" -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  exec {display_fd}>&-
+  xvfb_ready_or_gone() { [[ -s "$work/display" ]] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+  wait_until 10 xvfb_ready_or_gone
+  [[ -s "$work/display" ]] && break
+  kill "$xvfb_pid" 2>/dev/null
 done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-wait_until 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
+[[ -s "$work/display" ]] || fail "Xvfb did not start"
+pids+=("$xvfb_pid")
+export DISPLAY=:$(head -n 1 "$work/display")
+wait_until 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 wait_until 10 wmctrl -m || fail "the window manager did not start"
