@@ -25,7 +25,7 @@ fail() {
   mkdir -p "$artifacts"
   import -window root "$artifacts/screen.png" 2>/dev/null
   xwininfo -root -tree >"$artifacts/windows.txt" 2>&1
-  cp "$work/editor.log" "$artifacts/" 2>/dev/null
+  cp "$work/editor.log" "$work/openbox.log" "$artifacts/" 2>/dev/null
   echo "E2E FAILED: $*" >&2
   echo "screenshot, window tree and editor output in $artifacts" >&2
   exit 1
@@ -47,11 +47,14 @@ wait_until() {
 # numbers this machine's /tmp does not show (X servers also listen on abstract
 # sockets), and anything started without a display set may try :0. So take a
 # random high number and let Xvfb refuse it when it is in use; it writes the
-# number to the given descriptor once it is ready.
+# number to the given descriptor once it is ready. Without -noreset the server
+# resets when its last client leaves, and the next one to connect in that
+# moment (the window manager, after xdpyinfo) is turned away.
 for attempt in 1 2 3 4 5; do
   : >"$work/display"
   exec {display_fd}>"$work/display"
-  Xvfb ":$((2000 + RANDOM % 30000))" -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$((2000 + RANDOM % 30000))" -displayfd "$display_fd" -noreset -screen 0 1024x768x24 -nolisten tcp \
+    >/dev/null 2>&1 &
   xvfb_pid=$!
   exec {display_fd}>&-
   xvfb_ready_or_gone() { [[ -s "$work/display" ]] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
@@ -63,7 +66,7 @@ done
 pids+=("$xvfb_pid")
 export DISPLAY=:$(head -n 1 "$work/display")
 wait_until 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
-openbox >/dev/null 2>&1 &
+openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wait_until 10 wmctrl -m || fail "the window manager did not start"
 
