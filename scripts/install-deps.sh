@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl
   desktop-file-utils libxml2-utils shared-mime-info file
+  appstream groff-base man-db
 )
 
 missing=()

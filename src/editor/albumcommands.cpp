@@ -27,9 +27,12 @@ void TForm1::Button6Click()
         return;
     const QString path = m_dialogs->chooseAlbumToOpen();
     // Cancelled: the unsaved images stay, and so does the guard on them.
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenAlbumFile(path);
+}
 
+void TForm1::OpenAlbumFile(const QString &path)
+{
     // Read first and replace the open album only with a real album, so a
     // missing or foreign file leaves everything as it was.
     const AlbumFileContents contents = ReadAlbumFile(path);

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 // Everything modal the window asks of the user goes through here, so every
 // command runs headless in tests with scripted answers. The program uses
@@ -15,7 +16,9 @@ public:
 
     virtual QString chooseAlbumToOpen() = 0;
     virtual QString chooseAlbumToSave() = 0;
-    virtual QString choosePicture() = 0;
+    // One or more pictures, in the order the dialog gives them; empty when
+    // cancelled.
+    virtual QStringList choosePictures() = 0;
     // How pictures are brought in: what the picture dialog shows as chosen.
     virtual ConversionOptions pictureConversion() = 0;
 

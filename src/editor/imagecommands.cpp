@@ -14,36 +14,52 @@ const QString CannotImportTemplate = QStringLiteral("Cannot import picture \"%1\
 
 bool TForm1::ImportPicture(const QString &path, int position)
 {
-    const AlbumImageLoad loaded = LoadAlbumImage(path, m_dialogs->pictureConversion());
-    if (!loaded.ok) {
-        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotImportTemplate.arg(path, loaded.errorString));
-        return false;
+    return ImportPictures({path}, position) == 1;
+}
+
+int TForm1::ImportPictures(const QStringList &paths, int position)
+{
+    const ConversionOptions conversion = m_dialogs->pictureConversion();
+    QStringList failures;
+    int imported = 0;
+    for (const QString &path : paths) {
+        const AlbumImageLoad loaded = LoadAlbumImage(path, conversion);
+        if (!loaded.ok) {
+            failures.append(CannotImportTemplate.arg(path, loaded.errorString));
+            continue;
+        }
+        const QImage &albumImage = loaded.albumImage;
+        if (position < 0) {
+            m_album.append(albumImage);
+            selectEntry(m_album.count() - 1);
+        } else {
+            // Each one goes after the one before it, all before the entry
+            // that was selected.
+            m_album.insert(position, albumImage);
+            selectEntry(position++);
+        }
+        RefreshState(true);
+        ++imported;
     }
-    const QImage &albumImage = loaded.albumImage;
-    if (position < 0) {
-        m_album.append(albumImage);
-        selectEntry(m_album.count() - 1);
-    } else {
-        m_album.insert(position, albumImage);
-        selectEntry(position);
-    }
-    RefreshState(true);
-    return true;
+    // One box for the whole choice, however many pictures failed.
+    if (!failures.isEmpty())
+        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, failures.join(QLatin1Char('\n')));
+    return imported;
 }
 
 void TForm1::Button10Click()
 {
-    const QString path = m_dialogs->choosePicture();
-    if (!path.isEmpty())
-        ImportPicture(path, -1);
+    const QStringList paths = m_dialogs->choosePictures();
+    if (!paths.isEmpty())
+        ImportPictures(paths, -1);
 }
 
 void TForm1::Button4Click()
 {
-    const QString path = m_dialogs->choosePicture();
+    const QStringList paths = m_dialogs->choosePictures();
     // The selection is read only now: the dialog may have taken a while.
-    if (!path.isEmpty())
-        ImportPicture(path, selectedIndex());
+    if (!paths.isEmpty())
+        ImportPictures(paths, selectedIndex());
 }
 
 void TForm1::Button5Click()

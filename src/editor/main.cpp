@@ -1,12 +1,24 @@
+#include "editorarguments.h"
 #include "project1.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Before the application object, which needs a display: --help and
+    // --version answer without one.
+    const EditorArguments arguments = ParseEditorArguments(argc, argv);
+    if (arguments.exitStatus) {
+        std::fputs(arguments.output.toLocal8Bit().constData(), stdout);
+        std::fputs(arguments.problem.toLocal8Bit().constData(), stderr);
+        return *arguments.exitStatus;
+    }
+
     QApplication application(argc, argv);
     // Only the name, never a display name: Qt would append that to every
     // window title, and the caption must read exactly as the window sets it.
     QApplication::setApplicationName(QStringLiteral("valbum-editor"));
-    return Project1(application);
+    return Project1(application, DefaultStartupHooks(), arguments.albumPath);
 }

@@ -221,7 +221,9 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
-    setFileMode(QFileDialog::ExistingFile);
+    // Several pictures may be chosen at once, with the mouse or as quoted
+    // names typed into the name field.
+    setFileMode(QFileDialog::ExistingFiles);
     setNameFilters(PictureNameFilters());
     selectNameFilter(PictureNameFilters().constFirst());
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 StartupHooks DefaultStartupHooks()
 {
@@ -15,7 +16,7 @@ StartupHooks DefaultStartupHooks()
             }};
 }
 
-int Project1(QApplication &application, const StartupHooks &hooks)
+int Project1(QApplication &application, const StartupHooks &hooks, const QString &albumPath)
 {
     // Set first so that even the failure box carries it.
     QApplication::setWindowIcon(ApplicationIcon());
@@ -26,5 +27,8 @@ int Project1(QApplication &application, const StartupHooks &hooks)
     TForm1 form;
     form.move(282, 135);
     form.show();
+    // From the event loop, so the window is drawn before any message box.
+    if (!albumPath.isEmpty())
+        QTimer::singleShot(0, &form, [&form, albumPath] { form.OpenAlbumFile(albumPath); });
     return application.exec();
 }

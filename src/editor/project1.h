@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QApplication;
@@ -15,7 +17,8 @@ struct StartupHooks
 // The real hooks: the library check and a real message box.
 StartupHooks DefaultStartupHooks();
 
-// Checks the compression library, then shows the window and runs the event
-// loop. Returns the process exit code: 1 when the library is unusable, before
-// any window exists.
-int Project1(QApplication &application, const StartupHooks &hooks = DefaultStartupHooks());
+// Checks the compression library, then shows the window, opens `albumPath`
+// there as Load Album would (when given) and runs the event loop. Returns the
+// process exit code: 1 when the library is unusable, before any window exists.
+int Project1(QApplication &application, const StartupHooks &hooks = DefaultStartupHooks(),
+             const QString &albumPath = QString());

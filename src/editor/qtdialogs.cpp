@@ -2,6 +2,7 @@
 
 #include "albumfile.h"
 #include "openpicturedialog.h"
+#include "windowtitle.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -20,18 +21,44 @@ void hideCompletionLists(QFileDialog *dialog)
             completer->popup()->hide();
 }
 
+QLineEdit *fileNameField(QFileDialog *dialog)
+{
+    return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+}
+
 int runModal(QFileDialog *dialog)
 {
+    // The field still holds the name chosen last time; selected, it is
+    // replaced by whatever is typed rather than added to.
+    if (QLineEdit *field = fileNameField(dialog))
+        field->selectAll();
     const int result = dialog->exec();
     hideCompletionLists(dialog);
     return result;
 }
 
-QString runForOneFile(QFileDialog *dialog)
+// Puts the accepted files back into the field for next time, in the form the
+// dialog reads them: a plain name for one, quoted names for several.
+void showChosenFiles(QFileDialog *dialog, const QStringList &files)
 {
-    if (runModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    dialog->selectFile(QFileInfo(files.constFirst()).absoluteFilePath());
+    QLineEdit *field = fileNameField(dialog);
+    if (files.size() < 2 || !field)
+        return;
+    QStringList quoted;
+    for (const QString &file : files)
+        quoted.append(QLatin1Char('"') + dialog->directory().relativeFilePath(file) + QLatin1Char('"'));
+    field->setText(quoted.join(QLatin1Char(' ')));
+}
+
+QStringList runForFiles(QFileDialog *dialog)
+{
+    if (runModal(dialog) != QDialog::Accepted)
         return {};
-    return dialog->selectedFiles().constFirst();
+    const QStringList files = dialog->selectedFiles();
+    if (!files.isEmpty())
+        showChosenFiles(dialog, files);
+    return files;
 }
 
 QString runForOneAlbum(AlbumFileDialog *dialog)
@@ -128,9 +155,9 @@ QString QtDialogs::chooseAlbumToSave()
     return runForOneAlbum(saveDialog());
 }
 
-QString QtDialogs::choosePicture()
+QStringList QtDialogs::choosePictures()
 {
-    return runForOneFile(pictureDialog());
+    return runForFiles(pictureDialog());
 }
 
 ConversionOptions QtDialogs::pictureConversion()
@@ -142,13 +169,14 @@ ConversionOptions QtDialogs::pictureConversion()
 
 QMessageBox::StandardButton QtDialogs::ask(const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    QMessageBox box(QMessageBox::Question, LiteralWindowTitle(caption), text, QMessageBox::Yes | QMessageBox::No,
+                    m_owner);
     box.setDefaultButton(QMessageBox::No);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void QtDialogs::tell(QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, m_owner);
+    QMessageBox box(icon, LiteralWindowTitle(caption), text, QMessageBox::Ok, m_owner);
     box.exec();
 }

@@ -39,7 +39,7 @@ public:
 
     QString chooseAlbumToOpen() override;
     QString chooseAlbumToSave() override;
-    QString choosePicture() override;
+    QStringList choosePictures() override;
     ConversionOptions pictureConversion() override;
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override;
     void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) override;

@@ -4,6 +4,7 @@
 #include "password.h"
 #include "qtdialogs.h"
 #include "thumbnaildelegate.h"
+#include "windowtitle.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -232,8 +233,8 @@ void TForm1::RefreshState(bool modified)
     Button5->setEnabled(hasImages && selectedIndex() >= 0);
     Button7->setEnabled(hasImages && modified);
     Button9->setEnabled(hasImages);
-    setWindowTitle((modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath()));
-    m_applicationTitle = windowTitle();
+    m_applicationTitle = (modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath());
+    setWindowTitle(LiteralWindowTitle(m_applicationTitle));
     ListBox1Click();
 }
 

@@ -48,9 +48,15 @@ public:
     void Button11Click(); // append
     void Button7Click();  // save
     void Button9Click();  // save as
+    // Load's work once a path is known, also for an album named at start-up:
+    // reads the file and shows the same messages.
+    void OpenAlbumFile(const QString &path);
 
     // Image commands.
     bool ImportPicture(const QString &path, int position);
+    // Brings the pictures in, in order, as ImportPicture would one by one, and
+    // names every one that fails in a single box. Returns how many came in.
+    int ImportPictures(const QStringList &paths, int position);
     void Button10Click(); // add
     void Button4Click();  // insert
     void Button5Click();  // delete

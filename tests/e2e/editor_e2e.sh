@@ -25,7 +25,7 @@ fail() {
   mkdir -p "$artifacts"
   import -window root "$artifacts/screen.png" 2>/dev/null
   xwininfo -root -tree >"$artifacts/windows.txt" 2>&1
-  cp "$work/editor.log" "$artifacts/" 2>/dev/null
+  cp "$work/editor.log" "$work/openbox.log" "$artifacts/" 2>/dev/null
   echo "E2E FAILED: $*" >&2
   echo "screenshot, window tree and editor output in $artifacts" >&2
   exit 1
@@ -43,15 +43,30 @@ wait_until() {
 }
 
 # A private display, with a window manager so that windows get focus and can be
-# asked to close.
-for n in $(seq 91 140); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
+# asked to close. Other runs of this test, and other programs, may hold display
+# numbers this machine's /tmp does not show (X servers also listen on abstract
+# sockets), and anything started without a display set may try :0. So take a
+# random high number and let Xvfb refuse it when it is in use; it writes the
+# number to the given descriptor once it is ready. Without -noreset the server
+# resets when its last client leaves, and the next one to connect in that
+# moment (the window manager, after xdpyinfo) is turned away.
+for attempt in 1 2 3 4 5; do
+  : >"$work/display"
+  exec {display_fd}>"$work/display"
+  Xvfb ":$((2000 + RANDOM % 30000))" -displayfd "$display_fd" -noreset -screen 0 1024x768x24 -nolisten tcp \
+    >/dev/null 2>&1 &
+  xvfb_pid=$!
+  exec {display_fd}>&-
+  xvfb_ready_or_gone() { [[ -s "$work/display" ]] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+  wait_until 10 xvfb_ready_or_gone
+  [[ -s "$work/display" ]] && break
+  kill "$xvfb_pid" 2>/dev/null
 done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-wait_until 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
-openbox >/dev/null 2>&1 &
+[[ -s "$work/display" ]] || fail "Xvfb did not start"
+pids+=("$xvfb_pid")
+export DISPLAY=:$(head -n 1 "$work/display")
+wait_until 10 xdpyinfo || fail "Xvfb did not answer on $DISPLAY"
+openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wait_until 10 wmctrl -m || fail "the window manager did not start"
 
@@ -96,13 +111,15 @@ password_field=(333 151)
 entry() { echo 104 $((8 + 48 + 96 * $1)); } # centre of list entry N while the list is at its top
 
 # Types a path into the file name box of the dialog titled $1 and accepts it.
+# With a third argument "as-offered" the box is typed into as it opens, which
+# must replace the name chosen there last time.
 choose_file() {
   local title=$1 path=$2
   wait_until 10 window_named "$title" || fail "no '$title' dialog"
   local dialog
   dialog=$(window_named "$title")
   xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
-  xdotool key --clearmodifiers ctrl+a
+  [[ ${3:-} == as-offered ]] || xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 "$path"
   sleep 0.3
   xdotool key Return
@@ -130,7 +147,7 @@ click "${button_add[@]}"
 choose_file 'Open' "$work/gradient.bmp"
 expect_title 'Vemo ZidarUzura editor* - '
 click "${button_add[@]}"
-choose_file 'Open' "$work/shapes.png"
+choose_file 'Open' "$work/shapes.png" as-offered
 click "${password_field[@]}"
 xdotool type --delay 20 '1234x5'
 expect_title 'Vemo ZidarUzura editor* - '
@@ -188,6 +205,30 @@ wait "$editor_pid"
 status=$?
 [[ $status -eq 0 ]] || fail "the editor exited with status $status"
 cmp "$work/third.valbum" "$work/expected-third.valbum" || fail "closing without saving touched the album"
+
+# 7. An album named on the command line opens in the new window; two pictures
+# chosen at once in the picture dialog come in, in that order, and are saved.
+"$editor" "$work/third.valbum" >"$work/editor.log" 2>&1 &
+editor_pid=$!
+pids+=("$editor_pid")
+wait_until 20 window_named 'Vemo ZidarUzura editor - third.valbum' ||
+  fail "the editor did not open the album named on its command line"
+main=$(window_named 'Vemo ZidarUzura editor - third.valbum')
+click "${button_add[@]}"
+choose_file 'Open' "\"$work/circle.png\" \"$work/shapes.png\""
+expect_title 'Vemo ZidarUzura editor* - third.valbum'
+click "${button_save[@]}"
+expect_title 'Vemo ZidarUzura editor - third.valbum'
+mkdir -p "$work/extracted-third"
+"$cli" extract "$work/expected-third.valbum" "$work/extracted-third" >/dev/null || fail "valbum extract failed"
+"$cli" create --password 777 "$work/expected-fourth.valbum" "$work/extracted-third/000.png" \
+  "$work/extracted-third/001.png" "$work/circle.png" "$work/shapes.png" >/dev/null || fail "valbum create failed"
+cmp "$work/third.valbum" "$work/expected-fourth.valbum" || fail "the album after adding two pictures at once differs"
+wmctrl -i -c "$main"
+wait_until 10 editor_gone || fail "the editor did not close"
+wait "$editor_pid"
+status=$?
+[[ $status -eq 0 ]] || fail "the editor exited with status $status"
 
 rm -rf "$work"
 echo "end-to-end: all steps passed"

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -294,6 +295,64 @@ TEST_F(AlbumCommandsTest, LoadOfAMissingFileShowsTheReasonAndChangesNothing)
     expectBox(0, QMessageBox::Critical, QStringLiteral("Vemo ZidarUzura editor - here.valbum"),
               QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing));
     expectUnchanged(before);
+}
+
+// An album named at start-up opens as Load Album opens it into a fresh window:
+// the same boxes, the same album, caption and buttons.
+TEST_F(AlbumCommandsTest, AlbumFromTheCommandLineOpensAsLoadAlbumDoes)
+{
+    const QString good = albumFile(QStringLiteral("good.valbum"), NoisyPictures(2, 9), QStringLiteral("55"));
+    const QString foreign = path(QStringLiteral("notes.valbum"));
+    WriteBytes(foreign, QByteArrayLiteral("These are notes, not pictures."));
+    const QString damaged = path(QStringLiteral("damaged.valbum"));
+    // The second record's payload zeroed: it no longer decompresses.
+    QByteArray bytes = FileBytes(good);
+    const qsizetype second = AlbumHeaderSize + 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + AlbumHeaderSize);
+    std::fill(bytes.begin() + second + RecordHeaderSize, bytes.end(), '\0');
+    WriteBytes(damaged, bytes);
+    const QString missing = path(QStringLiteral("gone.valbum"));
+
+    for (const QString &file : {good, foreign, damaged, missing}) {
+        SCOPED_TRACE(file.toStdString());
+        EditorUnderTest loaded;
+        loaded.dialogs->albumsToOpen.append(file);
+        loaded.form->Button6Click();
+        EditorUnderTest opened;
+        opened.form->OpenAlbumFile(file);
+
+        const auto boxTexts = [](const ScriptedDialogs &dialogs) {
+            QStringList texts;
+            for (const ScriptedDialogs::Box &box : dialogs.boxes)
+                texts.append(QStringLiteral("%1|%2|%3").arg(box.icon).arg(box.caption, box.text));
+            return texts;
+        };
+        EXPECT_EQ(boxTexts(*opened.dialogs), boxTexts(*loaded.dialogs));
+        EXPECT_EQ(opened.form->album().images(), loaded.form->album().images());
+        EXPECT_EQ(opened.form->Edit1->text(), loaded.form->Edit1->text());
+        EXPECT_EQ(opened.form->windowTitle(), loaded.form->windowTitle());
+        EXPECT_EQ(opened.form->Button9->isEnabled(), loaded.form->Button9->isEnabled());
+        EXPECT_EQ(opened.form->album().modified(), loaded.form->album().modified());
+        // A good album fills the window; anything else leaves it empty, with a box.
+        EXPECT_EQ(opened.form->album().count(), file == good ? 2 : file == damaged ? 1 : 0);
+        EXPECT_EQ(opened.dialogs->boxes.isEmpty(), file == good);
+    }
+}
+
+// Qt reads "[*]" in a title as its modified-marker placeholder; a file name
+// must still show as it is.
+TEST_F(AlbumCommandsTest, CaptionShowsFileNamesLiterally)
+{
+    for (const QString &name : {QStringLiteral("a[*]b.valbum"), QStringLiteral("[*][*]x[*].valbum")}) {
+        SCOPED_TRACE(name.toStdString());
+        EditorUnderTest editor;
+        editor.dialogs->albumsToOpen.append(albumFile(name, NoisyPictures(1, 3)));
+        editor.form->Button6Click();
+        ASSERT_NE(editor.form->windowHandle(), nullptr);
+        EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral(" - ") + name);
+        editor.form->Edit1->setText(QStringLiteral("1"));
+        EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral("* - ") + name);
+        EXPECT_EQ(editor.form->applicationTitle(), Editor + QStringLiteral("* - ") + name);
+    }
 }
 
 TEST_F(AlbumCommandsTest, LoadOfADamagedAlbumKeepsWhatWasReadAndSaysSo)

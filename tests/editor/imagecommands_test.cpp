@@ -2,18 +2,22 @@
 #include "editortestsupport.h"
 #include "openpicturedialog.h"
 #include "pictureimport.h"
+#include "qtdialogs.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +129,52 @@ TEST_F(ImageCommands, InsertWithNothingSelectedAndAddBothAppend)
     EXPECT_EQ(entryColour(0), EntryColour(0));
     EXPECT_EQ(form().selectedIndex(), 3);
     EXPECT_EQ(form().windowTitle(), modifiedCaption());
+}
+
+TEST_F(ImageCommands, SeveralPicturesEnterInOrderAndFailuresShareOneBox)
+{
+    const QString green = savedPicture("green.png", SolidPicture(Green));
+    const QString blue = savedPicture("blue.png", SolidPicture(Blue));
+    const QString broken = writtenFile("broken.png", QByteArray("not a picture\n"));
+    const QString missing = path("missing.bmp");
+    const QRgb E0 = EntryColour(0), E1 = EntryColour(1), E2 = EntryColour(2);
+    struct Case
+    {
+        const char *name;
+        void (TForm1::*command)();
+        int selected;
+        QList<QRgb> expected;
+        int expectedSelection;
+    };
+    const Case cases[] = {
+        {"add", &TForm1::Button10Click, 1, {E0, E1, E2, Green, Blue}, 4},
+        {"insert before the second", &TForm1::Button4Click, 1, {E0, Green, Blue, E1, E2}, 2},
+        {"insert with nothing selected", &TForm1::Button4Click, -1, {E0, E1, E2, Green, Blue}, 4},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorUnderTest fresh;
+        for (int i = 0; i < 3; ++i)
+            fresh.form->album().append(SolidPicture(EntryColour(i)));
+        fresh.form->RefreshState(false);
+        if (c.selected >= 0)
+            fresh.form->selectEntry(c.selected);
+        fresh.dialogs->pictureSelections = {{green, broken, blue, missing}};
+        (fresh.form.get()->*c.command)();
+
+        QList<QRgb> colours;
+        for (int i = 0; i < fresh.form->album().count(); ++i)
+            colours.append(fresh.form->album().image(i).pixel(45, 45));
+        EXPECT_EQ(colours, c.expected);
+        EXPECT_EQ(fresh.form->selectedIndex(), c.expectedSelection);
+        EXPECT_TRUE(fresh.form->album().modified());
+        ASSERT_EQ(fresh.dialogs->boxes.size(), 1);
+        EXPECT_EQ(fresh.dialogs->boxes.constFirst().icon, QMessageBox::Critical);
+        EXPECT_EQ(fresh.dialogs->boxes.constFirst().text,
+                  QStringLiteral("Cannot import picture \"%1\". Unsupported image format\n"
+                                 "Cannot import picture \"%2\". No such file or directory")
+                      .arg(broken, missing));
+    }
 }
 
 TEST_F(ImageCommands, CancelledPictureDialogChangesNothing)
@@ -457,8 +507,72 @@ TEST_F(PictureDialog, OffersEveryPictureTypeWithAllFirst)
                            "JPEG (*.jpg *.jpeg)", "GIF (*.gif)", "Icons (*.ico)"}));
     EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"));
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+}
+
+// The real dialog, run modal: `typing` goes into its name field once it shows,
+// then it is accepted. Also gives the field's selected text on opening.
+struct PictureDialogRun
+{
+    QStringList chosen;
+    QString selectedOnOpen;
+};
+
+PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
+{
+    PictureDialogRun run;
+    QFileDialog *dialog = dialogs.pictureDialog();
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (!dialog->isVisible())
+            return;
+        driver.stop();
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!field) {
+            QMetaObject::invokeMethod(dialog, "reject");
+            return;
+        }
+        run.selectedOnOpen = field->selectedText();
+        QTest::keyClicks(field, typing);
+        QMetaObject::invokeMethod(dialog, "accept"); // protected
+    });
+    driver.start();
+    // Only a guard against a dialog that never closes, or a "File not found"
+    // box over it: closes whatever is modal until the dialog returns.
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&guard] {
+        guard.setInterval(100);
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    guard.start(5'000);
+    run.chosen = dialogs.choosePictures();
+    return run;
+}
+
+TEST_F(PictureDialog, TakesSeveralTypedNamesAndOffersTheLastChoiceSelected)
+{
+    QImage green(8, 8, QImage::Format_RGB32);
+    green.fill(Green);
+    const QString greenPath = dir.filePath(QStringLiteral("green.png"));
+    ASSERT_TRUE(green.save(greenPath));
+    QWidget owner;
+    QtDialogs dialogs(&owner);
+    dialogs.pictureDialog()->setDirectory(dir.path());
+
+    const PictureDialogRun several = RunPictureDialog(dialogs, QStringLiteral("\"wide.png\" \"green.png\""));
+    EXPECT_EQ(several.chosen, (QStringList{widePath, greenPath}));
+
+    // Opened again, the last choice is there and selected: typing replaces it.
+    const PictureDialogRun one = RunPictureDialog(dialogs, QStringLiteral("green.png"));
+    EXPECT_EQ(one.selectedOnOpen, QStringLiteral("\"wide.png\" \"green.png\""));
+    EXPECT_EQ(one.chosen, QStringList{greenPath});
+
+    const PictureDialogRun again = RunPictureDialog(dialogs, QStringLiteral("wide.png"));
+    EXPECT_EQ(again.selectedOnOpen, QStringLiteral("green.png"));
+    EXPECT_EQ(again.chosen, QStringList{widePath});
 }
 
 TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)

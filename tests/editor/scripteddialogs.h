@@ -21,7 +21,10 @@ public:
 
     QStringList albumsToOpen;
     QStringList albumsToSave;
+    // Single choices; a selection of several comes from pictureSelections,
+    // which is used first while it has any.
     QStringList pictures;
+    QList<QStringList> pictureSelections;
     QList<QMessageBox::StandardButton> answers;
     ConversionOptions conversion; // what the picture dialog has chosen
 
@@ -40,10 +43,12 @@ public:
         ++saveDialogsShown;
         return albumsToSave.isEmpty() ? QString() : albumsToSave.takeFirst();
     }
-    QString choosePicture() override
+    QStringList choosePictures() override
     {
         ++pictureDialogsShown;
-        return pictures.isEmpty() ? QString() : pictures.takeFirst();
+        if (!pictureSelections.isEmpty())
+            return pictureSelections.takeFirst();
+        return pictures.isEmpty() ? QStringList() : QStringList{pictures.takeFirst()};
     }
     ConversionOptions pictureConversion() override { return conversion; }
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override

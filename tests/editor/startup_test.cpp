@@ -1,11 +1,14 @@
 // Start-up: the compression library check decides whether a window ever exists.
 
+#include "albumfile.h"
 #include "project1.h"
 #include "unit1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -134,4 +137,71 @@ TEST(Startup, UsableCompressionShowsTheWindowAndRunsUntilItCloses)
     EXPECT_EQ(window.caption, "Vemo ZidarUzura editor - ");
     EXPECT_EQ(topLevelForms(), 0);
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+// An album named on the command line is opened once the window shows; one
+// that cannot be read gives its box, then the empty window.
+TEST(Startup, OpensTheAlbumNamedOnTheCommandLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath(QStringLiteral("holiday.valbum"));
+    QImage picture(92, 92, QImage::Format_RGB32);
+    picture.fill(qRgb(90, 90, 90));
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeAlbum({picture, picture}, QStringLiteral("12")).bytes);
+    file.close();
+    const QString missing = dir.filePath(QStringLiteral("gone.valbum"));
+
+    struct Case
+    {
+        QString album;
+        QString caption;
+        int images;
+        QString box;
+    };
+    const Case cases[] = {
+        {good, QStringLiteral("Vemo ZidarUzura editor - holiday.valbum"), 2, {}},
+        {missing, QStringLiteral("Vemo ZidarUzura editor - "), 0,
+         QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.album.toStdString());
+        struct
+        {
+            QString box;
+            QString caption;
+            int images = -1;
+        } seen;
+        // Answers the box, then closes the window once the album is in.
+        QTimer driver;
+        driver.setInterval(10);
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen.box = box->text();
+                box->done(QMessageBox::Ok);
+                return;
+            }
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *form = qobject_cast<TForm1 *>(widget);
+                if (!form || (seen.box.isEmpty() && form->album().count() == 0))
+                    continue;
+                driver.stop();
+                seen.caption = form->windowTitle();
+                seen.images = form->album().count();
+                form->close();
+            }
+        });
+        driver.start();
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(30'000);
+
+        EXPECT_EQ(Project1(application(), {[] { return true; }, [] {}}, c.album), 0);
+        EXPECT_EQ(seen.box, c.box);
+        EXPECT_EQ(seen.caption, c.caption);
+        EXPECT_EQ(seen.images, c.images);
+    }
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// `text` in the form QWidget::setWindowTitle() shows as it is. Qt reads "[*]"
+// in a title as the place of its modified marker and drops it; a file name
+// may hold those characters, so each one is doubled, which Qt shows as one.
+QString LiteralWindowTitle(const QString &text);
