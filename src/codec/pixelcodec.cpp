@@ -145,6 +145,31 @@ static_assert(extendedLuminance(255, 0, 0) == 76);
 static_assert(extendedLuminance(0, 150, 100) == 99);
 static_assert(extendedLuminance(255, 255, 255) == 255);
 
+// Which way each half goes, worked out while compiling. A colour is at a half
+// when 30 R + 59 G + 11 B ends in 50; 11 is invertible modulo 100, so for each
+// red and green only blues of one residue modulo 100 qualify: at most three,
+// told apart by B / 100. Bit B / 100 of entry (R, G) says whether that half
+// rounds up.
+constexpr std::array<std::uint8_t, 256 * 256> makeTieTable()
+{
+    std::array<std::uint8_t, 256 * 256> table{};
+    for (int r = 0; r < 256; ++r) {
+        for (int g = 0; g < 256; ++g) {
+            std::uint8_t bits = 0;
+            // 11 * 91 = 1001: 91 undoes the blue weight modulo 100.
+            const int residue = ((50 - 30 * r - 59 * g) % 100 + 100) % 100 * 91 % 100;
+            for (int b = residue; b < 256; b += 100) {
+                const int hundredfold = 30 * r + 59 * g + 11 * b;
+                if (extendedLuminance(r, g, b) == (hundredfold + 50) / 100)
+                    bits = static_cast<std::uint8_t>(bits | (1u << (b / 100)));
+            }
+            table[static_cast<std::size_t>(r << 8 | g)] = bits;
+        }
+    }
+    return table;
+}
+constexpr std::array<std::uint8_t, 256 * 256> HalvesRoundingUp = makeTieTable();
+
 inline std::uint8_t nibbleOf(QRgb colour)
 {
     return LevelNibble[LevelOfLuminance[Luminance(colour)]];
@@ -207,11 +232,12 @@ std::uint8_t Luminance(QRgb colour)
     // value is at least 0.01 away from a half, far beyond any rounding error, so
     // integer rounding gives the same answer as the extended arithmetic. Only
     // at an exact half does the direction depend on how 0.3, 0.59 and 0.11 are
-    // represented, and there we work the extended arithmetic through exactly.
+    // represented; the table worked out while compiling holds each answer.
     const int hundredfold = 30 * r + 59 * g + 11 * b;
     if (hundredfold % 100 != 50)
         return static_cast<std::uint8_t>((hundredfold + 50) / 100);
-    return extendedLuminance(r, g, b);
+    const unsigned up = HalvesRoundingUp[static_cast<std::size_t>(r << 8 | g)] >> (b / 100) & 1u;
+    return static_cast<std::uint8_t>((hundredfold - 50) / 100 + static_cast<int>(up));
 }
 
 int GreyLevel(std::uint8_t luminance)
