@@ -8,7 +8,10 @@
 #include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
+#include <QEvent>
 #include <QLineEdit>
+
+#include <memory>
 
 namespace {
 
@@ -26,12 +29,44 @@ QLineEdit *fileNameField(QFileDialog *dialog)
     return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
 }
 
+// Keeps the file name field's text selected until the first key, whenever
+// the field takes the focus: the focus leaving it as the dialog last closed
+// can arrive after the dialog is open again, and that clears a selection.
+class SelectUntilTyped : public QObject
+{
+public:
+    explicit SelectUntilTyped(QLineEdit *field)
+        : QObject(field)
+        , m_field(field)
+    {
+        field->installEventFilter(this);
+        field->selectAll();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // After the field's own focus handling, and never once typing began.
+        if (event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(
+                this, [this] { if (!m_typed) m_field->selectAll(); }, Qt::QueuedConnection);
+        else if (event->type() == QEvent::KeyPress)
+            m_typed = true;
+        return false;
+    }
+
+private:
+    QLineEdit *m_field;
+    bool m_typed = false;
+};
+
 int runModal(QFileDialog *dialog)
 {
     // The field still holds the name chosen last time; selected, it is
     // replaced by whatever is typed rather than added to.
+    std::unique_ptr<SelectUntilTyped> selection;
     if (QLineEdit *field = fileNameField(dialog))
-        field->selectAll();
+        selection = std::make_unique<SelectUntilTyped>(field);
     const int result = dialog->exec();
     hideCompletionLists(dialog);
     return result;

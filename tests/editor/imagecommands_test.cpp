@@ -526,7 +526,10 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
     QTimer driver;
     driver.setInterval(10);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (!dialog->isVisible())
+        // The folder's listing arrives in the background and moves the
+        // selection when it does; typing before it is there races with it.
+        const auto *model = dialog->findChild<QFileSystemModel *>();
+        if (!dialog->isVisible() || !model || model->rowCount(model->index(dialog->directory().path())) == 0)
             return;
         driver.stop();
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -535,6 +538,12 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
             return;
         }
         run.selectedOnOpen = field->selectedText();
+        // On the offscreen platform a dialog shown for the first time may not
+        // have given the field its focus yet, and the first key would be lost.
+        if (!field->hasFocus()) {
+            field->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
+        }
         QTest::keyClicks(field, typing);
         QMetaObject::invokeMethod(dialog, "accept"); // protected
     });
@@ -547,7 +556,7 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
         if (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
     });
-    guard.start(5'000);
+    guard.start(30'000); // generous: a loaded machine under the sanitizers is slow to show a dialog
     run.chosen = dialogs.choosePictures();
     return run;
 }
