@@ -1,5 +1,6 @@
 #include "pictureimport.h"
 
+#include "jpegreduceddecode.h"
 #include "picturedamage.h"
 #include "pixelcodec.h"
 
@@ -7,9 +8,11 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QTransform>
 #include <QtEndian>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -117,6 +120,43 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     return result;
 }
 
+// What the reader's automatic transformation does with the EXIF orientation.
+QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
+{
+    if (transformation == QImageIOHandler::TransformationRotate270)
+        return picture.transformed(QTransform().rotate(270));
+    picture = std::move(picture).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                          transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        picture = picture.transformed(QTransform().rotate(90));
+    return picture;
+}
+
+// A JPEG that will be decoded reduced anyway is decoded once, reduced, and
+// that decode is its damage check too: a whole-file check first would cost
+// more than the reduced decode itself. Nothing when it takes the usual path
+// (no reduction, too large, a colour model the reader converts itself).
+std::optional<LoadedPicture> LoadReducedJpeg(QImageReader &reader, QByteArrayView file,
+                                             const DecodeReduction &reduction)
+{
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > MaxPicturePixels)
+        return std::nullopt;
+    ReducedJpeg reduced = DecodeReducedJpeg(file, reduction(size));
+    switch (reduced.outcome) {
+    case ReducedJpeg::Outcome::NotHandled:
+        return std::nullopt;
+    case ReducedJpeg::Outcome::Damaged:
+        return Failure(DamagedPictureReason());
+    case ReducedJpeg::Outcome::Decoded:
+        break;
+    }
+    LoadedPicture result;
+    result.ok = true;
+    result.picture = Oriented(std::move(reduced.picture), reader.transformation());
+    return result;
+}
+
 } // namespace
 
 QStringList ImportablePictureFormats()
@@ -155,8 +195,13 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
         return Failure(UnsupportedFormatReason);
+    // Peeked before the reader reads the header, which moves the device on.
+    const QByteArray file = device.isSequential() ? QByteArray() : device.peek(device.bytesAvailable());
+    if (format == "jpeg" && reduction && !device.isSequential())
+        if (std::optional<LoadedPicture> reduced = LoadReducedJpeg(reader, file, reduction))
+            return *std::move(reduced);
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
-    if (!device.isSequential() && IsDamagedPicture(format, device.peek(device.bytesAvailable())))
+    if (!device.isSequential() && IsDamagedPicture(format, file))
         return Failure(DamagedPictureReason());
 
     if (format == "bmp" && IsLongerInfoHeaderBitmap(device)) {
