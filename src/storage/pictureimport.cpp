@@ -1,6 +1,6 @@
 #include "pictureimport.h"
 
-#include "jpegreduceddecode.h"
+#include "jpegcheckeddecode.h"
 #include "picturedamage.h"
 #include "pixelcodec.h"
 
@@ -132,28 +132,28 @@ QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
     return picture;
 }
 
-// A JPEG that will be decoded reduced anyway is decoded once, reduced, and
-// that decode is its damage check too: a whole-file check first would cost
-// more than the reduced decode itself. Nothing when it takes the usual path
-// (no reduction, too large, a colour model the reader converts itself).
-std::optional<LoadedPicture> LoadReducedJpeg(QImageReader &reader, QByteArrayView file,
+// A JPEG is decoded once, by libjpeg, and that decode is its damage check
+// too: a whole-file check before the reader's decode would cost as much
+// again. Reduced when `reduction` asks for it. Nothing when it takes the
+// reader's path (too large, a colour model the reader converts itself).
+std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayView file,
                                              const DecodeReduction &reduction)
 {
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > MaxPicturePixels)
         return std::nullopt;
-    ReducedJpeg reduced = DecodeReducedJpeg(file, reduction(size));
-    switch (reduced.outcome) {
-    case ReducedJpeg::Outcome::NotHandled:
+    CheckedJpeg decoded = DecodeCheckedJpeg(file, reduction ? reduction(size) : 1);
+    switch (decoded.outcome) {
+    case CheckedJpeg::Outcome::NotHandled:
         return std::nullopt;
-    case ReducedJpeg::Outcome::Damaged:
+    case CheckedJpeg::Outcome::Damaged:
         return Failure(DamagedPictureReason());
-    case ReducedJpeg::Outcome::Decoded:
+    case CheckedJpeg::Outcome::Decoded:
         break;
     }
     LoadedPicture result;
     result.ok = true;
-    result.picture = Oriented(std::move(reduced.picture), reader.transformation());
+    result.picture = Oriented(std::move(decoded.picture), reader.transformation());
     return result;
 }
 
@@ -197,9 +197,10 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
         return Failure(UnsupportedFormatReason);
     // Peeked before the reader reads the header, which moves the device on.
     const QByteArray file = device.isSequential() ? QByteArray() : device.peek(device.bytesAvailable());
-    if (format == "jpeg" && reduction && !device.isSequential())
-        if (std::optional<LoadedPicture> reduced = LoadReducedJpeg(reader, file, reduction))
-            return *std::move(reduced);
+    if (format == "jpeg" && !device.isSequential()) {
+        if (std::optional<LoadedPicture> decoded = LoadCheckedJpeg(reader, file, reduction))
+            return *std::move(decoded);
+    }
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
     if (!device.isSequential() && IsDamagedPicture(format, file))
         return Failure(DamagedPictureReason());

@@ -1,8 +1,9 @@
-#include "jpegreduceddecode.h"
+#include "jpegcheckeddecode.h"
 #include "picturedamage.h"
 #include "pictureimport.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
 
@@ -24,6 +25,12 @@ QImage Photo(QImage::Format format)
             picture.setPixel(x, y, qRgb(x * 255 / 640 + noise / 2, y * 255 / 480, (x < 320) == (y < 240) ? 200 : 30));
         }
     return picture.convertToFormat(format);
+}
+
+QImage WithProfile(QImage picture)
+{
+    picture.setColorSpace(QColorSpace::DisplayP3);
+    return picture;
 }
 
 QByteArray Jpeg(const QImage &picture, bool progressive = false)
@@ -51,21 +58,24 @@ QByteArray WithOrientation(const QByteArray &jpeg, int orientation)
     return jpeg.left(2) + exif + jpeg.mid(2);
 }
 
-// What Qt's reader gives for the file asked for 1/scale of its size at full quality.
-QImage QtReduced(const QByteArray &file, int scale)
+// What Qt's reader gives for the file: as it is by default, or asked for
+// 1/scale of its size at full quality, as smoothing asks.
+QImage QtDecoded(const QByteArray &file, int scale)
 {
     QByteArray bytes = file;
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "jpeg");
     reader.setAutoTransform(true);
-    reader.setQuality(100);
-    const QSize size = reader.size();
-    reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
+    if (scale > 1) {
+        reader.setQuality(100);
+        const QSize size = reader.size();
+        reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
+    }
     return reader.read();
 }
 
-LoadedPicture LoadReduced(const QByteArray &file, int scale)
+LoadedPicture LoadDecoded(const QByteArray &file, int scale)
 {
     QByteArray bytes = file;
     QBuffer device(&bytes);
@@ -75,7 +85,7 @@ LoadedPicture LoadReduced(const QByteArray &file, int scale)
 
 } // namespace
 
-TEST(JpegReducedDecode, GivesQtsReducedPixels)
+TEST(JpegCheckedDecode, GivesQtsPixelsWholeAndReduced)
 {
     struct Case
     {
@@ -84,18 +94,21 @@ TEST(JpegReducedDecode, GivesQtsReducedPixels)
     };
     const QList<Case> cases{{"colour", Jpeg(Photo(QImage::Format_RGB32))},
                             {"progressive", Jpeg(Photo(QImage::Format_RGB32), true)},
-                            {"grey", Jpeg(Photo(QImage::Format_Grayscale8))}};
+                            {"grey", Jpeg(Photo(QImage::Format_Grayscale8))},
+                            {"with a colour profile", Jpeg(WithProfile(Photo(QImage::Format_RGB32)))}};
     for (const Case &c : cases)
-        for (int scale : {2, 4, 8}) {
+        for (int scale : {1, 2, 4, 8}) {
             SCOPED_TRACE(c.name + " at 1/" + std::to_string(scale));
-            const ReducedJpeg reduced = DecodeReducedJpeg(c.file, scale);
-            ASSERT_EQ(reduced.outcome, ReducedJpeg::Outcome::Decoded);
-            EXPECT_EQ(reduced.picture.size(), QSize(640 / scale, 480 / scale));
-            EXPECT_EQ(reduced.picture, QtReduced(c.file, scale));
+            const CheckedJpeg decoded = DecodeCheckedJpeg(c.file, scale);
+            ASSERT_EQ(decoded.outcome, CheckedJpeg::Outcome::Decoded);
+            EXPECT_EQ(decoded.picture.size(), QSize(640 / scale, 480 / scale));
+            const QImage expected = QtDecoded(c.file, scale);
+            EXPECT_EQ(decoded.picture, expected);
+            EXPECT_EQ(decoded.picture.colorSpace(), expected.colorSpace());
         }
 }
 
-TEST(JpegReducedDecode, DamagedJpegsAreRefusedOnTheReducedPath)
+TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
 {
     const QByteArray jpeg = Jpeg(Photo(QImage::Format_RGB32));
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
@@ -104,23 +117,27 @@ TEST(JpegReducedDecode, DamagedJpegsAreRefusedOnTheReducedPath)
     for (qsizetype at = scan + 2000; at < scan + 2040; ++at)
         garbled[at] = char(garbled[at] ^ 0x5A);
     for (const QByteArray &file : {jpeg.left(jpeg.size() * 6 / 10), jpeg.left(jpeg.size() - 2), garbled}) {
-        EXPECT_EQ(DecodeReducedJpeg(file, 4).outcome, ReducedJpeg::Outcome::Damaged);
-        const LoadedPicture loaded = LoadReduced(file, 4);
-        EXPECT_FALSE(loaded.ok);
-        EXPECT_EQ(loaded.errorString.toStdString(), DamagedPictureReason().toStdString());
+        for (int scale : {1, 4}) {
+            EXPECT_EQ(DecodeCheckedJpeg(file, scale).outcome, CheckedJpeg::Outcome::Damaged);
+            const LoadedPicture loaded = LoadDecoded(file, scale);
+            EXPECT_FALSE(loaded.ok);
+            EXPECT_EQ(loaded.errorString.toStdString(), DamagedPictureReason().toStdString());
+        }
     }
 }
 
-TEST(JpegReducedDecode, ExifOrientationIsApplied)
+TEST(JpegCheckedDecode, ExifOrientationIsApplied)
 {
     const QByteArray jpeg = Jpeg(Photo(QImage::Format_RGB32));
-    for (int orientation = 1; orientation <= 8; ++orientation) {
-        SCOPED_TRACE("orientation " + std::to_string(orientation));
-        const QByteArray file = WithOrientation(jpeg, orientation);
-        const LoadedPicture loaded = LoadReduced(file, 2);
-        ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
-        // Orientations 5 to 8 turn the picture a quarter.
-        EXPECT_EQ(loaded.picture.size(), orientation >= 5 ? QSize(240, 320) : QSize(320, 240));
-        EXPECT_EQ(loaded.picture, QtReduced(file, 2));
-    }
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        for (int scale : {1, 2}) {
+            SCOPED_TRACE("orientation " + std::to_string(orientation) + " at 1/" + std::to_string(scale));
+            const QByteArray file = WithOrientation(jpeg, orientation);
+            const LoadedPicture loaded = LoadDecoded(file, scale);
+            ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+            // Orientations 5 to 8 turn the picture a quarter.
+            const QSize size(640 / scale, 480 / scale);
+            EXPECT_EQ(loaded.picture.size(), orientation >= 5 ? size.transposed() : size);
+            EXPECT_EQ(loaded.picture, QtDecoded(file, scale));
+        }
 }
