@@ -120,6 +120,17 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     return result;
 }
 
+// The rest of a random-access device, which is left where it was. Read and
+// seeked back rather than peeked: a peek reads into the device's buffer and
+// copies out of it, twice the memory for a camera-sized file.
+QByteArray WholeRest(QIODevice &device)
+{
+    const qint64 start = device.pos();
+    QByteArray bytes = device.read(device.bytesAvailable());
+    device.seek(start);
+    return bytes;
+}
+
 // What the reader's automatic transformation does with the EXIF orientation.
 QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
 {
@@ -195,8 +206,8 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
         return Failure(UnsupportedFormatReason);
-    // Peeked before the reader reads the header, which moves the device on.
-    const QByteArray file = device.isSequential() ? QByteArray() : device.peek(device.bytesAvailable());
+    // Read before the reader reads the header, which moves the device on.
+    const QByteArray file = device.isSequential() ? QByteArray() : WholeRest(device);
     if (format == "jpeg" && !device.isSequential()) {
         if (std::optional<LoadedPicture> decoded = LoadCheckedJpeg(reader, file, reduction))
             return *std::move(decoded);
