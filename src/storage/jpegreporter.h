@@ -1,6 +1,6 @@
 #pragma once
 
-// How the JPEG checks and the reduced decoder hear from libjpeg: an error
+// How the JPEG damage check and the checked decoder hear from libjpeg: an error
 // jumps back to the caller, and so does the first warning that means the data
 // is damaged. Only for the files in this folder that call libjpeg.
 
