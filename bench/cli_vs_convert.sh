@@ -16,19 +16,8 @@ count=200
 command -v convert >/dev/null || { echo "ImageMagick's convert is not installed" >&2; exit 1; }
 
 pictures=$work/pictures
-mkdir -p "$pictures"
-if (( $(find "$pictures" -name '*.jpg' | wc -l) < count )); then
-    echo "making $count pictures of 640x480 in $pictures ..."
-    # One textured base, then each picture shifted, tinted and sprinkled with
-    # its own noise so that no two compress alike.
-    convert -size 640x480 -seed 1 plasma:fractal "$work/base.png"
-    for ((i = 0; i < count; i++)); do
-        convert "$work/base.png" -roll "+$((i * 37 % 640))+$((i * 53 % 480))" \
-            -modulate "100,$((60 + i % 80)),$((i * 7 % 200))" \
-            -seed "$i" -attenuate 0.4 +noise Gaussian -quality 90 \
-            "$(printf '%s/photo%03d.jpg' "$pictures" "$i")"
-    done
-fi
+source "$(dirname "$0")/photos.sh"
+make_photos "$pictures" "$count"
 mapfile -t files < <(find "$pictures" -name '*.jpg' | sort | head -n "$count")
 
 seconds() { date +%s.%N; }

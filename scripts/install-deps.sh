@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl
+  xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl time
   desktop-file-utils libxml2-utils shared-mime-info file
   appstream groff-base man-db
 )

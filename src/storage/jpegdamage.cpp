@@ -1,27 +1,14 @@
 #include "picturedamagecheckers.h"
 
-#include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE declared first
-#include <vector>
+#include "jpegreporter.h"
 
-#include <jerror.h>
-#include <jpeglib.h>
+#include <vector>
 
 namespace {
 
-// The library reports through this manager: an error jumps back to the
-// check, and so does the first warning that means the data is damaged.
-struct DamageReporter
+JpegDamageReporter &ReporterOf(j_common_ptr info)
 {
-    jpeg_error_mgr manager{};
-    std::jmp_buf jump{};
-    bool headerRead = false;
-    bool damageWarned = false;
-};
-
-DamageReporter &ReporterOf(j_common_ptr info)
-{
-    return *reinterpret_cast<DamageReporter *>(info->err);
+    return *reinterpret_cast<JpegDamageReporter *>(info->err);
 }
 
 [[noreturn]] void JumpOnError(j_common_ptr info)
@@ -48,26 +35,10 @@ void SilentOutput(j_common_ptr)
 {
 }
 
-// Frees what the library allocated; safe on a struct it never set up.
-class DecompressGuard
-{
-public:
-    explicit DecompressGuard(jpeg_decompress_struct &info)
-        : m_info(info)
-    {
-    }
-    ~DecompressGuard() { jpeg_destroy_decompress(&m_info); }
-    DecompressGuard(const DecompressGuard &) = delete;
-    DecompressGuard &operator=(const DecompressGuard &) = delete;
-
-private:
-    jpeg_decompress_struct &m_info;
-};
-
 // Decodes every scan at an eighth of the size, into a single reused row: the
 // entropy-coded data is read whole either way, the inverse transforms shrink.
 // Kept apart from the C++ objects around it so the jump skips no destructor.
-bool DecodesCleanly(jpeg_decompress_struct &info, DamageReporter &reporter, QByteArrayView file,
+bool DecodesCleanly(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByteArrayView file,
                     std::vector<JSAMPLE> &row)
 {
     if (setjmp(reporter.jump) != 0)
@@ -97,19 +68,21 @@ bool DecodesCleanly(jpeg_decompress_struct &info, DamageReporter &reporter, QByt
 
 bool IsDamagedJpeg(QByteArrayView file)
 {
-    DamageReporter reporter;
-    jpeg_std_error(&reporter.manager);
-    reporter.manager.error_exit = JumpOnError;
-    reporter.manager.emit_message = JumpOnDamageWarning;
-    reporter.manager.output_message = SilentOutput;
-
+    JpegDamageReporter reporter;
     jpeg_decompress_struct info{};
-    info.err = &reporter.manager;
-    const DecompressGuard guard(info);
+    reporter.attachTo(info);
+    const JpegDecompressGuard guard(info);
     std::vector<JSAMPLE> row;
     if (DecodesCleanly(info, reporter, file, row))
         return false;
-    // A header the library cannot read, with no sign of the data ending
-    // early, may be a kind of JPEG it does not support: the reader says so.
-    return reporter.headerRead || reporter.damageWarned;
+    return reporter.sawDamage();
+}
+
+void JpegDamageReporter::attachTo(jpeg_decompress_struct &info)
+{
+    jpeg_std_error(&manager);
+    manager.error_exit = JumpOnError;
+    manager.emit_message = JumpOnDamageWarning;
+    manager.output_message = SilentOutput;
+    info.err = &manager;
 }

@@ -1,5 +1,6 @@
 #include "pictureimport.h"
 
+#include "jpegcheckeddecode.h"
 #include "picturedamage.h"
 #include "pixelcodec.h"
 
@@ -7,9 +8,11 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QTransform>
 #include <QtEndian>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -117,6 +120,54 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     return result;
 }
 
+// The rest of a random-access device, which is left where it was. Read and
+// seeked back rather than peeked: a peek reads into the device's buffer and
+// copies out of it, twice the memory for a camera-sized file.
+QByteArray WholeRest(QIODevice &device)
+{
+    const qint64 start = device.pos();
+    QByteArray bytes = device.read(device.bytesAvailable());
+    device.seek(start);
+    return bytes;
+}
+
+// What the reader's automatic transformation does with the EXIF orientation.
+QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
+{
+    if (transformation == QImageIOHandler::TransformationRotate270)
+        return picture.transformed(QTransform().rotate(270));
+    picture = std::move(picture).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                          transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        picture = picture.transformed(QTransform().rotate(90));
+    return picture;
+}
+
+// A JPEG is decoded once, by libjpeg, and that decode is its damage check
+// too: a whole-file check before the reader's decode would cost as much
+// again. Reduced when `reduction` asks for it. Nothing when it takes the
+// reader's path (too large, a colour model the reader converts itself).
+std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayView file,
+                                             const DecodeReduction &reduction)
+{
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > MaxPicturePixels)
+        return std::nullopt;
+    CheckedJpeg decoded = DecodeCheckedJpeg(file, reduction ? reduction(size) : 1);
+    switch (decoded.outcome) {
+    case CheckedJpeg::Outcome::NotHandled:
+        return std::nullopt;
+    case CheckedJpeg::Outcome::Damaged:
+        return Failure(DamagedPictureReason());
+    case CheckedJpeg::Outcome::Decoded:
+        break;
+    }
+    LoadedPicture result;
+    result.ok = true;
+    result.picture = Oriented(std::move(decoded.picture), reader.transformation());
+    return result;
+}
+
 } // namespace
 
 QStringList ImportablePictureFormats()
@@ -155,8 +206,14 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
         return Failure(UnsupportedFormatReason);
+    // Read before the reader reads the header, which moves the device on.
+    const QByteArray file = device.isSequential() ? QByteArray() : WholeRest(device);
+    if (format == "jpeg" && !device.isSequential()) {
+        if (std::optional<LoadedPicture> decoded = LoadCheckedJpeg(reader, file, reduction))
+            return *std::move(decoded);
+    }
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
-    if (!device.isSequential() && IsDamagedPicture(format, device.peek(device.bytesAvailable())))
+    if (!device.isSequential() && IsDamagedPicture(format, file))
         return Failure(DamagedPictureReason());
 
     if (format == "bmp" && IsLongerInfoHeaderBitmap(device)) {
