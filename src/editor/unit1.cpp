@@ -6,6 +6,7 @@
 #include "thumbnaildelegate.h"
 #include "windowtitle.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -47,8 +48,11 @@ QIcon ApplicationIcon()
     registerIcons();
     // Bitmaps rather than the scalable drawing: Qt reads SVG icons only
     // through an optional plugin, and without it the window would have none.
+    // Qt decodes each one as it is added, before the first paint; the sizes a
+    // title bar and a task bar use are enough, as launchers take the larger
+    // ones from the installed icon theme.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -63,7 +67,10 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     buildLayout();
     connectSignals();
     setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
-    setWindowIcon(ApplicationIcon());
+    // The program sets the icon for all its windows before this one exists;
+    // reading the pictures again would only delay the first paint.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(ApplicationIcon());
 }
 
 TForm1::~TForm1() = default;
