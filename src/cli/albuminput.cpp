@@ -38,10 +38,11 @@ AlbumInput readAlbumInput(const QString &path)
     input.fileSize = contents.fileSize;
     if (!contents.whole()) {
         const qsizetype read = contents.images.size();
-        const QString count = read == 1 ? QStringLiteral("1 image was read")
-                                        : QStringLiteral("%1 images were read").arg(read);
+        const QString count =
+            read == 1 ? QStringLiteral("1 image was read") : QStringLiteral("%1 images were read").arg(read);
         input.problems.append(
-            QStringLiteral("%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
+            QStringLiteral(
+                "%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
                 .arg(path, count, ReadStopReason(contents.stop), QString::number(contents.stopOffset)));
     }
     return input;

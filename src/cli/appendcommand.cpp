@@ -77,8 +77,7 @@ int runAppend(const QStringList &words)
     // editor's save writes for this album.
     const AlbumBytes encoded = EncodeAlbum(images, passwordText);
     if (!encoded.ok) {
-        printProblem(
-            QStringLiteral("%1: %2").arg(targetPath, albumWriteProblem(encoded.failure, encoded.failedImage)));
+        printProblem(QStringLiteral("%1: %2").arg(targetPath, albumWriteProblem(encoded.failure, encoded.failedImage)));
         return ExitStatus::WriteFailed;
     }
     if (encoded.imagesWritten < targetCount) {

@@ -14,7 +14,7 @@ QList<QCommandLineOption> conversionCommandOptions();
 struct ConversionArguments
 {
     ConversionOptions options;
-    int jobs = 1;     // pictures brought in at once
+    int jobs = 1;    // pictures brought in at once
     QString problem; // a bad value, worded for the user; empty when all are good
 };
 

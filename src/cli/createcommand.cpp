@@ -68,9 +68,8 @@ int writeAlbum(const QString &path, const QStringList &pictures, const std::vect
     if (written.imagesWritten == count)
         return ExitStatus::Ok;
 
-    printProblem(
-        QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out, use --split to keep them:")
-            .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten)));
+    printProblem(QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out, use --split to keep them:")
+                     .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten)));
     for (int index = written.imagesWritten; index < count; ++index)
         printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
     return ExitStatus::ImagesLeftOut;

@@ -86,7 +86,8 @@ static_assert(BlueWeight.significand * 0x1p-67L == 0.11L);
 // of the last bit kept: past the half, or at it when that bit is odd. Bitwise
 // rather than short-circuit: which way a tie colour goes is anyone's guess, so
 // a branch would often be mispredicted.
-template <typename Bits> constexpr bool roundsUp(Bits dropped, Bits half, bool lastKeptOdd)
+template <typename Bits>
+constexpr bool roundsUp(Bits dropped, Bits half, bool lastKeptOdd)
 {
     return (dropped > half) | ((dropped == half) & lastKeptOdd);
 }

@@ -87,13 +87,17 @@ void TForm1::saveTo(const QString &path)
         path, m_album.count(), [this](int index) { return m_meter->record(index); }, m_album.passwordText());
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
-        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, CannotSaveTemplate.arg(path, WriteFailureReason(result)));
+        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption,
+                        CannotSaveTemplate.arg(path, WriteFailureReason(result)));
         return;
     }
     m_album.setCurrentPath(path);
     const int leftOut = result.imageCount - result.imagesWritten;
     if (leftOut > 0) {
-        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption, AlbumFullTemplate.arg(leftOut).arg(result.imageCount).arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
+        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption,
+                        AlbumFullTemplate.arg(leftOut)
+                            .arg(result.imageCount)
+                            .arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
         // The left-out images exist only here; keep them guarded.
         RefreshState(true);
         return;

@@ -9,8 +9,8 @@ EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents
     // The images before the damage are kept, so the user must know that the
     // next save drops whatever the file held after them.
     const qsizetype read = contents.images.size();
-    const QString count = read == 1 ? QStringLiteral("1 image was read")
-                                    : QStringLiteral("%1 images were read").arg(read);
+    const QString count =
+        read == 1 ? QStringLiteral("1 image was read") : QStringLiteral("%1 images were read").arg(read);
     return {QMessageBox::Warning, AlbumEditorCaption,
             QStringLiteral("The album \"%1\" is damaged: %2, and the rest of the file could not be read (%3). "
                            "Saving writes only the images shown.")

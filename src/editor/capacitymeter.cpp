@@ -56,7 +56,8 @@ void CapacityMeter::compressInBackground(const QImage &image)
     m_workers.start([this, image, key] {
         const ImageRecord record = CompressAlbumImage(image);
         // Back on the window's thread; dropped if the meter is gone by then.
-        QMetaObject::invokeMethod(this, [this, key, record] { keep(key, record); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, key, record] { keep(key, record); }, Qt::QueuedConnection);
     });
 }
 
@@ -98,7 +99,8 @@ void CapacityMeter::refresh()
 
     m_settled = complete;
     if (complete)
-        m_layout = EncodeAlbumRecords(count, [this](int index) { return record(index); }, m_album.passwordText());
+        m_layout = EncodeAlbumRecords(
+            count, [this](int index) { return record(index); }, m_album.passwordText());
     emit changed();
 }
 

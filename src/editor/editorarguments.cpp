@@ -19,7 +19,8 @@ constexpr std::array QtOptionsWithValue{
     "visual"};
 constexpr std::array QtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-template <std::size_t N> bool contains(const std::array<const char *, N> &names, const QString &name)
+template <std::size_t N>
+bool contains(const std::array<const char *, N> &names, const QString &name)
 {
     return std::any_of(names.begin(), names.end(), [&name](const char *each) { return name == QLatin1String(each); });
 }

@@ -38,20 +38,22 @@ QRect FittedRect(QSize picture, const QRect &room, double maxScale)
 {
     if (picture.isEmpty() || room.isEmpty())
         return {};
-    const double scale = std::min({double(room.width()) / picture.width(),
-                                   double(room.height()) / picture.height(), maxScale});
+    const double scale =
+        std::min({double(room.width()) / picture.width(), double(room.height()) / picture.height(), maxScale});
     const QSize size(std::max(1, int(std::lround(picture.width() * scale))),
                      std::max(1, int(std::lround(picture.height() * scale))));
-    return QRect(room.topLeft() + QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2),
-                 size);
+    return QRect(room.topLeft() + QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2), size);
 }
 
 } // namespace
 
 QStringList PictureNameFilters()
 {
-    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"), QStringLiteral("Bitmaps (*.bmp)"),
-            QStringLiteral("PNG (*.png)"), QStringLiteral("JPEG (*.jpg *.jpeg)"), QStringLiteral("GIF (*.gif)"),
+    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"),
+            QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("PNG (*.png)"),
+            QStringLiteral("JPEG (*.jpg *.jpeg)"),
+            QStringLiteral("GIF (*.gif)"),
             QStringLiteral("Icons (*.ico)")};
 }
 
@@ -177,8 +179,9 @@ void PicturePreviewPane::showFile(const QString &path)
     m_path = picture.isNull() ? QString() : path;
     m_view->setPicture(picture);
     showDeviceView();
-    m_caption->setText(picture.isNull() ? PreviewCaption
-                                        : PreviewCaption + QString::asprintf(" (%dx%d)", picture.width(), picture.height()));
+    m_caption->setText(picture.isNull()
+                           ? PreviewCaption
+                           : PreviewCaption + QString::asprintf(" (%dx%d)", picture.width(), picture.height()));
     m_previewButton->setEnabled(!picture.isNull());
 }
 

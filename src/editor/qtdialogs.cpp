@@ -7,8 +7,8 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
-#include <QFileInfo>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <memory>
@@ -49,7 +49,12 @@ protected:
         // After the field's own focus handling, and never once typing began.
         if (event->type() == QEvent::FocusIn)
             QMetaObject::invokeMethod(
-                this, [this] { if (!m_typed) m_field->selectAll(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    if (!m_typed)
+                        m_field->selectAll();
+                },
+                Qt::QueuedConnection);
         else if (event->type() == QEvent::KeyPress)
             m_typed = true;
         return false;

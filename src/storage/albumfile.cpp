@@ -195,8 +195,8 @@ ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compr
         record.failure = AlbumWriteFailure::ImageNotCompressible;
         return record;
     }
-    record.payload = QByteArray(reinterpret_cast<const char *>(compressed.data()),
-                                static_cast<qsizetype>(compressedSize));
+    record.payload =
+        QByteArray(reinterpret_cast<const char *>(compressed.data()), static_cast<qsizetype>(compressedSize));
     return record;
 }
 

@@ -100,9 +100,9 @@ using ImageCompressor = std::function<std::size_t(const PackedImage &, std::vect
 // Why an album could not be made or saved.
 enum class AlbumWriteFailure {
     None,
-    ImageNotAlbumSized,     // failedImage is not 92 x 92
-    ImageNotCompressible,   // failedImage does not compress into CompressedImageCapacity
-    FileNotWritten,         // errorString holds the system's reason
+    ImageNotAlbumSized,   // failedImage is not 92 x 92
+    ImageNotCompressible, // failedImage does not compress into CompressedImageCapacity
+    FileNotWritten,       // errorString holds the system's reason
 };
 
 // One image's record payload: packed and compressed, or why it cannot be.

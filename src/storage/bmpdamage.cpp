@@ -137,8 +137,8 @@ bool IsDamagedBitmap(QByteArrayView file)
     switch (layout->compression) {
     case Rgb:
     case BitFields:
-        if (layout->bits != 1 && layout->bits != 4 && layout->bits != 8 && layout->bits != 16 && layout->bits != 24 &&
-            layout->bits != 32)
+        if (layout->bits != 1 && layout->bits != 4 && layout->bits != 8 && layout->bits != 16 && layout->bits != 24
+            && layout->bits != 32)
             return false;
         return RowsAreShort(file, *layout);
     case Rle8:

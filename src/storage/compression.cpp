@@ -16,8 +16,7 @@ std::size_t CompressImage(const PackedImage &packed, std::vector<std::uint8_t> &
     // Not zero-filled: the compressor initialises what it uses.
     const auto workMemory = std::make_unique_for_overwrite<unsigned char[]>(LZO1X_999_MEM_COMPRESS);
     lzo_uint produced = 0;
-    const int status = lzo1x_999_compress(packed.data(), packed.size(), out.data(), &produced,
-                                          workMemory.get());
+    const int status = lzo1x_999_compress(packed.data(), packed.size(), out.data(), &produced, workMemory.get());
     if (status != LZO_E_OK || produced == 0 || produced > CompressedImageCapacity) {
         out.clear();
         return 0;
@@ -32,8 +31,7 @@ std::size_t DecompressImage(std::span<const std::uint8_t> compressed, PackedImag
     if (compressed.empty())
         return 0;
     lzo_uint produced = packed.size();
-    const int status = lzo1x_decompress_safe(compressed.data(), compressed.size(), packed.data(), &produced,
-                                             nullptr);
+    const int status = lzo1x_decompress_safe(compressed.data(), compressed.size(), packed.data(), &produced, nullptr);
     // A stream that ends early still decodes (the rest stays black); one that
     // would overrun the image or the input, or leaves input over, is an error.
     if (status != LZO_E_OK)

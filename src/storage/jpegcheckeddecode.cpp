@@ -75,8 +75,8 @@ CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, int scale)
     const bool headerRead = ReadHeader(info, reporter, file, scale, profile);
     // The colour space the profile names, as Qt's reader gives the picture.
     const QColorSpace colourSpace =
-        profile.data ? QColorSpace::fromIccProfile(QByteArray(reinterpret_cast<const char *>(profile.data),
-                                                              static_cast<qsizetype>(profile.length)))
+        profile.data ? QColorSpace::fromIccProfile(
+            QByteArray(reinterpret_cast<const char *>(profile.data), static_cast<qsizetype>(profile.length)))
                      : QColorSpace();
     std::free(profile.data);
     if (!headerRead) {
@@ -84,8 +84,8 @@ CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, int scale)
         return result;
     }
     // CMYK and YCCK go through the reader's own conversion, whole-file check first.
-    if (info.jpeg_color_space != JCS_GRAYSCALE && info.jpeg_color_space != JCS_YCbCr &&
-        info.jpeg_color_space != JCS_RGB)
+    if (info.jpeg_color_space != JCS_GRAYSCALE && info.jpeg_color_space != JCS_YCbCr
+        && info.jpeg_color_space != JCS_RGB)
         return result;
 
     QImage picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

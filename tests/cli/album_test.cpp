@@ -114,8 +114,12 @@ TEST_F(ListAndExtract, DamagedAlbumGivesTheImagesBeforeTheDamage)
     corrupt.replace(second.offset + RecordHeaderSize, second.payloadSize, QByteArray(second.payloadSize, '\xFF'));
     const qint64 cut = third.offset + RecordHeaderSize + third.payloadSize / 2;
     const QList<std::tuple<QByteArray, int, QString>> cases{
-        {corrupt, 1, u"1 image was read, and the rest of the file could not be read (a record does not decompress, at offset %1)"_s.arg(second.offset)},
-        {m_bytes.left(cut), 2, u"2 images were read, and the rest of the file could not be read (a record runs past the end of the file, at offset %1)"_s.arg(third.offset)}};
+        {corrupt, 1,
+         u"1 image was read, and the rest of the file could not be read (a record does not decompress, at offset %1)"_s
+             .arg(second.offset)},
+        {m_bytes.left(cut), 2,
+         u"2 images were read, and the rest of the file could not be read (a record runs past the end of the file, at offset %1)"_s
+             .arg(third.offset)}};
 
     for (const auto &[bytes, readable, message] : cases) {
         const QString file = damaged(bytes);

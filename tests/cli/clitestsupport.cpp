@@ -77,8 +77,8 @@ QByteArray editorSavedBytes(const QList<QImage> &images, const QString &password
 
 bool samePixels(const QImage &actual, const QImage &expected)
 {
-    return !actual.isNull() &&
-           actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32);
+    return !actual.isNull()
+           && actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32);
 }
 
 QString CliTest::savePicture(const QString &name, const QImage &picture)

@@ -45,8 +45,8 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     const QString explicitDefaults = path(u"defaults.valbum"_s);
     ASSERT_EQ(runValbum(QStringList{u"create"_s, plain} + pictures).exitCode, 0);
     ASSERT_EQ(runValbum(QStringList{u"create"_s, explicitDefaults, u"--fit"_s, u"stretch"_s, u"--dither"_s, u"none"_s,
-                                    u"--brightness"_s, u"0"_s, u"--contrast"_s, u"0"_s} +
-                        pictures)
+                                    u"--brightness"_s, u"0"_s, u"--contrast"_s, u"0"_s}
+                        + pictures)
                   .exitCode,
               0);
     EXPECT_EQ(readFileBytes(explicitDefaults), readFileBytes(plain));

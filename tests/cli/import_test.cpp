@@ -28,8 +28,8 @@ TEST_F(CreateCommand, WritesWhatTheEditorSavesForEveryPictureFormat)
     const ProgramRun run = runValbum(QStringList{u"create"_s, out, u"--password"_s, u"12345678"_s} + pictures);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(readFileBytes(out), editorSavedBytes(expected, u"12345678"_s));
-    EXPECT_TRUE(run.out.contains(u"\n000 %1\n"_s.arg(pictures[0])) &&
-                run.out.contains(u"\n004 %1\n"_s.arg(pictures[4])))
+    EXPECT_TRUE(run.out.contains(u"\n000 %1\n"_s.arg(pictures[0]))
+                && run.out.contains(u"\n004 %1\n"_s.arg(pictures[4])))
         << run.out.toStdString();
 }
 
@@ -160,15 +160,16 @@ TEST_F(ParallelImport, AnyNumberOfJobsGivesTheSameOutput)
     QStringList outputs;
     for (const char *jobs : {"1", "4"}) {
         const QString set = path(u"set-j%1.valbum"_s.arg(QLatin1String(jobs)));
-        const ProgramRun split = runValbum(QStringList{u"create"_s, u"--split"_s, u"--jobs"_s, QLatin1String(jobs), set} + pictures,
-                                     m_dir.path());
+        const ProgramRun split = runValbum(
+            QStringList{u"create"_s, u"--split"_s, u"--jobs"_s, QLatin1String(jobs), set} + pictures, m_dir.path());
         ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
         outputs.append(QString(split.out).replace(u"-j%1"_s.arg(QLatin1String(jobs)), QString()));
-        albums.append(readFileBytes(path(u"set-j%1-1.valbum"_s.arg(QLatin1String(jobs)))) +
-                      readFileBytes(path(u"set-j%1-2.valbum"_s.arg(QLatin1String(jobs)))));
+        albums.append(readFileBytes(path(u"set-j%1-1.valbum"_s.arg(QLatin1String(jobs))))
+                      + readFileBytes(path(u"set-j%1-2.valbum"_s.arg(QLatin1String(jobs)))));
 
         const ProgramRun damaged =
-            runValbum(QStringList{u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s)} + withBroken, m_dir.path());
+            runValbum(QStringList{u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s)} + withBroken,
+                      m_dir.path());
         EXPECT_EQ(damaged.exitCode, 2);
         outputs.append(damaged.err);
     }
@@ -180,7 +181,8 @@ TEST_F(ParallelImport, AnyNumberOfJobsGivesTheSameOutput)
     EXPECT_FALSE(QFileInfo::exists(path(u"no.valbum"_s)));
 
     for (const char *jobs : {"0", "x", "65"})
-        EXPECT_EQ(runValbum({u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s), broken}).exitCode, 64);
+        EXPECT_EQ(runValbum({u"create"_s, u"--jobs"_s, QLatin1String(jobs), path(u"no.valbum"_s), broken}).exitCode,
+                  64);
 }
 
 } // namespace

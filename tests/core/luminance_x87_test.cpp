@@ -21,8 +21,8 @@ namespace {
 
 int X87Luminance(int r, int g, int b)
 {
-    const long double y = ((static_cast<long double>(r) * 0.3L) + (static_cast<long double>(g) * 0.59L)) +
-                          (static_cast<long double>(b) * 0.11L);
+    const long double y = ((static_cast<long double>(r) * 0.3L) + (static_cast<long double>(g) * 0.59L))
+                          + (static_cast<long double>(b) * 0.11L);
     return static_cast<int>(std::rintl(y));
 }
 
@@ -66,8 +66,8 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--write-tie-table") == 0) {
         QFile out(QString::fromLocal8Bit(argv[2]));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(FormatTieTable(TieBitsFromX87())) < 0 ||
-            !out.flush()) {
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(FormatTieTable(TieBitsFromX87())) < 0
+            || !out.flush()) {
             std::fprintf(stderr, "cannot write %s\n", argv[2]);
             return 1;
         }

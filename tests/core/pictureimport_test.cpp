@@ -13,13 +13,25 @@ namespace {
 bool Near(QRgb actual, QRgb expected, int tolerance)
 {
     return std::abs(qRed(actual) - qRed(expected)) <= tolerance
-        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
-        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+           && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+           && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
 
 // One pixel of palette entry 0, (0x12, 0x34, 0x56): Qt has no GIF writer.
-const QByteArray OnePixelGif = QByteArray::fromHex("474946383961" "01000100" "800000" "123456" "ffffff"
-                                                   "2c" "00000000" "01000100" "00" "02" "02" "4401" "00" "3b");
+const QByteArray OnePixelGif = QByteArray::fromHex("474946383961"
+                                                   "01000100"
+                                                   "800000"
+                                                   "123456"
+                                                   "ffffff"
+                                                   "2c"
+                                                   "00000000"
+                                                   "01000100"
+                                                   "00"
+                                                   "02"
+                                                   "02"
+                                                   "4401"
+                                                   "00"
+                                                   "3b");
 
 } // namespace
 

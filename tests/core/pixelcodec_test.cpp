@@ -92,8 +92,8 @@ TEST(EncodeImage, LevelBoundariesGiveTheirNibbles)
 TEST(EncodeImage, PixelOrderIsRowMajorLowNibbleFirst)
 {
     QImage image = SolidImage(qRgb(0, 0, 0));
-    image.setPixel(1, 0, qRgb(255, 255, 255)); // high nibble of byte 0
-    image.setPixel(0, 1, qRgb(120, 120, 120)); // low nibble of byte 46
+    image.setPixel(1, 0, qRgb(255, 255, 255));   // high nibble of byte 0
+    image.setPixel(0, 1, qRgb(120, 120, 120));   // low nibble of byte 46
     image.setPixel(91, 91, qRgb(180, 180, 180)); // high nibble of the last byte
     const PackedImage packed = Encode(image);
     EXPECT_EQ(packed[0], 0xF0);

@@ -14,8 +14,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListView>
+#include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -57,7 +57,6 @@ QList<QImage> NoisyPictures(int count, std::uint32_t firstSeed)
         pictures.append(NoisyPicture(firstSeed + static_cast<std::uint32_t>(i)));
     return pictures;
 }
-
 
 QByteArray FileBytes(const QString &path)
 {
@@ -149,9 +148,9 @@ protected:
     };
     Snapshot snapshot()
     {
-        return {album().images(), album().passwordText(), form().Edit1->text(), album().currentPath(),
-                album().modified(), form().windowTitle(), form().selectedIndex(), form().Button7->isEnabled(),
-                form().Button5->isEnabled()};
+        return {album().images(),       album().passwordText(),      form().Edit1->text(),
+                album().currentPath(),  album().modified(),          form().windowTitle(),
+                form().selectedIndex(), form().Button7->isEnabled(), form().Button5->isEnabled()};
     }
     void expectUnchanged(const Snapshot &before)
     {
@@ -235,9 +234,8 @@ TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)
     {
         QString stored;
         QString shown;
-    } cases[] = {{QString(), QString()},
-                 {QStringLiteral("1"), QStringLiteral("1")},
-                 {QStringLiteral("100000000"), QString()}};
+    } cases[] = {
+        {QString(), QString()}, {QStringLiteral("1"), QStringLiteral("1")}, {QStringLiteral("100000000"), QString()}};
     int n = 0;
     for (const auto &c : cases) {
         form().Edit1->setText(QStringLiteral("555"));
@@ -307,7 +305,8 @@ TEST_F(AlbumCommandsTest, AlbumFromTheCommandLineOpensAsLoadAlbumDoes)
     const QString damaged = path(QStringLiteral("damaged.valbum"));
     // The second record's payload zeroed: it no longer decompresses.
     QByteArray bytes = FileBytes(good);
-    const qsizetype second = AlbumHeaderSize + 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + AlbumHeaderSize);
+    const qsizetype second =
+        AlbumHeaderSize + 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + AlbumHeaderSize);
     std::fill(bytes.begin() + second + RecordHeaderSize, bytes.end(), '\0');
     WriteBytes(damaged, bytes);
     const QString missing = path(QStringLiteral("gone.valbum"));
@@ -579,8 +578,7 @@ protected:
     void expectFailureReported(const QString &target, const QString &reason)
     {
         ASSERT_EQ(dialogs().boxes.size(), 1);
-        expectBox(0, QMessageBox::Critical, Editor,
-                  QStringLiteral("Cannot save file \"%1\". %2").arg(target, reason));
+        expectBox(0, QMessageBox::Critical, Editor, QStringLiteral("Cannot save file \"%1\". %2").arg(target, reason));
         EXPECT_EQ(FileBytes(m_oldFile), m_oldBytes);
         EXPECT_TRUE(album().modified());
         EXPECT_EQ(album().currentPath(), m_oldFile);
@@ -822,9 +820,10 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
         EXPECT_EQ(meter.layout().bytes.size(), size);
         EXPECT_EQ(meter.layout().imagesWritten, saved.imagesWritten);
         const QString bytes = QStringLiteral("%1/81,920 B").arg(QLocale(QLocale::English).toString(size));
-        const QString expected = saved.imagesWritten < album().count()
-                                     ? QStringLiteral("%1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
-                                     : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
+        const QString expected =
+            saved.imagesWritten < album().count()
+                ? QStringLiteral("%1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
+                : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
         EXPECT_EQ(form().Label2->text(), expected);
     };
 

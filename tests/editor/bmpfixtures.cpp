@@ -162,13 +162,13 @@ std::uint32_t Rgb24(QRgb colour)
 std::uint32_t Rgb555(QRgb colour)
 {
     return (static_cast<unsigned>(qRed(colour)) >> 3 << 10) | (static_cast<unsigned>(qGreen(colour)) >> 3 << 5)
-         | (static_cast<unsigned>(qBlue(colour)) >> 3);
+           | (static_cast<unsigned>(qBlue(colour)) >> 3);
 }
 
 std::uint32_t Rgb565(QRgb colour)
 {
     return (static_cast<unsigned>(qRed(colour)) >> 3 << 11) | (static_cast<unsigned>(qGreen(colour)) >> 2 << 5)
-         | (static_cast<unsigned>(qBlue(colour)) >> 3);
+           | (static_cast<unsigned>(qBlue(colour)) >> 3);
 }
 
 std::function<std::uint32_t(int, int)> GridColour(const QList<QRgb> &colours, std::uint32_t (*encode)(QRgb))
@@ -188,7 +188,8 @@ BmpFixture OneBit()
                           0, 1, 1, 0, 0, 1, 0, 1, 1, 1};
     const QList<QRgb> colours{qRgb(0x20, 0x40, 0x60), qRgb(0xE0, 0xC0, 0xA0)};
     LittleEndian info = InfoHeader(40, 10, 2, 1, Rgb, 2);
-    const QByteArray rows = PackRows(10, 2, 1, [&](int x, int y) { return static_cast<std::uint32_t>(bits.at(y * 10 + x)); });
+    const QByteArray rows =
+        PackRows(10, 2, 1, [&](int x, int y) { return static_cast<std::uint32_t>(bits.at(y * 10 + x)); });
     return {QStringLiteral("1 bit"), BitmapFile(Palette(info, colours).data, rows), 10, 2, Expand(bits, colours)};
 }
 
@@ -221,9 +222,9 @@ BmpFixture Rle8Fixture()
 {
     LittleEndian info = InfoHeader(40, GridWidth, GridHeight, 8, Rle8, 4);
     LittleEndian rows;
-    rows.bytes({0, 5, 3, 2, 1, 0, 1, 0, 0, 0});          // bottom row, literal, padded to a word; end of line
-    rows.bytes({2, 1, 0, 3, 0, 2, 3, 0, 0, 0});          // a run of two, a literal of three, end of line
-    rows.bytes({1, 0, 1, 1, 1, 2, 1, 3, 1, 0, 0, 1});    // runs of one; end of bitmap
+    rows.bytes({0, 5, 3, 2, 1, 0, 1, 0, 0, 0});       // bottom row, literal, padded to a word; end of line
+    rows.bytes({2, 1, 0, 3, 0, 2, 3, 0, 0, 0});       // a run of two, a literal of three, end of line
+    rows.bytes({1, 0, 1, 1, 1, 2, 1, 3, 1, 0, 0, 1}); // runs of one; end of bitmap
     return GridFixture(QStringLiteral("RLE8"), BitmapFile(Palette(info, TrueColours).data, rows.data), TrueColours);
 }
 
@@ -246,8 +247,8 @@ QList<BmpFixture> BmpFixtures()
         rows.bytes({0, 5, 0x32, 0x10, 0x10, 0, 0, 0}); // literal of five nibbles, padded to a word; end of line
         rows.bytes({2, 0x11, 1, 0x00, 2, 0x23, 0, 0}); // runs, the last alternating two colours
         rows.bytes({0, 4, 0x01, 0x23, 1, 0x00, 0, 1}); // literal of four, a run of one; end of bitmap
-        fixtures.append(GridFixture(QStringLiteral("RLE4"), BitmapFile(Palette(info, TrueColours).data, rows.data),
-                                    TrueColours));
+        fixtures.append(
+            GridFixture(QStringLiteral("RLE4"), BitmapFile(Palette(info, TrueColours).data, rows.data), TrueColours));
     }
     fixtures.append(GridFixture(QStringLiteral("16 bit 5-5-5"),
                                 BitmapFile(InfoHeader(40, GridWidth, GridHeight, 16, Rgb).data,
@@ -256,18 +257,20 @@ QList<BmpFixture> BmpFixtures()
     {
         LittleEndian info = InfoHeader(40, GridWidth, GridHeight, 16, BitFields);
         info.u32(0xF800).u32(0x07E0).u32(0x001F);
-        fixtures.append(GridFixture(QStringLiteral("16 bit 5-6-5 bit fields"),
-                                    BitmapFile(info.data, PackRows(GridWidth, GridHeight, 16, GridColour(CoarseColours, Rgb565))),
-                                    CoarseColours, 8));
+        fixtures.append(
+            GridFixture(QStringLiteral("16 bit 5-6-5 bit fields"),
+                        BitmapFile(info.data, PackRows(GridWidth, GridHeight, 16, GridColour(CoarseColours, Rgb565))),
+                        CoarseColours, 8));
     }
     fixtures.append(GridFixture(QStringLiteral("24 bit"),
                                 BitmapFile(InfoHeader(40, GridWidth, GridHeight, 24, Rgb).data,
                                            PackRows(GridWidth, GridHeight, 24, GridColour(TrueColours, Rgb24))),
                                 TrueColours));
-    fixtures.append(GridFixture(QStringLiteral("24 bit top-down, pixels after a gap"),
-                                BitmapFile(InfoHeader(40, GridWidth, -GridHeight, 24, Rgb).data,
-                                           PackRows(GridWidth, GridHeight, 24, GridColour(TrueColours, Rgb24), true), 6),
-                                TrueColours));
+    fixtures.append(
+        GridFixture(QStringLiteral("24 bit top-down, pixels after a gap"),
+                    BitmapFile(InfoHeader(40, GridWidth, -GridHeight, 24, Rgb).data,
+                               PackRows(GridWidth, GridHeight, 24, GridColour(TrueColours, Rgb24), true), 6),
+                    TrueColours));
     // The fourth byte is zero, as most writers leave it: it is not transparency.
     fixtures.append(GridFixture(QStringLiteral("32 bit"),
                                 BitmapFile(InfoHeader(40, GridWidth, GridHeight, 32, Rgb).data,
@@ -279,11 +282,11 @@ QList<BmpFixture> BmpFixtures()
         info.u32(0x000000FF).u32(0x0000FF00).u32(0x00FF0000);
         const auto swapped = [](QRgb c) -> std::uint32_t {
             return static_cast<std::uint32_t>(qRed(c)) | static_cast<std::uint32_t>(qGreen(c)) << 8
-                 | static_cast<std::uint32_t>(qBlue(c)) << 16;
+                   | static_cast<std::uint32_t>(qBlue(c)) << 16;
         };
-        fixtures.append(GridFixture(QStringLiteral("32 bit bit fields"),
-                                    BitmapFile(info.data, PackRows(GridWidth, GridHeight, 32, GridColour(TrueColours, swapped))),
-                                    TrueColours));
+        fixtures.append(GridFixture(
+            QStringLiteral("32 bit bit fields"),
+            BitmapFile(info.data, PackRows(GridWidth, GridHeight, 32, GridColour(TrueColours, swapped))), TrueColours));
     }
     {
         // The old header: 16-bit sizes, three-byte palette entries, one per possible index.
@@ -300,9 +303,9 @@ QList<BmpFixture> BmpFixtures()
     {
         LittleEndian info;
         info.u32(12).u16(GridWidth).u16(GridHeight).u16(1).u16(24);
-        fixtures.append(GridFixture(QStringLiteral("OS/2 header, 24 bit"),
-                                    BitmapFile(info.data, PackRows(GridWidth, GridHeight, 24, GridColour(TrueColours, Rgb24))),
-                                    TrueColours));
+        fixtures.append(GridFixture(
+            QStringLiteral("OS/2 header, 24 bit"),
+            BitmapFile(info.data, PackRows(GridWidth, GridHeight, 24, GridColour(TrueColours, Rgb24))), TrueColours));
     }
     const Masks rgb565{0xF800, 0x07E0, 0x001F, 0};
     const Masks rgb888{0x00FF0000, 0x0000FF00, 0x000000FF, 0};
@@ -321,10 +324,10 @@ QList<BmpFixture> BmpFixtures()
                                 TrueColours));
     {
         LittleEndian info = InfoHeader(108, GridWidth, GridHeight, 8, Rgb, 4);
-        fixtures.append(GridFixture(QStringLiteral("108-byte header, 8 bit"),
-                                    BitmapFile(Palette(info, TrueColours).data,
-                                               PackRows(GridWidth, GridHeight, 8, GridIndex({0, 1, 2, 3}))),
-                                    TrueColours));
+        fixtures.append(GridFixture(
+            QStringLiteral("108-byte header, 8 bit"),
+            BitmapFile(Palette(info, TrueColours).data, PackRows(GridWidth, GridHeight, 8, GridIndex({0, 1, 2, 3}))),
+            TrueColours));
     }
     fixtures.append(GridFixture(QStringLiteral("124-byte header, 24 bit"),
                                 BitmapFile(InfoHeader(124, GridWidth, GridHeight, 24, Rgb, 0, rgb888).data,

@@ -45,8 +45,8 @@ QSet<QRgb> ColoursOf(const QImage &image)
 bool Near(QRgb actual, QRgb expected, int tolerance)
 {
     return std::abs(qRed(actual) - qRed(expected)) <= tolerance
-        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
-        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+           && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+           && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
 
 class ImageCommands : public ::testing::Test

@@ -416,9 +416,17 @@ TEST(ThumbnailPainting, EntriesAreFilledAndCarryTheirPictureUnscaledAt40By2)
             QPoint offset;
             QRgb expected;
         } probes[] = {
-            {{40, 2}, picture},   {{131, 2}, picture},  {{40, 93}, picture},  {{131, 93}, picture},
-            {{39, 2}, brush},     {{40, 1}, brush},     {{132, 50}, brush},   {{80, 94}, brush},
-            {{160, 20}, brush},   {{20, 10}, brush},    {{rect.width() - 8, 80}, brush},
+            {{40, 2}, picture},
+            {{131, 2}, picture},
+            {{40, 93}, picture},
+            {{131, 93}, picture},
+            {{39, 2}, brush},
+            {{40, 1}, brush},
+            {{132, 50}, brush},
+            {{80, 94}, brush},
+            {{160, 20}, brush},
+            {{20, 10}, brush},
+            {{rect.width() - 8, 80}, brush},
         };
         for (const auto &probe : probes)
             EXPECT_EQ(hex(pixelAt(shot, origin + probe.offset)), hex(probe.expected))
@@ -518,7 +526,8 @@ TEST(MainWindowList, TenThousandEntriesScrollToTheEndWithoutAWidgetPerEntry)
     EXPECT_EQ(form.ListBox1->indexAt(QPoint(100, viewportHeight - 2)).row(), 9999);
     const QImage shot = grabList(form);
     EXPECT_EQ(hex(pixelAt(shot, rect.topLeft() + QPoint(40, 2))), hex(last));
-    EXPECT_EQ(hex(pixelAt(shot, rect.topLeft() + QPoint(40, 2 - ThumbnailDelegate::EntryHeight))), hex(qRgb(128, 128, 128)));
+    EXPECT_EQ(hex(pixelAt(shot, rect.topLeft() + QPoint(40, 2 - ThumbnailDelegate::EntryHeight))),
+              hex(qRgb(128, 128, 128)));
 }
 
 TEST(MainWindowClose, UnsavedChangesCloseOnlyOnYes)
@@ -594,5 +603,6 @@ TEST(EditorMessages, OpenFailureDropsTheReasonsOwnClosingPeriodAndBlanks)
 {
     EXPECT_EQ(CannotOpenMessage(QStringLiteral("/a b"), QStringLiteral("Access is denied. \r\n")),
               QStringLiteral("Cannot open file \"/a b\". Access is denied"));
-    EXPECT_EQ(CannotOpenMessage(QStringLiteral("p"), QStringLiteral("...")), QStringLiteral("Cannot open file \"p\". "));
+    EXPECT_EQ(CannotOpenMessage(QStringLiteral("p"), QStringLiteral("...")),
+              QStringLiteral("Cannot open file \"p\". "));
 }
