@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev liblzo2-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl time
   desktop-file-utils libxml2-utils shared-mime-info file
