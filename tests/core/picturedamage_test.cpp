@@ -3,6 +3,8 @@
 
 #include "bmpfixtures.h"
 
+#include "testimages.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QtEndian>
@@ -104,22 +106,6 @@ QByteArray RleBitmap(unsigned bits, std::initializer_list<unsigned> runs)
     file.bytes({'B', 'M'}).u32(offset + quint32(data.data.size())).u32(0).u32(offset);
     return file.bytes(info.data).bytes(data.data).data;
 }
-
-// One pixel of palette entry 0: Qt has no GIF writer.
-const QByteArray OnePixelGif = QByteArray::fromHex("474946383961"
-                                                   "01000100"
-                                                   "800000"
-                                                   "123456"
-                                                   "ffffff"
-                                                   "2c"
-                                                   "00000000"
-                                                   "01000100"
-                                                   "00"
-                                                   "02"
-                                                   "02"
-                                                   "4401"
-                                                   "00"
-                                                   "3b");
 
 struct Case
 {

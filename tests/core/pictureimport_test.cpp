@@ -1,5 +1,7 @@
 #include "pictureimport.h"
 
+#include "testimages.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -16,22 +18,6 @@ bool Near(QRgb actual, QRgb expected, int tolerance)
            && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
            && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
 }
-
-// One pixel of palette entry 0, (0x12, 0x34, 0x56): Qt has no GIF writer.
-const QByteArray OnePixelGif = QByteArray::fromHex("474946383961"
-                                                   "01000100"
-                                                   "800000"
-                                                   "123456"
-                                                   "ffffff"
-                                                   "2c"
-                                                   "00000000"
-                                                   "01000100"
-                                                   "00"
-                                                   "02"
-                                                   "02"
-                                                   "4401"
-                                                   "00"
-                                                   "3b");
 
 } // namespace
 
