@@ -116,6 +116,15 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     result.picture = reader.read();
     if (result.picture.isNull())
         return Failure(reader.errorString());
+    // A bitmap's pixels may name colours past the end of its palette, and Qt
+    // reads its colour table unchecked when it draws or converts them: past
+    // the end of the table, which can crash. Such colours show as black, as
+    // bitmap viewers show them.
+    if (result.picture.format() == QImage::Format_Indexed8 && result.picture.colorCount() < 256) {
+        QList<QRgb> colours = result.picture.colorTable();
+        colours.resize(256, qRgb(0, 0, 0));
+        result.picture.setColorTable(colours);
+    }
     result.ok = true;
     return result;
 }

@@ -118,3 +118,36 @@ TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
                       QStringLiteral("The picture is too large: 11000 x 11000 pixels, more than 120 megapixels"));
     }
 }
+
+// Pixels that name colours past a bitmap's palette come out black; drawing
+// them used to read past Qt's colour table (found by the fuzzer as a crash).
+TEST(PictureImport, ColoursPastThePaletteAreBlack)
+{
+    // 2 x 1, 8 bits a pixel, a palette of one white colour; the pixels are 0 and 200.
+    QByteArray bitmap = QByteArray::fromHex("424d"
+                                            "42000000"
+                                            "00000000"
+                                            "3a000000"
+                                            "28000000"
+                                            "02000000"
+                                            "01000000"
+                                            "0100"
+                                            "0800"
+                                            "00000000"
+                                            "04000000"
+                                            "130b0000"
+                                            "130b0000"
+                                            "01000000"
+                                            "01000000"
+                                            "ffffff00"
+                                            "00c80000");
+    QBuffer buffer(&bitmap);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    const LoadedPicture loaded = LoadPicture(buffer);
+    ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+    // Every index has a colour: what Qt reads unchecked is always there.
+    EXPECT_EQ(loaded.picture.colorCount(), 256);
+    const QImage albumImage = ScaleToAlbumImage(loaded.picture);
+    EXPECT_EQ(albumImage.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(albumImage.pixel(91, 0), qRgb(0, 0, 0));
+}
