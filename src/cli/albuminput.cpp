@@ -35,7 +35,6 @@ AlbumInput readAlbumInput(const QString &path)
         break;
     }
 
-    input.fileSize = contents.fileSize;
     if (!contents.whole()) {
         const qsizetype read = contents.images.size();
         const QString count =

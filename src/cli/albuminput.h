@@ -10,7 +10,6 @@ struct AlbumInput
 {
     QString path;
     AlbumFileContents contents;
-    qint64 fileSize = 0;
     // Why not every byte of the file became an image, as lines for the user;
     // empty when the whole album was read.
     QStringList problems;

@@ -34,7 +34,7 @@ CommandSyntax listSyntax()
 
 qint64 bytesFree(const AlbumInput &input)
 {
-    return std::max<qint64>(0, AlbumSizeLimit - input.fileSize);
+    return std::max<qint64>(0, AlbumSizeLimit - input.contents.fileSize);
 }
 
 void printJson(const AlbumInput &input)

@@ -3,7 +3,6 @@
 #include <QThreadPool>
 
 #include <atomic>
-#include <optional>
 
 namespace {
 

@@ -3,8 +3,6 @@
 #include "pictureimport.h"
 #include "pixelcodec.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>

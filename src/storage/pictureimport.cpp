@@ -87,6 +87,11 @@ LoadedPicture Failure(const QString &reason)
 // Four bytes a pixel, as the readers decode into, with room to spare.
 constexpr int AllocationLimitMegabytes = static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)) + 64;
 
+bool IsTooLarge(QSize size)
+{
+    return size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels;
+}
+
 QString TooLargeReason(QSize size)
 {
     return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
@@ -100,7 +105,7 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     // Qt's own allocation limit (128 MB) refuses a 48-megapixel photo with a
     // bare "Unable to read image data"; ours is larger, and says why.
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
+    if (IsTooLarge(size))
         return Failure(TooLargeReason(size));
     reader.setAllocationLimit(AllocationLimitMegabytes);
     if (reduction && size.isValid()) {
@@ -160,7 +165,7 @@ std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayVie
                                              const DecodeReduction &reduction)
 {
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > MaxPicturePixels)
+    if (!size.isValid() || IsTooLarge(size))
         return std::nullopt;
     CheckedJpeg decoded = DecodeCheckedJpeg(file, reduction ? reduction(size) : 1);
     switch (decoded.outcome) {
