@@ -1,6 +1,5 @@
-#include "album.h"
-#include "albumfile.h"
-#include "benchimages.h"
+#include "album/albumreader.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -28,14 +27,14 @@ struct FullAlbum
 
 // Building a full album compresses every picture, which is slow; the benchmark
 // functions are entered several times, so each album is made once.
-const FullAlbum &fullAlbum(BenchPicture kind)
+const FullAlbum &fullAlbum(SamplePicture kind)
 {
     static std::array<std::optional<FullAlbum>, 3> albums;
     auto &slot = albums.at(static_cast<std::size_t>(kind));
     if (!slot) {
         FullAlbum album;
         album.images = FullAlbumOf(kind);
-        const AlbumBytes encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
+        const AlbumWriteResult encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
         album.bytes = encoded.bytes;
         album.imagesWritten = encoded.ok ? encoded.imagesWritten : 0;
         slot = std::move(album);
@@ -56,27 +55,27 @@ bool ready(benchmark::State &state, const FullAlbum &album)
     return true;
 }
 
-void describe(benchmark::State &state, BenchPicture kind, const FullAlbum &album)
+void describe(benchmark::State &state, SamplePicture kind, const FullAlbum &album)
 {
     state.counters["images"] = album.imagesWritten;
     state.counters["file_bytes"] = static_cast<double>(album.bytes.size());
-    state.SetLabel(BenchPictureName(kind));
+    state.SetLabel(SamplePictureName(kind));
 }
 
 const auto AllPictures = [](benchmark::internal::Benchmark *benchmark) {
-    for (BenchPicture kind : {BenchPicture::Solid, BenchPicture::Photo, BenchPicture::Noise})
+    for (SamplePicture kind : {SamplePicture::Solid, SamplePicture::Photo, SamplePicture::Noise})
         benchmark->Arg(static_cast<int>(kind));
     benchmark->Unit(benchmark::kMillisecond);
 };
 
 void BM_EncodeAlbum(benchmark::State &state)
 {
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     const FullAlbum &album = fullAlbum(kind);
     if (!ready(state, album))
         return;
     for (auto _ : state) {
-        const AlbumBytes encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
+        const AlbumWriteResult encoded = EncodeAlbum(album.images, QStringLiteral("12345678"));
         benchmark::DoNotOptimize(encoded.bytes.constData());
     }
     describe(state, kind, album);
@@ -85,7 +84,7 @@ BENCHMARK(BM_EncodeAlbum)->Apply(AllPictures);
 
 void BM_ParseAlbum(benchmark::State &state)
 {
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     const FullAlbum &album = fullAlbum(kind);
     if (!ready(state, album))
         return;
@@ -107,20 +106,19 @@ BENCHMARK(BM_ParseAlbum)->Apply(AllPictures);
 // What a load costs end to end: open the file, read it, fill the album model.
 void BM_ReadAlbum(benchmark::State &state)
 {
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     const FullAlbum &album = fullAlbum(kind);
     if (!ready(state, album))
         return;
     QTemporaryDir dir;
-    const QString path = WriteBenchFile(dir, QStringLiteral("full.valbum"), album.bytes);
+    const QString path = WriteTemporaryFile(dir, QStringLiteral("full.valbum"), album.bytes);
     if (path.isEmpty()) {
         state.SkipWithError("cannot write the album file");
         return;
     }
     for (auto _ : state) {
-        Album model;
-        const AlbumFileContents contents = ReadAlbum(model, path);
-        if (model.count() != album.imagesWritten) {
+        const AlbumFileContents contents = ReadAlbumFile(path);
+        if (contents.images.size() != album.imagesWritten) {
             state.SkipWithError("the album did not read back whole");
             break;
         }
@@ -132,18 +130,14 @@ BENCHMARK(BM_ReadAlbum)->Apply(AllPictures);
 // What a save costs end to end, the atomic replacement of the file included.
 void BM_WriteAlbum(benchmark::State &state)
 {
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     const FullAlbum &album = fullAlbum(kind);
     if (!ready(state, album))
         return;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.valbum"));
-    Album model;
-    model.setPasswordText(QStringLiteral("12345678"));
-    for (const QImage &image : album.images)
-        model.append(image);
     for (auto _ : state) {
-        const AlbumWriteResult result = WriteAlbum(model, path);
+        const AlbumWriteResult result = WriteAlbumFile(path, album.images, QStringLiteral("12345678"));
         if (!result.ok || result.imagesWritten != album.imagesWritten) {
             state.SkipWithError("the album was not written whole");
             break;

@@ -4,10 +4,11 @@
 // largest album keeps the window's thread busy no longer than reading it does
 // (the compression runs on worker threads).
 
-#include "album.h"
-#include "albumfile.h"
-#include "benchimages.h"
-#include "unit1.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "editor/album.h"
+#include "editor/unit1.h"
+#include "support/testalbums.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -29,9 +30,9 @@ bool waitUntilSettled(CapacityMeter &meter)
 }
 
 // An album file's contents, read once per kind.
-const AlbumFileContents &albumOf(BenchPicture kind, int limit)
+const AlbumFileContents &albumOf(SamplePicture kind, int limit)
 {
-    static std::map<std::pair<BenchPicture, int>, AlbumFileContents> read;
+    static std::map<std::pair<SamplePicture, int>, AlbumFileContents> read;
     auto &slot = read[{kind, limit}];
     if (slot.images.isEmpty()) {
         QList<QImage> images = FullAlbumOf(kind);
@@ -49,7 +50,7 @@ const AlbumFileContents &albumOf(BenchPicture kind, int limit)
 // the meter has the final figures.
 void BM_LoadAndSettleLargestAlbum(benchmark::State &state)
 {
-    const AlbumFileContents &contents = albumOf(BenchPicture::Solid, 0);
+    const AlbumFileContents &contents = albumOf(SamplePicture::Solid, 0);
     for (auto _ : state) {
         TForm1 form;
         const auto start = std::chrono::steady_clock::now();
@@ -68,7 +69,7 @@ void BM_LoadAndSettleLargestAlbum(benchmark::State &state)
 BENCHMARK(BM_LoadAndSettleLargestAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One picture added to a settled album, until the meter shows it.
-void addOne(benchmark::State &state, BenchPicture albumKind, int limit)
+void addOne(benchmark::State &state, SamplePicture albumKind, int limit)
 {
     const AlbumFileContents &contents = albumOf(albumKind, limit);
     TForm1 form;
@@ -79,7 +80,7 @@ void addOne(benchmark::State &state, BenchPicture albumKind, int limit)
     }
     std::uint32_t seed = 1000;
     for (auto _ : state) {
-        const QImage picture = MakeBenchPicture(BenchPicture::Photo, ++seed);
+        const QImage picture = MakeSamplePicture(SamplePicture::Photo, ++seed);
         const auto start = std::chrono::steady_clock::now();
         form.album().append(picture);
         waitUntilSettled(form.capacityMeter());
@@ -94,13 +95,13 @@ void addOne(benchmark::State &state, BenchPicture albumKind, int limit)
 
 void BM_AddToLargestAlbum(benchmark::State &state)
 {
-    addOne(state, BenchPicture::Solid, 0);
+    addOne(state, SamplePicture::Solid, 0);
 }
 BENCHMARK(BM_AddToLargestAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_AddToTwentyPhotos(benchmark::State &state)
 {
-    addOne(state, BenchPicture::Photo, 20);
+    addOne(state, SamplePicture::Photo, 20);
 }
 BENCHMARK(BM_AddToTwentyPhotos)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 

@@ -1,5 +1,5 @@
-#include "benchimages.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "support/testalbums.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,25 +71,25 @@ BENCHMARK(BM_LuminanceX87AtHalves);
 
 void BM_EncodeImage(benchmark::State &state)
 {
-    const auto kind = static_cast<BenchPicture>(state.range(0));
-    const QImage picture = MakeBenchPicture(kind);
+    const auto kind = static_cast<SamplePicture>(state.range(0));
+    const QImage picture = MakeSamplePicture(kind);
     PackedImage packed{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(EncodeImage(picture, packed));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetLabel(BenchPictureName(kind));
+    state.SetLabel(SamplePictureName(kind));
 }
 BENCHMARK(BM_EncodeImage)
-    ->Arg(static_cast<int>(BenchPicture::Photo))
-    ->Arg(static_cast<int>(BenchPicture::Noise))
+    ->Arg(static_cast<int>(SamplePicture::Photo))
+    ->Arg(static_cast<int>(SamplePicture::Noise))
     ->Unit(benchmark::kMicrosecond);
 
 // Pictures from a picture file may arrive in another format and are converted first.
 void BM_EncodeImageConverting(benchmark::State &state)
 {
-    const QImage picture = MakeBenchPicture(BenchPicture::Photo).convertToFormat(QImage::Format_RGB888);
+    const QImage picture = MakeSamplePicture(SamplePicture::Photo).convertToFormat(QImage::Format_RGB888);
     PackedImage packed{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(EncodeImage(picture, packed));
@@ -102,7 +102,7 @@ BENCHMARK(BM_EncodeImageConverting)->Unit(benchmark::kMicrosecond);
 void BM_DecodeImage(benchmark::State &state)
 {
     PackedImage packed{};
-    EncodeImage(MakeBenchPicture(BenchPicture::Noise), packed);
+    EncodeImage(MakeSamplePicture(SamplePicture::Noise), packed);
     QImage bitmap(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     for (auto _ : state) {
         DecodeImage(packed, bitmap);

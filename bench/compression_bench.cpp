@@ -1,5 +1,5 @@
-#include "benchimages.h"
-#include "compression.h"
+#include "album/compression.h"
+#include "support/testalbums.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,10 +12,10 @@
 
 namespace {
 
-PackedImage packedPicture(BenchPicture kind)
+PackedImage packedPicture(SamplePicture kind)
 {
     PackedImage packed{};
-    EncodeImage(MakeBenchPicture(kind), packed);
+    EncodeImage(MakeSamplePicture(kind), packed);
     return packed;
 }
 
@@ -25,7 +25,7 @@ void BM_CompressImage(benchmark::State &state)
         state.SkipWithError("the compression library does not initialise");
         return;
     }
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     const PackedImage packed = packedPicture(kind);
     std::vector<std::uint8_t> compressed;
     std::size_t size = 0;
@@ -37,12 +37,12 @@ void BM_CompressImage(benchmark::State &state)
         state.SkipWithError("the picture did not compress");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * PackedImageSize));
     state.counters["compressed_bytes"] = static_cast<double>(size);
-    state.SetLabel(BenchPictureName(kind));
+    state.SetLabel(SamplePictureName(kind));
 }
 BENCHMARK(BM_CompressImage)
-    ->Arg(static_cast<int>(BenchPicture::Solid))
-    ->Arg(static_cast<int>(BenchPicture::Photo))
-    ->Arg(static_cast<int>(BenchPicture::Noise))
+    ->Arg(static_cast<int>(SamplePicture::Solid))
+    ->Arg(static_cast<int>(SamplePicture::Photo))
+    ->Arg(static_cast<int>(SamplePicture::Noise))
     ->Unit(benchmark::kMillisecond);
 
 void BM_DecompressImage(benchmark::State &state)
@@ -51,7 +51,7 @@ void BM_DecompressImage(benchmark::State &state)
         state.SkipWithError("the compression library does not initialise");
         return;
     }
-    const auto kind = static_cast<BenchPicture>(state.range(0));
+    const auto kind = static_cast<SamplePicture>(state.range(0));
     std::vector<std::uint8_t> compressed;
     if (CompressImage(packedPicture(kind), compressed) == 0) {
         state.SkipWithError("the picture did not compress");
@@ -63,12 +63,12 @@ void BM_DecompressImage(benchmark::State &state)
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * PackedImageSize));
-    state.SetLabel(BenchPictureName(kind));
+    state.SetLabel(SamplePictureName(kind));
 }
 BENCHMARK(BM_DecompressImage)
-    ->Arg(static_cast<int>(BenchPicture::Solid))
-    ->Arg(static_cast<int>(BenchPicture::Photo))
-    ->Arg(static_cast<int>(BenchPicture::Noise))
+    ->Arg(static_cast<int>(SamplePicture::Solid))
+    ->Arg(static_cast<int>(SamplePicture::Photo))
+    ->Arg(static_cast<int>(SamplePicture::Noise))
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

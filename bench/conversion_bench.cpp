@@ -1,6 +1,6 @@
-#include "benchimages.h"
-#include "pictureconversion.h"
-#include "pictureimport.h"
+#include "picture/pictureconversion.h"
+#include "picture/pictureimport.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -74,7 +74,7 @@ const QString &jpegPath()
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         picture.save(&buffer, "JPEG", 90);
-        return WriteBenchFile(dir, QStringLiteral("photo.jpg"), bytes);
+        return WriteTemporaryFile(dir, QStringLiteral("photo.jpg"), bytes);
     }();
     return path;
 }

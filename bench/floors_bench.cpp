@@ -1,6 +1,5 @@
-#include "album.h"
-#include "albumfile.h"
-#include "benchimages.h"
+#include "album/albumreader.h"
+#include "support/testalbums.h"
 
 #include <lzo/lzo1x.h>
 
@@ -29,10 +28,10 @@ using Pixels = std::array<std::uint32_t, AlbumImageSide * AlbumImageSide>;
 
 struct NoisyAlbum
 {
-    QList<QImage> images;                         // every picture offered, the last one left out
-    std::vector<PackedImage> packed;              // the pictures the file holds, encoded
+    QList<QImage> images;                           // every picture offered, the last one left out
+    std::vector<PackedImage> packed;                // the pictures the file holds, encoded
     std::vector<std::vector<std::uint8_t>> records; // and compressed, as the file carries them
-    QByteArray bytes;                             // the album file
+    QByteArray bytes;                               // the album file
     int imagesWritten = 0;
 };
 
@@ -44,8 +43,8 @@ const std::optional<NoisyAlbum> &noisyAlbum()
         if (!InitCompression())
             return std::nullopt;
         NoisyAlbum built;
-        built.images = FullAlbumOf(BenchPicture::Noise);
-        const AlbumBytes encoded = EncodeAlbum(built.images, QStringLiteral("12345678"));
+        built.images = FullAlbumOf(SamplePicture::Noise);
+        const AlbumWriteResult encoded = EncodeAlbum(built.images, QStringLiteral("12345678"));
         // Fewer written than offered: the size limit, not the supply of pictures, ended the album.
         if (!encoded.ok || encoded.imagesWritten == 0 || encoded.imagesWritten >= built.images.size())
             return std::nullopt;
@@ -92,12 +91,9 @@ void BM_FullAlbumWrite(benchmark::State &state)
         return;
     }
     const QString path = dir.filePath(QStringLiteral("noisy.valbum"));
-    Album model;
-    model.setPasswordText(QStringLiteral("12345678"));
-    for (int index = 0; index < album->imagesWritten; ++index)
-        model.append(album->images.at(index));
+    const QList<QImage> images = album->images.mid(0, album->imagesWritten);
     for (auto _ : state) {
-        const AlbumWriteResult result = WriteAlbum(model, path);
+        const AlbumWriteResult result = WriteAlbumFile(path, images, QStringLiteral("12345678"));
         if (!result.ok || result.imagesWritten != album->imagesWritten || result.imagesWritten != result.imageCount) {
             state.SkipWithError("the album was not written whole");
             break;
@@ -132,7 +128,7 @@ void BM_FullAlbumRead(benchmark::State &state)
     if (!album)
         return;
     QTemporaryDir dir;
-    const QString path = WriteBenchFile(dir, QStringLiteral("noisy.valbum"), album->bytes);
+    const QString path = WriteTemporaryFile(dir, QStringLiteral("noisy.valbum"), album->bytes);
     if (path.isEmpty()) {
         state.SkipWithError("cannot write the album file");
         return;

@@ -2,10 +2,11 @@
 // 81,920 bytes. Targets: load to first paint within 300 ms; delete, move up,
 // move down and insert each within one frame (16 ms), painting included.
 
-#include "album.h"
-#include "albumfile.h"
-#include "benchimages.h"
-#include "unit1.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "editor/album.h"
+#include "editor/unit1.h"
+#include "support/testalbums.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -20,7 +21,7 @@ namespace {
 
 const QByteArray &largestAlbumBytes()
 {
-    static const QByteArray bytes = EncodeAlbum(FullAlbumOf(BenchPicture::Solid), {}).bytes;
+    static const QByteArray bytes = EncodeAlbum(FullAlbumOf(SamplePicture::Solid), {}).bytes;
     return bytes;
 }
 
@@ -70,7 +71,7 @@ void onLargestAlbum(benchmark::State &state, Command command)
     form.show();
     form.selectEntry(form.album().count() / 2);
     paintNow(form);
-    const QImage picture = MakeBenchPicture(BenchPicture::Photo, 7);
+    const QImage picture = MakeSamplePicture(SamplePicture::Photo, 7);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         command(form, picture);

@@ -1,5 +1,5 @@
-#include "picturedamage.h"
-#include "pictureimport.h"
+#include "picture/picturedamage.h"
+#include "picture/pictureimport.h"
 
 #include <QBuffer>
 #include <QImage>

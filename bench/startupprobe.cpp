@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #ifndef VALBUM_BARE_WINDOW
-#include "project1.h"
+#include "editor/project1.h"
 #endif
 
 #include <cstdio>

@@ -3,9 +3,11 @@
 // Sanitizers catch the memory faults; the checks below catch a reader that
 // quietly takes the wrong records, stops too early, or hands out bad images.
 
-#include "albumfile.h"
-#include "password.h"
-#include "pixelcodec.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "album/password.h"
+#include "codec/pixelcodec.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -94,7 +96,7 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
     PackedImage packed{};
     QImage expected(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     for (std::size_t index = 0; index < contents.records.size(); ++index) {
-        const AlbumRecord &record = contents.records[index];
+        const RecordLocation &record = contents.records[index];
         require(record.offset == position, "records lie back to back from the header on");
         require(size - position > AlbumHeaderSize, "a record starts only while more than eight bytes remain");
         const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
@@ -139,8 +141,8 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
     require(size - position > AlbumHeaderSize, "a bad record was one the reader had to start");
     const std::uint16_t length = qFromLittleEndian<std::uint16_t>(data + position);
     const AlbumReadStop fault = position + 2 + length > size ? AlbumReadStop::RecordPastEnd
-                                   : length < 2                  ? AlbumReadStop::RecordTooShort
-                                                                 : AlbumReadStop::PayloadTooLarge;
+                                : length < 2                 ? AlbumReadStop::RecordTooShort
+                                                             : AlbumReadStop::PayloadTooLarge;
     require(contents.stop == fault, "a stop names the record's real fault");
     require(fault != AlbumReadStop::PayloadTooLarge || length - 2 > static_cast<int>(CompressedImageCapacity),
             "an oversized payload really is");
@@ -150,7 +152,7 @@ void checkRecords(const QByteArray &bytes, const AlbumFileContents &contents)
 void checkRoundTrip(const AlbumFileContents &contents)
 {
     const QList<QImage> images = contents.images.first(std::min(contents.images.size(), RoundTripImages));
-    const AlbumBytes encoded = EncodeAlbum(images, PasswordTextFromStored(contents.password), fastCompress);
+    const AlbumWriteResult encoded = EncodeAlbum(images, PasswordTextFromStored(contents.password), fastCompress);
     require(encoded.ok, "the images read encode again");
     require(encoded.imagesWritten == images.size(), "a few images always fit the size limit");
 

@@ -4,8 +4,8 @@
 // bitmap header rewriting and the readers behind it; the checks below catch an
 // import that fails without a reason or hands on an image the codec cannot take.
 
-#include "pictureimport.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "picture/pictureimport.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -41,9 +41,9 @@ bool claimsTooManyPixels(const QByteArray &bytes)
     constexpr qsizetype InfoHeader = 14;
     if (bytes.startsWith("BM") && bytes.size() >= InfoHeader + 12) {
         const auto infoSize = qFromLittleEndian<quint32>(bytes.constData() + InfoHeader);
-        if ((infoSize == 52 || infoSize == 56) &&
-            tooManyPixels(qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 4),
-                          qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 8)))
+        if ((infoSize == 52 || infoSize == 56)
+            && tooManyPixels(qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 4),
+                             qFromLittleEndian<qint32>(bytes.constData() + InfoHeader + 8)))
             return true;
     }
     QBuffer buffer;
@@ -57,8 +57,8 @@ bool claimsTooManyPixels(const QByteArray &bytes)
 
 bool isLevelNibble(int nibble)
 {
-    return nibble == 0x0 || nibble == 0x4 || nibble == 0x5 || nibble == 0x9 || nibble == 0xA || nibble == 0xE ||
-           nibble == 0xF;
+    return nibble == 0x0 || nibble == 0x4 || nibble == 0x5 || nibble == 0x9 || nibble == 0xA || nibble == 0xE
+           || nibble == 0xF;
 }
 
 } // namespace

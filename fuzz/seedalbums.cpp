@@ -2,7 +2,9 @@
 // corpus for the album reader fuzzer: valid LZO streams are hard to come upon
 // by mutation alone, so the fuzzer starts from real records and breaks them.
 
-#include "albumfile.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "support/testalbums.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,29 +17,12 @@
 
 namespace {
 
-QImage solid(int grey)
-{
-    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    image.fill(qRgb(grey, grey, grey));
-    return image;
-}
-
 QImage stripes()
 {
     QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     for (int y = 0; y < AlbumImageSide; ++y)
         for (int x = 0; x < AlbumImageSide; ++x)
             image.setPixel(x, y, qRgb((x * 11 + y * 3) % 256, (x * 11 + y * 3) % 256, (x * 11 + y * 3) % 256));
-    return image;
-}
-
-QImage noise(std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    for (int y = 0; y < AlbumImageSide; ++y)
-        for (int x = 0; x < AlbumImageSide; ++x)
-            image.setPixel(x, y, static_cast<QRgb>(random()) | 0xFF000000);
     return image;
 }
 
@@ -53,7 +38,7 @@ bool writeFile(const QDir &dir, const QString &name, const QByteArray &bytes)
 
 bool writeSeed(const QDir &dir, const QString &name, const QList<QImage> &images, const QString &password)
 {
-    const AlbumBytes encoded = EncodeAlbum(images, password);
+    const AlbumWriteResult encoded = EncodeAlbum(images, password);
     return encoded.ok && writeFile(dir, name, encoded.bytes);
 }
 
@@ -107,12 +92,14 @@ int main(int argc, char **argv)
         return 1;
     }
     const bool ok =
-        writeSeed(dir, QStringLiteral("empty.valbum"), {}, QString()) &&
-        writeSeed(dir, QStringLiteral("one-solid.valbum"), {solid(0)}, QStringLiteral("1")) &&
-        writeSeed(dir, QStringLiteral("greys.valbum"), {solid(40), solid(120), solid(250)},
-                  QStringLiteral("99999999")) &&
-        writeSeed(dir, QStringLiteral("stripes.valbum"), {stripes()}, QStringLiteral("$1234")) &&
-        writeSeed(dir, QStringLiteral("noise-and-solid.valbum"), {noise(7), solid(180)}, QStringLiteral("00012345")) &&
-        writeLargestRecords(dir, QStringLiteral("largest-records.valbum"));
+        writeSeed(dir, QStringLiteral("empty.valbum"), {}, QString())
+        && writeSeed(dir, QStringLiteral("one-solid.valbum"), {SolidImage(qRgb(0, 0, 0))}, QStringLiteral("1"))
+        && writeSeed(dir, QStringLiteral("greys.valbum"),
+                     {SolidImage(qRgb(40, 40, 40)), SolidImage(qRgb(120, 120, 120)), SolidImage(qRgb(250, 250, 250))},
+                     QStringLiteral("99999999"))
+        && writeSeed(dir, QStringLiteral("stripes.valbum"), {stripes()}, QStringLiteral("$1234"))
+        && writeSeed(dir, QStringLiteral("noise-and-solid.valbum"), {NoisyImage(7), SolidImage(qRgb(180, 180, 180))},
+                     QStringLiteral("00012345"))
+        && writeLargestRecords(dir, QStringLiteral("largest-records.valbum"));
     return ok ? 0 : 1;
 }

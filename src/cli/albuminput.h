@@ -1,6 +1,6 @@
 #pragma once
 
-#include "albumfile.h"
+#include "album/albumreader.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,6 @@
-#include "albumsplit.h"
+#include "cli/albumsplit.h"
 
-#include "albumfile.h"
-#include "console.h"
+#include "messages/albumtexts.h"
 
 SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QString &passwordText)
 {
@@ -9,12 +8,12 @@ SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QStri
     int start = 0;
     do {
         const int remaining = static_cast<int>(records.size()) - start;
-        const AlbumBytes encoded = EncodeAlbumRecords(
+        AlbumWriteResult encoded = EncodeAlbumRecords(
             remaining, [&](int index) { return records[static_cast<std::size_t>(start + index)]; }, passwordText);
         if (!encoded.ok) {
+            encoded.failedImage += start;
             result.errorString = QStringLiteral("album %1: %2")
-                                     .arg(QString::number(result.parts.size() + 1),
-                                          albumWriteProblem(encoded.failure, start + encoded.failedImage));
+                                     .arg(QString::number(result.parts.size() + 1), AlbumWriteFailureReason(encoded));
             return result;
         }
         // An image too big for an empty album cannot be placed anywhere; the
@@ -23,8 +22,9 @@ SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QStri
             result.errorString = QStringLiteral("image %1 does not fit in an album of its own").arg(start);
             return result;
         }
-        result.parts.append({encoded.bytes, start, encoded.imagesWritten});
-        start += encoded.imagesWritten;
+        const int written = encoded.imagesWritten;
+        result.parts.append({std::move(encoded), start});
+        start += written;
     } while (start < static_cast<int>(records.size()));
     result.ok = true;
     return result;

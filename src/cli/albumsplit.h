@@ -1,18 +1,18 @@
 #pragma once
 
-#include "albumfile.h"
+#include "album/albumwriter.h"
 
-#include <QByteArray>
-#include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 // One album of a run that is split to keep every image.
 struct AlbumPart
 {
-    QByteArray bytes; // the whole file, exactly as the editor would save these images
+    AlbumWriteResult encoded; // the whole file, exactly as the editor would save these images
     int firstImage = 0;
-    int imageCount = 0;
 };
 
 struct SplitAlbums

@@ -1,11 +1,12 @@
-#include "albumfile.h"
-#include "albuminput.h"
-#include "commandline.h"
-#include "commands.h"
-#include "console.h"
-#include "exitstatus.h"
-#include "outputfiles.h"
-#include "password.h"
+#include "album/albumwriter.h"
+#include "album/password.h"
+#include "cli/albuminput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
+#include "cli/outputfiles.h"
+#include "messages/albumtexts.h"
 
 #include <vector>
 
@@ -75,9 +76,11 @@ int runAppend(const QStringList &words)
     // Encoded here, not by the save call, so that a target too full to keep its
     // own images is found before it is touched. The bytes are the ones the
     // editor's save writes for this album.
-    const AlbumBytes encoded = EncodeAlbum(images, passwordText);
+    const AlbumWriteResult encoded = EncodeAlbumRecords(
+        static_cast<int>(images.size()), [&images](int index) { return CompressAlbumImage(images.at(index)); },
+        passwordText);
     if (!encoded.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(targetPath, albumWriteProblem(encoded.failure, encoded.failedImage)));
+        printProblem(QStringLiteral("%1: %2").arg(targetPath, AlbumWriteFailureReason(encoded)));
         return ExitStatus::WriteFailed;
     }
     if (encoded.imagesWritten < targetCount) {
@@ -85,8 +88,8 @@ int runAppend(const QStringList &words)
                          .arg(targetPath, QString::number(AlbumSizeLimit)));
         return ExitStatus::BadInput;
     }
-    if (const QString reason = SaveAlbumBytes(targetPath, encoded.bytes); !reason.isEmpty()) {
-        printProblem(QStringLiteral("%1: %2").arg(targetPath, reason));
+    if (const AlbumWriteResult saved = SaveAlbum(targetPath, encoded); !saved.ok) {
+        printProblem(QStringLiteral("%1: %2").arg(targetPath, AlbumWriteFailureReason(saved)));
         return ExitStatus::WriteFailed;
     }
 

@@ -1,7 +1,7 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "console.h"
-#include "exitstatus.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
 
 #include <algorithm>
 

@@ -1,7 +1,8 @@
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "console.h"
-#include "exitstatus.h"
+#include "album/albumformat.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "console.h"
+#include "cli/console.h"
 
 #include <QTextStream>
 
@@ -29,18 +29,4 @@ void printProblem(const QString &line)
 {
     standardOutput().flush();
     standardError() << "valbum: " << line << Qt::endl;
-}
-
-QString albumWriteProblem(AlbumWriteFailure failure, int failedImage, const QString &systemReason)
-{
-    switch (failure) {
-    case AlbumWriteFailure::ImageNotAlbumSized:
-        return QStringLiteral("Image %1 is not 92 x 92 pixels").arg(ImageLabel(failedImage));
-    case AlbumWriteFailure::ImageNotCompressible:
-        return QStringLiteral("Image %1 cannot be compressed").arg(ImageLabel(failedImage));
-    case AlbumWriteFailure::FileNotWritten:
-    case AlbumWriteFailure::None:
-        break;
-    }
-    return systemReason;
 }

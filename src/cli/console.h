@@ -1,7 +1,5 @@
 #pragma once
 
-#include "albumfile.h"
-
 #include <QString>
 
 // Results go to standard output, one line each; problems go to standard error
@@ -10,6 +8,3 @@
 
 void printLine(const QString &line);
 void printProblem(const QString &line);
-
-// Why an album could not be made or written, for a problem line.
-QString albumWriteProblem(AlbumWriteFailure failure, int failedImage, const QString &systemReason = {});

@@ -1,4 +1,4 @@
-#include "conversionarguments.h"
+#include "cli/conversionarguments.h"
 
 #include <QThread>
 

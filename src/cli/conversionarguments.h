@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictureconversion.h"
+#include "picture/pictureconversion.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

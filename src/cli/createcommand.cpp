@@ -1,13 +1,14 @@
-#include "albumfile.h"
-#include "albumsplit.h"
-#include "commandline.h"
-#include "commands.h"
-#include "console.h"
-#include "conversionarguments.h"
-#include "exitstatus.h"
-#include "outputfiles.h"
-#include "password.h"
-#include "pictureinput.h"
+#include "album/albumwriter.h"
+#include "album/password.h"
+#include "cli/albumsplit.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/conversionarguments.h"
+#include "cli/exitstatus.h"
+#include "cli/outputfiles.h"
+#include "cli/pictureinput.h"
+#include "messages/albumtexts.h"
 
 #include <QFileInfo>
 
@@ -55,11 +56,11 @@ int writeAlbum(const QString &path, const QStringList &pictures, const std::vect
 {
     // Saved exactly as the editor saves an album.
     const int count = static_cast<int>(records.size());
-    const AlbumWriteResult written = WriteAlbumRecords(
-        path, count, [&records](int index) { return records[static_cast<std::size_t>(index)]; }, passwordText);
+    const AlbumWriteResult written = SaveAlbum(
+        path, EncodeAlbumRecords(
+                  count, [&records](int index) { return records[static_cast<std::size_t>(index)]; }, passwordText));
     if (!written.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(
-            path, albumWriteProblem(written.failure, written.failedImage, written.errorString)));
+        printProblem(QStringLiteral("%1: %2").arg(path, AlbumWriteFailureReason(written)));
         return ExitStatus::WriteFailed;
     }
 
@@ -91,13 +92,13 @@ int writeSplitAlbums(const QString &path, const QStringList &pictures, const std
 
     for (qsizetype part = 0; part < split.parts.size(); ++part) {
         const AlbumPart &album = split.parts.at(part);
-        const QString reason = SaveAlbumBytes(paths.at(part), album.bytes);
-        if (!reason.isEmpty()) {
-            printProblem(QStringLiteral("%1: %2").arg(paths.at(part), reason));
+        const AlbumWriteResult written = SaveAlbum(paths.at(part), album.encoded);
+        if (!written.ok) {
+            printProblem(QStringLiteral("%1: %2").arg(paths.at(part), AlbumWriteFailureReason(written)));
             return ExitStatus::WriteFailed;
         }
-        printAlbumLine(paths.at(part), album.imageCount);
-        printPictureLines(pictures, album.firstImage, album.imageCount);
+        printAlbumLine(paths.at(part), written.imagesWritten);
+        printPictureLines(pictures, album.firstImage, written.imagesWritten);
     }
 
     // A longer set from an earlier run would otherwise pass for part of this one.
@@ -129,7 +130,7 @@ int runCreate(const QStringList &words)
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
 
-    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options, conversion.jobs, true);
+    const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs, true);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);

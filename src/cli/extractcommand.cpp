@@ -1,9 +1,10 @@
-#include "albuminput.h"
-#include "commandline.h"
-#include "commands.h"
-#include "console.h"
-#include "exitstatus.h"
-#include "outputfiles.h"
+#include "cli/albuminput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
+#include "cli/outputfiles.h"
+#include "messages/albumtexts.h"
 
 #include <QDir>
 

@@ -1,9 +1,10 @@
-#include "albuminput.h"
-#include "commandline.h"
-#include "commands.h"
-#include "console.h"
-#include "exitstatus.h"
-#include "password.h"
+#include "album/password.h"
+#include "cli/albuminput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
+#include "messages/albumtexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -40,7 +41,7 @@ qint64 bytesFree(const AlbumInput &input)
 void printJson(const AlbumInput &input)
 {
     QJsonArray records;
-    for (const AlbumRecord &record : input.contents.records)
+    for (const RecordLocation &record : input.contents.records)
         records.append(
             QJsonObject{{QStringLiteral("offset"), record.offset}, {QStringLiteral("size"), record.payloadSize}});
     const QJsonObject album{
@@ -63,7 +64,7 @@ void printText(const AlbumInput &input)
     printLine(QStringLiteral("password: %1").arg(password));
     printLine(QStringLiteral("images: %1").arg(input.contents.images.size()));
     for (std::size_t index = 0; index < input.contents.records.size(); ++index) {
-        const AlbumRecord &record = input.contents.records.at(index);
+        const RecordLocation &record = input.contents.records.at(index);
         printLine(QStringLiteral("%1  offset %2  size %3")
                       .arg(ImageLabel(static_cast<int>(index)), QString::number(record.offset).rightJustified(5),
                            QString::number(record.payloadSize).rightJustified(4)));

@@ -1,6 +1,6 @@
-#include "commands.h"
-#include "compression.h"
-#include "exitstatus.h"
+#include "album/compression.h"
+#include "cli/commands.h"
+#include "cli/exitstatus.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "outputfiles.h"
+#include "cli/outputfiles.h"
 
-#include "console.h"
+#include "cli/console.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "pictureinput.h"
+#include "cli/pictureinput.h"
 
 #include <QThreadPool>
 
@@ -14,7 +14,7 @@ struct PictureResult
 
 } // namespace
 
-AlbumImages loadAlbumImages(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress)
+AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress)
 {
     // Each worker takes the next picture in turn, so at most `jobs` full-size
     // pictures are held at a time; each is reduced to its album image (and

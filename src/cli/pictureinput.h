@@ -1,7 +1,7 @@
 #pragma once
 
-#include "albumfile.h"
-#include "pictureconversion.h"
+#include "album/albumwriter.h"
+#include "picture/pictureconversion.h"
 
 #include <QImage>
 #include <QList>
@@ -20,5 +20,5 @@ struct AlbumImages
 // with the same options, and compresses it when `compress` is set. Every
 // picture is tried so that one run names all the unreadable ones. `jobs`
 // pictures are brought in at once; the result is the same for any number.
-AlbumImages loadAlbumImages(const QStringList &paths, const ConversionOptions &options = {}, int jobs = 1,
+AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &options = {}, int jobs = 1,
                             bool compress = false);

@@ -1,11 +1,11 @@
-#include "commandline.h"
-#include "commands.h"
-#include "console.h"
-#include "conversionarguments.h"
-#include "exitstatus.h"
-#include "outputfiles.h"
-#include "pictureinput.h"
-#include "pixelcodec.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/conversionarguments.h"
+#include "cli/exitstatus.h"
+#include "cli/outputfiles.h"
+#include "cli/pictureinput.h"
+#include "codec/pixelcodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +59,7 @@ int runPreview(const QStringList &words)
         paths.append(path);
     }
 
-    const AlbumImages loaded = loadAlbumImages(pictures, conversion.options, conversion.jobs);
+    const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs);
     if (!loaded.problems.isEmpty()) {
         for (const QString &problem : loaded.problems)
             printProblem(problem);

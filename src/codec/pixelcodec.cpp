@@ -1,4 +1,4 @@
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
 
 #include <algorithm>
 #include <bit>

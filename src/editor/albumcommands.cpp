@@ -1,10 +1,9 @@
 // Load, append, save and save as: moving albums between disk and the window.
 
-#include "unit1.h"
+#include "editor/unit1.h"
 
-#include "albumfile.h"
-#include "albummessages.h"
-#include "dialogseam.h"
+#include "editor/albummessages.h"
+#include "editor/dialogseam.h"
 
 namespace {
 
@@ -83,12 +82,11 @@ void TForm1::Button9Click()
 void TForm1::saveTo(const QString &path)
 {
     // The meter has compressed most images already; it makes any it has not.
-    const AlbumWriteResult result = WriteAlbumRecords(
-        path, m_album.count(), [this](int index) { return m_meter->record(index); }, m_album.passwordText());
+    const AlbumWriteResult result = WriteAlbum(m_album, path, [this](int index) { return m_meter->record(index); });
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
         m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption,
-                        CannotSaveTemplate.arg(path, WriteFailureReason(result)));
+                        CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result)));
         return;
     }
     m_album.setCurrentPath(path);

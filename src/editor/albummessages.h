@@ -1,6 +1,7 @@
 #pragma once
 
-#include "albumfile.h"
+#include "album/albumreader.h"
+#include "messages/albumtexts.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -9,8 +10,6 @@
 
 inline const QString AlbumEditorCaption = QStringLiteral("Vemo ZidarUzura editor");
 inline const QString NotAnAlbumCaption = QStringLiteral("Vemo ZidarUzura");
-inline const QString NotAnAlbumMessage = QStringLiteral("This file is not a Vemo ZidarUzura");
-inline const QString DecompressionErrorMessage = QStringLiteral("LZO Uncompression error");
 
 // A message box to show: its icon, caption and text.
 struct EditorMessage
@@ -24,14 +23,3 @@ struct EditorMessage
 // an album, or an album that could be read only in part. The open failure goes
 // to the general error box instead (CannotOpenMessage).
 EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents);
-
-// Why a save failed, as the second sentence of "Cannot save file ...".
-QString WriteFailureReason(const AlbumWriteResult &result);
-
-// The open-failure message "Cannot open file "<path>". <reason>", with trailing
-// periods and blanks cut from the reason.
-QString CannotOpenMessage(const QString &path, const QString &reason);
-
-// The message box text rule: a period is appended when the text is not empty
-// and its last character sorts after '.'.
-QString WithClosingPeriod(const QString &text);

@@ -1,6 +1,7 @@
-#include "capacitymeter.h"
+#include "editor/capacitymeter.h"
 
-#include "album.h"
+#include "editor/album.h"
+#include "messages/albumtexts.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "albumfile.h"
+#include "album/albumwriter.h"
 
 #include <QHash>
 #include <QObject>
@@ -25,7 +25,7 @@ public:
     // True once every image's record is known and the figures below are final.
     bool settled() const { return m_settled; }
     // The file the album would be saved as, once settled.
-    const AlbumBytes &layout() const { return m_layout; }
+    const AlbumWriteResult &layout() const { return m_layout; }
 
     // The record of the album's image `index`: the kept one, or made now.
     ImageRecord record(int index);
@@ -48,7 +48,7 @@ private:
     QHash<qint64, ImageRecord> m_records; // by QImage::cacheKey(): an image's data never changes under its key
     QSet<qint64> m_pending;
     QTimer m_refreshTimer;
-    AlbumBytes m_layout;
+    AlbumWriteResult m_layout;
     bool m_settled = false;
     QThreadPool m_workers; // last: finished before the rest goes
 };

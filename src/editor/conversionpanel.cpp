@@ -1,4 +1,4 @@
-#include "conversionpanel.h"
+#include "editor/conversionpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "editorarguments.h"
+#include "editor/editorarguments.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // Add, insert, delete, move up and move down: editing the album's image list.
 
-#include "unit1.h"
+#include "editor/unit1.h"
 
-#include "albummessages.h"
-#include "dialogseam.h"
-#include "pictureconversion.h"
+#include "editor/albummessages.h"
+#include "editor/dialogseam.h"
+#include "picture/pictureconversion.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "editorarguments.h"
-#include "project1.h"
+#include "editor/editorarguments.h"
+#include "editor/project1.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
-#include "openpicturedialog.h"
+#include "editor/openpicturedialog.h"
 
-#include "conversionpanel.h"
-#include "pictureimport.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "editor/conversionpanel.h"
+#include "picture/pictureimport.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "project1.h"
+#include "editor/project1.h"
 
-#include "compression.h"
-#include "unit1.h"
+#include "album/compression.h"
+#include "editor/unit1.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "qtdialogs.h"
+#include "editor/qtdialogs.h"
 
-#include "albumfile.h"
-#include "openpicturedialog.h"
-#include "windowtitle.h"
+#include "album/albumformat.h"
+#include "editor/openpicturedialog.h"
+#include "editor/windowtitle.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,7 +1,8 @@
-#include "thumbnaildelegate.h"
+#include "editor/thumbnaildelegate.h"
 
-#include "album.h"
-#include "albumfile.h"
+#include "codec/pixelcodec.h"
+#include "editor/album.h"
+#include "messages/albumtexts.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -29,11 +30,6 @@ void drawFocusFrame(QPainter *painter, const QRect &rect, const QColor &fallback
 
 } // namespace
 
-QString PositionLabel(int index)
-{
-    return ImageLabel(index);
-}
-
 void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -50,7 +46,7 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->setBackgroundMode(Qt::OpaqueMode);
     painter->setBackground(brush);
     const QFontMetrics metrics(option.font);
-    painter->drawText(rect.topLeft() + LabelOffset + QPoint(0, metrics.ascent()), PositionLabel(index.row()));
+    painter->drawText(rect.topLeft() + LabelOffset + QPoint(0, metrics.ascent()), ImageLabel(index.row()));
     painter->restore();
 
     if (option.state.testFlag(QStyle::State_HasFocus))
@@ -63,5 +59,5 @@ QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem &, const QModelInde
     // of its viewport. Asking for more, say the width the list had before its
     // scroll bar appeared, would leave entries wider than what shows of them.
     const int marginRightOfImage = ImageOffset.y();
-    return {ImageOffset.x() + ImageSide + marginRightOfImage, EntryHeight};
+    return {ImageOffset.x() + AlbumImageSide + marginRightOfImage, EntryHeight};
 }

@@ -13,13 +13,9 @@ public:
     static constexpr int EntryHeight = 96;
     static constexpr QPoint ImageOffset{40, 2};
     static constexpr QPoint LabelOffset{10, 42};
-    static constexpr int ImageSide = 92;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
-
-// The label of the entry at `index`: "000", "010", "999", "1000".
-QString PositionLabel(int index);

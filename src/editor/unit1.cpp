@@ -1,10 +1,10 @@
-#include "unit1.h"
+#include "editor/unit1.h"
 
-#include "albummessages.h"
-#include "password.h"
-#include "qtdialogs.h"
-#include "thumbnaildelegate.h"
-#include "windowtitle.h"
+#include "album/password.h"
+#include "editor/albummessages.h"
+#include "editor/qtdialogs.h"
+#include "editor/thumbnaildelegate.h"
+#include "editor/windowtitle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

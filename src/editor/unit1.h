@@ -1,9 +1,8 @@
 #pragma once
 
-#include "album.h"
-#include "albumfile.h"
-#include "capacitymeter.h"
-#include "dialogseam.h"
+#include "editor/album.h"
+#include "editor/capacitymeter.h"
+#include "editor/dialogseam.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "windowtitle.h"
+#include "editor/windowtitle.h"
 
 QString LiteralWindowTitle(const QString &text)
 {

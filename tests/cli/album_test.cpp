@@ -1,6 +1,7 @@
 #include "clitestsupport.h"
 
-#include "albumfile.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,9 +20,9 @@ protected:
     void SetUp() override
     {
         CliTest::SetUp();
-        m_pictures = {savePicture(u"wide.png"_s, gradientPicture(400, 100)),
-                      savePicture(u"noise.bmp"_s, noisyPicture(92, 92, 3)),
-                      savePicture(u"tall.jpg"_s, gradientPicture(50, 300))};
+        m_pictures = {savePicture(u"wide.png"_s, GradientPicture(400, 100)),
+                      savePicture(u"noise.bmp"_s, NoisyPicture(92, 92, 3)),
+                      savePicture(u"tall.jpg"_s, GradientPicture(50, 300))};
         m_album = path(u"album.valbum"_s);
         ASSERT_EQ(runValbum(QStringList{u"create"_s, u"--password=2024"_s, m_album} + m_pictures).exitCode, 0);
         m_bytes = readFileBytes(m_album);
@@ -60,7 +61,7 @@ protected:
     QStringList m_pictures;
     QString m_album;
     QByteArray m_bytes;
-    std::vector<AlbumRecord> m_records;
+    std::vector<RecordLocation> m_records;
 };
 
 TEST_F(ListAndExtract, ListingDescribesTheFile)
@@ -108,8 +109,8 @@ TEST_F(ListAndExtract, NotAnAlbumOrMissing)
 
 TEST_F(ListAndExtract, DamagedAlbumGivesTheImagesBeforeTheDamage)
 {
-    const AlbumRecord &second = m_records[1];
-    const AlbumRecord &third = m_records[2];
+    const RecordLocation &second = m_records[1];
+    const RecordLocation &third = m_records[2];
     QByteArray corrupt = m_bytes;
     corrupt.replace(second.offset + RecordHeaderSize, second.payloadSize, QByteArray(second.payloadSize, '\xFF'));
     const qint64 cut = third.offset + RecordHeaderSize + third.payloadSize / 2;
@@ -139,7 +140,7 @@ TEST_F(ListAndExtract, AlbumOverTheLimitHasNoBytesFree)
 {
     QList<QImage> noise;
     for (std::uint32_t seed = 0; seed < 12; ++seed)
-        noise.append(noisyPicture(92, 92, seed));
+        noise.append(NoisyPicture(92, 92, seed));
     const QByteArray half = EncodeAlbum(noise, {}).bytes;
     // Two albums' records run together: readable, but larger than the device takes.
     const QJsonObject listing = listJson(damaged(half + half.mid(AlbumHeaderSize)), 0);

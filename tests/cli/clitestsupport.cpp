@@ -1,13 +1,10 @@
 #include "clitestsupport.h"
 
-#include "album.h"
-#include "albumfile.h"
-#include "pictureimport.h"
+#include "picture/pictureimport.h"
+#include "support/testalbums.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-
-#include <random>
 
 ProgramRun runValbum(const QStringList &arguments, const QString &workingDirectory)
 {
@@ -25,36 +22,15 @@ ProgramRun runValbum(const QStringList &arguments, const QString &workingDirecto
     return run;
 }
 
-QImage gradientPicture(int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + y) * 255 / (width + height)));
-    return picture;
-}
-
-QImage noisyPicture(int width, int height, std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, static_cast<QRgb>(random()) | 0xFF000000u);
-    return picture;
-}
-
 QByteArray readFileBytes(const QString &path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
+    EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    return ReadFileBytes(path);
 }
 
 void writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+    EXPECT_TRUE(WriteFileBytes(path, bytes)) << path.toStdString();
 }
 
 QImage editorAlbumImage(const QString &picturePath)
@@ -66,13 +42,9 @@ QImage editorAlbumImage(const QString &picturePath)
 
 QByteArray editorSavedBytes(const QList<QImage> &images, const QString &passwordText)
 {
-    QTemporaryDir dir;
-    Album album;
-    album.setPasswordText(passwordText);
-    for (const QImage &image : images)
-        album.append(image);
-    EXPECT_TRUE(WriteAlbum(album, dir.filePath(QStringLiteral("saved.valbum"))).ok);
-    return readFileBytes(dir.filePath(QStringLiteral("saved.valbum")));
+    const AlbumWriteResult encoded = EncodeAlbum(images, passwordText);
+    EXPECT_TRUE(encoded.ok);
+    return encoded.bytes;
 }
 
 bool samePixels(const QImage &actual, const QImage &expected)
@@ -103,7 +75,7 @@ QStringList CliTest::noisyPictures(int count)
     QStringList names;
     for (int index = 0; index < count; ++index) {
         names.append(QStringLiteral("noise%1.png").arg(index, 2, 10, QLatin1Char('0')));
-        savePicture(names.constLast(), noisyPicture(92, 92, static_cast<std::uint32_t>(index) + 1));
+        savePicture(names.constLast(), NoisyPicture(92, 92, static_cast<std::uint32_t>(index) + 1));
     }
     return names;
 }

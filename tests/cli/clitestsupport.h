@@ -1,6 +1,7 @@
 #pragma once
 
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "support/testalbums.h"
 
 #include <QImage>
 #include <QList>
@@ -20,8 +21,6 @@ struct ProgramRun
 
 ProgramRun runValbum(const QStringList &arguments, const QString &workingDirectory = {});
 
-QImage gradientPicture(int width, int height);
-QImage noisyPicture(int width, int height, std::uint32_t seed);
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
 

@@ -11,8 +11,8 @@ using ConversionOptionsTest = CliTest;
 
 TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
 {
-    const QStringList pictures{savePicture(u"photo.jpg"_s, gradientPicture(640, 480)),
-                               savePicture(u"tall.png"_s, noisyPicture(50, 130, 3))};
+    const QStringList pictures{savePicture(u"photo.jpg"_s, GradientPicture(640, 480)),
+                               savePicture(u"tall.png"_s, NoisyPicture(50, 130, 3))};
     const QList<QStringList> optionSets{
         {},
         {u"--smooth"_s, u"--fit"_s, u"pad"_s},
@@ -39,8 +39,8 @@ TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
 
 TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
 {
-    const QStringList pictures{savePicture(u"a.jpg"_s, gradientPicture(300, 200)),
-                               savePicture(u"b.png"_s, noisyPicture(40, 60, 7))};
+    const QStringList pictures{savePicture(u"a.jpg"_s, GradientPicture(300, 200)),
+                               savePicture(u"b.png"_s, NoisyPicture(40, 60, 7))};
     const QString plain = path(u"plain.valbum"_s);
     const QString explicitDefaults = path(u"defaults.valbum"_s);
     ASSERT_EQ(runValbum(QStringList{u"create"_s, plain} + pictures).exitCode, 0);
@@ -58,7 +58,7 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
 
 TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
 {
-    const QString picture = savePicture(u"p.png"_s, gradientPicture(20, 20));
+    const QString picture = savePicture(u"p.png"_s, GradientPicture(20, 20));
     const QList<QStringList> badOptions{
         {u"--fit"_s, u"squash"_s},
         {u"--dither"_s, u"bayer"_s},

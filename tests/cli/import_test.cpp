@@ -1,7 +1,8 @@
 #include "clitestsupport.h"
 
-#include "albumfile.h"
-#include "pictureimport.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "picture/pictureimport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,10 +15,10 @@ using CreateCommand = CliTest;
 
 TEST_F(CreateCommand, WritesWhatTheEditorSavesForEveryPictureFormat)
 {
-    const QStringList pictures{savePicture(u"a.bmp"_s, gradientPicture(300, 200)),
-                               savePicture(u"b.png"_s, noisyPicture(40, 60, 7)),
-                               savePicture(u"c.jpg"_s, gradientPicture(640, 480)), saveGif(u"d.gif"_s),
-                               savePicture(u"e.ico"_s, noisyPicture(32, 32, 9))};
+    const QStringList pictures{savePicture(u"a.bmp"_s, GradientPicture(300, 200)),
+                               savePicture(u"b.png"_s, NoisyPicture(40, 60, 7)),
+                               savePicture(u"c.jpg"_s, GradientPicture(640, 480)), saveGif(u"d.gif"_s),
+                               savePicture(u"e.ico"_s, NoisyPicture(32, 32, 9))};
     QList<QImage> expected;
     for (const QString &picture : pictures) {
         expected.append(editorAlbumImage(picture));
@@ -35,7 +36,7 @@ TEST_F(CreateCommand, WritesWhatTheEditorSavesForEveryPictureFormat)
 
 TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
 {
-    const QString picture = savePicture(u"p.png"_s, gradientPicture(20, 20));
+    const QString picture = savePicture(u"p.png"_s, GradientPicture(20, 20));
     const QString broken = path(u"broken.png"_s);
     writeFileBytes(broken, "\x89PNG\r\n\x1a\n but no picture");
     const QString out = path(u"out.valbum"_s);
@@ -107,8 +108,8 @@ TEST_F(CreateCommand, SplitWritesAlbumsThatTogetherHoldEveryPicture)
 
 TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
 {
-    const QStringList pictures{savePicture(u"photo.jpg"_s, gradientPicture(640, 480)),
-                               savePicture(u"icon.ico"_s, noisyPicture(48, 48, 4)), saveGif(u"logo.gif"_s)};
+    const QStringList pictures{savePicture(u"photo.jpg"_s, GradientPicture(640, 480)),
+                               savePicture(u"icon.ico"_s, NoisyPicture(48, 48, 4)), saveGif(u"logo.gif"_s)};
     const ProgramRun run = runValbum(QStringList{u"preview"_s, path(u"previews"_s)} + pictures);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (const QString &picture : pictures) {
@@ -119,8 +120,8 @@ TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
 
 TEST_F(CreateCommand, DamagedPictureWritesNothing)
 {
-    const QString good = savePicture(u"good.png"_s, gradientPicture(20, 20));
-    const QString cut = savePicture(u"cut.jpg"_s, gradientPicture(640, 480));
+    const QString good = savePicture(u"good.png"_s, GradientPicture(20, 20));
+    const QString cut = savePicture(u"cut.jpg"_s, GradientPicture(640, 480));
     writeFileBytes(cut, readFileBytes(cut).chopped(600));
     for (const QString &command : {u"create"_s, u"preview"_s}) {
         const QString out = path(u"out-%1"_s.arg(command));
@@ -150,7 +151,7 @@ using ParallelImport = CliTest;
 TEST_F(ParallelImport, AnyNumberOfJobsGivesTheSameOutput)
 {
     QStringList pictures = noisyPictures(23);
-    pictures.append(savePicture(u"smooth.png"_s, gradientPicture(300, 200)));
+    pictures.append(savePicture(u"smooth.png"_s, GradientPicture(300, 200)));
     const QString broken = path(u"broken.png"_s);
     writeFileBytes(broken, "\x89PNG\r\n\x1a\n but no picture");
     QStringList withBroken = pictures;

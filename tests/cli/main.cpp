@@ -1,4 +1,4 @@
-#include "compression.h"
+#include "album/compression.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,6 @@
-#include "album.h"
-#include "albumfile.h"
-#include "compression.h"
-#include "testimages.h"
+#include "album/albumwriter.h"
+#include "album/compression.h"
+#include "support/testalbums.h"
 
 #include <lzo/lzo1x.h>
 
@@ -150,21 +149,13 @@ TEST(CompressionOverflow, SavingThePictureFailsAndKeepsTheOldFile)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("kept.valbum"));
 
-    Album previous;
-    previous.setPasswordText(QStringLiteral("4321"));
-    previous.append(NoisyImage(5));
-    ASSERT_TRUE(WriteAlbum(previous, path).ok);
+    ASSERT_TRUE(WriteAlbumFile(path, {NoisyImage(5)}, QStringLiteral("4321")).ok);
     const QByteArray before = fileBytes(path);
     ASSERT_FALSE(before.isEmpty());
 
     QImage picture;
     DecodeImage(overflowingImage(), picture);
-    Album album;
-    album.setPasswordText(QStringLiteral("12345678"));
-    album.append(picture);
-    album.append(NoisyImage(6));
-
-    const AlbumWriteResult result = WriteAlbum(album, path);
+    const AlbumWriteResult result = WriteAlbumFile(path, {picture, NoisyImage(6)}, QStringLiteral("12345678"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure, AlbumWriteFailure::ImageNotCompressible);
     EXPECT_EQ(result.failedImage, 0);
@@ -186,14 +177,14 @@ TEST(CompressionOverflow, PastTheLimitThePictureIsLeftOutLikeAnyOther)
 
     QList<QImage> withPicture = images.mid(0, fit);
     withPicture.append(picture);
-    const AlbumBytes encoded = EncodeAlbum(withPicture, {});
+    const AlbumWriteResult encoded = EncodeAlbum(withPicture, {});
     ASSERT_TRUE(encoded.ok);
     EXPECT_EQ(encoded.imagesWritten, fit);
     EXPECT_EQ(encoded.bytes, EncodeAlbum(images.mid(0, fit), {}).bytes);
 
     // Inside the limit it still fails the album, naming the picture.
     withPicture.move(fit, fit - 3);
-    const AlbumBytes failed = EncodeAlbum(withPicture, {});
+    const AlbumWriteResult failed = EncodeAlbum(withPicture, {});
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.failedImage, fit - 3);
 }

@@ -3,9 +3,10 @@
 // an outcome or an error, nothing more. The sanitizer build runs this too,
 // which is where a quiet overrun would show.
 
-#include "albumfile.h"
-#include "pictureimport.h"
-#include "pixelcodec.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "codec/pixelcodec.h"
+#include "picture/pictureimport.h"
 
 #include <QDir>
 #include <QFile>

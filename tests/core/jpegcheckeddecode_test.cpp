@@ -1,6 +1,6 @@
-#include "jpegcheckeddecode.h"
-#include "picturedamage.h"
-#include "pictureimport.h"
+#include "picture/jpegcheckeddecode.h"
+#include "picture/picturedamage.h"
+#include "picture/pictureimport.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -1,5 +1,5 @@
+#include "codec/pixelcodec.h"
 #include "luminanceties.h"
-#include "pixelcodec.h"
 
 #include <QFile>
 

@@ -3,8 +3,8 @@
 // --write-tie-table <file> it instead writes the table of tie colours that
 // every build checks (luminance_ties_test.cpp).
 
+#include "codec/pixelcodec.h"
 #include "luminanceties.h"
-#include "pixelcodec.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "password.h"
+#include "album/password.h"
 
 #include <gtest/gtest.h>
 

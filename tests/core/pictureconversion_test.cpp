@@ -1,6 +1,6 @@
-#include "pictureconversion.h"
-#include "pictureimport.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "picture/pictureconversion.h"
+#include "picture/pictureimport.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "picturedamage.h"
-#include "pictureimport.h"
+#include "picture/picturedamage.h"
+#include "picture/pictureimport.h"
 
-#include "bmpfixtures.h"
+#include "support/bmpfixtures.h"
 
-#include "testimages.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QImageWriter>

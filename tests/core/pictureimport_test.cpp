@@ -1,6 +1,6 @@
-#include "pictureimport.h"
+#include "picture/pictureimport.h"
 
-#include "testimages.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
 
-#include "testimages.h"
+#include "support/testalbums.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,11 @@
 
 #include "editortestsupport.h"
 
-#include "albumfile.h"
-#include "compression.h"
-#include "pixelcodec.h"
-#include "qtdialogs.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "album/compression.h"
+#include "codec/pixelcodec.h"
+#include "editor/qtdialogs.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -38,23 +39,11 @@ namespace {
 
 const QString Editor = QStringLiteral("Vemo ZidarUzura editor");
 
-// Pseudo-random pixels: about 4,280 compressed bytes each, so roughly nineteen
-// fill an album.
-QImage NoisyPicture(std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, static_cast<QRgb>(random()) | 0xFF000000u);
-    return image;
-}
-
 QList<QImage> NoisyPictures(int count, std::uint32_t firstSeed)
 {
     QList<QImage> pictures;
     for (int i = 0; i < count; ++i)
-        pictures.append(NoisyPicture(firstSeed + static_cast<std::uint32_t>(i)));
+        pictures.append(NoisyImage(firstSeed + static_cast<std::uint32_t>(i)));
     return pictures;
 }
 
@@ -75,7 +64,7 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
 
 QByteArray AlbumBytesOf(const QList<QImage> &images, const QString &password)
 {
-    const AlbumBytes encoded = EncodeAlbum(images, password);
+    const AlbumWriteResult encoded = EncodeAlbum(images, password);
     EXPECT_TRUE(encoded.ok);
     EXPECT_EQ(encoded.imagesWritten, images.size());
     return encoded.bytes;
@@ -175,7 +164,7 @@ protected:
 TEST_F(AlbumCommandsTest, LoadIntoUnsavedAlbumAnsweredNoChangesNothing)
 {
     const QString file = albumFile(QStringLiteral("other.valbum"), NoisyPictures(2, 50), QStringLiteral("9"));
-    addImages({SolidPicture(qRgb(0, 0, 0)), SolidPicture(qRgb(255, 255, 255))});
+    addImages({SolidImage(qRgb(0, 0, 0)), SolidImage(qRgb(255, 255, 255))});
     form().Edit1->setText(QStringLiteral("12"));
     form().selectEntry(1);
     const Snapshot before = snapshot();
@@ -207,7 +196,7 @@ TEST_F(AlbumCommandsTest, LoadReplacesTheAlbumAndLeavesItClean)
 
     // An edited one asks first, then replaces everything.
     form().selectEntry(1);
-    addImages({SolidPicture(qRgb(90, 90, 90))});
+    addImages({SolidImage(qRgb(90, 90, 90))});
     dialogs().answers.append(QMessageBox::Yes);
     load(secondFile);
 
@@ -249,7 +238,7 @@ TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)
 
 TEST_F(AlbumCommandsTest, LoadConfirmedThenCancelledKeepsTheUnsavedAlbum)
 {
-    addImages({SolidPicture(qRgb(10, 10, 10))});
+    addImages({SolidImage(qRgb(10, 10, 10))});
     form().Edit1->setText(QStringLiteral("3"));
     const Snapshot before = snapshot();
     dialogs().answers.append(QMessageBox::Yes);
@@ -265,7 +254,7 @@ TEST_F(AlbumCommandsTest, LoadConfirmedThenCancelledKeepsTheUnsavedAlbum)
 TEST_F(AlbumCommandsTest, LoadOfANonAlbumChangesNothing)
 {
     load(albumFile(QStringLiteral("mine.valbum"), NoisyPictures(2, 5), QStringLiteral("77")));
-    addImages({SolidPicture(qRgb(200, 200, 200))});
+    addImages({SolidImage(qRgb(200, 200, 200))});
     form().selectEntry(0);
     const QString foreign = path(QStringLiteral("notes.valbum"));
     WriteBytes(foreign, QByteArrayLiteral("These are notes, not pictures."));
@@ -439,7 +428,7 @@ TEST_F(AlbumCommandsTest, AppendAddsImagesTakesPasswordAndPathKeepsSelection)
 
 TEST_F(AlbumCommandsTest, AppendOfAnAlbumWithoutPasswordEmptiesTheField)
 {
-    addImages({SolidPicture(qRgb(0, 0, 0))});
+    addImages({SolidImage(qRgb(0, 0, 0))});
     QTest::keyClicks(form().Edit1, QStringLiteral("555"));
     ASSERT_EQ(album().passwordText(), QStringLiteral("555"));
     dialogs().albumsToOpen.append(albumFile(QStringLiteral("open.valbum"), NoisyPictures(1, 60)));
@@ -518,7 +507,7 @@ TEST_F(AlbumCommandsTest, SaveWithoutAPathAsksWhereAndAdoptsTheAnswer)
     EXPECT_FALSE(form().Button7->isEnabled());
 
     // With a path, save writes there without a dialog.
-    addImages({SolidPicture(qRgb(128, 128, 128))});
+    addImages({SolidImage(qRgb(128, 128, 128))});
     form().Button7Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 2);
     EXPECT_EQ(FileBytes(file), AlbumBytesOf(album().images(), {}));
@@ -537,7 +526,7 @@ TEST_F(AlbumCommandsTest, SaveAsCancelledWritesNothing)
     const QByteArray onDisk = FileBytes(file);
     dialogs().answers.append(QMessageBox::Yes);
     load(file);
-    addImages({SolidPicture(qRgb(1, 2, 3))});
+    addImages({SolidImage(qRgb(1, 2, 3))});
     form().Button9Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 2);
     EXPECT_EQ(FileBytes(file), onDisk);
@@ -551,7 +540,7 @@ TEST_F(AlbumCommandsTest, SaveAsMovesTheAlbumToTheNewFile)
     const QString oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(1, 95), QStringLiteral("5"));
     const QByteArray oldBytes = FileBytes(oldFile);
     load(oldFile);
-    addImages({SolidPicture(qRgb(30, 60, 90))});
+    addImages({SolidImage(qRgb(30, 60, 90))});
     const QString newFile = path(QStringLiteral("copy.valbum"));
     dialogs().albumsToSave.append(newFile);
 
@@ -572,7 +561,7 @@ protected:
         m_oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(2, 100), QStringLiteral("64"));
         m_oldBytes = FileBytes(m_oldFile);
         load(m_oldFile);
-        addImages({SolidPicture(qRgb(70, 70, 70))});
+        addImages({SolidImage(qRgb(70, 70, 70))});
     }
 
     void expectFailureReported(const QString &target, const QString &reason)
@@ -618,7 +607,7 @@ TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
     WriteBytes(m_oldFile, m_oldBytes);
     dialogs().answers.append(QMessageBox::Yes);
     load(m_oldFile);
-    addImages({SolidPicture(qRgb(70, 70, 70))});
+    addImages({SolidImage(qRgb(70, 70, 70))});
     dialogs().boxes.clear();
     dialogs().answers.clear();
 
@@ -646,7 +635,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
     const QList<QImage> pictures = NoisyPictures(25, 200);
     addImages(pictures);
     form().Edit1->setText(QStringLiteral("2024"));
-    const AlbumBytes expected = EncodeAlbum(pictures, QStringLiteral("2024"));
+    const AlbumWriteResult expected = EncodeAlbum(pictures, QStringLiteral("2024"));
     const int fit = expected.imagesWritten;
     ASSERT_GT(fit, 10);
     ASSERT_LT(fit, pictures.size());
@@ -686,9 +675,9 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
 TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
 {
     const QString png = path(QStringLiteral("picture.png"));
-    ASSERT_TRUE(NoisyPicture(300).save(png));
+    ASSERT_TRUE(NoisyImage(300).save(png));
     ASSERT_TRUE(form().ImportPicture(png, -1));
-    addImages({NoisyPicture(301), SolidPicture(qRgb(255, 255, 255))});
+    addImages({NoisyImage(301), SolidImage(qRgb(255, 255, 255))});
     form().Edit1->setFocus();
     QTest::keyClicks(form().Edit1, QStringLiteral("31415926"));
     ASSERT_EQ(album().passwordText(), QStringLiteral("31415926"));
@@ -828,7 +817,7 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
     };
 
     expectMeterMatchesSave("empty");
-    load(albumFile(QStringLiteral("start.valbum"), NoisyPictures(3, 200) + QList<QImage>{SolidPicture(qRgb(9, 9, 9))}));
+    load(albumFile(QStringLiteral("start.valbum"), NoisyPictures(3, 200) + QList<QImage>{SolidImage(qRgb(9, 9, 9))}));
     expectMeterMatchesSave("load");
     addImages(NoisyPictures(17, 400));
     expectMeterMatchesSave("add past the limit");

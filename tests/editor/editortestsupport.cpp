@@ -13,13 +13,6 @@ EditorUnderTest::EditorUnderTest()
     form->show();
 }
 
-QImage SolidPicture(QRgb colour)
-{
-    QImage image(92, 92, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // Widgets need an application object for the whole run.
 int main(int argc, char **argv)
 {

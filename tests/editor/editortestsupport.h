@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editor/unit1.h"
 #include "scripteddialogs.h"
-#include "unit1.h"
+#include "support/testalbums.h"
 
 #include <QImage>
 
@@ -15,6 +16,3 @@ struct EditorUnderTest
     ScriptedDialogs *dialogs; // owned by the window
     std::unique_ptr<TForm1> form;
 };
-
-// A 92 x 92 picture of one colour.
-QImage SolidPicture(QRgb colour);

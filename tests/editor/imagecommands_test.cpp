@@ -1,8 +1,8 @@
-#include "bmpfixtures.h"
+#include "editor/openpicturedialog.h"
+#include "editor/qtdialogs.h"
 #include "editortestsupport.h"
-#include "openpicturedialog.h"
-#include "pictureimport.h"
-#include "qtdialogs.h"
+#include "picture/pictureimport.h"
+#include "support/bmpfixtures.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -70,7 +70,7 @@ protected:
     QString writtenFile(const QString &name, const QByteArray &bytes)
     {
         const QString file = path(name);
-        EXPECT_TRUE(WriteFile(file, bytes)) << file.toStdString();
+        EXPECT_TRUE(WriteFileBytes(file, bytes)) << file.toStdString();
         return file;
     }
 
@@ -78,7 +78,7 @@ protected:
     void startWith(int count, int selected = -1)
     {
         for (int i = 0; i < count; ++i)
-            form().album().append(SolidPicture(EntryColour(i)));
+            form().album().append(SolidImage(EntryColour(i)));
         form().RefreshState(false);
         if (selected >= 0)
             form().selectEntry(selected);
@@ -96,7 +96,7 @@ protected:
 TEST_F(ImageCommands, InsertPutsTheNewImageBeforeTheSelectionAndSelectsIt)
 {
     startWith(4, 2);
-    dialogs().pictures = {savedPicture("green.png", SolidPicture(Green))};
+    dialogs().pictures = {savedPicture("green.png", SolidImage(Green))};
     form().Button4Click();
 
     EXPECT_EQ(dialogs().pictureDialogsShown, 1);
@@ -114,7 +114,7 @@ TEST_F(ImageCommands, InsertPutsTheNewImageBeforeTheSelectionAndSelectsIt)
 TEST_F(ImageCommands, InsertWithNothingSelectedAndAddBothAppend)
 {
     startWith(2);
-    dialogs().pictures = {savedPicture("green.png", SolidPicture(Green))};
+    dialogs().pictures = {savedPicture("green.png", SolidImage(Green))};
     form().Button4Click();
     ASSERT_EQ(album().count(), 3);
     EXPECT_EQ(entryColour(2), Green);
@@ -122,7 +122,7 @@ TEST_F(ImageCommands, InsertWithNothingSelectedAndAddBothAppend)
 
     // Add appends whatever is selected.
     form().selectEntry(0);
-    dialogs().pictures = {savedPicture("blue.png", SolidPicture(Blue))};
+    dialogs().pictures = {savedPicture("blue.png", SolidImage(Blue))};
     form().Button10Click();
     ASSERT_EQ(album().count(), 4);
     EXPECT_EQ(entryColour(3), Blue);
@@ -133,8 +133,8 @@ TEST_F(ImageCommands, InsertWithNothingSelectedAndAddBothAppend)
 
 TEST_F(ImageCommands, SeveralPicturesEnterInOrderAndFailuresShareOneBox)
 {
-    const QString green = savedPicture("green.png", SolidPicture(Green));
-    const QString blue = savedPicture("blue.png", SolidPicture(Blue));
+    const QString green = savedPicture("green.png", SolidImage(Green));
+    const QString blue = savedPicture("blue.png", SolidImage(Blue));
     const QString broken = writtenFile("broken.png", QByteArray("not a picture\n"));
     const QString missing = path("missing.bmp");
     const QRgb E0 = EntryColour(0), E1 = EntryColour(1), E2 = EntryColour(2);
@@ -155,7 +155,7 @@ TEST_F(ImageCommands, SeveralPicturesEnterInOrderAndFailuresShareOneBox)
         SCOPED_TRACE(c.name);
         EditorUnderTest fresh;
         for (int i = 0; i < 3; ++i)
-            fresh.form->album().append(SolidPicture(EntryColour(i)));
+            fresh.form->album().append(SolidImage(EntryColour(i)));
         fresh.form->RefreshState(false);
         if (c.selected >= 0)
             fresh.form->selectEntry(c.selected);
@@ -376,7 +376,7 @@ TEST(BitmapImport, EveryKindLoadsWithItsColours)
     for (const BmpFixture &fixture : BmpFixtures()) {
         SCOPED_TRACE(fixture.name.toStdString());
         const QString file = dir.filePath(QStringLiteral("fixture.bmp"));
-        ASSERT_TRUE(WriteFile(file, fixture.file));
+        ASSERT_TRUE(WriteFileBytes(file, fixture.file));
         const LoadedPicture loaded = LoadPicture(file);
         ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
         ASSERT_EQ(loaded.picture.size(), QSize(fixture.width, fixture.height));
@@ -491,7 +491,7 @@ protected:
         widePath = dir.filePath(QStringLiteral("wide.png"));
         ASSERT_TRUE(wide.save(widePath));
         textPath = dir.filePath(QStringLiteral("notes.bmp"));
-        ASSERT_TRUE(WriteFile(textPath, "not a picture"));
+        ASSERT_TRUE(WriteFileBytes(textPath, "not a picture"));
     }
 
     QTemporaryDir dir;

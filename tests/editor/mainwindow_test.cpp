@@ -1,9 +1,9 @@
 // The main window as the user meets it: how it starts, where its controls sit,
 // the password field, the list and the rules that enable the buttons.
 
-#include "albummessages.h"
+#include "editor/albummessages.h"
+#include "editor/thumbnaildelegate.h"
 #include "editortestsupport.h"
-#include "thumbnaildelegate.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,7 +40,7 @@ const QRgb HighlightedTextColour = qRgb(255, 255, 255);
 // refreshes as a command does when it ends.
 void fillAlbum(TForm1 &form, int count, QRgb colour = qRgb(128, 128, 128))
 {
-    const QImage picture = SolidPicture(colour);
+    const QImage picture = SolidImage(colour);
     for (int i = 0; i < count; ++i)
         form.album().append(picture);
     form.RefreshState(false);
@@ -380,12 +380,12 @@ TEST(MainWindowState, RefreshDecidesSavingAndCaptionsWithTheFileName)
 
 TEST(ThumbnailLabel, PositionIsZeroPaddedToThreeDigits)
 {
-    EXPECT_EQ(PositionLabel(0), QStringLiteral("000"));
-    EXPECT_EQ(PositionLabel(7), QStringLiteral("007"));
-    EXPECT_EQ(PositionLabel(10), QStringLiteral("010"));
-    EXPECT_EQ(PositionLabel(999), QStringLiteral("999"));
-    EXPECT_EQ(PositionLabel(1000), QStringLiteral("1000"));
-    EXPECT_EQ(PositionLabel(10000), QStringLiteral("10000"));
+    EXPECT_EQ(ImageLabel(0), QStringLiteral("000"));
+    EXPECT_EQ(ImageLabel(7), QStringLiteral("007"));
+    EXPECT_EQ(ImageLabel(10), QStringLiteral("010"));
+    EXPECT_EQ(ImageLabel(999), QStringLiteral("999"));
+    EXPECT_EQ(ImageLabel(1000), QStringLiteral("1000"));
+    EXPECT_EQ(ImageLabel(10000), QStringLiteral("10000"));
 }
 
 TEST(ThumbnailPainting, EntriesAreFilledAndCarryTheirPictureUnscaledAt40By2)
@@ -395,7 +395,7 @@ TEST(ThumbnailPainting, EntriesAreFilledAndCarryTheirPictureUnscaledAt40By2)
     useDistinctListColours(form);
     const QRgb pictures[] = {qRgb(220, 40, 40), qRgb(40, 40, 220)};
     for (QRgb picture : pictures)
-        form.album().append(SolidPicture(picture));
+        form.album().append(SolidImage(picture));
     form.RefreshState(false);
     clickEntry(form, 0);
     // Away from the list, so no focus frame crosses the pixels read below.
@@ -460,7 +460,7 @@ TEST(ThumbnailPainting, LabelIsWrittenInTheWindowFontAt10By42)
             return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
         };
         const QRect labelColumn(0, 0, 40, rect.height());
-        const QImage expected = reference(PositionLabel(row)).copy(labelColumn);
+        const QImage expected = reference(ImageLabel(row)).copy(labelColumn);
         ASSERT_NE(expected, reference(QStringLiteral("000")).copy(labelColumn));
         EXPECT_EQ(shot.copy(labelColumn), expected);
     }
@@ -504,7 +504,7 @@ TEST(MainWindowList, TenThousandEntriesScrollToTheEndWithoutAWidgetPerEntry)
     const qsizetype widgetsBefore = form.ListBox1->findChildren<QWidget *>().size();
     const QRgb last = qRgb(200, 60, 160);
     fillAlbum(form, 9999);
-    form.album().append(SolidPicture(last));
+    form.album().append(SolidImage(last));
     form.RefreshState(true);
     // The list lays its entries out when the event loop next runs.
     QCoreApplication::processEvents();

@@ -1,10 +1,10 @@
 // The conversion choices of the picture dialog, and the add command using them.
 
-#include "conversionpanel.h"
+#include "codec/pixelcodec.h"
+#include "editor/conversionpanel.h"
+#include "editor/openpicturedialog.h"
+#include "editor/qtdialogs.h"
 #include "editortestsupport.h"
-#include "openpicturedialog.h"
-#include "pixelcodec.h"
-#include "qtdialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogseam.h"
+#include "editor/dialogseam.h"
 
 #include <QList>
 #include <QStringList>

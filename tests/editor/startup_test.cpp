@@ -1,8 +1,10 @@
 // Start-up: the compression library check decides whether a window ever exists.
 
-#include "albumfile.h"
-#include "project1.h"
-#include "unit1.h"
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+#include "editor/project1.h"
+#include "editor/unit1.h"
+#include "support/testalbums.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,6 @@
-#include "album.h"
+#include "editor/album.h"
+
+#include "album/password.h"
 
 #include <utility>
 
@@ -72,4 +74,26 @@ void Album::setPasswordText(const QString &text)
 void Album::setCurrentPath(const QString &path)
 {
     m_currentPath = path;
+}
+
+void ApplyAlbumFile(Album &album, const AlbumFileContents &contents, const QString &path)
+{
+    if (contents.outcome != AlbumReadOutcome::Read)
+        return;
+    album.setPasswordText(PasswordTextFromStored(contents.password));
+    for (const QImage &image : contents.images)
+        album.append(image);
+    album.setCurrentPath(path);
+}
+
+AlbumFileContents ReadAlbum(Album &album, const QString &path)
+{
+    AlbumFileContents contents = ReadAlbumFile(path);
+    ApplyAlbumFile(album, contents, path);
+    return contents;
+}
+
+AlbumWriteResult WriteAlbum(const Album &album, const QString &path, const ImageRecordSource &recordAt)
+{
+    return SaveAlbum(path, EncodeAlbumRecords(album.count(), recordAt, album.passwordText()));
 }

@@ -1,6 +1,6 @@
-#include "picturedamagecheckers.h"
+#include "picture/picturedamagecheckers.h"
 
-#include "jpegreporter.h"
+#include "picture/jpegreporter.h"
 
 #include <vector>
 

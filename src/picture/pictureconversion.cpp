@@ -1,7 +1,7 @@
-#include "pictureconversion.h"
+#include "picture/pictureconversion.h"
 
-#include "pictureimport.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "picture/pictureimport.h"
 
 #include <QPainter>
 

@@ -46,6 +46,3 @@ BmpFixture Palette8Fixture();
 
 // Any picture as a plain 24-bit, bottom-up bitmap file.
 QByteArray Bitmap24(const QImage &picture);
-
-// Writes `bytes` to `path`; false when it cannot.
-bool WriteFile(const QString &path, const QByteArray &bytes);

@@ -1,6 +1,6 @@
-#include "picturedamage.h"
+#include "picture/picturedamage.h"
 
-#include "picturedamagecheckers.h"
+#include "picture/picturedamagecheckers.h"
 
 QString DamagedPictureReason()
 {

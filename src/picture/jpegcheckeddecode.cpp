@@ -1,6 +1,6 @@
-#include "jpegcheckeddecode.h"
+#include "picture/jpegcheckeddecode.h"
 
-#include "jpegreporter.h"
+#include "picture/jpegreporter.h"
 
 #include <QColorSpace>
 #include <QtGlobal>

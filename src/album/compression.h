@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
 
 #include <cstddef>
 #include <cstdint>

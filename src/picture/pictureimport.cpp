@@ -1,8 +1,8 @@
-#include "pictureimport.h"
+#include "picture/pictureimport.h"
 
-#include "jpegcheckeddecode.h"
-#include "picturedamage.h"
-#include "pixelcodec.h"
+#include "codec/pixelcodec.h"
+#include "picture/jpegcheckeddecode.h"
+#include "picture/picturedamage.h"
 
 #include <QBuffer>
 #include <QFile>

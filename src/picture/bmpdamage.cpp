@@ -1,4 +1,4 @@
-#include "picturedamagecheckers.h"
+#include "picture/picturedamagecheckers.h"
 
 #include <QtEndian>
 

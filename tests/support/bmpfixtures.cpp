@@ -1,6 +1,4 @@
-#include "bmpfixtures.h"
-
-#include <QFile>
+#include "support/bmpfixtures.h"
 
 #include <functional>
 
@@ -37,12 +35,6 @@ LittleEndian &LittleEndian::zeros(int count)
 {
     data.append(count, '\0');
     return *this;
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 namespace {

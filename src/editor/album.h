@@ -1,5 +1,8 @@
 #pragma once
 
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+
 #include <QAbstractListModel>
 #include <QImage>
 #include <QList>
@@ -52,3 +55,14 @@ private:
     QString m_currentPath;
     bool m_modified = false;
 };
+
+// Appends the file's images to `album` and sets its password text and path.
+// Does nothing to `album` unless the outcome is Read.
+void ApplyAlbumFile(Album &album, const AlbumFileContents &contents, const QString &path);
+
+// Reads `path` into `album` (ReadAlbumFile, then ApplyAlbumFile).
+AlbumFileContents ReadAlbum(Album &album, const QString &path);
+
+// Writes the album's password and images to `path`, each image as
+// `recordAt` gives its record (see SaveAlbum).
+AlbumWriteResult WriteAlbum(const Album &album, const QString &path, const ImageRecordSource &recordAt);

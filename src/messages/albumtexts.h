@@ -1,0 +1,38 @@
+#pragma once
+
+#include "album/albumreader.h"
+#include "album/albumwriter.h"
+
+#include <QString>
+
+// What the editor and valbum both say about albums, in one place. Each front
+// end builds its own messages around these.
+
+// The label an image goes by, in the window and in messages: its position,
+// at least three digits ("007", "1234").
+QString ImageLabel(int index);
+
+// The size limit as people read it: "81,920".
+QString AlbumSizeLimitText();
+
+// A file that is not an album.
+inline const QString NotAnAlbumMessage = QStringLiteral("This file is not a Vemo ZidarUzura");
+
+// "Cannot open file "<path>". <reason>", with trailing periods and blanks cut
+// from the system's reason.
+QString CannotOpenMessage(const QString &path, const QString &reason);
+
+// "1 image was read", "12 images were read".
+QString ImagesReadClause(qsizetype count);
+
+// What a stop means, as a clause: "a record runs past the end of the file".
+// Empty for None.
+QString ReadStopReason(AlbumReadStop stop);
+
+// Why an album could not be made or saved: the image that failed, or the
+// system's reason for a file that could not be written.
+QString AlbumWriteFailureReason(const AlbumWriteResult &result);
+
+// The message box text rule: a period is appended when the text is not empty
+// and its last character sorts after '.'.
+QString WithClosingPeriod(const QString &text);
