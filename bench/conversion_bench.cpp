@@ -1,5 +1,6 @@
-#include "picture/pictureconversion.h"
-#include "picture/pictureimport.h"
+#include "picture/albumimage.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 #include "support/testalbums.h"
 
 #include <QBuffer>

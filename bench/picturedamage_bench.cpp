@@ -1,5 +1,6 @@
 #include "picture/picturedamage.h"
-#include "picture/pictureimport.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QBuffer>
 #include <QImage>

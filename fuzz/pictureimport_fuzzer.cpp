@@ -5,7 +5,8 @@
 // import that fails without a reason or hands on an image the codec cannot take.
 
 #include "codec/pixelcodec.h"
-#include "picture/pictureimport.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.open(QIODevice::ReadOnly);
     const LoadedPicture loaded = LoadPicture(file);
     if (!loaded.ok) {
-        require(!loaded.errorString.isEmpty(), "a refused picture has a reason");
+        require(loaded.problem.kind != PictureProblem::Kind::None, "a refused picture has a reason");
         return 0;
     }
     require(!loaded.picture.isNull() || bytes.isEmpty(), "only an empty file is an empty picture");

@@ -1,5 +1,7 @@
 #include "cli/pictureinput.h"
 
+#include "messages/picturetexts.h"
+
 #include <QThreadPool>
 
 #include <atomic>
@@ -44,7 +46,8 @@ AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &o
     for (std::size_t index = 0; index < results.size(); ++index) {
         const PictureResult &result = results[index];
         if (!result.loaded.ok) {
-            album.problems.append(QStringLiteral("%1: %2").arg(paths.at(qsizetype(index)), result.loaded.errorString));
+            album.problems.append(
+                QStringLiteral("%1: %2").arg(paths.at(qsizetype(index)), PictureProblemText(result.loaded.problem)));
             continue;
         }
         album.images.append(result.loaded.albumImage);

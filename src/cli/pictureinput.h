@@ -1,7 +1,7 @@
 #pragma once
 
 #include "album/albumwriter.h"
-#include "picture/pictureconversion.h"
+#include "picture/albumimage.h"
 
 #include <QImage>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture/pictureconversion.h"
+#include "picture/conversionoptions.h"
 
 #include <QMessageBox>
 #include <QString>

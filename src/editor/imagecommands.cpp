@@ -4,7 +4,8 @@
 
 #include "editor/albummessages.h"
 #include "editor/dialogseam.h"
-#include "picture/pictureconversion.h"
+#include "messages/picturetexts.h"
+#include "picture/albumimage.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ int TForm1::ImportPictures(const QStringList &paths, int position)
     for (const QString &path : paths) {
         const AlbumImageLoad loaded = LoadAlbumImage(path, conversion);
         if (!loaded.ok) {
-            failures.append(CannotImportTemplate.arg(path, loaded.errorString));
+            failures.append(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem)));
             continue;
         }
         const QImage &albumImage = loaded.albumImage;

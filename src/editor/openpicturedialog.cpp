@@ -2,7 +2,8 @@
 
 #include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
-#include "picture/pictureimport.h"
+#include "picture/albumimage.h"
+#include "picture/pictureload.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -2,11 +2,6 @@
 
 #include "picture/picturedamagecheckers.h"
 
-QString DamagedPictureReason()
-{
-    return QStringLiteral("The file is damaged or incomplete.");
-}
-
 bool IsDamagedPicture(const QByteArray &format, QByteArrayView file)
 {
     if (format == "jpeg")

@@ -2,10 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
-
-// The reason a damaged picture is refused with, for the front ends to show.
-QString DamagedPictureReason();
 
 // Whether a whole picture file of `format` (a Qt image format name in lower
 // case, as the reader detected it from the contents) is damaged: a JPEG or PNG

@@ -1,6 +1,8 @@
 #include "clitestsupport.h"
 
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 #include "support/testalbums.h"
 
 #include <QFileInfo>
@@ -36,7 +38,7 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 QImage editorAlbumImage(const QString &picturePath)
 {
     const LoadedPicture loaded = LoadPicture(picturePath);
-    EXPECT_TRUE(loaded.ok) << picturePath.toStdString() << ": " << loaded.errorString.toStdString();
+    EXPECT_TRUE(loaded.ok) << picturePath.toStdString() << ": " << PictureProblemText(loaded.problem).toStdString();
     return ScaleToAlbumImage(loaded.picture);
 }
 

@@ -2,7 +2,9 @@
 
 #include "album/albumreader.h"
 #include "album/albumwriter.h"
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,7 +53,7 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
             64);
     const ProgramRun unreadable = runValbum({u"create"_s, u"--force"_s, out, picture, broken});
     EXPECT_EQ(unreadable.exitCode, 2);
-    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, LoadPicture(broken).errorString)))
+    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, PictureProblemText(LoadPicture(broken).problem))))
         << unreadable.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 

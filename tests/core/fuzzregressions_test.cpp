@@ -6,7 +6,9 @@
 #include "album/albumreader.h"
 #include "album/albumwriter.h"
 #include "codec/pixelcodec.h"
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +55,7 @@ TEST(FuzzRegressions, PictureImportEndsInAnAlbumImageOrAReason)
         SCOPED_TRACE(input.fileName().toStdString());
         const LoadedPicture loaded = LoadPicture(input.filePath());
         if (!loaded.ok) {
-            EXPECT_FALSE(loaded.errorString.isEmpty());
+            EXPECT_FALSE(PictureProblemText(loaded.problem).isEmpty());
             continue;
         }
         const QImage albumImage = ScaleToAlbumImage(loaded.picture);

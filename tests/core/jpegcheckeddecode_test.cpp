@@ -1,6 +1,8 @@
+#include "messages/picturetexts.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
-#include "picture/pictureimport.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -121,7 +123,7 @@ TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
             EXPECT_EQ(DecodeCheckedJpeg(file, scale).outcome, CheckedJpeg::Outcome::Damaged);
             const LoadedPicture loaded = LoadDecoded(file, scale);
             EXPECT_FALSE(loaded.ok);
-            EXPECT_EQ(loaded.errorString.toStdString(), DamagedPictureReason().toStdString());
+            EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);
         }
     }
 }
@@ -134,7 +136,7 @@ TEST(JpegCheckedDecode, ExifOrientationIsApplied)
             SCOPED_TRACE("orientation " + std::to_string(orientation) + " at 1/" + std::to_string(scale));
             const QByteArray file = WithOrientation(jpeg, orientation);
             const LoadedPicture loaded = LoadDecoded(file, scale);
-            ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+            ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
             // Orientations 5 to 8 turn the picture a quarter.
             const QSize size(640 / scale, 480 / scale);
             EXPECT_EQ(loaded.picture.size(), orientation >= 5 ? size.transposed() : size);

@@ -1,6 +1,8 @@
 #include "codec/pixelcodec.h"
-#include "picture/pictureconversion.h"
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/albumimage.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -214,7 +216,7 @@ TEST(PictureConversion, SmoothJpegLoadsReducedButStillAveraged)
     ConversionOptions options;
     options.smooth = true;
     const AlbumImageLoad loaded = LoadAlbumImage(jpeg, options);
-    ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+    ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     const QImage full = ConvertToAlbumImage(LoadPicture(jpeg).picture, options);
     for (int y = 0; y < AlbumImageSide; y += 7)
         for (int x = 0; x < AlbumImageSide; x += 7)
@@ -229,6 +231,6 @@ TEST(PictureConversion, SmoothJpegLoadsReducedButStillAveraged)
     for (const QString &path : {broken, dir.filePath(QStringLiteral("missing.jpg"))}) {
         const AlbumImageLoad refused = LoadAlbumImage(path, options);
         EXPECT_FALSE(refused.ok);
-        EXPECT_EQ(refused.errorString, LoadPicture(path).errorString);
+        EXPECT_EQ(PictureProblemText(refused.problem), PictureProblemText(LoadPicture(path).problem));
     }
 }

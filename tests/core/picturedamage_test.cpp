@@ -1,5 +1,7 @@
+#include "messages/picturetexts.h"
 #include "picture/picturedamage.h"
-#include "picture/pictureimport.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include "support/bmpfixtures.h"
 
@@ -157,7 +159,7 @@ TEST(PictureDamage, DamagedPicturesAreRefused)
         SCOPED_TRACE(c.name);
         const LoadedPicture loaded = Load(c.file);
         EXPECT_FALSE(loaded.ok);
-        EXPECT_EQ(loaded.errorString.toStdString(), DamagedPictureReason().toStdString());
+        EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);
     }
 }
 
@@ -187,6 +189,6 @@ TEST(PictureDamage, WholePicturesWithHarmlessOdditiesLoad)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const LoadedPicture loaded = Load(c.file);
-        EXPECT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+        EXPECT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     }
 }

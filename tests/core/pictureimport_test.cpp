@@ -1,4 +1,6 @@
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include "support/testalbums.h"
 
@@ -52,7 +54,7 @@ TEST(PictureImport, EachTypeLoadsWhateverItsName)
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(picture.save(path, c.writeAs, 100));
         const LoadedPicture loaded = LoadPicture(path);
-        ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+        ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
         ASSERT_EQ(loaded.picture.size(), picture.size());
         EXPECT_TRUE(Near(loaded.picture.pixel(4, 3), qRgb(250, 250, 10), c.tolerance));
         EXPECT_TRUE(Near(loaded.picture.pixel(28, 12), qRgb(40, 120, 200), c.tolerance));
@@ -64,7 +66,7 @@ TEST(PictureImport, EachTypeLoadsWhateverItsName)
     file.write(OnePixelGif);
     file.close();
     const LoadedPicture loaded = LoadPicture(gif);
-    ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+    ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     EXPECT_EQ(loaded.picture.pixel(0, 0) | 0xFF000000u, qRgb(0x12, 0x34, 0x56));
 }
 
@@ -79,7 +81,7 @@ TEST(PictureImport, OtherTypesAreRefused)
         ASSERT_TRUE(picture.save(path, format));
         const LoadedPicture loaded = LoadPicture(path);
         EXPECT_FALSE(loaded.ok) << format;
-        EXPECT_EQ(loaded.errorString, QStringLiteral("Unsupported image format")) << format;
+        EXPECT_EQ(PictureProblemText(loaded.problem), QStringLiteral("Unsupported image format")) << format;
     }
 }
 
@@ -110,11 +112,11 @@ TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
         QBuffer buffer(&bytes);
         ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
         const LoadedPicture loaded = LoadPicture(buffer);
-        EXPECT_EQ(loaded.ok, loads) << side << ": " << loaded.errorString.toStdString();
+        EXPECT_EQ(loaded.ok, loads) << side << ": " << PictureProblemText(loaded.problem).toStdString();
         if (loads)
             EXPECT_EQ(loaded.picture.size(), QSize(side, side));
         else
-            EXPECT_EQ(loaded.errorString,
+            EXPECT_EQ(PictureProblemText(loaded.problem),
                       QStringLiteral("The picture is too large: 11000 x 11000 pixels, more than 120 megapixels"));
     }
 }
@@ -144,7 +146,7 @@ TEST(PictureImport, ColoursPastThePaletteAreBlack)
     QBuffer buffer(&bitmap);
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     const LoadedPicture loaded = LoadPicture(buffer);
-    ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+    ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     // Every index has a colour: what Qt reads unchecked is always there.
     EXPECT_EQ(loaded.picture.colorCount(), 256);
     const QImage albumImage = ScaleToAlbumImage(loaded.picture);

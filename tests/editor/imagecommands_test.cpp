@@ -1,7 +1,9 @@
 #include "editor/openpicturedialog.h"
 #include "editor/qtdialogs.h"
 #include "editortestsupport.h"
-#include "picture/pictureimport.h"
+#include "messages/picturetexts.h"
+#include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 #include "support/bmpfixtures.h"
 
 #include <QApplication>
@@ -378,7 +380,7 @@ TEST(BitmapImport, EveryKindLoadsWithItsColours)
         const QString file = dir.filePath(QStringLiteral("fixture.bmp"));
         ASSERT_TRUE(WriteFileBytes(file, fixture.file));
         const LoadedPicture loaded = LoadPicture(file);
-        ASSERT_TRUE(loaded.ok) << loaded.errorString.toStdString();
+        ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
         ASSERT_EQ(loaded.picture.size(), QSize(fixture.width, fixture.height));
         for (int y = 0; y < fixture.height; ++y) {
             for (int x = 0; x < fixture.width; ++x) {
@@ -441,7 +443,7 @@ TEST(BitmapImport, DamagedBitmapsNeverCrash)
             EXPECT_TRUE(!result.picture.isNull() || bytes.isEmpty());
             ++loaded;
         } else {
-            EXPECT_FALSE(result.errorString.isEmpty());
+            EXPECT_FALSE(PictureProblemText(result.problem).isEmpty());
             ++refused;
         }
     };

@@ -5,6 +5,7 @@
 #include "editor/openpicturedialog.h"
 #include "editor/qtdialogs.h"
 #include "editortestsupport.h"
+#include "picture/albumimage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

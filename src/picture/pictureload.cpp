@@ -1,86 +1,22 @@
-#include "picture/pictureimport.h"
+#include "picture/pictureload.h"
 
-#include "codec/pixelcodec.h"
+#include "picture/bitmapheader.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QPainter>
 #include <QTransform>
-#include <QtEndian>
 
-#include <cstring>
 #include <optional>
 
 namespace {
 
-const QString UnsupportedFormatReason = QStringLiteral("Unsupported image format");
-
-// Bitmap layout: a 14-byte file header, then an info header whose first
-// field is its own length.
-constexpr qsizetype FileHeaderSize = 14;
-constexpr qsizetype PixelOffsetField = 10;
-constexpr quint32 V2InfoHeaderSize = 52; // adds the red, green and blue masks
-constexpr quint32 V3InfoHeaderSize = 56; // adds the alpha mask too
-constexpr quint32 V4InfoHeaderSize = 108;
-constexpr quint32 SrgbColourSpace = 0x73524742; // 'sRGB'
-
-quint32 ReadU32(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-void WriteU32(QByteArray &bytes, qsizetype at, quint32 value)
-{
-    qToLittleEndian<quint32>(value, bytes.data() + at);
-}
-
-// Qt's bitmap reader knows the 12-, 40-, 108- and 124-byte info headers but
-// refuses the 52- and 56-byte ones, which are the 40-byte header followed by
-// the colour masks. The same masks sit at the same place in the 108-byte
-// header, so such a file is read by growing its header to that length: the
-// pixels and the palette stay as they are, only further on. Returns an empty
-// array when the file has no such header or is too short to hold it.
-QByteArray WithLongerInfoHeader(const QByteArray &file)
-{
-    if (file.size() < FileHeaderSize + qsizetype(V2InfoHeaderSize))
-        return {};
-    const quint32 infoSize = ReadU32(file, FileHeaderSize);
-    if (infoSize != V2InfoHeaderSize && infoSize != V3InfoHeaderSize)
-        return {};
-    if (file.size() < FileHeaderSize + qsizetype(infoSize))
-        return {};
-
-    const qsizetype growth = V4InfoHeaderSize - infoSize;
-    QByteArray header(FileHeaderSize + V4InfoHeaderSize, '\0');
-    std::memcpy(header.data(), file.constData(), FileHeaderSize + infoSize);
-    WriteU32(header, FileHeaderSize, V4InfoHeaderSize);
-    WriteU32(header, FileHeaderSize + V3InfoHeaderSize, SrgbColourSpace);
-
-    // An offset into the old header stays where it was; anything past it
-    // moves with the rest of the file. The reader checks the result.
-    const quint32 pixelOffset = ReadU32(file, PixelOffsetField);
-    if (pixelOffset >= FileHeaderSize + infoSize && pixelOffset <= 0xFFFFFFFFu - growth)
-        WriteU32(header, PixelOffsetField, pixelOffset + static_cast<quint32>(growth));
-
-    return header + file.mid(FileHeaderSize + infoSize);
-}
-
-bool IsLongerInfoHeaderBitmap(QIODevice &device)
-{
-    const QByteArray start = device.peek(FileHeaderSize + 4);
-    if (start.size() < FileHeaderSize + 4 || !start.startsWith("BM"))
-        return false;
-    const quint32 infoSize = ReadU32(start, FileHeaderSize);
-    return infoSize == V2InfoHeaderSize || infoSize == V3InfoHeaderSize;
-}
-
-LoadedPicture Failure(const QString &reason)
+LoadedPicture Failure(PictureProblem::Kind kind, const QString &detail = {}, QSize size = {})
 {
     LoadedPicture result;
-    result.errorString = reason;
+    result.problem = {kind, detail, size};
     return result;
 }
 
@@ -92,21 +28,13 @@ bool IsTooLarge(QSize size)
     return size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels;
 }
 
-QString TooLargeReason(QSize size)
-{
-    return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(MaxPicturePixels / 1'000'000);
-}
-
 LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
 {
     // Qt's own allocation limit (128 MB) refuses a 48-megapixel photo with a
     // bare "Unable to read image data"; ours is larger, and says why.
     const QSize size = reader.size();
     if (IsTooLarge(size))
-        return Failure(TooLargeReason(size));
+        return Failure(PictureProblem::Kind::TooLarge, {}, size);
     reader.setAllocationLimit(AllocationLimitMegabytes);
     if (reduction && size.isValid()) {
         if (const int scale = reduction(size); scale == 2 || scale == 4 || scale == 8) {
@@ -120,7 +48,7 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     LoadedPicture result;
     result.picture = reader.read();
     if (result.picture.isNull())
-        return Failure(reader.errorString());
+        return Failure(PictureProblem::Kind::Unreadable, reader.errorString());
     // A bitmap's pixels may name colours past the end of its palette, and Qt
     // reads its colour table unchecked when it draws or converts them: past
     // the end of the table, which can crash. Such colours show as black, as
@@ -172,7 +100,7 @@ std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayVie
     case CheckedJpeg::Outcome::NotHandled:
         return std::nullopt;
     case CheckedJpeg::Outcome::Damaged:
-        return Failure(DamagedPictureReason());
+        return Failure(PictureProblem::Kind::Damaged);
     case CheckedJpeg::Outcome::Decoded:
         break;
     }
@@ -190,16 +118,11 @@ QStringList ImportablePictureFormats()
             QStringLiteral("ico")};
 }
 
-LoadedPicture LoadPicture(const QString &path)
-{
-    return LoadPicture(path, DecodeReduction());
-}
-
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure(file.errorString());
+        return Failure(PictureProblem::Kind::CannotOpen, file.errorString());
     return LoadPicture(file, reduction);
 }
 
@@ -219,7 +142,7 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     reader.setAutoTransform(true);
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
-        return Failure(UnsupportedFormatReason);
+        return Failure(PictureProblem::Kind::UnsupportedFormat);
     // Read before the reader reads the header, which moves the device on.
     const QByteArray file = device.isSequential() ? QByteArray() : WholeRest(device);
     if (format == "jpeg" && !device.isSequential()) {
@@ -228,12 +151,12 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     }
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
     if (!device.isSequential() && IsDamagedPicture(format, file))
-        return Failure(DamagedPictureReason());
+        return Failure(PictureProblem::Kind::Damaged);
 
-    if (format == "bmp" && IsLongerInfoHeaderBitmap(device)) {
+    if (format == "bmp" && HasMaskInfoHeader(device)) {
         QByteArray rewritten = WithLongerInfoHeader(device.readAll());
         if (rewritten.isEmpty())
-            return Failure(QStringLiteral("The bitmap's header is cut short"));
+            return Failure(PictureProblem::Kind::HeaderCutShort);
         QBuffer buffer(&rewritten);
         buffer.open(QIODevice::ReadOnly);
         QImageReader bitmapReader(&buffer, "bmp");
@@ -242,19 +165,6 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     LoadedPicture loaded = Read(reader, format == "jpeg" ? reduction : DecodeReduction());
     // Every chunk was whole and checked; rows that still do not decompress are damage too.
     if (!loaded.ok && format == "png" && reader.error() == QImageReader::InvalidDataError)
-        return Failure(DamagedPictureReason());
+        return Failure(PictureProblem::Kind::Damaged);
     return loaded;
-}
-
-QImage ScaleToAlbumImage(const QImage &picture)
-{
-    QImage albumImage(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    albumImage.fill(Qt::white);
-    if (picture.isNull())
-        return albumImage;
-    // Without SmoothPixmapTransform the painter samples the nearest source pixel.
-    QPainter painter(&albumImage);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, AlbumImageSide, AlbumImageSide), picture);
-    return albumImage;
 }

@@ -1,9 +1,6 @@
-#include "picture/pictureconversion.h"
+#include "picture/greyreduction.h"
 
 #include "codec/pixelcodec.h"
-#include "picture/pictureimport.h"
-
-#include <QPainter>
 
 #include <algorithm>
 #include <array>
@@ -16,76 +13,6 @@ namespace {
 // diffusion are exact integer arithmetic and give the same pixels everywhere.
 constexpr int SubSteps = 16;
 constexpr int MaxValue = 255 * SubSteps;
-
-struct Placement
-{
-    QRect source; // the part of the picture that is used
-    QRect target; // where it goes in the square
-};
-
-Placement placementOf(QSize picture, PictureFit fit)
-{
-    const QRect square(0, 0, AlbumImageSide, AlbumImageSide);
-    const int width = picture.width();
-    const int height = picture.height();
-    switch (fit) {
-    case PictureFit::Stretch:
-        break;
-    case PictureFit::Crop: {
-        const int side = std::min(width, height);
-        return {QRect((width - side) / 2, (height - side) / 2, side, side), square};
-    }
-    case PictureFit::Pad: {
-        // The long side fills the square; the short one keeps the ratio, rounded, at least one pixel.
-        const int longSide = std::max(width, height);
-        const int shortSide = std::max(1, (2 * AlbumImageSide * std::min(width, height) + longSide) / (2 * longSide));
-        const int offset = (AlbumImageSide - shortSide) / 2;
-        return {QRect(QPoint(0, 0), picture), width >= height ? QRect(0, offset, AlbumImageSide, shortSide)
-                                                              : QRect(offset, 0, shortSide, AlbumImageSide)};
-    }
-    }
-    return {QRect(QPoint(0, 0), picture), square};
-}
-
-QImage whiteSquare()
-{
-    QImage square(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    square.fill(Qt::white);
-    return square;
-}
-
-// The picture's part over white, so transparency never reaches the averaging.
-QImage opaqueRegion(const QImage &picture, const QRect &region)
-{
-    if (!picture.hasAlphaChannel())
-        return picture.copy(region).convertToFormat(QImage::Format_RGB32);
-    QImage opaque(region.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    QPainter painter(&opaque);
-    painter.drawImage(QPoint(0, 0), picture, region);
-    return opaque;
-}
-
-QImage placeOnSquare(const QImage &picture, const ConversionOptions &options)
-{
-    if (options.fit == PictureFit::Stretch && !options.smooth)
-        return ScaleToAlbumImage(picture);
-    QImage square = whiteSquare();
-    if (picture.isNull())
-        return square;
-    const Placement place = placementOf(picture.size(), options.fit);
-    QPainter painter(&square);
-    if (options.smooth) {
-        // Qt's smooth scaling averages every covered source pixel by its area when shrinking.
-        painter.drawImage(place.target.topLeft(),
-                          opaqueRegion(picture, place.source)
-                              .scaled(place.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    } else {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(place.target, picture, place.source);
-    }
-    return square;
-}
 
 // The seven colours the device shows, by level, and their luminance in
 // sixteenths: whatever the codec decodes, not a copy of its table.
@@ -183,7 +110,9 @@ void diffuse(std::vector<int> &values, int x, int y, int error, const std::array
     }
 }
 
-void reduceToGreys(QImage &square, const ConversionOptions &options)
+} // namespace
+
+void ReduceToGreys(QImage &square, const ConversionOptions &options)
 {
     const DeviceGreys greys = deviceGreys();
     const std::array<int, 256> tone = toneTable(options.brightness, options.contrast);
@@ -221,73 +150,4 @@ void reduceToGreys(QImage &square, const ConversionOptions &options)
             line[x] = greys.colour[static_cast<std::size_t>(level)];
         }
     }
-}
-
-// The largest power-of-two reduction (at most the decoder's 1/8) that still
-// leaves the part of the picture the square shows at least 92 pixels across.
-int reducedDecodeScale(QSize size, PictureFit fit)
-{
-    if (!size.isValid())
-        return 1;
-    const int extent =
-        fit == PictureFit::Pad ? std::max(size.width(), size.height()) : std::min(size.width(), size.height());
-    for (int scale : {8, 4, 2})
-        if (extent / scale >= AlbumImageSide)
-            return scale;
-    return 1;
-}
-
-} // namespace
-
-QStringList PictureFitNames()
-{
-    return {QStringLiteral("stretch"), QStringLiteral("crop"), QStringLiteral("pad")};
-}
-
-QStringList GreyDitherNames()
-{
-    return {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
-            QStringLiteral("ordered")};
-}
-
-std::optional<PictureFit> PictureFitFromName(const QString &name)
-{
-    const qsizetype index = PictureFitNames().indexOf(name);
-    if (index < 0)
-        return std::nullopt;
-    return static_cast<PictureFit>(index);
-}
-
-std::optional<GreyDither> GreyDitherFromName(const QString &name)
-{
-    const qsizetype index = GreyDitherNames().indexOf(name);
-    if (index < 0)
-        return std::nullopt;
-    return static_cast<GreyDither>(index);
-}
-
-QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
-{
-    QImage square = placeOnSquare(picture, options);
-    if (options.reducesToGreys())
-        reduceToGreys(square, options);
-    return square;
-}
-
-AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options)
-{
-    AlbumImageLoad result;
-    // With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
-    // transform, averaging as it goes; without, every source pixel counts.
-    DecodeReduction reduction;
-    if (options.smooth)
-        reduction = [fit = options.fit](QSize size) { return reducedDecodeScale(size, fit); };
-    const LoadedPicture loaded = LoadPicture(path, reduction);
-    if (!loaded.ok) {
-        result.errorString = loaded.errorString;
-        return result;
-    }
-    result.ok = true;
-    result.albumImage = ConvertToAlbumImage(loaded.picture, options);
-    return result;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -45,22 +44,3 @@ QStringList PictureFitNames();
 QStringList GreyDitherNames();
 std::optional<PictureFit> PictureFitFromName(const QString &name);
 std::optional<GreyDither> GreyDitherFromName(const QString &name);
-
-// The 92 x 92 RGB32 album image of a loaded picture with the given options.
-// Transparent parts and an empty picture come out white. With
-// reducesToGreys() every pixel is one of the seven colours the device shows,
-// so DeviceView() gives it back unchanged. Brightness and contrast are
-// clamped to their range. Default options give exactly ScaleToAlbumImage().
-QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options);
-
-struct AlbumImageLoad
-{
-    bool ok = false;
-    QImage albumImage;   // 92 x 92 when ok
-    QString errorString; // the reader's reason when !ok, as LoadPicture() gives it
-};
-
-// Loads a picture file with LoadPicture()'s checks and converts it. With
-// smoothing on, a JPEG is decoded at a reduced scale by its decoder when the
-// reduced picture is still at least as large as the part the square needs.
-AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options);

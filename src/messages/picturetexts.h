@@ -1,0 +1,10 @@
+#pragma once
+
+#include "picture/pictureload.h"
+
+#include <QString>
+
+// Why a picture was refused, as both front ends say it: "The file is damaged
+// or incomplete.", "Unsupported image format", the system's or the image
+// reader's own reason.
+QString PictureProblemText(const PictureProblem &problem);

@@ -1,0 +1,49 @@
+#include "picture/albumimage.h"
+
+#include "picture/greyreduction.h"
+#include "picture/squareplacement.h"
+
+#include <QFile>
+
+namespace {
+
+// With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
+// transform, averaging as it goes; without, every source pixel counts.
+DecodeReduction reductionFor(const ConversionOptions &options)
+{
+    if (!options.smooth)
+        return {};
+    return [fit = options.fit](QSize size) { return ReducedDecodeScale(size, fit); };
+}
+
+AlbumImageLoad converted(const LoadedPicture &loaded, const ConversionOptions &options)
+{
+    AlbumImageLoad result;
+    if (!loaded.ok) {
+        result.problem = loaded.problem;
+        return result;
+    }
+    result.ok = true;
+    result.albumImage = ConvertToAlbumImage(loaded.picture, options);
+    return result;
+}
+
+} // namespace
+
+QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
+{
+    QImage square = PlaceOnSquare(picture, options.fit, options.smooth);
+    if (options.reducesToGreys())
+        ReduceToGreys(square, options);
+    return square;
+}
+
+AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options)
+{
+    return converted(LoadPicture(path, reductionFor(options)), options);
+}
+
+AlbumImageLoad LoadAlbumImage(QIODevice &device, const ConversionOptions &options)
+{
+    return converted(LoadPicture(device, reductionFor(options)), options);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "picture/conversionoptions.h"
+#include "picture/pictureload.h"
+
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+
+// A picture's whole way into an album: loaded with its checks
+// (pictureload.h), placed on the square (squareplacement.h), then toned and
+// reduced to the greys (greyreduction.h), in that order.
+
+// The 92 x 92 RGB32 album image of a loaded picture with the given options.
+// Transparent parts and an empty picture come out white. With
+// reducesToGreys() every pixel is one of the seven colours the device shows,
+// so DeviceView() gives it back unchanged. Default options give exactly
+// ScaleToAlbumImage().
+QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options);
+
+struct AlbumImageLoad
+{
+    bool ok = false;
+    QImage albumImage; // 92 x 92 when ok
+    PictureProblem problem;
+};
+
+// Loads a picture file with LoadPicture()'s checks and converts it. With
+// smoothing on, a JPEG is decoded at a reduced scale by its decoder when the
+// reduced picture is still at least as large as the part the square needs.
+AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options);
+
+// The same from an open device, read from its current position.
+AlbumImageLoad LoadAlbumImage(QIODevice &device, const ConversionOptions &options);

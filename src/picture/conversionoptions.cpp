@@ -1,0 +1,28 @@
+#include "picture/conversionoptions.h"
+
+QStringList PictureFitNames()
+{
+    return {QStringLiteral("stretch"), QStringLiteral("crop"), QStringLiteral("pad")};
+}
+
+QStringList GreyDitherNames()
+{
+    return {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
+            QStringLiteral("ordered")};
+}
+
+std::optional<PictureFit> PictureFitFromName(const QString &name)
+{
+    const qsizetype index = PictureFitNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return static_cast<PictureFit>(index);
+}
+
+std::optional<GreyDither> GreyDitherFromName(const QString &name)
+{
+    const qsizetype index = GreyDitherNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return static_cast<GreyDither>(index);
+}

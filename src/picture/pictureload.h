@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+
+// The first step of a picture's way into an album: reading the file, with
+// the checks that keep a damaged or hostile file out.
+
+// Picture types a user can bring into an album, as Qt image format names.
+QStringList ImportablePictureFormats();
+
+// The largest picture brought in, in pixels: a 100-megapixel camera's and
+// more, with the decoded picture's memory bounded all the same.
+inline constexpr qint64 MaxPicturePixels = 120'000'000;
+
+// How many times smaller (1, 2, 4 or 8) a JPEG of the given full size may be
+// decoded: the decoder then averages as it shrinks and does far less work.
+using DecodeReduction = std::function<int(QSize fullSize)>;
+
+// Why a picture was refused. The front ends word it.
+struct PictureProblem
+{
+    enum class Kind {
+        None,
+        CannotOpen,        // detail: the system's reason
+        UnsupportedFormat, // not a type in ImportablePictureFormats()
+        Damaged,           // data ends early or does not decode cleanly
+        TooLarge,          // size: more than MaxPicturePixels
+        HeaderCutShort,    // a bitmap whose info header is cut short
+        Unreadable,        // detail: the image reader's reason
+    };
+    Kind kind = Kind::None;
+    QString detail;
+    QSize size;
+};
+
+struct LoadedPicture
+{
+    bool ok = false;
+    QImage picture; // null for an empty file
+    PictureProblem problem;
+};
+
+// Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
+// its contents decide the type. A zero-byte file loads as an empty picture.
+// With a `reduction`, a JPEG may arrive decoded at a reduced size.
+LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
+
+// The same from an open device, read from its current position: an empty
+// random-access device is an empty picture.
+LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction = {});

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "picture/conversionoptions.h"
+
+#include <QImage>
+#include <QSize>
+
+// The second step of a picture's way into an album: placing it on the
+// 92 x 92 square, in full colour, on white.
+
+// The whole picture stretched over the whole square, nearest-neighbour in
+// both directions (no averaging, so no new colours), aspect ratio not kept,
+// onto white so transparent parts and an empty picture come out white.
+QImage ScaleToAlbumImage(const QImage &picture);
+
+// The picture placed as `fit` says, averaged while shrinking when `smooth`;
+// 92 x 92 RGB32. Stretch without smoothing is ScaleToAlbumImage().
+QImage PlaceOnSquare(const QImage &picture, PictureFit fit, bool smooth);
+
+// The largest power-of-two reduction (at most the JPEG decoder's 1/8) that
+// still leaves the part of a picture of `size` that `fit` shows at least 92
+// pixels across.
+int ReducedDecodeScale(QSize size, PictureFit fit);
