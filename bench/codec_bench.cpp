@@ -35,7 +35,7 @@ void BM_Luminance(benchmark::State &state)
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * colours.size()));
-    state.SetLabel(halves ? "exact halves (rounding tabled while compiling)" : "no halves (integer)");
+    state.SetLabel(halves ? "exact halves (table filled on first use)" : "no halves (integer)");
 }
 BENCHMARK(BM_Luminance)->Arg(0)->Arg(1);
 

@@ -1,8 +1,8 @@
 #include "codec/pixelcodec.h"
 
+#include "codec/extendedrounding.h"
+
 #include <algorithm>
-#include <bit>
-#include <cfloat>
 #include <limits>
 
 namespace {
@@ -31,145 +31,6 @@ constexpr std::array<std::uint8_t, 256> makeLevelTable()
     return table;
 }
 constexpr std::array<std::uint8_t, 256> LevelOfLuminance = makeLevelTable();
-
-// The grey rule is 0.3 R + 0.59 G + 0.11 B as the x87 extended format works
-// it out: the constants held with 64-bit significands, each product and each
-// sum rounded to 64 significant bits (to nearest, ties to even), the result
-// rounded to an integer the same way. Only at an exact half does that rounding
-// decide the grey, and the same album must come out on every CPU, so it is
-// carried out here in integers rather than trusting long double, which is
-// plain double on some CPUs and quadruple precision on others.
-//
-// Values are fixed point in units of 2^-67, the weight of the last bit of the
-// smallest constant. Every product and sum the rule forms is a multiple of
-// that unit and stays below 2^77, so unsigned __int128 holds each one exactly.
-#ifndef __SIZEOF_INT128__
-#error "the exact luminance needs unsigned __int128 (GCC or Clang on a 64-bit target)"
-#endif
-__extension__ using Fixed = unsigned __int128;
-constexpr int FractionBits = 67;
-constexpr int SignificandBits = 64;
-
-// round(numerator / denominator * 2^power), ties to even.
-constexpr std::uint64_t nearestSignificand(unsigned numerator, unsigned denominator, int power)
-{
-    const Fixed scaled = Fixed{numerator} << power;
-    std::uint64_t quotient = static_cast<std::uint64_t>(scaled / denominator);
-    const Fixed twiceRemainder = 2 * (scaled % denominator);
-    if (twiceRemainder > denominator || (twiceRemainder == denominator && (quotient & 1) != 0))
-        ++quotient;
-    return quotient;
-}
-
-// The constants as the extended format holds them: m * 2^-e with m in
-// [2^63, 2^64), e chosen for each so that the whole significand is used.
-struct ExtendedConstant
-{
-    std::uint64_t significand;
-    int exponent; // the value is significand * 2^-exponent
-};
-constexpr ExtendedConstant RedWeight{nearestSignificand(30, 100, 65), 65};
-constexpr ExtendedConstant GreenWeight{nearestSignificand(59, 100, 64), 64};
-constexpr ExtendedConstant BlueWeight{nearestSignificand(11, 100, 67), 67};
-static_assert(RedWeight.significand >> 63 == 1 && GreenWeight.significand >> 63 == 1
-              && BlueWeight.significand >> 63 == 1);
-#if defined(__x86_64__) || defined(__i386__)
-#if LDBL_MANT_DIG == 64
-// Where long double is the x87 format, its literals are the same numbers.
-static_assert(RedWeight.significand * 0x1p-65L == 0.3L);
-static_assert(GreenWeight.significand * 0x1p-64L == 0.59L);
-static_assert(BlueWeight.significand * 0x1p-67L == 0.11L);
-#endif
-#endif
-
-// Whether cutting off the bits `dropped` rounds up, `half` being half a unit
-// of the last bit kept: past the half, or at it when that bit is odd. Bitwise
-// rather than short-circuit: which way a tie colour goes is anyone's guess, so
-// a branch would often be mispredicted.
-template <typename Bits>
-constexpr bool roundsUp(Bits dropped, Bits half, bool lastKeptOdd)
-{
-    return (dropped > half) | ((dropped == half) & lastKeptOdd);
-}
-
-// `value` rounded to 64 significant bits, still in units of 2^-67. Below 2^64
-// units it already fits. Above, every value here is under 2^77, so the bits
-// that go all lie in the low word.
-constexpr Fixed toSignificand(Fixed value)
-{
-    const auto high = static_cast<std::uint64_t>(value >> SignificandBits);
-    if (high == 0)
-        return value;
-    const int excess = static_cast<int>(std::bit_width(high)); // 1 to 13
-    const auto low = static_cast<std::uint64_t>(value);
-    const std::uint64_t dropped = low & ((std::uint64_t{1} << excess) - 1);
-    const bool up = roundsUp(dropped, std::uint64_t{1} << (excess - 1), ((low >> excess) & 1) != 0);
-    return value - dropped + (std::uint64_t{up} << excess);
-}
-
-// `value` rounded to a whole number, ties to even.
-constexpr unsigned toInteger(Fixed value)
-{
-    constexpr Fixed Half = Fixed{1} << (FractionBits - 1);
-    const auto whole = static_cast<unsigned>(value >> FractionBits);
-    return whole + roundsUp(value & (2 * Half - 1), Half, (whole & 1) != 0);
-}
-
-constexpr Fixed weightedChannel(int channel, ExtendedConstant weight)
-{
-    const Fixed product = Fixed{static_cast<unsigned>(channel)} * weight.significand;
-    return toSignificand(product << (FractionBits - weight.exponent));
-}
-
-// Each channel's rounded product for all 256 values, worked out while compiling.
-using WeightedChannels = std::array<Fixed, 256>;
-constexpr WeightedChannels weightedChannelTable(ExtendedConstant weight)
-{
-    WeightedChannels table{};
-    for (int channel = 0; channel < 256; ++channel)
-        table[static_cast<std::size_t>(channel)] = weightedChannel(channel, weight);
-    return table;
-}
-constexpr WeightedChannels RedProducts = weightedChannelTable(RedWeight);
-constexpr WeightedChannels GreenProducts = weightedChannelTable(GreenWeight);
-constexpr WeightedChannels BlueProducts = weightedChannelTable(BlueWeight);
-
-constexpr std::uint8_t extendedLuminance(int r, int g, int b)
-{
-    const auto at = [](int channel) { return static_cast<std::size_t>(channel); };
-    const Fixed redAndGreen = toSignificand(RedProducts[at(r)] + GreenProducts[at(g)]);
-    const Fixed sum = toSignificand(redAndGreen + BlueProducts[at(b)]);
-    return static_cast<std::uint8_t>(toInteger(sum));
-}
-// 76.5 goes to even; (0, 150, 100), 99.5 in decimal, lies just below the half.
-static_assert(extendedLuminance(255, 0, 0) == 76);
-static_assert(extendedLuminance(0, 150, 100) == 99);
-static_assert(extendedLuminance(255, 255, 255) == 255);
-
-// Which way each half goes, worked out while compiling. A colour is at a half
-// when 30 R + 59 G + 11 B ends in 50; 11 is invertible modulo 100, so for each
-// red and green only blues of one residue modulo 100 qualify: at most three,
-// told apart by B / 100. Bit B / 100 of entry (R, G) says whether that half
-// rounds up.
-constexpr std::array<std::uint8_t, 256 * 256> makeTieTable()
-{
-    std::array<std::uint8_t, 256 * 256> table{};
-    for (int r = 0; r < 256; ++r) {
-        for (int g = 0; g < 256; ++g) {
-            std::uint8_t bits = 0;
-            // 11 * 91 = 1001: 91 undoes the blue weight modulo 100.
-            const int residue = ((50 - 30 * r - 59 * g) % 100 + 100) % 100 * 91 % 100;
-            for (int b = residue; b < 256; b += 100) {
-                const int hundredfold = 30 * r + 59 * g + 11 * b;
-                if (extendedLuminance(r, g, b) == (hundredfold + 50) / 100)
-                    bits = static_cast<std::uint8_t>(bits | (1u << (b / 100)));
-            }
-            table[static_cast<std::size_t>(r << 8 | g)] = bits;
-        }
-    }
-    return table;
-}
-constexpr std::array<std::uint8_t, 256 * 256> HalvesRoundingUp = makeTieTable();
 
 inline std::uint8_t nibbleOf(QRgb colour)
 {
@@ -233,12 +94,11 @@ std::uint8_t Luminance(QRgb colour)
     // value is at least 0.01 away from a half, far beyond any rounding error, so
     // integer rounding gives the same answer as the extended arithmetic. Only
     // at an exact half does the direction depend on how 0.3, 0.59 and 0.11 are
-    // represented; the table worked out while compiling holds each answer.
+    // represented.
     const int hundredfold = 30 * r + 59 * g + 11 * b;
     if (hundredfold % 100 != 50)
         return static_cast<std::uint8_t>((hundredfold + 50) / 100);
-    const unsigned up = HalvesRoundingUp[static_cast<std::size_t>(r << 8 | g)] >> (b / 100) & 1u;
-    return static_cast<std::uint8_t>((hundredfold - 50) / 100 + static_cast<int>(up));
+    return static_cast<std::uint8_t>((hundredfold - 50) / 100 + (HalfRoundsUp(r, g, b) ? 1 : 0));
 }
 
 int GreyLevel(std::uint8_t luminance)

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sysexits.h>
-
 #include <algorithm>
 #include <array>
 
@@ -36,7 +34,7 @@ QString optionName(const QString &word)
 EditorArguments mistake(const QString &problem)
 {
     EditorArguments result;
-    result.exitStatus = EX_USAGE;
+    result.exitStatus = EditorUsageStatus;
     result.problem = QStringLiteral("valbum-editor: %1\n%2").arg(problem, EditorUsage());
     return result;
 }

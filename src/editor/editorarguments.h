@@ -5,12 +5,16 @@
 
 #include <optional>
 
+// The exit status after a mistake on the command line: 64, the usage error
+// scripts know from valbum and other programs.
+inline constexpr int EditorUsageStatus = 64;
+
 // What the editor's command line asks for. It is read before the application
 // object exists, so --help and --version answer without a display.
 struct EditorArguments
 {
     // Set when the program must stop at once with this status: 0 after the
-    // help or the version, EX_USAGE after a mistake.
+    // help or the version, EditorUsageStatus after a mistake.
     std::optional<int> exitStatus;
     // Printed to standard output, or to standard error after a mistake.
     QString output;

@@ -1,0 +1,6 @@
+# 32-bit ARM with hardware floating point (Debian architecture armhf); see
+# debian-multiarch.cmake.
+set(VALBUM_TARGET_TRIPLET arm-linux-gnueabihf)
+set(CMAKE_SYSTEM_PROCESSOR armv7l)
+set(VALBUM_TARGET_EMULATOR qemu-arm)
+include(${CMAKE_CURRENT_LIST_DIR}/debian-multiarch.cmake)
