@@ -1,12 +1,15 @@
-// libFuzzer entry for the picture import: any bytes go through LoadPicture as
-// a picture file would, then ScaleToAlbumImage and EncodeImage, the way a
-// picture becomes an album image. Sanitizers catch the memory faults in the
-// bitmap header rewriting and the readers behind it; the checks below catch an
-// import that fails without a reason or hands on an image the codec cannot take.
+// libFuzzer entry for the picture import, on the path a user's picture takes:
+// any bytes go through LoadAlbumImage as a picture file would, with
+// conversion options taken from the input's last four bytes (pictures ignore
+// what follows their end, so a seed stays a whole picture while mutations of
+// its tail try every fit, dither and tone, and smoothing with its reduced JPEG
+// decode). Sanitizers catch the memory faults in the bitmap header rewriting
+// and the readers behind it; the checks below catch an import that fails
+// without a reason or hands on an image the codec cannot take or the preview
+// would not show.
 
 #include "codec/pixelcodec.h"
-#include "picture/pictureload.h"
-#include "picture/squareplacement.h"
+#include "picture/albumimage.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -56,6 +59,34 @@ bool claimsTooManyPixels(const QByteArray &bytes)
     return size.isValid() && tooManyPixels(size.width(), size.height());
 }
 
+template <typename Enum>
+Enum pick(std::uint8_t byte, int count)
+{
+    return static_cast<Enum>(byte % count);
+}
+
+// -100 .. 100 from one byte, 0 more often than the rest so tone stays off in
+// most runs, as it does for most users.
+int toneFrom(std::uint8_t byte)
+{
+    return byte < 56 ? 0 : (byte - 56) * 200 / 199 - 100;
+}
+
+ConversionOptions optionsFrom(const QByteArray &bytes)
+{
+    ConversionOptions options;
+    if (bytes.size() < 4)
+        return options;
+    const auto tail = [&](int back) { return static_cast<std::uint8_t>(bytes.at(bytes.size() - back)); };
+    options.fit = pick<PictureFit>(tail(4), 3);
+    options.smooth = (tail(3) & 1) != 0;
+    options.greys =
+        pick<GreyDither>(static_cast<std::uint8_t>(tail(3) >> 1), static_cast<int>(GreyDitherNames().size()));
+    options.brightness = toneFrom(tail(2));
+    options.contrast = toneFrom(tail(1));
+    return options;
+}
+
 bool isLevelNibble(int nibble)
 {
     return nibble == 0x0 || nibble == 0x4 || nibble == 0x5 || nibble == 0x9 || nibble == 0xA || nibble == 0xE
@@ -73,18 +104,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QBuffer file;
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
-    const LoadedPicture loaded = LoadPicture(file);
+    const ConversionOptions options = optionsFrom(bytes);
+    const AlbumImageLoad loaded = LoadAlbumImage(file, options);
     if (!loaded.ok) {
         require(loaded.problem.kind != PictureProblem::Kind::None, "a refused picture has a reason");
         return 0;
     }
-    require(!loaded.picture.isNull() || bytes.isEmpty(), "only an empty file is an empty picture");
 
-    const QImage albumImage = ScaleToAlbumImage(loaded.picture);
+    const QImage &albumImage = loaded.albumImage;
     require(albumImage.size() == QSize(AlbumImageSide, AlbumImageSide), "the album image is 92 x 92");
     PackedImage packed{};
     require(EncodeImage(albumImage, packed) == PackedImageSize, "the album image packs whole");
     for (const std::uint8_t byte : packed)
         require(isLevelNibble(byte & 0x0F) && isLevelNibble(byte >> 4), "every nibble is one of the seven levels");
+    if (options.reducesToGreys())
+        require(DeviceView(albumImage) == albumImage, "a picture reduced to greys is what the device shows");
     return 0;
 }
