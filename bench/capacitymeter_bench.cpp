@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the window's capacity meter takes to show what a command did.
 // Targets: one picture added shows its effect within 100 ms, on the largest
 // album (thousands of plain images) as on one of twenty photos; loading the

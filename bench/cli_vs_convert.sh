@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Wall time of `valbum create --split` over 200 photo-sized pictures against
 # ImageMagick reducing the same pictures one process at a time, the way a shell
 # loop would prepare them for the device.

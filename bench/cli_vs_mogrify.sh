@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Wall time of `valbum create --split` over 200 generated 640 x 480 photos
 # against ONE ImageMagick `mogrify -sample 92x92! -colorspace Gray` process over
 # the same photos, and against `valbum --jobs 1`, the three interleaved round

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Editor start against a bare Qt window of the same size and title: time from
 # starting the program to its window's first paint, on a private Xvfb display
 # (or $DISPLAY when set), the two interleaved run by run. Prints the medians

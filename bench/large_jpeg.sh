@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Camera-sized photos: a 24-megapixel (6000 x 4000) and a 48-megapixel
 # (8064 x 6048) JPEG brought in by `valbum preview --jobs 1` with and without
 # --smooth, interleaved round by round. Prints the median wall time and peak

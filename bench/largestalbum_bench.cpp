@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's commands on the largest album, about 2,340 plain images in
 // 81,920 bytes. Targets: load to first paint within 300 ms; delete, move up,
 // move down and insert each within one frame (16 ms), painting included.

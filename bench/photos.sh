@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the bench scripts: make_photos DIR COUNT fills DIR with COUNT
 # photo-like 640 x 480 JPEGs (photo000.jpg ...), made once and kept between runs.
 make_photos() {

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds core_bench (Release) and runs it five times over, then compares
 # reading and writing a full album with their floors, the bare library calls on
 # the same data, by the medians of wall time:

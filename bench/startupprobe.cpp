@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints how long after `VALBUM_PROBE_START_NS` (CLOCK_REALTIME nanoseconds,
 // taken by the caller just before starting this program) the first window
 // painted, then quits. Built twice: as the editor, started exactly as its own

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Warnings and sanitizers are set per target, never through global flags, and
 # only in the spelling of the compiler at hand (clang-cl counts as MSVC).
 if(MSVC)

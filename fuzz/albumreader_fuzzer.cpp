@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry for the album reader: any bytes at all go through ParseAlbum,
 // and what it returns is checked against the file layout walked here by hand.
 // Sanitizers catch the memory faults; the checks below catch a reader that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry for the picture import, on the path a user's picture takes:
 // any bytes go through LoadAlbumImage as a picture file would, with
 // conversion options taken from the input's last four bytes (pictures ignore

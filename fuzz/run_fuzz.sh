@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the album reader and picture import fuzzers with clang and the
 # sanitizers into build-fuzz/ and runs them one after the other, sharing the
 # given number of seconds (default 60) half and half. Each starts from its

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a handful of small, valid albums into the folder given, as a starting
 // corpus for the album reader fuzzer: valid LZO streams are hard to come upon
 // by mutation alone, so the fuzzer starts from real records and breaks them.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds into build/ (or $BUILD_DIR) with any extra CMake options given.
 set -euo pipefail
 cd "$(dirname "$0")/.."

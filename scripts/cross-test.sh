@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-builds the core libraries and their tests (the target core_tests) for
 # 64-bit ARM (aarch64) and 32-bit ARM (armhf) with Debian 12's cross compilers
 # and multiarch libraries, and runs the tests under qemu-user. Installs what is

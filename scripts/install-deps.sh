@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages the project builds and tests with, only
 # those that are missing. Run as root (or with sudo available).
 set -euo pipefail

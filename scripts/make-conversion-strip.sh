@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes docs/conversion-strip.png, the README's comparison of the conversion
 # choices, from pictures it draws itself: a smooth gradient, a photo-like
 # picture and a text card. Each row shows the original, then what the device

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-asan/ and runs the test suite there. The end-to-end test is left to the
 # normal build: it drives a real display and would only be slower here.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # 32-bit ARM with hardware floating point (Debian architecture armhf); see
 # debian-multiarch.cmake.
 set(VALBUM_TARGET_TRIPLET arm-linux-gnueabihf)

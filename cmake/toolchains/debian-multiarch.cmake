@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-building on Debian with its cross compiler and the target's multiarch
 # packages (libfoo-dev:arm64 and so on). The including toolchain file sets
 # VALBUM_TARGET_TRIPLET, CMAKE_SYSTEM_PROCESSOR and VALBUM_TARGET_EMULATOR.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draw the editor's icon set into the resources/ folder.
 
 Run from anywhere (needs Pillow, e.g. Debian package python3-pil, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Add, insert, delete, move up and move down: editing the album's image list.
 
 #include "editor/unit1.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every hostile input kept in fuzz/regressions/ goes through the album reader
 // and through the picture import as far as an album image: each must end in
 // an outcome or an error, nothing more. The sanitizer build runs this too,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Luminance against the x87 long double arithmetic it reproduces, for every
 // colour. Built only for x86, where long double is that format. With
 // --write-tie-table <file> it instead writes the table of tie colours that

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drives the real editor on a private X display the way a person would: mouse
 # clicks on the buttons, file names typed into the real dialogs, answers to the
 # real message boxes. Checks the window title after each step and the album

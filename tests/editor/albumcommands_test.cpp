@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Load, append, save and save as, driven through the window with scripted dialogs.
 
 #include "editortestsupport.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The editor's command line answers --help and --version, and refuses what it
 # does not know, without a display: with the X platform forced and no display,
 # a program that started its GUI first would abort instead.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as the user meets it: how it starts, where its controls sit,
 // the password field, the list and the rules that enable the buttons.
 

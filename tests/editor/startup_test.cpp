@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the compression library check decides whether a window ever exists.
 
 #include "album/albumreader.h"

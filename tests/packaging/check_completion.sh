@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Loads the bash completion for valbum in a plain bash and checks what it
 # offers: the commands, each command's options and their values, albums and
 # pictures where the command takes them. Every option valbum's own help lists

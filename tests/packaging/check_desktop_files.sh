@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the desktop entry, the album MIME type, the AppStream entry and the
 # manual pages, and checks that an install puts every desktop file where a
 # desktop looks for it.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every C++ file under src/ and tests/ is formatted as .clang-format says.
 # Usage: check_format.sh SOURCE_DIR
 set -euo pipefail
