@@ -132,12 +132,10 @@ LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
 
 LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
 {
-    // The image readers fail on an empty file; to the album it is an empty picture.
-    if (!device.isSequential() && device.bytesAvailable() == 0) {
-        LoadedPicture result;
-        result.ok = true;
-        return result;
-    }
+    // An empty file is a picture whose every byte is missing: taking it as a
+    // white square would report a failed copy or download as a success.
+    if (!device.isSequential() && device.bytesAvailable() == 0)
+        return Failure(PictureProblem::Kind::Damaged);
 
     // What the file holds decides, not its name: a picture of another type
     // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" still loads.

@@ -47,15 +47,14 @@ struct PictureProblem
 struct LoadedPicture
 {
     bool ok = false;
-    QImage picture; // null for an empty file
+    QImage picture;
     PictureProblem problem;
 };
 
 // Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
-// its contents decide the type. A zero-byte file loads as an empty picture.
+// its contents decide the type. A zero-byte file is refused as damaged.
 // With a `reduction`, a JPEG may arrive decoded at a reduced size.
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
 
-// The same from an open device, read from its current position: an empty
-// random-access device is an empty picture.
+// The same from an open device, read from its current position.
 LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction = {});

@@ -61,6 +61,15 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
         << unreadable.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 
+    // A zero-byte picture is refused, not taken as a white square.
+    const QString empty = path(u"empty.jpg"_s);
+    writeFileBytes(empty, {});
+    const ProgramRun refusedEmpty = runValbum({u"create"_s, u"--force"_s, out, picture, empty});
+    EXPECT_EQ(refusedEmpty.exitCode, 2);
+    EXPECT_TRUE(refusedEmpty.err.contains(u"%1: The file is damaged or incomplete."_s.arg(empty)))
+        << refusedEmpty.err.toStdString();
+    EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
+
     EXPECT_EQ(runValbum({u"create"_s, u"--force"_s, u"--password="_s, out, picture}).exitCode, 0);
     EXPECT_EQ(readFileBytes(out), editorSavedBytes({editorAlbumImage(picture)}));
 }
