@@ -43,7 +43,11 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
     painter->save();
     painter->fillRect(rect, brush);
-    painter->drawImage(rect.topLeft() + ImageOffset, index.data(Album::ImageRole).value<QImage>());
+    // Whatever the display's scale, each album pixel is repeated, never
+    // blended with its neighbours: smoothing would show greys the device has not.
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->drawImage(QRect(rect.topLeft() + ImageOffset, QSize(AlbumImageSide, AlbumImageSide)),
+                       index.data(Album::ImageRole).value<QImage>());
 
     painter->setFont(option.font);
     painter->setPen(pen);

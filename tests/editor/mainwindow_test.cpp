@@ -438,6 +438,38 @@ TEST(ThumbnailPainting, EntriesAreFilledAndCarryTheirPictureUnscaledAt40By2)
     }
 }
 
+// At a display scale of 2 every album pixel becomes a 2 x 2 block of its own
+// grey, even where the painter was left smoothing.
+TEST(ThumbnailPainting, PicturesArePixelExactAtDisplayScaleTwo)
+{
+    Album album;
+    QImage checkerboard(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    for (int y = 0; y < AlbumImageSide; ++y)
+        for (int x = 0; x < AlbumImageSide; ++x)
+            checkerboard.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    album.append(checkerboard);
+
+    QImage canvas(200 * 2, ThumbnailDelegate::EntryHeight * 2, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(2);
+    canvas.fill(Qt::red);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 200, ThumbnailDelegate::EntryHeight);
+    ThumbnailDelegate().paint(&painter, option, album.index(0));
+    painter.end();
+
+    int blended = 0;
+    for (int y = 0; y < AlbumImageSide; ++y)
+        for (int x = 0; x < AlbumImageSide; ++x) {
+            const QRgb expected = checkerboard.pixel(x, y);
+            for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                if (canvas.pixel(2 * (40 + x) + corner.x(), 2 * (2 + y) + corner.y()) != expected)
+                    ++blended;
+        }
+    EXPECT_EQ(blended, 0);
+}
+
 TEST(ThumbnailPainting, LabelIsWrittenInTheWindowFontAt10By42)
 {
     EditorUnderTest editor;
