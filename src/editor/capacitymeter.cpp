@@ -22,6 +22,20 @@ QString images(qint64 count)
     return count == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(count);
 }
 
+// The labels of images first .. count - 1, which saving now would leave out:
+// each one while they are few, the first and the last when there are many.
+QString leftOut(int first, int count)
+{
+    constexpr int MostNamed = 8;
+    if (count - first > MostNamed)
+        return QStringLiteral("images %1 to %2").arg(ImageLabel(first), ImageLabel(count - 1));
+    QStringList labels;
+    for (int index = first; index < count; ++index)
+        labels.append(ImageLabel(index));
+    return (count - first == 1 ? QStringLiteral("image ") : QStringLiteral("images "))
+           + labels.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 CapacityMeter::CapacityMeter(Album &album, QObject *parent)
@@ -109,17 +123,22 @@ void CapacityMeter::refresh()
     emit changed();
 }
 
+bool CapacityMeter::warns() const
+{
+    return m_settled && (!m_layout.ok || m_layout.imagesWritten < m_album.count());
+}
+
 QString CapacityMeter::summary() const
 {
     const int count = m_album.count();
     if (!m_settled)
         return QStringLiteral("%1, measuring...").arg(images(count));
     if (!m_layout.ok)
-        return QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
+        return WarningSign + QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
     // Short enough for the label's width with thousands of images.
     const QString bytes = QStringLiteral("%1/%2 B").arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
     if (m_layout.imagesWritten < count)
-        return QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
+        return WarningSign + QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
     return QStringLiteral("%1, %2").arg(images(count), bytes);
 }
 
@@ -135,7 +154,8 @@ QString CapacityMeter::details() const
     QString text = QStringLiteral("Saved now, the album takes %1 of its %2 bytes.")
                        .arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
     if (m_layout.imagesWritten < count)
-        text += QStringLiteral(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on.")
-                    .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten));
+        text += QStringLiteral(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.")
+                    .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten),
+                         leftOut(m_layout.imagesWritten, count));
     return text;
 }

@@ -14,6 +14,9 @@
 
 class Album;
 
+// Starts the meter's line when saving now would leave images out.
+inline const QString WarningSign = QStringLiteral("\u26A0 ");
+
 // How full the album's file would be, kept up to date as the album changes.
 // Each image is compressed once, on worker threads, and its record is kept for
 // as long as the image is in the album unchanged; saving writes those records,
@@ -34,7 +37,12 @@ public:
     // The record of the album's image `index`: the kept one, or made now.
     ImageRecord record(int index);
 
-    // One line for the window: images, bytes of the limit, how many fit.
+    // True once settled when saving now would not keep every image: some do
+    // not fit, or one cannot be compressed.
+    bool warns() const;
+
+    // One line for the window: images, bytes of the limit, how many fit;
+    // behind a warning sign when warns().
     QString summary() const;
     // The same at length, for a tooltip.
     QString details() const;

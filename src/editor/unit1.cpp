@@ -7,6 +7,7 @@
 #include "album/password.h"
 #include "editor/albummessages.h"
 #include "editor/qtdialogs.h"
+#include "editor/readablecolour.h"
 #include "editor/thumbnaildelegate.h"
 #include "editor/windowtitle.h"
 
@@ -166,6 +167,14 @@ void TForm1::connectSignals()
         Label2->setText(
             Label2->fontMetrics().elidedText(m_meter->summary(), Qt::ElideRight, Label2->contentsRect().width()));
         Label2->setToolTip(m_meter->details());
+        // The label stays disabled like the version above it, but in a grey
+        // dark enough to read, and in red once images would be left out.
+        const QColor background = palette().color(backgroundRole());
+        const QColor preferred =
+            m_meter->warns() ? QColor(0xC0, 0x00, 0x00) : palette().color(QPalette::Disabled, QPalette::WindowText);
+        QPalette look = Label2->palette();
+        look.setColor(QPalette::Disabled, QPalette::WindowText, ReadableColour(preferred, background));
+        Label2->setPalette(look);
     };
     connect(m_meter.get(), &CapacityMeter::changed, this, showCapacity);
     showCapacity();

@@ -11,6 +11,8 @@
 #include "album/compression.h"
 #include "codec/pixelcodec.h"
 #include "editor/qtdialogs.h"
+#include "editor/readablecolour.h"
+#include "messages/albumtexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -813,11 +815,18 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
         EXPECT_EQ(meter.layout().bytes.size(), size);
         EXPECT_EQ(meter.layout().imagesWritten, saved.imagesWritten);
         const QString bytes = QStringLiteral("%1/81,920 B").arg(QLocale(QLocale::English).toString(size));
+        const bool leavesOut = saved.imagesWritten < album().count();
         const QString expected =
-            saved.imagesWritten < album().count()
-                ? QStringLiteral("%1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
+            leavesOut
+                ? QStringLiteral("\u26A0 %1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
                 : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
         EXPECT_EQ(form().Label2->text(), expected);
+        EXPECT_EQ(meter.warns(), leavesOut);
+        // Readable against the window, and red rather than grey when images would be left out.
+        const QColor text = form().Label2->palette().color(QPalette::Disabled, QPalette::WindowText);
+        EXPECT_GE(ContrastRatio(text, form().palette().color(form().backgroundRole())), 4.5);
+        EXPECT_EQ(text.red() > text.green() + 64, leavesOut) << text.name().toStdString();
+        EXPECT_EQ(form().Label2->toolTip().contains(ImageLabel(album().count() - 1)), leavesOut);
     };
 
     expectMeterMatchesSave("empty");
