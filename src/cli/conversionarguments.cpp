@@ -16,6 +16,7 @@ const QString DitherName = QStringLiteral("dither");
 const QString BrightnessName = QStringLiteral("brightness");
 const QString ContrastName = QStringLiteral("contrast");
 const QString JobsName = QStringLiteral("jobs");
+const QString VerboseName = QStringLiteral("verbose");
 // More workers than this only add memory: each holds one full-size picture.
 constexpr int MaxJobs = 64;
 
@@ -60,6 +61,8 @@ QList<QCommandLineOption> conversionCommandOptions()
                            QStringLiteral("Pictures brought in at once (default: one per processor); 1 for one at "
                                           "a time. The output is the same."),
                            QStringLiteral("N")),
+        QCommandLineOption(VerboseName, QStringLiteral("Also show what the picture libraries warn of, as "
+                                                       "\"valbum: PICTURE: warning: ...\".")),
     };
 }
 
@@ -92,6 +95,7 @@ ConversionArguments conversionArguments(const QCommandLineParser &parser)
             return bad(name, QStringLiteral("a whole number from -100 to 100"));
         (name == BrightnessName ? result.options.brightness : result.options.contrast) = *value;
     }
+    result.verbose = parser.isSet(VerboseName);
     result.jobs = std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
     if (parser.isSet(JobsName)) {
         bool ok = false;

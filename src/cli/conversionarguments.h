@@ -11,15 +11,16 @@
 #include <QList>
 #include <QString>
 
-// --fit, --smooth, --dither, --brightness, --contrast and --jobs: how create
-// and preview bring pictures in.
+// --fit, --smooth, --dither, --brightness, --contrast, --jobs and --verbose:
+// how create and preview bring pictures in.
 QList<QCommandLineOption> conversionCommandOptions();
 
 struct ConversionArguments
 {
     ConversionOptions options;
-    int jobs = 1;    // pictures brought in at once
-    QString problem; // a bad value, worded for the user; empty when all are good
+    int jobs = 1;         // pictures brought in at once
+    bool verbose = false; // show the picture libraries' warnings
+    QString problem;      // a bad value, worded for the user; empty when all are good
 };
 
 // Reads the options from a parser that has parsed conversionCommandOptions().

@@ -130,6 +130,7 @@ int runCreate(const QStringList &words)
     const ConversionArguments conversion = conversionArguments(parser);
     if (!conversion.problem.isEmpty())
         return usageError(syntax.name, conversion.problem);
+    setVerbose(conversion.verbose);
 
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();

@@ -4,6 +4,7 @@
 
 #include "album/compression.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/exitstatus.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     // lets the image format plugins (JPEG, GIF, ICO) be found beside the program
     // as well as in Qt's own plugin directory. No display is needed.
     QCoreApplication application(argc, argv);
+    installLibraryMessageHandler();
     QCoreApplication::setApplicationName(QStringLiteral("valbum"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VALBUM_VERSION));
 

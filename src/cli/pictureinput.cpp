@@ -4,6 +4,7 @@
 
 #include "cli/pictureinput.h"
 
+#include "cli/console.h"
 #include "messages/picturetexts.h"
 
 #include <QThreadPool>
@@ -30,6 +31,7 @@ AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &o
     const auto work = [&] {
         for (qsizetype index = next++; index < paths.size(); index = next++) {
             PictureResult &result = results[static_cast<std::size_t>(index)];
+            const InputInProgress input(paths.at(index));
             result.loaded = LoadAlbumImage(paths.at(index), options);
             if (result.loaded.ok && compress)
                 result.record = CompressAlbumImage(result.loaded.albumImage);

@@ -47,6 +47,7 @@ int runPreview(const QStringList &words)
     const ConversionArguments conversion = conversionArguments(parser);
     if (!conversion.problem.isEmpty())
         return usageError(syntax.name, conversion.problem);
+    setVerbose(conversion.verbose);
 
     QStringList pictures = parser.positionalArguments();
     const QDir outDir(pictures.takeFirst());

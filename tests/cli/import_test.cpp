@@ -12,6 +12,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtEndian>
+
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -202,3 +205,37 @@ TEST_F(ParallelImport, AnyNumberOfJobsGivesTheSameOutput)
 }
 
 } // namespace
+
+// A PNG whose colour profile chunk is too short to be one: libpng warns, the
+// picture is whole. valbum keeps the library's line to itself unless asked.
+TEST_F(CreateCommand, LibraryWarningsOnlyWithVerboseAndInValbumsOwnWords)
+{
+    const QByteArray header = QByteArray::fromHex("89504e470d0a1a0a");
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian<quint32>(static_cast<quint32>(data.size()), bytes.data());
+        bytes += type + data;
+        QByteArray crc(4, '\0');
+        qToBigEndian<quint32>(static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData() + 4),
+                                                         static_cast<uInt>(bytes.size() - 4))),
+                              crc.data());
+        return bytes + crc;
+    };
+    QByteArray rows;
+    for (int y = 0; y < 8; ++y)
+        rows += QByteArray(1, '\0') + QByteArray(8 * 3, '\x80');
+    const QString picture = path(u"profile.png"_s);
+    writeFileBytes(picture, header + chunk("IHDR", QByteArray::fromHex("00000008000000080802000000"))
+                                + chunk("iCCP", QByteArray("bogus\0\0", 7) + qCompress(QByteArray(200, 'x')).mid(4))
+                                + chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", {}));
+
+    const ProgramRun quiet = runValbum({u"preview"_s, path(u"out"_s), picture});
+    EXPECT_EQ(quiet.exitCode, 0) << quiet.err.toStdString();
+    EXPECT_TRUE(quiet.err.isEmpty()) << quiet.err.toStdString();
+
+    const ProgramRun verbose = runValbum({u"preview"_s, u"--force"_s, u"--verbose"_s, path(u"out"_s), picture});
+    EXPECT_EQ(verbose.exitCode, 0);
+    EXPECT_TRUE(verbose.err.startsWith(u"valbum: %1: warning: iCCP"_s.arg(picture))) << verbose.err.toStdString();
+    for (const QString &line : verbose.err.split(u'\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.startsWith(u"valbum: "_s)) << line.toStdString();
+}
