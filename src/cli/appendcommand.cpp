@@ -97,8 +97,8 @@ int runAppend(const QStringList &words)
         return ExitStatus::WriteFailed;
     }
 
-    printLine(QStringLiteral("%1 (%2 images, %3 bytes)")
-                  .arg(targetPath, QString::number(encoded.imagesWritten), QString::number(encoded.bytes.size())));
+    printLine(QStringLiteral("%1 (%2, %3 bytes)")
+                  .arg(targetPath, ImageCount(encoded.imagesWritten), QString::number(encoded.bytes.size())));
     const int appended = encoded.imagesWritten - targetCount;
     for (int index = 0; index < appended; ++index) {
         const ImageOrigin &origin = origins.at(static_cast<std::size_t>(index));

@@ -45,8 +45,8 @@ CommandSyntax createSyntax()
 
 void printAlbumLine(const QString &path, int imageCount)
 {
-    printLine(QStringLiteral("%1 (%2 images, %3 bytes)")
-                  .arg(path, QString::number(imageCount), QString::number(QFileInfo(path).size())));
+    printLine(
+        QStringLiteral("%1 (%2, %3 bytes)").arg(path, ImageCount(imageCount), QString::number(QFileInfo(path).size())));
 }
 
 void printPictureLines(const QStringList &pictures, int first, int count)

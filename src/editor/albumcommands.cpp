@@ -9,6 +9,8 @@
 #include "editor/albummessages.h"
 #include "editor/dialogseam.h"
 
+#include <QListView>
+
 namespace {
 
 const QString CannotSaveTemplate = QStringLiteral("Cannot save file \"%1\". %2");
@@ -49,6 +51,8 @@ void TForm1::OpenAlbumFile(const QString &path)
     }
     m_album.removeAll();
     ApplyAlbumFile(m_album, contents, path);
+    // A new album starts at its first image, not where the last one was scrolled to.
+    ListBox1->scrollToTop();
     showReadMessage(path, contents);
     RefreshState(false);
 }

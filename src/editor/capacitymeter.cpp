@@ -16,12 +16,6 @@ QString number(qint64 value)
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(value);
 }
 
-// Counts of images go without separators, as their labels do.
-QString images(qint64 count)
-{
-    return count == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(count);
-}
-
 // The labels of images first .. count - 1, which saving now would leave out:
 // each one while they are few, the first and the last when there are many.
 QString leftOut(int first, int count)
@@ -132,14 +126,14 @@ QString CapacityMeter::summary() const
 {
     const int count = m_album.count();
     if (!m_settled)
-        return QStringLiteral("%1, measuring...").arg(images(count));
+        return QStringLiteral("%1, measuring...").arg(ImageCount(count));
     if (!m_layout.ok)
         return WarningSign + QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
     // Short enough for the label's width with thousands of images.
     const QString bytes = QStringLiteral("%1/%2 B").arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
     if (m_layout.imagesWritten < count)
         return WarningSign + QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
-    return QStringLiteral("%1, %2").arg(images(count), bytes);
+    return QStringLiteral("%1, %2").arg(ImageCount(count), bytes);
 }
 
 QString CapacityMeter::details() const
@@ -147,7 +141,7 @@ QString CapacityMeter::details() const
     const int count = m_album.count();
     if (!m_settled)
         return QStringLiteral("Measuring how much of the album's %1 bytes the %2 take.")
-            .arg(AlbumSizeLimitText(), images(count));
+            .arg(AlbumSizeLimitText(), ImageCount(count));
     if (!m_layout.ok)
         return QStringLiteral("Image %1 cannot be compressed: the album cannot be saved with it.")
             .arg(ImageLabel(m_layout.failedImage));

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -25,6 +26,27 @@ namespace {
 
 const QString CleanCaption = QStringLiteral("Vemo ZidarUzura editor - ");
 const QString ModifiedCaption = QStringLiteral("Vemo ZidarUzura editor* - ");
+
+// On Linux desktops Enter presses the focused button, as Space does; a
+// button outside a dialog takes only Space unless told.
+class EnterPressesButton : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter))
+            return false;
+        button->animateClick();
+        return true;
+    }
+};
 
 QIcon buttonIcon(const QString &name, bool ownDisabledImage = false)
 {
@@ -105,13 +127,15 @@ void TForm1::buildLayout()
     ListBox1->setDragEnabled(false);
     ListBox1->setAcceptDrops(false);
 
-    const auto makeButton = [this](QPushButton *&button, const char *name, int top, const QString &caption,
-                                   const QIcon &icon) {
+    auto *enterPresses = new EnterPressesButton(this);
+    const auto makeButton = [this, enterPresses](QPushButton *&button, const char *name, int top,
+                                                 const QString &caption, const QIcon &icon) {
         button = new QPushButton(icon, caption, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(210, top, 160, 23);
         button->setIconSize(QSize(16, 16));
         button->setAutoDefault(false);
+        button->installEventFilter(enterPresses);
     };
     // Created in tab order.
     makeButton(Button6, "Button6", 8, QStringLiteral("  Load Album..."), buttonIcon(QStringLiteral("load")));

@@ -33,6 +33,11 @@ QString CannotOpenMessage(const QString &path, const QString &reason)
     return QStringLiteral("Cannot open file \"%1\". %2").arg(path, trimmed);
 }
 
+QString ImageCount(qint64 count)
+{
+    return count == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(count);
+}
+
 QString ImagesReadClause(qsizetype count)
 {
     return count == 1 ? QStringLiteral("1 image was read") : QStringLiteral("%1 images were read").arg(count);

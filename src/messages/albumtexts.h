@@ -26,6 +26,10 @@ inline const QString NotAnAlbumMessage = QStringLiteral("This file is not a Vemo
 // from the system's reason.
 QString CannotOpenMessage(const QString &path, const QString &reason);
 
+// "1 image", "12 images": counts of images go without separators, as their
+// labels do.
+QString ImageCount(qint64 count);
+
 // "1 image was read", "12 images were read".
 QString ImagesReadClause(qsizetype count);
 

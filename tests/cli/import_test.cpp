@@ -73,6 +73,9 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
         << refusedEmpty.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 
+    const ProgramRun one = runValbum({u"create"_s, u"--force"_s, out, picture});
+    EXPECT_TRUE(one.out.startsWith(u"%1 (1 image, "_s.arg(out))) << one.out.toStdString();
+
     EXPECT_EQ(runValbum({u"create"_s, u"--force"_s, u"--password="_s, out, picture}).exitCode, 0);
     EXPECT_EQ(readFileBytes(out), editorSavedBytes({editorAlbumImage(picture)}));
 }

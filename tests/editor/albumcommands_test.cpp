@@ -25,6 +25,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -220,6 +221,19 @@ TEST_F(AlbumCommandsTest, LoadReplacesTheAlbumAndLeavesItClean)
     EXPECT_FALSE(form().Button3->isEnabled());
     EXPECT_FALSE(form().Button7->isEnabled());
     EXPECT_TRUE(form().Button9->isEnabled());
+}
+
+TEST_F(AlbumCommandsTest, LoadedAlbumStartsAtItsFirstImage)
+{
+    const QString file = albumFile(QStringLiteral("eight.valbum"), NoisyPictures(8, 1));
+    load(file);
+    QScrollBar *scroll = form().ListBox1->verticalScrollBar();
+    QCoreApplication::processEvents();
+    scroll->setValue(scroll->maximum());
+    ASSERT_GT(scroll->value(), 0);
+    load(file);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scroll->value(), 0);
 }
 
 TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)

@@ -346,6 +346,21 @@ TEST(MainWindowSelection, KeyboardMovesTheSelectionAndTheButtonsFollow)
     EXPECT_TRUE(form.Button3->isEnabled());
 }
 
+// Enter and Space both press the focused button, as buttons do on Linux desktops.
+TEST(MainWindowSelection, EnterPressesTheFocusedButton)
+{
+    EditorUnderTest editor;
+    TForm1 &form = *editor.form;
+    fillAlbum(form, 4);
+    clickEntry(form, 3);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        form.Button2->setFocus();
+        const int expected = form.selectedIndex() - 1;
+        QTest::keyClick(form.Button2, key);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.selectedIndex() == expected; }, 2000)) << key;
+    }
+}
+
 TEST(MainWindowState, RefreshDecidesSavingAndCaptionsWithTheFileName)
 {
     EditorUnderTest editor;
