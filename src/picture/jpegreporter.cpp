@@ -20,7 +20,9 @@ struct WarningMeaning
 // as it was meant; a file with any of the others shows grey or made-up blocks.
 constexpr std::array WarningMeanings{
     // The data before the marker was whole; stray bytes (padding, a broken
-    // segment's tail) follow it and are skipped.
+    // segment's tail) follow it and are skipped. A scan garbled so that it
+    // decodes to its end early leaves bytes over too, and cannot be told
+    // from it: it shows as viewers show it.
     WarningMeaning{JWRN_EXTRANEOUS_DATA, false},
     // A newer JFIF version number: the header's layout is unchanged.
     WarningMeaning{JWRN_JFIF_MAJOR, false},
