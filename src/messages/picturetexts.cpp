@@ -4,6 +4,29 @@
 
 #include "messages/picturetexts.h"
 
+namespace {
+
+QString UnsupportedJpegText(UnsupportedJpeg kind)
+{
+    switch (kind) {
+    case UnsupportedJpeg::Lossless:
+        return QStringLiteral("Lossless JPEG is not supported.");
+    case UnsupportedJpeg::Hierarchical:
+        return QStringLiteral("Hierarchical JPEG is not supported.");
+    case UnsupportedJpeg::ArithmeticCoded:
+        return QStringLiteral("Arithmetic-coded JPEG is not supported.");
+    case UnsupportedJpeg::TwelveBit:
+        return QStringLiteral("12-bit JPEG is not supported.");
+    case UnsupportedJpeg::FractionalSampling:
+        return QStringLiteral("JPEG with fractional colour sampling is not supported.");
+    case UnsupportedJpeg::Other:
+        break;
+    }
+    return QStringLiteral("This kind of JPEG is not supported.");
+}
+
+} // namespace
+
 QString PictureProblemText(const PictureProblem &problem)
 {
     switch (problem.kind) {
@@ -23,6 +46,8 @@ QString PictureProblemText(const PictureProblem &problem)
             .arg(MaxPicturePixels / 1'000'000);
     case PictureProblem::Kind::HeaderCutShort:
         return QStringLiteral("The bitmap's header is cut short");
+    case PictureProblem::Kind::UnsupportedJpeg:
+        return UnsupportedJpegText(problem.jpegKind);
     }
     return {};
 }

@@ -24,11 +24,9 @@ struct IccProfile
     unsigned int length = 0;
 };
 
-// Reads the header and its ICC profile and settles the output size and
-// colours. Kept apart from the C++ objects around it so the jump skips no
-// destructor.
-bool ReadHeader(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByteArrayView file, int scale,
-                IccProfile &profile)
+// Reads the header and its ICC profile. Kept apart from the C++ objects
+// around it so the jump skips no destructor.
+bool ReadHeader(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByteArrayView file, IccProfile &profile)
 {
     if (setjmp(reporter.jump) != 0)
         return false;
@@ -38,13 +36,21 @@ bool ReadHeader(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByt
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
     reporter.headerRead = true;
+    jpeg_read_icc_profile(&info, &profile.data, &profile.length);
+    return true;
+}
+
+// Settles the output size and colours.
+bool SetOutput(jpeg_decompress_struct &info, JpegDamageReporter &reporter, int scale)
+{
+    if (setjmp(reporter.jump) != 0)
+        return false;
     // Qt's reader at its default or full quality keeps the library's
     // defaults too: the accurate integer transform and fancy upsampling.
     info.scale_num = 1;
     info.scale_denom = static_cast<unsigned int>(scale);
     info.out_color_space = info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : Rgb32ColourSpace;
     jpeg_calc_output_dimensions(&info);
-    jpeg_read_icc_profile(&info, &profile.data, &profile.length);
     return true;
 }
 
@@ -59,48 +65,65 @@ bool DecodeRows(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QIma
         JSAMPROW row[1] = {picture.scanLine(static_cast<int>(info.output_scanline))};
         jpeg_read_scanlines(&info, row, 1);
     }
+    if (!HasAllScans(info)) {
+        reporter.damageWarned = true;
+        return false;
+    }
     jpeg_finish_decompress(&info);
     return true;
 }
 
-} // namespace
-
-CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, int scale)
+// What the library's jump back means for the file.
+CheckedJpeg Refused(const JpegDamageReporter &reporter)
 {
     CheckedJpeg result;
-    if (scale != 1 && scale != 2 && scale != 4 && scale != 8)
-        return result;
+    if (const std::optional<UnsupportedJpeg> kind = reporter.unsupportedKind()) {
+        result.outcome = CheckedJpeg::Outcome::Unsupported;
+        result.unsupported = *kind;
+    } else if (reporter.sawDamage()) {
+        result.outcome = CheckedJpeg::Outcome::Damaged;
+    }
+    return result;
+}
+
+} // namespace
+
+CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, const DecodeReduction &scale)
+{
     JpegDamageReporter reporter;
     jpeg_decompress_struct info{};
     reporter.attachTo(info);
     const JpegDecompressGuard guard(info);
 
     IccProfile profile;
-    const bool headerRead = ReadHeader(info, reporter, file, scale, profile);
+    const bool headerRead = ReadHeader(info, reporter, file, profile);
     // The colour space the profile names, as Qt's reader gives the picture.
     const QColorSpace colourSpace =
         profile.data ? QColorSpace::fromIccProfile(
             QByteArray(reinterpret_cast<const char *>(profile.data), static_cast<qsizetype>(profile.length)))
                      : QColorSpace();
     std::free(profile.data);
-    if (!headerRead) {
-        result.outcome = reporter.sawDamage() ? CheckedJpeg::Outcome::Damaged : CheckedJpeg::Outcome::NotHandled;
+    if (!headerRead)
+        return Refused(reporter);
+    CheckedJpeg result;
+    result.size = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+    const int reduction = scale ? scale(result.size) : 1;
+    if (reduction != 1 && reduction != 2 && reduction != 4 && reduction != 8)
         return result;
-    }
     // CMYK and YCCK go through the reader's own conversion, whole-file check first.
     if (info.jpeg_color_space != JCS_GRAYSCALE && info.jpeg_color_space != JCS_YCbCr
         && info.jpeg_color_space != JCS_RGB)
         return result;
+    if (!SetOutput(info, reporter, reduction))
+        return Refused(reporter);
 
     QImage picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    info.out_color_space == JCS_GRAYSCALE ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (picture.isNull())
         return result;
     picture.setColorSpace(colourSpace);
-    if (!DecodeRows(info, reporter, picture)) {
-        result.outcome = CheckedJpeg::Outcome::Damaged;
-        return result;
-    }
+    if (!DecodeRows(info, reporter, picture))
+        return Refused(reporter);
     result.outcome = CheckedJpeg::Outcome::Decoded;
     result.picture = std::move(picture);
     return result;

@@ -10,35 +10,6 @@
 
 namespace {
 
-JpegDamageReporter &ReporterOf(j_common_ptr info)
-{
-    return *reinterpret_cast<JpegDamageReporter *>(info->err);
-}
-
-[[noreturn]] void JumpOnError(j_common_ptr info)
-{
-    std::longjmp(ReporterOf(info).jump, 1);
-}
-
-// Warnings have level -1; trace messages are higher and mean nothing here.
-// An unknown JFIF version, Adobe colour transform or a broken ICC profile
-// marker leaves the pixels whole; every other warning says the compressed
-// data ended early or does not decode, and the library would make pixels up.
-void JumpOnDamageWarning(j_common_ptr info, int level)
-{
-    if (level >= 0)
-        return;
-    const int code = info->err->msg_code;
-    if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC)
-        return;
-    ReporterOf(info).damageWarned = true;
-    std::longjmp(ReporterOf(info).jump, 1);
-}
-
-void SilentOutput(j_common_ptr)
-{
-}
-
 // Decodes every scan at an eighth of the size, into a single reused row: the
 // entropy-coded data is read whole either way, the inverse transforms shrink.
 // Kept apart from the C++ objects around it so the jump skips no destructor.
@@ -63,6 +34,10 @@ bool DecodesCleanly(jpeg_decompress_struct &info, JpegDamageReporter &reporter, 
     JSAMPROW rows[1] = {row.data()};
     while (info.output_scanline < info.output_height)
         jpeg_read_scanlines(&info, rows, 1);
+    if (!HasAllScans(info)) {
+        reporter.damageWarned = true;
+        return false;
+    }
     // Reads on to the end-of-image marker: a missing one is data cut short.
     jpeg_finish_decompress(&info);
     return true;
@@ -80,13 +55,4 @@ bool IsDamagedJpeg(QByteArrayView file)
     if (DecodesCleanly(info, reporter, file, row))
         return false;
     return reporter.sawDamage();
-}
-
-void JpegDamageReporter::attachTo(jpeg_decompress_struct &info)
-{
-    jpeg_std_error(&manager);
-    manager.error_exit = JumpOnError;
-    manager.emit_message = JumpOnDamageWarning;
-    manager.output_message = SilentOutput;
-    info.err = &manager;
 }

@@ -8,11 +8,18 @@
 // jumps back to the caller, and so does the first warning that means the data
 // is damaged. Only for the files in this folder that call libjpeg.
 
+#include "picture/pictureload.h"
+
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE declared first
+#include <optional>
 
-#include <jerror.h>
 #include <jpeglib.h>
+// After jpeglib.h, whose configuration says which messages exist.
+#include <jerror.h>
+
+// Whether libjpeg's warning `code` means pixel data is missing or unusable.
+bool IsDamageWarning(int code);
 
 struct JpegDamageReporter
 {
@@ -20,6 +27,8 @@ struct JpegDamageReporter
     std::jmp_buf jump{};
     bool headerRead = false;
     bool damageWarned = false;
+    int errorCode = 0;      // the message code of the error that jumped back, 0 for none
+    int errorParameter = 0; // its first number (a marker, a precision)
 
     // Sets up the manager and hands it to `info`, which must not be created yet.
     void attachTo(jpeg_decompress_struct &info);
@@ -28,7 +37,15 @@ struct JpegDamageReporter
     // header it could not read at all may be a kind of JPEG it does not
     // support, which the image reader judges.
     bool sawDamage() const { return headerRead || damageWarned; }
+    // The kind of JPEG the error refused as one this libjpeg does not decode.
+    std::optional<UnsupportedJpeg> unsupportedKind() const;
 };
+
+// Whether a decoded progressive picture had every coefficient sent to full
+// precision: a file that ends after some of its scans, with its end marker,
+// draws no warning but shows a blurred picture. True for a sequential one.
+// Call it before jpeg_finish_decompress(), which frees what it reads.
+bool HasAllScans(const jpeg_decompress_struct &info);
 
 // Frees what the library allocated; safe on a struct it never set up.
 class JpegDecompressGuard

@@ -92,19 +92,29 @@ QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
 // A JPEG is decoded once, by libjpeg, and that decode is its damage check
 // too: a whole-file check before the reader's decode would cost as much
 // again. Reduced when `reduction` asks for it. Nothing when it takes the
-// reader's path (too large, a colour model the reader converts itself).
+// reader's path (a colour model the reader converts itself). Libjpeg reads
+// the header before the reader does, so a kind of JPEG it cannot decode is
+// refused with its name and never handed to the reader.
 std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayView file,
                                              const DecodeReduction &reduction)
 {
-    const QSize size = reader.size();
-    if (!size.isValid() || IsTooLarge(size))
-        return std::nullopt;
-    CheckedJpeg decoded = DecodeCheckedJpeg(file, reduction ? reduction(size) : 1);
+    CheckedJpeg decoded = DecodeCheckedJpeg(file, [&reduction](QSize size) {
+        if (IsTooLarge(size))
+            return 0;
+        return reduction ? reduction(size) : 1;
+    });
     switch (decoded.outcome) {
     case CheckedJpeg::Outcome::NotHandled:
+        if (IsTooLarge(decoded.size))
+            return Failure(PictureProblem::Kind::TooLarge, {}, decoded.size);
         return std::nullopt;
     case CheckedJpeg::Outcome::Damaged:
         return Failure(PictureProblem::Kind::Damaged);
+    case CheckedJpeg::Outcome::Unsupported: {
+        LoadedPicture refused = Failure(PictureProblem::Kind::UnsupportedJpeg);
+        refused.problem.jpegKind = decoded.unsupported;
+        return refused;
+    }
     case CheckedJpeg::Outcome::Decoded:
         break;
     }

@@ -27,6 +27,16 @@ inline constexpr qint64 MaxPicturePixels = 120'000'000;
 // decoded: the decoder then averages as it shrinks and does far less work.
 using DecodeReduction = std::function<int(QSize fullSize)>;
 
+// Kinds of JPEG the decoder cannot decode, though the file may be whole.
+enum class UnsupportedJpeg {
+    Lossless,           // SOF3 or SOF11
+    Hierarchical,       // SOF5 to SOF7, SOF13 to SOF15
+    ArithmeticCoded,    // SOF9 or SOF10 where the decoder has no arithmetic decoding
+    TwelveBit,          // 12 bits a sample
+    FractionalSampling, // colour sampling factors that are not whole multiples of each other
+    Other,              // another process (the reserved SOF8)
+};
+
 // Why a picture was refused. The front ends word it.
 struct PictureProblem
 {
@@ -38,10 +48,12 @@ struct PictureProblem
         TooLarge,          // size: more than MaxPicturePixels
         HeaderCutShort,    // a bitmap whose info header is cut short
         Unreadable,        // detail: the image reader's reason
+        UnsupportedJpeg,   // jpegKind: a kind of JPEG that is never decoded
     };
     Kind kind = Kind::None;
     QString detail;
     QSize size;
+    UnsupportedJpeg jpegKind = UnsupportedJpeg::Other;
 };
 
 struct LoadedPicture

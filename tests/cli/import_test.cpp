@@ -9,6 +9,7 @@
 #include "messages/picturetexts.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"
+#include "support/jpegfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -151,6 +152,27 @@ TEST_F(CreateCommand, DamagedPictureWritesNothing)
         EXPECT_TRUE(run.err.contains(u"%1: The file is damaged or incomplete.\n"_s.arg(cut))) << run.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out)) << command.toStdString();
     }
+}
+
+TEST_F(CreateCommand, JpegWithStrayBytesComesInAndLosslessIsNamed)
+{
+    const QString photo = savePicture(u"photo.jpg"_s, GradientPicture(640, 480));
+    const QByteArray jpeg = readFileBytes(photo);
+    const QString padded = path(u"padded.jpg"_s);
+    writeFileBytes(padded, jpeg.chopped(2) + QByteArray(8, '\0') + jpeg.right(2));
+    const QString lossless = path(u"lossless.jpg"_s);
+    writeFileBytes(lossless, LosslessJpeg());
+
+    const ProgramRun accepted = runValbum({u"preview"_s, path(u"previews"_s), photo, padded});
+    ASSERT_EQ(accepted.exitCode, 0) << accepted.err.toStdString();
+    EXPECT_TRUE(samePixels(QImage(path(u"previews/padded.png"_s)), QImage(path(u"previews/photo.png"_s))));
+
+    const ProgramRun refused = runValbum({u"preview"_s, path(u"refused"_s), lossless});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(u"%1: Lossless JPEG is not supported.\n"_s.arg(lossless)))
+        << refused.err.toStdString();
+    // The image reader never sees it, so says nothing of its own.
+    EXPECT_FALSE(refused.err.contains(u"qt.gui.imageio"_s)) << refused.err.toStdString();
 }
 
 TEST(CommandLine, HelpAndUsageErrors)

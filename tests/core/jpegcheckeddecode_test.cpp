@@ -105,7 +105,7 @@ TEST(JpegCheckedDecode, GivesQtsPixelsWholeAndReduced)
     for (const Case &c : cases)
         for (int scale : {1, 2, 4, 8}) {
             SCOPED_TRACE(c.name + " at 1/" + std::to_string(scale));
-            const CheckedJpeg decoded = DecodeCheckedJpeg(c.file, scale);
+            const CheckedJpeg decoded = DecodeCheckedJpeg(c.file, [scale](QSize) { return scale; });
             ASSERT_EQ(decoded.outcome, CheckedJpeg::Outcome::Decoded);
             EXPECT_EQ(decoded.picture.size(), QSize(640 / scale, 480 / scale));
             const QImage expected = QtDecoded(c.file, scale);
@@ -124,7 +124,7 @@ TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
         garbled[at] = char(garbled[at] ^ 0x5A);
     for (const QByteArray &file : {jpeg.left(jpeg.size() * 6 / 10), jpeg.left(jpeg.size() - 2), garbled}) {
         for (int scale : {1, 4}) {
-            EXPECT_EQ(DecodeCheckedJpeg(file, scale).outcome, CheckedJpeg::Outcome::Damaged);
+            EXPECT_EQ(DecodeCheckedJpeg(file, [scale](QSize) { return scale; }).outcome, CheckedJpeg::Outcome::Damaged);
             const LoadedPicture loaded = LoadDecoded(file, scale);
             EXPECT_FALSE(loaded.ok);
             EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);

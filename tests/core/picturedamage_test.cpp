@@ -129,14 +129,14 @@ TEST(PictureDamage, DamagedPicturesAreRefused)
     const QByteArray bmp = Encoded("BMP");
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     ASSERT_GT(scan, 0);
-    QByteArray garbledScan = jpeg;
-    for (qsizetype at = scan + 200; at < scan + 230; ++at)
-        garbledScan[at] = char(garbledScan[at] ^ 0x5A);
+    // Bytes left over after a scan may be junk after whole data, so the scan
+    // is made to run out instead.
+    const QByteArray scanCutInside = jpeg.left(scan + 200) + jpeg.mid(scan + 400);
 
     const QList<Case> cases{
         {"JPEG cut in its scan", jpeg.left(jpeg.size() * 6 / 10)},
         {"JPEG without its end marker", jpeg.left(jpeg.size() - 2)},
-        {"JPEG with a garbled scan", garbledScan},
+        {"JPEG with bytes cut from its scan", scanCutInside},
         {"progressive JPEG cut in its last scans", progressive.left(progressive.size() * 8 / 10)},
         {"PNG cut in its rows", png.left(png.size() / 2)},
         {"PNG without its end chunk", png.left(png.size() - 12)},

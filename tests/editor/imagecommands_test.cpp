@@ -9,6 +9,7 @@
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"
 #include "support/bmpfixtures.h"
+#include "support/jpegfiles.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -270,6 +271,7 @@ TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
     EXPECT_TRUE(QFile(cutJpeg).resize(QFileInfo(cutJpeg).size() - 2));
     const QByteArray rle = Rle8Fixture().file;
     const QString cutRle = writtenFile("cut.bmp", rle.left(rle.size() - 6));
+    const QString lossless = writtenFile("lossless.jpg", LosslessJpeg());
     const QList<std::pair<QString, QString>> cases{
         {missing, QStringLiteral("No such file or directory")},
         {xpm, QStringLiteral("Unsupported image format")},
@@ -277,6 +279,7 @@ TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
         {text, QStringLiteral("Unsupported image format")},
         {cutJpeg, QStringLiteral("The file is damaged or incomplete.")},
         {cutRle, QStringLiteral("The file is damaged or incomplete.")},
+        {lossless, QStringLiteral("Lossless JPEG is not supported.")},
     };
     for (const auto &[file, reason] : cases) {
         dialogs().boxes.clear();
