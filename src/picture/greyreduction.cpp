@@ -116,17 +116,22 @@ void diffuse(std::vector<int> &values, int x, int y, int error, const std::array
 
 } // namespace
 
-void ReduceToGreys(QImage &square, const ConversionOptions &options)
+std::vector<int> AdjustedLuminance(const QImage &square, int brightness, int contrast)
 {
-    const DeviceGreys greys = deviceGreys();
-    const std::array<int, 256> tone = toneTable(options.brightness, options.contrast);
-
+    const std::array<int, 256> tone = toneTable(brightness, contrast);
     std::vector<int> values(static_cast<std::size_t>(AlbumImageSide) * AlbumImageSide);
     for (int y = 0; y < AlbumImageSide; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(square.constScanLine(y));
         for (int x = 0; x < AlbumImageSide; ++x)
             values[static_cast<std::size_t>(y * AlbumImageSide + x)] = tone[Luminance(line[x])];
     }
+    return values;
+}
+
+void ReduceToGreys(QImage &square, const ConversionOptions &options)
+{
+    const DeviceGreys greys = deviceGreys();
+    std::vector<int> values = AdjustedLuminance(square, options.brightness, options.contrast);
 
     for (int y = 0; y < AlbumImageSide; ++y) {
         auto *line = reinterpret_cast<QRgb *>(square.scanLine(y));
