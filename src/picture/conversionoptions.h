@@ -26,6 +26,7 @@ enum class GreyDither {
     FloydSteinberg, // error diffusion to four neighbours
     Atkinson,       // error diffusion of three quarters of the error to six neighbours
     Ordered,        // 4 x 4 Bayer matrix
+    Compact,        // a light blur, then a pattern that the album's compressor packs tightly
 };
 
 inline constexpr int ToneLimit = 100; // brightness and contrast run from -ToneLimit to ToneLimit
