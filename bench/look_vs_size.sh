@@ -28,3 +28,32 @@ photos+=(/usr/share/matplotlib/mpl-data/sample_data/grace_hopper.jpg)
 
 echo "\$ look_vs_size ${#photos[@]} photos"
 QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" "${photos[@]}"
+
+# --best-fit over twice as many: each photo and its mirror image.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+both=()
+for photo in "${photos[@]}"; do
+    name=$(basename "${photo%.*}")
+    cp "$photo" "$work/"
+    convert "$photo" -flop "$work/$name-mirror.png" 2>/dev/null
+    both+=("$work/$(basename "$photo")" "$work/$name-mirror.png")
+done
+echo
+echo "\$ look_vs_size --best-fit ${#both[@]} photos (each and its mirror image)"
+QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" --best-fit "${both[@]}"
+
+# One run each, the same 40 photos; --jobs 1 so the ratio is the work's, not the cores'.
+seconds() {
+    local start end
+    start=$(date +%s.%N)
+    QT_LOGGING_RULES='qt.gui.imageio=false' "$build/src/cli/valbum" create --force --jobs 1 --smooth "$@" \
+        "$work/album.valbum" "${both[@]}" >/dev/null 2>&1 || [[ $? == 3 ]]
+    end=$(date +%s.%N)
+    echo "$end - $start" | bc -l
+}
+plain=$(seconds)
+best=$(seconds --best-fit)
+echo
+printf 'create --smooth: %.3f s; create --smooth --best-fit: %.3f s; ratio %.2f (at most 3)\n' \
+    "$plain" "$best" "$(echo "$best / $plain" | bc -l)"

@@ -16,12 +16,7 @@
 
 namespace {
 
-// From the plainest to the finest. Measured on real photos
-// (bench/look_vs_size.sh): compact is about as small as the plain import and
-// looks better than ordered and Atkinson, which it makes redundant;
-// Floyd-Steinberg looks best and costs the most. The plain import stays for
-// drawings and flat pictures, which it keeps smallest.
-constexpr std::array<GreyDither, 3> Steps{GreyDither::None, GreyDither::Compact, GreyDither::FloydSteinberg};
+constexpr auto Steps = BestFitRenderings;
 
 struct Rendered
 {
