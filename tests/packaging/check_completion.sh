@@ -48,7 +48,7 @@ offers() {
 offers "valbum " "create list extract append preview help --help --version"
 offers "valbum c" "create"
 offers "valbum help " "create list extract append preview"
-offers "valbum create --" "--password --split --force --fit --smooth --dither --brightness --contrast --jobs --help"
+offers "valbum create --" "--password --split --force --best-fit --fit --smooth --dither --brightness --contrast --jobs --help"
 offers "valbum preview --" "--force --fit --smooth --dither --brightness --contrast --jobs --help"
 offers "valbum list --" "--json --help"
 offers "valbum create --fit " "stretch crop pad"
