@@ -6,6 +6,7 @@
 
 #include "album/albumformat.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -62,6 +63,28 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     for (const QString &picture : pictures)
         images.append(editorAlbumImage(picture));
     EXPECT_EQ(readFileBytes(plain), editorSavedBytes(images));
+
+    // Albums of the renderings there were before compact and --best-fit, by
+    // the SHA-256 of the bytes the program wrote then: a new rendering must
+    // not move an old one. (Not smoothed: Qt's smooth scaling may differ
+    // in the last bit between processors.)
+    const QStringList more{savePicture(u"c.png"_s, GradientPicture(300, 200)),
+                           savePicture(u"d.png"_s, NoisyPicture(120, 70, 11))};
+    const QList<std::pair<QStringList, const char *>> known{
+        {{}, "4054f0889d83ee7f7586d3142cb41c67a36a1eb10c0f1f904387d57dbdf6a556"},
+        {{u"--dither=ordered"_s}, "c90051c4db003206dbec43dadd3e85d9eb372235112557ed87ea74382fe4ed85"},
+        {{u"--dither=floyd-steinberg"_s, u"--brightness=20"_s},
+         "4fb8a8995955169c4890dc666acda4dd7d531c62b2910bdca573022d975d7392"},
+        {{u"--fit=crop"_s, u"--dither=atkinson"_s, u"--contrast=30"_s},
+         "3ec5015aa9ac6114e637bc1a85bf43239dae084b118290c5aefea93546da1154"},
+    };
+    for (const auto &[options, sha256] : known) {
+        const QString album = path(u"known.valbum"_s);
+        ASSERT_EQ(runValbum(QStringList{u"create"_s, u"--force"_s, album} + options + more).exitCode, 0);
+        EXPECT_EQ(QCryptographicHash::hash(readFileBytes(album), QCryptographicHash::Sha256).toHex().toStdString(),
+                  sha256)
+            << options.join(' ').toStdString();
+    }
 }
 
 TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
