@@ -38,7 +38,7 @@ ConversionOptions with(PictureFit fit, bool smooth, GreyDither greys, int bright
     return {fit, smooth, greys, brightness, contrast};
 }
 
-const std::array<Case, 10> Cases{{
+const std::array<Case, 11> Cases{{
     {"defaults", {}},
     {"crop", with(PictureFit::Crop, false, GreyDither::None)},
     {"pad", with(PictureFit::Pad, false, GreyDither::None)},
@@ -47,6 +47,7 @@ const std::array<Case, 10> Cases{{
     {"floyd-steinberg", with(PictureFit::Stretch, false, GreyDither::FloydSteinberg)},
     {"atkinson", with(PictureFit::Stretch, false, GreyDither::Atkinson)},
     {"ordered", with(PictureFit::Stretch, false, GreyDither::Ordered)},
+    {"compact", with(PictureFit::Stretch, false, GreyDither::Compact)},
     {"tone", with(PictureFit::Stretch, false, GreyDither::None, 20, 30)},
     {"smooth pad floyd-steinberg tone", with(PictureFit::Pad, true, GreyDither::FloydSteinberg, -15, 40)},
 }};

@@ -46,10 +46,12 @@ QList<QCommandLineOption> conversionCommandOptions()
                            QStringLiteral("FIT")),
         QCommandLineOption(SmoothName, QStringLiteral("Average pixels when shrinking, so thin lines and small text "
                                                       "survive (default: keep the nearest pixel).")),
-        QCommandLineOption(DitherName,
-                           QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
-                                          "shading, large records; ordered: even pattern, compresses best."),
-                           QStringLiteral("DITHER")),
+        QCommandLineOption(
+            DitherName,
+            QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
+                           "shading, large records; ordered: even pattern; compact: shading for photos in records as "
+                           "small as none's."),
+            QStringLiteral("DITHER")),
         QCommandLineOption(BrightnessName,
                            QStringLiteral("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),
                            QStringLiteral("N")),

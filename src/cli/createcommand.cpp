@@ -5,6 +5,7 @@
 #include "album/albumwriter.h"
 #include "album/password.h"
 #include "cli/albumsplit.h"
+#include "cli/bestfit.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/console.h"
@@ -25,6 +26,9 @@ const QCommandLineOption SplitOption(QStringLiteral("split"),
                                      QStringLiteral("Write OUT-1.valbum, OUT-2.valbum, ... so that no picture "
                                                     "is left out."));
 const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace albums that exist."));
+const QCommandLineOption BestFitOption(QStringLiteral("best-fit"),
+                                       QStringLiteral("Choose each picture's greys so that all fit in one album "
+                                                      "looking their best; not with --dither or --split."));
 
 CommandSyntax createSyntax()
 {
@@ -38,7 +42,8 @@ CommandSyntax createSyntax()
                        "limit are left out and named (exit status 3) unless --split is given. If a picture\n"
                        "cannot be read, nothing is written (exit status 2).")
             .arg(AlbumSizeLimit);
-    syntax.options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption} + conversionCommandOptions();
+    syntax.options =
+        QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption} + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -49,14 +54,19 @@ void printAlbumLine(const QString &path, int imageCount)
         QStringLiteral("%1 (%2, %3 bytes)").arg(path, ImageCount(imageCount), QString::number(QFileInfo(path).size())));
 }
 
-void printPictureLines(const QStringList &pictures, int first, int count)
+void printPictureLines(const QStringList &pictures, int first, int count, const QStringList &notes = {})
 {
-    for (int index = 0; index < count; ++index)
-        printLine(QStringLiteral("%1 %2").arg(ImageLabel(index), pictures.at(first + index)));
+    for (int index = 0; index < count; ++index) {
+        QString line = QStringLiteral("%1 %2").arg(ImageLabel(index), pictures.at(first + index));
+        if (index < notes.size())
+            line += QStringLiteral(" (%1)").arg(notes.at(index));
+        printLine(line);
+    }
 }
 
+// `notes` are added to the picture lines; with --best-fit a total follows them.
 int writeAlbum(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
-               const QString &passwordText)
+               const QString &passwordText, const QStringList &notes = {})
 {
     // Saved exactly as the editor saves an album.
     const int count = static_cast<int>(records.size());
@@ -69,7 +79,9 @@ int writeAlbum(const QString &path, const QStringList &pictures, const std::vect
     }
 
     printAlbumLine(path, written.imagesWritten);
-    printPictureLines(pictures, 0, written.imagesWritten);
+    printPictureLines(pictures, 0, written.imagesWritten, notes);
+    if (!notes.isEmpty())
+        printLine(QStringLiteral("total: %1 bytes of %2").arg(written.bytes.size()).arg(AlbumSizeLimit));
     if (written.imagesWritten == count)
         return ExitStatus::Ok;
 
@@ -132,8 +144,26 @@ int runCreate(const QStringList &words)
         return usageError(syntax.name, conversion.problem);
     setVerbose(conversion.verbose);
 
+    const bool bestFit = parser.isSet(BestFitOption);
+    if (bestFit && (parser.isSet(QStringLiteral("dither")) || parser.isSet(SplitOption)))
+        return usageError(syntax.name, QStringLiteral("--best-fit chooses the greys and fills one album: it takes "
+                                                      "neither --dither nor --split."));
+
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
+
+    if (bestFit) {
+        const BestFitAlbum chosen = bestFitPictures(pictures, conversion.options, conversion.jobs);
+        if (!chosen.problems.isEmpty()) {
+            for (const QString &problem : chosen.problems)
+                printProblem(problem);
+            printProblem(QStringLiteral("nothing was written."));
+            return ExitStatus::BadInput;
+        }
+        if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
+            return ExitStatus::WouldOverwrite;
+        return writeAlbum(path, pictures, chosen.records, passwordText, chosen.notes);
+    }
 
     const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs, true);
     if (!loaded.problems.isEmpty()) {

@@ -19,12 +19,13 @@ const QStringList FitTips{QStringLiteral("The whole picture over the whole squar
                           QStringLiteral("Keep the aspect ratio and fill the square; the overflow is cut off."),
                           QStringLiteral("Keep the aspect ratio and show all of it, centred on white.")};
 const QStringList GreysTexts{QStringLiteral("None"), QStringLiteral("Floyd-Steinberg"), QStringLiteral("Atkinson"),
-                             QStringLiteral("Ordered")};
+                             QStringLiteral("Ordered"), QStringLiteral("Compact")};
 const QStringList GreysTips{
     QStringLiteral("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
     QStringLiteral("Error diffusion: the finest shading for photos, but large records."),
     QStringLiteral("Error diffusion with more contrast: crisp photos and line art."),
-    QStringLiteral("A regular pattern: smooth shading that compresses far better than diffusion.")};
+    QStringLiteral("A regular pattern: smooth shading that compresses far better than diffusion."),
+    QStringLiteral("A fine pattern on a light blur: shading for photos in records as small as no dither.")};
 
 QComboBox *choiceBox(const QStringList &texts, const QStringList &tips, QWidget *parent)
 {

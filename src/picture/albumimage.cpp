@@ -36,7 +36,11 @@ AlbumImageLoad converted(const LoadedPicture &loaded, const ConversionOptions &o
 
 QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
 {
-    QImage square = PlaceOnSquare(picture, options.fit, options.smooth);
+    return ReducePlacedSquare(PlaceOnSquare(picture, options.fit, options.smooth), options);
+}
+
+QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)
+{
     if (options.reducesToGreys())
         ReduceToGreys(square, options);
     return square;

@@ -23,6 +23,12 @@ class QIODevice;
 // ScaleToAlbumImage().
 QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options);
 
+// The album image of a square already placed with `options`' fit and
+// smoothing (a conversion with the same fit and smoothing and no tone or
+// greys): the same image ConvertToAlbumImage() gives the picture, so several
+// renderings of one picture need it loaded and placed only once.
+QImage ReducePlacedSquare(QImage square, const ConversionOptions &options);
+
 struct AlbumImageLoad
 {
     bool ok = false;

@@ -12,7 +12,7 @@ QStringList PictureFitNames()
 QStringList GreyDitherNames()
 {
     return {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
-            QStringLiteral("ordered")};
+            QStringLiteral("ordered"), QStringLiteral("compact")};
 }
 
 std::optional<PictureFit> PictureFitFromName(const QString &name)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 // How a picture becomes a 92 x 92 album image. Every choice's default is the
@@ -26,7 +27,16 @@ enum class GreyDither {
     FloydSteinberg, // error diffusion to four neighbours
     Atkinson,       // error diffusion of three quarters of the error to six neighbours
     Ordered,        // 4 x 4 Bayer matrix
+    Compact,        // a light blur, then a pattern that the album's compressor packs tightly
 };
+
+// The renderings `valbum create --best-fit` chooses among, plainest first.
+// Measured on real photos (bench/look_vs_size.sh): compact is about as small
+// as the plain import and looks better than ordered and Atkinson, which it
+// makes redundant; Floyd-Steinberg looks best and costs the most. The plain
+// import stays for drawings and flat pictures, which it keeps smallest.
+inline constexpr std::array<GreyDither, 3> BestFitRenderings{GreyDither::None, GreyDither::Compact,
+                                                             GreyDither::FloydSteinberg};
 
 inline constexpr int ToneLimit = 100; // brightness and contrast run from -ToneLimit to ToneLimit
 

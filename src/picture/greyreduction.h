@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <vector>
+
 // The third step of a picture's way into an album: its tone adjusted and its
 // colours reduced to the seven device greys, with the chosen dither. Levels
 // are decided with the codec's exact luminance and thresholds, so the result
@@ -17,3 +19,8 @@
 // of the seven colours the device shows. Brightness and contrast are clamped
 // to their range.
 void ReduceToGreys(QImage &square, const ConversionOptions &options);
+
+// The luminance of every pixel of the 92 x 92 `square`, row by row, adjusted
+// by brightness and contrast as ReduceToGreys() adjusts it, in sixteenths of
+// a grey step (0 .. 255 * 16).
+std::vector<int> AdjustedLuminance(const QImage &square, int brightness, int contrast);

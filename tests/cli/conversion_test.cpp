@@ -4,8 +4,12 @@
 
 #include "clitestsupport.h"
 
+#include "album/albumformat.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +27,7 @@ TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
         {u"--fit"_s, u"crop"_s, u"--smooth"_s, u"--dither"_s, u"atkinson"_s, u"--brightness"_s, u"15"_s},
         {u"--dither"_s, u"ordered"_s, u"--contrast"_s, u"-20"_s},
         {u"--dither=floyd-steinberg"_s, u"--brightness=-100"_s, u"--contrast=100"_s},
+        {u"--smooth"_s, u"--dither"_s, u"compact"_s, u"--brightness"_s, u"10"_s},
     };
     int run = 0;
     for (const QStringList &options : optionSets) {
@@ -58,6 +63,28 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     for (const QString &picture : pictures)
         images.append(editorAlbumImage(picture));
     EXPECT_EQ(readFileBytes(plain), editorSavedBytes(images));
+
+    // Albums of the renderings there were before compact and --best-fit, by
+    // the SHA-256 of the bytes the program wrote then: a new rendering must
+    // not move an old one. (Not smoothed: Qt's smooth scaling may differ
+    // in the last bit between processors.)
+    const QStringList more{savePicture(u"c.png"_s, GradientPicture(300, 200)),
+                           savePicture(u"d.png"_s, NoisyPicture(120, 70, 11))};
+    const QList<std::pair<QStringList, const char *>> known{
+        {{}, "4054f0889d83ee7f7586d3142cb41c67a36a1eb10c0f1f904387d57dbdf6a556"},
+        {{u"--dither=ordered"_s}, "c90051c4db003206dbec43dadd3e85d9eb372235112557ed87ea74382fe4ed85"},
+        {{u"--dither=floyd-steinberg"_s, u"--brightness=20"_s},
+         "4fb8a8995955169c4890dc666acda4dd7d531c62b2910bdca573022d975d7392"},
+        {{u"--fit=crop"_s, u"--dither=atkinson"_s, u"--contrast=30"_s},
+         "3ec5015aa9ac6114e637bc1a85bf43239dae084b118290c5aefea93546da1154"},
+    };
+    for (const auto &[options, sha256] : known) {
+        const QString album = path(u"known.valbum"_s);
+        ASSERT_EQ(runValbum(QStringList{u"create"_s, u"--force"_s, album} + options + more).exitCode, 0);
+        EXPECT_EQ(QCryptographicHash::hash(readFileBytes(album), QCryptographicHash::Sha256).toHex().toStdString(),
+                  sha256)
+            << options.join(' ').toStdString();
+    }
 }
 
 TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
@@ -87,3 +114,58 @@ TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
 }
 
 } // namespace
+
+TEST_F(ConversionOptionsTest, BestFitFillsOneAlbumTheSameWhateverTheJobs)
+{
+    // Noise fills an album whatever its greys; gradients take the finest.
+    QStringList pictures = noisyPictures(48);
+    for (int index = 0; index < 4; ++index)
+        pictures.insert(index * 3, savePicture(u"gradient%1.png"_s.arg(index), GradientPicture(100 + index, 90)));
+    for (QString &picture : pictures)
+        picture = path(QFileInfo(picture).fileName());
+
+    const QStringList options{u"create"_s, u"--best-fit"_s, u"--smooth"_s, u"--contrast"_s, u"10"_s};
+    const ProgramRun one = runValbum(options + QStringList{u"--jobs"_s, u"1"_s, path(u"one.valbum"_s)} + pictures);
+    const ProgramRun four = runValbum(options + QStringList{u"--jobs=4"_s, path(u"four.valbum"_s)} + pictures);
+    ASSERT_EQ(one.exitCode, 3) << one.err.toStdString();
+    EXPECT_EQ(four.exitCode, 3);
+    EXPECT_EQ(readFileBytes(path(u"one.valbum"_s)), readFileBytes(path(u"four.valbum"_s)));
+    const qint64 size = QFileInfo(path(u"one.valbum"_s)).size();
+    EXPECT_LE(size, AlbumSizeLimit);
+    EXPECT_TRUE(one.out.contains(u"total: %1 bytes of %2\n"_s.arg(size).arg(AlbumSizeLimit))) << one.out.toStdString();
+
+    // Each image is exactly the preview of the rendering its line names, and
+    // the pictures past the last one are named as left out.
+    const QStringList renderings{u"none"_s, u"compact"_s, u"floyd-steinberg"_s};
+    for (const QString &rendering : renderings)
+        ASSERT_EQ(runValbum(QStringList{u"preview"_s, path(rendering), u"--smooth"_s, u"--contrast=10"_s, u"--dither"_s,
+                                        rendering}
+                            + pictures)
+                      .exitCode,
+                  0);
+    ASSERT_EQ(runValbum({u"extract"_s, path(u"one.valbum"_s), path(u"stored"_s)}).exitCode, 0);
+    const QRegularExpression line(u"^(\\d+) (\\S+) \\((\\S+), (\\d+) bytes\\)$"_s, QRegularExpression::MultilineOption);
+    int kept = 0;
+    qint64 records = AlbumHeaderSize;
+    for (auto match = line.globalMatch(one.out); match.hasNext(); ++kept) {
+        const QRegularExpressionMatch found = match.next();
+        ASSERT_TRUE(renderings.contains(found.captured(3))) << found.captured(0).toStdString();
+        const QString name = QFileInfo(found.captured(2)).completeBaseName() + u".png"_s;
+        const QImage stored(QDir(path(u"stored"_s)).filePath(u"%1.png"_s.arg(kept, 3, 10, QLatin1Char('0'))));
+        EXPECT_TRUE(samePixels(stored, QImage(QDir(path(found.captured(3))).filePath(name))))
+            << found.captured(0).toStdString();
+        records += found.captured(4).toLongLong();
+    }
+    EXPECT_EQ(records, size);
+    ASSERT_GT(kept, 19);
+    ASSERT_LT(kept, pictures.size());
+    for (qsizetype index = kept; index < pictures.size(); ++index)
+        EXPECT_TRUE(one.err.contains(u"left out: %1\n"_s.arg(pictures[index]))) << index;
+
+    // It chooses the greys, so it takes no --dither, and fills one album, so no --split.
+    for (const QString &clash : {u"--dither=compact"_s, u"--split"_s}) {
+        EXPECT_EQ(runValbum({u"create"_s, u"--best-fit"_s, clash, path(u"no.valbum"_s), pictures.first()}).exitCode,
+                  64);
+        EXPECT_FALSE(QFileInfo::exists(path(u"no.valbum"_s)));
+    }
+}
