@@ -11,6 +11,7 @@
 #include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
+#include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
 #include "messages/albumtexts.h"
 
@@ -55,19 +56,43 @@ void printPictureLines(const QStringList &pictures, int first, int count)
         printLine(QStringLiteral("%1 %2").arg(ImageLabel(index), pictures.at(first + index)));
 }
 
-int writeAlbum(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
-               const QString &passwordText)
+// Stops the run when any picture could not be read, naming each. Returns true when it did.
+bool refuseUnreadPictures(const QStringList &problems)
 {
+    if (problems.isEmpty())
+        return false;
+    for (const QString &problem : problems)
+        printProblem(problem);
+    printProblem(QStringLiteral("nothing was written."));
+    return true;
+}
+
+int createAlbum(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
+                const QString &passwordText, bool force)
+{
+    // Only the records that fit are kept; past them the album is full and
+    // the rest are only counted.
+    AlbumFiller album;
+    bool full = false;
+    QStringList problems;
+    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty())
+            problems.append(picture.problem);
+        else if (!full && problems.isEmpty())
+            full = album.add(picture.record) != AlbumFiller::Outcome::Added;
+    });
+    if (refuseUnreadPictures(problems))
+        return ExitStatus::BadInput;
+    if (refuseToOverwrite({path}, force))
+        return ExitStatus::WouldOverwrite;
+
     // Saved exactly as the editor saves an album.
-    const int count = static_cast<int>(records.size());
-    const AlbumWriteResult written = SaveAlbum(
-        path, EncodeAlbumRecords(
-                  count, [&records](int index) { return records[static_cast<std::size_t>(index)]; }, passwordText));
+    const AlbumWriteResult written = SaveAlbum(path, album.encode(passwordText));
     if (!written.ok) {
         printProblem(QStringLiteral("%1: %2").arg(path, AlbumWriteFailureReason(written)));
         return ExitStatus::WriteFailed;
     }
-
+    const int count = static_cast<int>(pictures.size());
     printAlbumLine(path, written.imagesWritten);
     printPictureLines(pictures, 0, written.imagesWritten);
     if (written.imagesWritten == count)
@@ -80,33 +105,46 @@ int writeAlbum(const QString &path, const QStringList &pictures, const std::vect
     return ExitStatus::ImagesLeftOut;
 }
 
-int writeSplitAlbums(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
-                     const QString &passwordText, bool force)
+int createSplitAlbums(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
+                      const QString &passwordText, bool force)
 {
-    // Everything is encoded before anything is written: only then are the
-    // names known, and all of them are checked before the first is replaced.
-    const SplitAlbums split = splitIntoAlbums(records, passwordText);
-    if (!split.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(path, split.errorString));
+    // Each album is written as soon as it is full, under a temporary name;
+    // all of them get their names only once every picture has been read and
+    // every name checked, and are removed if anything fails before that.
+    PendingOutputs outputs;
+    SplitAlbumWriter albums(path, passwordText, outputs);
+    QStringList problems;
+    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty())
+            problems.append(picture.problem);
+        else if (problems.isEmpty())
+            albums.add(picture.record);
+    });
+    if (refuseUnreadPictures(problems))
+        return ExitStatus::BadInput;
+    albums.finish();
+    if (!albums.encodingProblem().isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(path, albums.encodingProblem()));
         return ExitStatus::WriteFailed;
     }
-    const QStringList paths = partPaths(path, split.parts.size());
+    const QStringList paths = partPaths(path, albums.parts().size());
     if (refuseToOverwrite(paths, force))
         return ExitStatus::WouldOverwrite;
-
-    for (qsizetype part = 0; part < split.parts.size(); ++part) {
-        const AlbumPart &album = split.parts.at(part);
-        const AlbumWriteResult written = SaveAlbum(paths.at(part), album.encoded);
-        if (!written.ok) {
-            printProblem(QStringLiteral("%1: %2").arg(paths.at(part), AlbumWriteFailureReason(written)));
-            return ExitStatus::WriteFailed;
-        }
-        printAlbumLine(paths.at(part), written.imagesWritten);
-        printPictureLines(pictures, album.firstImage, written.imagesWritten);
+    if (!albums.writeProblem().isEmpty()) {
+        printProblem(albums.writeProblem());
+        return ExitStatus::WriteFailed;
+    }
+    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
+        printProblem(problem);
+        return ExitStatus::WriteFailed;
     }
 
+    for (qsizetype part = 0; part < albums.parts().size(); ++part) {
+        printAlbumLine(paths.at(part), albums.parts().at(part).imageCount);
+        printPictureLines(pictures, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
+    }
     // A longer set from an earlier run would otherwise pass for part of this one.
-    const QString stale = partPaths(path, split.parts.size() + 1).constLast();
+    const QString stale = partPaths(path, albums.parts().size() + 1).constLast();
     if (QFileInfo::exists(stale))
         printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
     return ExitStatus::Ok;
@@ -134,17 +172,7 @@ int runCreate(const QStringList &words)
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
 
-    const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs, true);
-    if (!loaded.problems.isEmpty()) {
-        for (const QString &problem : loaded.problems)
-            printProblem(problem);
-        printProblem(QStringLiteral("nothing was written."));
-        return ExitStatus::BadInput;
-    }
-
     if (parser.isSet(SplitOption))
-        return writeSplitAlbums(path, pictures, loaded.records, passwordText, parser.isSet(ForceOption));
-    if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
-        return ExitStatus::WouldOverwrite;
-    return writeAlbum(path, pictures, loaded.records, passwordText);
+        return createSplitAlbums(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
+    return createAlbum(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
 }
