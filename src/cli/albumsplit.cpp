@@ -75,7 +75,7 @@ void SplitAlbumWriter::finish()
 
 void SplitAlbumWriter::writeAlbum()
 {
-    const QString finalPath = partPaths(m_path, m_parts.size() + 1).constLast();
+    const QString finalPath = partPath(m_path, m_parts.size() + 1);
     QString reason;
     const QString temporary = m_outputs.reserve(finalPath, reason);
     if (temporary.isEmpty()) {
@@ -92,14 +92,19 @@ void SplitAlbumWriter::writeAlbum()
     m_album = AlbumFiller();
 }
 
-QStringList partPaths(const QString &path, qsizetype partCount)
+QString partPath(const QString &path, qsizetype part)
 {
     const QString extension = QLatin1Char('.') + AlbumSuffix;
     QString stem = path;
     if (stem.endsWith(extension, Qt::CaseInsensitive))
         stem.chop(extension.size());
+    return QStringLiteral("%1-%2%3").arg(stem, QString::number(part), extension);
+}
+
+QStringList partPaths(const QString &path, qsizetype partCount)
+{
     QStringList paths;
     for (qsizetype part = 1; part <= partCount; ++part)
-        paths.append(QStringLiteral("%1-%2%3").arg(stem, QString::number(part), extension));
+        paths.append(partPath(path, part));
     return paths;
 }

@@ -81,3 +81,5 @@ private:
 // The names the parts are written under: "photos.valbum" (or "photos") with
 // three parts gives photos-1.valbum, photos-2.valbum and photos-3.valbum.
 QStringList partPaths(const QString &path, qsizetype partCount);
+// The name of part `part` (from 1) alone.
+QString partPath(const QString &path, qsizetype part);

@@ -144,7 +144,7 @@ int createSplitAlbums(const QString &path, const QStringList &pictures, const Co
         printPictureLines(pictures, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
     }
     // A longer set from an earlier run would otherwise pass for part of this one.
-    const QString stale = partPaths(path, albums.parts().size() + 1).constLast();
+    const QString stale = partPath(path, albums.parts().size() + 1);
     if (QFileInfo::exists(stale))
         printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
     return ExitStatus::Ok;
