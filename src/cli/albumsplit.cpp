@@ -4,44 +4,107 @@
 
 #include "cli/albumsplit.h"
 
+#include "cli/pendingoutputs.h"
 #include "messages/albumtexts.h"
 
-SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QString &passwordText)
+AlbumFiller::Outcome AlbumFiller::add(const ImageRecord &record)
 {
-    SplitAlbums result;
-    int start = 0;
-    do {
-        const int remaining = static_cast<int>(records.size()) - start;
-        AlbumWriteResult encoded = EncodeAlbumRecords(
-            remaining, [&](int index) { return records[static_cast<std::size_t>(start + index)]; }, passwordText);
-        if (!encoded.ok) {
-            encoded.failedImage += start;
-            result.errorString = QStringLiteral("album %1: %2")
-                                     .arg(QString::number(result.parts.size() + 1), AlbumWriteFailureReason(encoded));
-            return result;
-        }
-        // An image too big for an empty album cannot be placed anywhere; the
-        // compressor refuses those, so this only guards the loop.
-        if (encoded.imagesWritten == 0 && start < static_cast<int>(records.size())) {
-            result.errorString = QStringLiteral("image %1 does not fit in an album of its own").arg(start);
-            return result;
-        }
-        const int written = encoded.imagesWritten;
-        result.parts.append({std::move(encoded), start});
-        start += written;
-    } while (start < static_cast<int>(records.size()));
-    result.ok = true;
-    return result;
+    // EncodeAlbumRecords' placing, record by record: a record that failed to
+    // compress ends the album where even the smallest such record would not
+    // fit; any other failure fails the album; the first record that does not
+    // end within the limit ends it.
+    constexpr qint64 SmallestOversizeRecord = RecordHeaderSize + CompressedImageCapacity + 1;
+    if (m_failed)
+        return Outcome::Failed;
+    if (record.failure == AlbumWriteFailure::ImageNotCompressible && m_size + SmallestOversizeRecord > AlbumSizeLimit)
+        return Outcome::Full;
+    if (record.failure != AlbumWriteFailure::None) {
+        m_records.push_back(record);
+        m_failed = true;
+        return Outcome::Failed;
+    }
+    if (m_size + record.recordSize() > AlbumSizeLimit)
+        return Outcome::Full;
+    m_size += record.recordSize();
+    m_records.push_back(record);
+    return Outcome::Added;
 }
 
-QStringList partPaths(const QString &path, qsizetype partCount)
+AlbumWriteResult AlbumFiller::encode(const QString &passwordText) const
+{
+    return EncodeAlbumRecords(
+        static_cast<int>(m_records.size()), [this](int index) { return m_records[static_cast<std::size_t>(index)]; },
+        passwordText);
+}
+
+SplitAlbumWriter::SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs)
+    : m_path(path)
+    , m_passwordText(passwordText)
+    , m_outputs(outputs)
+{
+}
+
+void SplitAlbumWriter::add(const ImageRecord &record)
+{
+    if (stopped())
+        return;
+    AlbumFiller::Outcome outcome = m_album.add(record);
+    if (outcome == AlbumFiller::Outcome::Full && m_album.imageCount() > 0) {
+        writeAlbum();
+        if (stopped())
+            return;
+        outcome = m_album.add(record);
+    }
+    if (outcome == AlbumFiller::Outcome::Full) {
+        // An image too big for an empty album cannot be placed anywhere; the
+        // compressor refuses those, so this only guards against an endless run.
+        m_encodingProblem = QStringLiteral("image %1 does not fit in an album of its own").arg(m_firstImage);
+    } else if (outcome == AlbumFiller::Outcome::Failed) {
+        AlbumWriteResult encoded = m_album.encode(m_passwordText);
+        encoded.failedImage += m_firstImage;
+        m_encodingProblem =
+            QStringLiteral("album %1: %2").arg(QString::number(m_parts.size() + 1), AlbumWriteFailureReason(encoded));
+    }
+}
+
+void SplitAlbumWriter::finish()
+{
+    if (!stopped())
+        writeAlbum();
+}
+
+void SplitAlbumWriter::writeAlbum()
+{
+    const QString finalPath = partPath(m_path, m_parts.size() + 1);
+    QString reason;
+    const QString temporary = m_outputs.reserve(finalPath, reason);
+    if (temporary.isEmpty()) {
+        m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, reason);
+        return;
+    }
+    const AlbumWriteResult written = SaveAlbum(temporary, m_album.encode(m_passwordText));
+    if (!written.ok) {
+        m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, AlbumWriteFailureReason(written));
+        return;
+    }
+    m_parts.append({m_firstImage, written.imagesWritten});
+    m_firstImage += written.imagesWritten;
+    m_album = AlbumFiller();
+}
+
+QString partPath(const QString &path, qsizetype part)
 {
     const QString extension = QLatin1Char('.') + AlbumSuffix;
     QString stem = path;
     if (stem.endsWith(extension, Qt::CaseInsensitive))
         stem.chop(extension.size());
+    return QStringLiteral("%1-%2%3").arg(stem, QString::number(part), extension);
+}
+
+QStringList partPaths(const QString &path, qsizetype partCount)
+{
     QStringList paths;
     for (qsizetype part = 1; part <= partCount; ++part)
-        paths.append(QStringLiteral("%1-%2%3").arg(stem, QString::number(part), extension));
+        paths.append(partPath(path, part));
     return paths;
 }

@@ -12,24 +12,74 @@
 
 #include <vector>
 
+class PendingOutputs;
+
+// The records of one album, taken in order while they fit: the same records
+// EncodeAlbumRecords places when given these and whatever follows them.
+class AlbumFiller
+{
+public:
+    enum class Outcome {
+        Added,
+        Full,   // the record does not fit: the album ends before it
+        Failed, // the record failed where it would have been placed; encode() names it
+    };
+
+    Outcome add(const ImageRecord &record);
+    int imageCount() const { return static_cast<int>(m_records.size()) - (m_failed ? 1 : 0); }
+    // The album's bytes, exactly as EncodeAlbumRecords makes them.
+    AlbumWriteResult encode(const QString &passwordText) const;
+
+private:
+    std::vector<ImageRecord> m_records;
+    qint64 m_size = AlbumHeaderSize;
+    bool m_failed = false;
+};
+
 // One album of a run that is split to keep every image.
 struct AlbumPart
 {
-    AlbumWriteResult encoded; // the whole file, exactly as the editor would save these images
     int firstImage = 0;
+    int imageCount = 0;
 };
 
-struct SplitAlbums
+// Fills albums one after another with records given in order, each up to the
+// size limit, and writes each one as soon as the next record does not fit it,
+// under a temporary name from `outputs` beside its final name (partPaths).
+// Only the current album's records are kept. No images give one album,
+// holding only the password.
+class SplitAlbumWriter
 {
-    bool ok = false;
-    QList<AlbumPart> parts;
-    QString errorString;
-};
+public:
+    SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs);
 
-// Encodes the images' `records` in order into as many albums as they need, each filled up to
-// the size limit. No images still give one album, holding only the password.
-SplitAlbums splitIntoAlbums(const std::vector<ImageRecord> &records, const QString &passwordText);
+    // Does nothing once something has gone wrong.
+    void add(const ImageRecord &record);
+    // Writes the last album.
+    void finish();
+
+    const QList<AlbumPart> &parts() const { return m_parts; }
+    // Why the images could not be made into albums, "album 2: ..."; empty when they could.
+    const QString &encodingProblem() const { return m_encodingProblem; }
+    // "<final path>: <reason>" when an album could not be written; empty when all were.
+    const QString &writeProblem() const { return m_writeProblem; }
+
+private:
+    bool stopped() const { return !m_encodingProblem.isEmpty() || !m_writeProblem.isEmpty(); }
+    void writeAlbum();
+
+    QString m_path;
+    QString m_passwordText;
+    PendingOutputs &m_outputs;
+    AlbumFiller m_album;
+    int m_firstImage = 0;
+    QList<AlbumPart> m_parts;
+    QString m_encodingProblem;
+    QString m_writeProblem;
+};
 
 // The names the parts are written under: "photos.valbum" (or "photos") with
 // three parts gives photos-1.valbum, photos-2.valbum and photos-3.valbum.
 QStringList partPaths(const QString &path, qsizetype partCount);
+// The name of part `part` (from 1) alone.
+QString partPath(const QString &path, qsizetype part);

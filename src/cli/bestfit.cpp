@@ -50,7 +50,17 @@ BestFitAlbum bestFitPictures(const QStringList &paths, const ConversionOptions &
     ConversionOptions placement;
     placement.fit = options.fit;
     placement.smooth = options.smooth;
-    AlbumImages placed = convertPictures(paths, placement, jobs);
+    struct
+    {
+        QList<QImage> images;
+        QStringList problems;
+    } placed;
+    convertPictures(paths, placement, jobs, false, [&placed](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty())
+            placed.problems.append(picture.problem);
+        else if (placed.problems.isEmpty())
+            placed.images.append(picture.image);
+    });
 
     BestFitAlbum album;
     album.problems = placed.problems;

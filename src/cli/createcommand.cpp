@@ -12,6 +12,7 @@
 #include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
+#include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
 #include "messages/albumtexts.h"
 
@@ -64,20 +65,28 @@ void printPictureLines(const QStringList &pictures, int first, int count, const 
     }
 }
 
-// `notes` are added to the picture lines; with --best-fit a total follows them.
-int writeAlbum(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
-               const QString &passwordText, const QStringList &notes = {})
+// Stops the run when any picture could not be read, naming each. Returns true when it did.
+bool refuseUnreadPictures(const QStringList &problems)
 {
-    // Saved exactly as the editor saves an album.
-    const int count = static_cast<int>(records.size());
-    const AlbumWriteResult written = SaveAlbum(
-        path, EncodeAlbumRecords(
-                  count, [&records](int index) { return records[static_cast<std::size_t>(index)]; }, passwordText));
+    if (problems.isEmpty())
+        return false;
+    for (const QString &problem : problems)
+        printProblem(problem);
+    printProblem(QStringLiteral("nothing was written."));
+    return true;
+}
+
+// Saves one album and prints its lines; `notes` (--best-fit's renderings)
+// go on the picture lines, followed by the total. Names what was left out.
+int saveAndReport(const QString &path, const QStringList &pictures, const AlbumWriteResult &encoded,
+                  const QStringList &notes = {})
+{
+    const AlbumWriteResult written = SaveAlbum(path, encoded);
     if (!written.ok) {
         printProblem(QStringLiteral("%1: %2").arg(path, AlbumWriteFailureReason(written)));
         return ExitStatus::WriteFailed;
     }
-
+    const int count = static_cast<int>(pictures.size());
     printAlbumLine(path, written.imagesWritten);
     printPictureLines(pictures, 0, written.imagesWritten, notes);
     if (!notes.isEmpty())
@@ -85,40 +94,93 @@ int writeAlbum(const QString &path, const QStringList &pictures, const std::vect
     if (written.imagesWritten == count)
         return ExitStatus::Ok;
 
-    printProblem(QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out, use --split to keep them:")
-                     .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten)));
+    // --best-fit fills one album, so only without it does --split help.
+    const QString remedy = notes.isEmpty() ? QStringLiteral(", use --split to keep them") : QString();
+    printProblem(
+        QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out%4:")
+            .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten), remedy));
     for (int index = written.imagesWritten; index < count; ++index)
         printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
     return ExitStatus::ImagesLeftOut;
 }
 
-int writeSplitAlbums(const QString &path, const QStringList &pictures, const std::vector<ImageRecord> &records,
-                     const QString &passwordText, bool force)
+int createAlbum(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
+                const QString &passwordText, bool force)
 {
-    // Everything is encoded before anything is written: only then are the
-    // names known, and all of them are checked before the first is replaced.
-    const SplitAlbums split = splitIntoAlbums(records, passwordText);
-    if (!split.ok) {
-        printProblem(QStringLiteral("%1: %2").arg(path, split.errorString));
-        return ExitStatus::WriteFailed;
-    }
-    const QStringList paths = partPaths(path, split.parts.size());
-    if (refuseToOverwrite(paths, force))
+    // Only the records that fit are kept; past them the album is full and
+    // the rest are only counted.
+    AlbumFiller album;
+    bool full = false;
+    QStringList problems;
+    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty())
+            problems.append(picture.problem);
+        else if (!full && problems.isEmpty())
+            full = album.add(picture.record) != AlbumFiller::Outcome::Added;
+    });
+    if (refuseUnreadPictures(problems))
+        return ExitStatus::BadInput;
+    if (refuseToOverwrite({path}, force))
         return ExitStatus::WouldOverwrite;
 
-    for (qsizetype part = 0; part < split.parts.size(); ++part) {
-        const AlbumPart &album = split.parts.at(part);
-        const AlbumWriteResult written = SaveAlbum(paths.at(part), album.encoded);
-        if (!written.ok) {
-            printProblem(QStringLiteral("%1: %2").arg(paths.at(part), AlbumWriteFailureReason(written)));
-            return ExitStatus::WriteFailed;
-        }
-        printAlbumLine(paths.at(part), written.imagesWritten);
-        printPictureLines(pictures, album.firstImage, written.imagesWritten);
+    // Saved exactly as the editor saves an album.
+    return saveAndReport(path, pictures, album.encode(passwordText));
+}
+
+int createBestFitAlbum(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
+                       const QString &passwordText, bool force)
+{
+    const BestFitAlbum chosen = bestFitPictures(pictures, conversion.options, conversion.jobs);
+    if (refuseUnreadPictures(chosen.problems))
+        return ExitStatus::BadInput;
+    if (refuseToOverwrite({path}, force))
+        return ExitStatus::WouldOverwrite;
+    const auto recordAt = [&chosen](int index) { return chosen.records[static_cast<std::size_t>(index)]; };
+    return saveAndReport(path, pictures,
+                         EncodeAlbumRecords(static_cast<int>(chosen.records.size()), recordAt, passwordText),
+                         chosen.notes);
+}
+
+int createSplitAlbums(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
+                      const QString &passwordText, bool force)
+{
+    // Each album is written as soon as it is full, under a temporary name;
+    // all of them get their names only once every picture has been read and
+    // every name checked, and are removed if anything fails before that.
+    PendingOutputs outputs;
+    SplitAlbumWriter albums(path, passwordText, outputs);
+    QStringList problems;
+    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty())
+            problems.append(picture.problem);
+        else if (problems.isEmpty())
+            albums.add(picture.record);
+    });
+    if (refuseUnreadPictures(problems))
+        return ExitStatus::BadInput;
+    albums.finish();
+    if (!albums.encodingProblem().isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(path, albums.encodingProblem()));
+        return ExitStatus::WriteFailed;
+    }
+    const QStringList paths = partPaths(path, albums.parts().size());
+    if (refuseToOverwrite(paths, force))
+        return ExitStatus::WouldOverwrite;
+    if (!albums.writeProblem().isEmpty()) {
+        printProblem(albums.writeProblem());
+        return ExitStatus::WriteFailed;
+    }
+    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
+        printProblem(problem);
+        return ExitStatus::WriteFailed;
     }
 
+    for (qsizetype part = 0; part < albums.parts().size(); ++part) {
+        printAlbumLine(paths.at(part), albums.parts().at(part).imageCount);
+        printPictureLines(pictures, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
+    }
     // A longer set from an earlier run would otherwise pass for part of this one.
-    const QString stale = partPaths(path, split.parts.size() + 1).constLast();
+    const QString stale = partPath(path, albums.parts().size() + 1);
     if (QFileInfo::exists(stale))
         printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
     return ExitStatus::Ok;
@@ -152,30 +214,9 @@ int runCreate(const QStringList &words)
     QStringList pictures = parser.positionalArguments();
     const QString path = pictures.takeFirst();
 
-    if (bestFit) {
-        const BestFitAlbum chosen = bestFitPictures(pictures, conversion.options, conversion.jobs);
-        if (!chosen.problems.isEmpty()) {
-            for (const QString &problem : chosen.problems)
-                printProblem(problem);
-            printProblem(QStringLiteral("nothing was written."));
-            return ExitStatus::BadInput;
-        }
-        if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
-            return ExitStatus::WouldOverwrite;
-        return writeAlbum(path, pictures, chosen.records, passwordText, chosen.notes);
-    }
-
-    const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs, true);
-    if (!loaded.problems.isEmpty()) {
-        for (const QString &problem : loaded.problems)
-            printProblem(problem);
-        printProblem(QStringLiteral("nothing was written."));
-        return ExitStatus::BadInput;
-    }
-
+    if (bestFit)
+        return createBestFitAlbum(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
     if (parser.isSet(SplitOption))
-        return writeSplitAlbums(path, pictures, loaded.records, passwordText, parser.isSet(ForceOption));
-    if (refuseToOverwrite({path}, parser.isSet(ForceOption)))
-        return ExitStatus::WouldOverwrite;
-    return writeAlbum(path, pictures, loaded.records, passwordText);
+        return createSplitAlbums(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
+    return createAlbum(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
 }

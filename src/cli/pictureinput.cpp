@@ -9,56 +9,118 @@
 
 #include <QThreadPool>
 
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 namespace {
 
-struct PictureResult
+// Pictures a worker may convert ahead of the one the caller takes next. A
+// few per worker keep the workers busy past a slow picture without letting
+// the others pile up behind it.
+constexpr int SlotsPerJob = 4;
+
+ConvertedPicture convertPicture(const QStringList &paths, qsizetype index, const ConversionOptions &options,
+                                bool compress)
 {
-    AlbumImageLoad loaded;
-    ImageRecord record;
+    ConvertedPicture converted;
+    converted.index = index;
+    const InputInProgress input(paths.at(index));
+    AlbumImageLoad loaded = LoadAlbumImage(paths.at(index), options);
+    if (!loaded.ok) {
+        converted.problem = QStringLiteral("%1: %2").arg(paths.at(index), PictureProblemText(loaded.problem));
+        return converted;
+    }
+    converted.image = std::move(loaded.albumImage);
+    if (compress)
+        converted.record = CompressAlbumImage(converted.image);
+    return converted;
+}
+
+// The results between the next picture to take and the furthest one a
+// worker may start: slot `index % size` holds picture `index`.
+class ResultWindow
+{
+public:
+    explicit ResultWindow(qsizetype size)
+        : m_slots(static_cast<std::size_t>(size))
+    {
+    }
+
+    // The next picture for a worker, once it fits in the window; nothing when all are taken.
+    std::optional<qsizetype> claim(qsizetype count)
+    {
+        std::unique_lock lock(m_mutex);
+        m_roomFreed.wait(lock, [&] { return m_nextToClaim >= count || m_nextToClaim - m_nextToTake < slotCount(); });
+        if (m_nextToClaim >= count)
+            return std::nullopt;
+        return m_nextToClaim++;
+    }
+
+    void put(ConvertedPicture converted)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            slot(converted.index) = std::move(converted);
+        }
+        m_resultReady.notify_all();
+    }
+
+    // Waits for the next picture in order and frees its slot.
+    ConvertedPicture take()
+    {
+        ConvertedPicture converted;
+        {
+            std::unique_lock lock(m_mutex);
+            m_resultReady.wait(lock, [&] { return slot(m_nextToTake).has_value(); });
+            converted = std::move(*slot(m_nextToTake));
+            slot(m_nextToTake).reset();
+            ++m_nextToTake;
+        }
+        m_roomFreed.notify_all();
+        return converted;
+    }
+
+private:
+    qsizetype slotCount() const { return static_cast<qsizetype>(m_slots.size()); }
+    std::optional<ConvertedPicture> &slot(qsizetype index)
+    {
+        return m_slots[static_cast<std::size_t>(index % slotCount())];
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_roomFreed;
+    std::condition_variable m_resultReady;
+    std::vector<std::optional<ConvertedPicture>> m_slots;
+    qsizetype m_nextToClaim = 0;
+    qsizetype m_nextToTake = 0;
 };
 
 } // namespace
 
-AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress)
+void convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
+                     const std::function<void(const ConvertedPicture &)> &take)
 {
-    // Each worker takes the next picture in turn, so at most `jobs` full-size
-    // pictures are held at a time; each is reduced to its album image (and
-    // record) at once. Results land in their own slots, in order.
-    std::vector<PictureResult> results(static_cast<std::size_t>(paths.size()));
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype index = next++; index < paths.size(); index = next++) {
-            PictureResult &result = results[static_cast<std::size_t>(index)];
-            const InputInProgress input(paths.at(index));
-            result.loaded = LoadAlbumImage(paths.at(index), options);
-            if (result.loaded.ok && compress)
-                result.record = CompressAlbumImage(result.loaded.albumImage);
-        }
-    };
     if (jobs <= 1 || paths.size() <= 1) {
-        work();
-    } else {
-        QThreadPool pool;
-        pool.setMaxThreadCount(jobs);
-        for (int worker = 0; worker < std::min<qsizetype>(jobs, paths.size()); ++worker)
-            pool.start(work);
-        pool.waitForDone();
+        for (qsizetype index = 0; index < paths.size(); ++index)
+            take(convertPicture(paths, index, options, compress));
+        return;
     }
 
-    AlbumImages album;
-    album.images.reserve(paths.size());
-    for (std::size_t index = 0; index < results.size(); ++index) {
-        const PictureResult &result = results[index];
-        if (!result.loaded.ok) {
-            album.problems.append(
-                QStringLiteral("%1: %2").arg(paths.at(qsizetype(index)), PictureProblemText(result.loaded.problem)));
-            continue;
-        }
-        album.images.append(result.loaded.albumImage);
-        if (compress)
-            album.records.push_back(result.record);
-    }
-    return album;
+    // Each worker takes the next picture in turn, so at most `jobs` full-size
+    // pictures are held at a time; each is reduced to its album image (and
+    // record) at once and waits in its slot until the caller takes it.
+    const int workers = static_cast<int>(std::min<qsizetype>(jobs, paths.size()));
+    ResultWindow window(qsizetype{SlotsPerJob} * workers);
+    QThreadPool pool;
+    pool.setMaxThreadCount(workers);
+    for (int worker = 0; worker < workers; ++worker)
+        pool.start([&] {
+            while (const std::optional<qsizetype> index = window.claim(paths.size()))
+                window.put(convertPicture(paths, *index, options, compress));
+        });
+    for (qsizetype index = 0; index < paths.size(); ++index)
+        take(window.take());
+    pool.waitForDone();
 }

@@ -8,21 +8,26 @@
 #include "picture/albumimage.h"
 
 #include <QImage>
-#include <QList>
+#include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <functional>
 
-struct AlbumImages
+// One picture brought in, handed over in the order the pictures were given.
+struct ConvertedPicture
 {
-    QList<QImage> images;             // one 92 x 92 album image per picture that loaded, in order
-    std::vector<ImageRecord> records; // each image's record, when asked for
-    QStringList problems;             // "<path>: <reason>" for each picture that did not
+    qsizetype index = 0; // its place among the pictures given
+    QImage image;        // its 92 x 92 album image, when it loaded
+    ImageRecord record;  // that image's record, when asked for
+    QString problem;     // "<path>: <reason>" when it did not load; empty when it did
 };
 
 // Loads each picture and converts it exactly as the editor's add command does
-// with the same options, and compresses it when `compress` is set. Every
-// picture is tried so that one run names all the unreadable ones. `jobs`
-// pictures are brought in at once; the result is the same for any number.
-AlbumImages convertPictures(const QStringList &paths, const ConversionOptions &options = {}, int jobs = 1,
-                            bool compress = false);
+// with the same options, compressing it too when `compress` is set, and hands
+// each to `take` on the calling thread, strictly in order. Every picture is
+// tried so that one run names all the unreadable ones. `jobs` pictures are
+// brought in at once, and only a few per job are kept waiting for their turn,
+// so memory does not grow with the number of pictures; what `take` sees is
+// the same for any number of jobs.
+void convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
+                     const std::function<void(const ConvertedPicture &)> &take);

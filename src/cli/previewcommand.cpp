@@ -8,6 +8,7 @@
 #include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
+#include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
 #include "codec/pixelcodec.h"
 
@@ -64,27 +65,55 @@ int runPreview(const QStringList &words)
         paths.append(path);
     }
 
-    const AlbumImages loaded = convertPictures(pictures, conversion.options, conversion.jobs);
-    if (!loaded.problems.isEmpty()) {
-        for (const QString &problem : loaded.problems)
+    // Each preview is written as soon as its picture is converted, under a
+    // temporary name; all of them get their names once every picture has been
+    // read and every name checked, and are removed if anything fails first.
+    PendingOutputs outputs;
+    QStringList problems;
+    QString writeProblem;
+    QString directoryProblem;
+    bool directoryMade = false;
+    convertPictures(pictures, conversion.options, conversion.jobs, false, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty()) {
+            problems.append(picture.problem);
+            return;
+        }
+        if (!problems.isEmpty() || !writeProblem.isEmpty() || !directoryProblem.isEmpty())
+            return;
+        if (!directoryMade) {
+            directoryProblem = outputs.makeDirectory(outDir.path());
+            directoryMade = directoryProblem.isEmpty();
+            if (!directoryMade)
+                return;
+        }
+        const QString &path = paths.at(picture.index);
+        QString reason;
+        if (const QString temporary = outputs.reserve(path, reason); !temporary.isEmpty())
+            reason = savePicture(temporary, DeviceView(picture.image), "png");
+        if (!reason.isEmpty())
+            writeProblem = QStringLiteral("%1: %2").arg(path, reason);
+    });
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
             printProblem(problem);
         printProblem(QStringLiteral("nothing was written."));
         return ExitStatus::BadInput;
     }
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
-    if (const QString reason = makeDirectory(outDir.path()); !reason.isEmpty()) {
-        printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
+    if (!directoryProblem.isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(outDir.path(), directoryProblem));
         return ExitStatus::WriteFailed;
     }
-
-    for (qsizetype index = 0; index < paths.size(); ++index) {
-        const QString reason = savePicture(paths.at(index), DeviceView(loaded.images.at(index)), "png");
-        if (!reason.isEmpty()) {
-            printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
-            return ExitStatus::WriteFailed;
-        }
-        printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
+    if (!writeProblem.isEmpty()) {
+        printProblem(writeProblem);
+        return ExitStatus::WriteFailed;
     }
+    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
+        printProblem(problem);
+        return ExitStatus::WriteFailed;
+    }
+    for (qsizetype index = 0; index < paths.size(); ++index)
+        printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
     return ExitStatus::Ok;
 }
