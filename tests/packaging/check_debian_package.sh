@@ -4,9 +4,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the Debian package as a distribution would, from a copy of the files
-# git knows (so no build product lands in the checkout or beside it), and
-# lints it: lintian must find no error and no warning.
+# Builds the Debian source and binary packages as a distribution would, from
+# a copy of the files git knows (so no build product lands in the checkout or
+# beside it), and lints them: lintian must find no error and no warning.
 set -euo pipefail
 source_dir=$1
 version=$2
@@ -34,7 +34,7 @@ fi
 jobs=()
 [[ "${DEB_BUILD_OPTIONS:-}" == *parallel=* ]] || jobs=(-jauto)
 start=$SECONDS
-dpkg-buildpackage -us -uc -b "${jobs[@]}" >"$work/build.log" 2>&1 || {
+dpkg-buildpackage -us -uc "${jobs[@]}" >"$work/build.log" 2>&1 || {
   tail -n 60 "$work/build.log" >&2
   exit 1
 }
@@ -55,6 +55,7 @@ for file in \
   grep -q " \./$file\$" <<<"$contents" || { echo "missing from the package: /$file" >&2; exit 1; }
 done
 
-# The .changes names the .deb and the .buildinfo, so lintian reads all three.
+# The .changes names the source package, the .deb and the .buildinfo, so
+# lintian reads them all.
 lintian --fail-on error,warning --display-info "$work"/valbum-editor_"${version}"_*.changes
 echo "lintian: no errors, no warnings"
