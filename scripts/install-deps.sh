@@ -17,6 +17,7 @@ packages=(
   xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl time
   desktop-file-utils libxml2-utils shared-mime-info file
   appstream groff-base man-db
+  reuse debhelper dpkg-dev fakeroot lintian git
 )
 
 missing=()

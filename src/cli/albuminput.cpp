@@ -24,11 +24,44 @@ AlbumInput readAlbumInput(const QString &path)
         break;
     }
 
-    if (!contents.whole())
-        input.problems.append(
+    if (!contents.whole()) {
+        input.damage =
             QStringLiteral(
                 "%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
                 .arg(path, ImagesReadClause(contents.images.size()), ReadStopReason(contents.stop),
-                     QString::number(contents.stopOffset)));
+                     QString::number(contents.stopOffset));
+        input.problems.append(input.damage);
+    }
     return input;
+}
+
+QString readStopKey(AlbumReadStop stop)
+{
+    switch (stop) {
+    case AlbumReadStop::None:
+        break;
+    case AlbumReadStop::RecordPastEnd:
+        return QStringLiteral("record_past_end");
+    case AlbumReadStop::RecordTooShort:
+        return QStringLiteral("record_too_short");
+    case AlbumReadStop::PayloadTooLarge:
+        return QStringLiteral("payload_too_large");
+    case AlbumReadStop::NotDecompressible:
+        return QStringLiteral("not_decompressible");
+    case AlbumReadStop::BytesLeftOver:
+        return QStringLiteral("bytes_left_over");
+    case AlbumReadStop::ImageCap:
+        return QStringLiteral("image_cap");
+    }
+    return {};
+}
+
+QStringList readStopKeys()
+{
+    QStringList keys;
+    for (const AlbumReadStop stop :
+         {AlbumReadStop::RecordPastEnd, AlbumReadStop::RecordTooShort, AlbumReadStop::PayloadTooLarge,
+          AlbumReadStop::NotDecompressible, AlbumReadStop::BytesLeftOver, AlbumReadStop::ImageCap})
+        keys.append(readStopKey(stop));
+    return keys;
 }

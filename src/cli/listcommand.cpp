@@ -25,12 +25,18 @@ CommandSyntax listSyntax()
     CommandSyntax syntax;
     syntax.name = QStringLiteral("list");
     syntax.arguments = QStringLiteral("ALBUM.valbum");
+    const QStringList kinds = readStopKeys();
     syntax.description =
         QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
                        "offset and compressed size, and the bytes left under the %1-byte limit.\n"
                        "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
-                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free.")
-            .arg(AlbumSizeLimit);
+                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free,\n"
+                       "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
+                       "byte not read, message the line printed on standard error, and kind one of\n"
+                       "  %2,\n"
+                       "  %3.")
+            .arg(AlbumSizeLimit)
+            .arg(kinds.mid(0, 3).join(QStringLiteral(", ")), kinds.mid(3).join(QStringLiteral(", ")));
     syntax.options = {JsonOption};
     syntax.minArguments = 1;
     syntax.maxArguments = 1;
@@ -48,12 +54,18 @@ void printJson(const AlbumInput &input)
     for (const RecordLocation &record : input.contents.records)
         records.append(
             QJsonObject{{QStringLiteral("offset"), record.offset}, {QStringLiteral("size"), record.payloadSize}});
-    const QJsonObject album{
+    QJsonObject album{
         {QStringLiteral("password"), PasswordTextFromStored(input.contents.password)},
         {QStringLiteral("images"), static_cast<qint64>(input.contents.images.size())},
         {QStringLiteral("records"), records},
         {QStringLiteral("bytes_free"), bytesFree(input)},
     };
+    // A script must tell a damaged album from a whole one without reading
+    // standard error; the key is absent when the album was read to its end.
+    if (!input.damage.isEmpty())
+        album.insert(QStringLiteral("damage"), QJsonObject{{QStringLiteral("offset"), input.contents.stopOffset},
+                                                           {QStringLiteral("kind"), readStopKey(input.contents.stop)},
+                                                           {QStringLiteral("message"), input.damage}});
     printLine(QString::fromUtf8(QJsonDocument(album).toJson(QJsonDocument::Indented)).trimmed());
 }
 

@@ -6,12 +6,14 @@
 
 #include "album/albumreader.h"
 #include "album/albumwriter.h"
+#include "album/compression.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +83,7 @@ TEST_F(ListAndExtract, ListingDescribesTheFile)
         offset += RecordHeaderSize + record[u"size"_s].toInteger();
     }
     EXPECT_EQ(offset, m_bytes.size());
+    EXPECT_FALSE(listing.contains(u"damage"_s));
 
     const QString text = runValbum({u"list"_s, m_album}).out;
     EXPECT_TRUE(text.startsWith(u"password: 2024\nimages: 3\n000  offset     8  size"_s)) << text.toStdString();
@@ -137,6 +140,43 @@ TEST_F(ListAndExtract, DamagedAlbumGivesTheImagesBeforeTheDamage)
         const QString outDir = path(u"rescued%1"_s.arg(readable));
         EXPECT_EQ(runValbum({u"extract"_s, file, outDir}).exitCode, 2);
         expectExtracted(outDir, readable);
+    }
+}
+
+// A script tells the kinds of damage apart by `kind` and finds the sentence
+// that standard error carries in `message`.
+TEST_F(ListAndExtract, JsonNamesEachKindOfDamage)
+{
+    const RecordLocation &second = m_records[1];
+    const RecordLocation &third = m_records[2];
+    const auto withThirdLength = [&](std::uint16_t length) {
+        QByteArray bytes = m_bytes;
+        qToLittleEndian(length, bytes.data() + third.offset);
+        return bytes;
+    };
+    QByteArray corrupt = m_bytes;
+    corrupt.replace(second.offset + RecordHeaderSize, second.payloadSize, QByteArray(second.payloadSize, '\xFF'));
+    const QByteArray oversize = withThirdLength(CompressedImageCapacity + ReservedFieldSize + 1)
+                                + QByteArray(static_cast<qsizetype>(CompressedImageCapacity), '\0');
+    // Plain records, one more than a read takes.
+    const QByteArray plain = EncodeAlbum({SolidImage(qRgb(255, 255, 255))}).bytes.mid(AlbumHeaderSize);
+    const QByteArray overCap = m_bytes.left(AlbumHeaderSize) + plain.repeated(MaxImagesPerRead + 1);
+
+    const QList<std::tuple<QString, QByteArray, qint64>> cases{
+        {u"record_past_end"_s, m_bytes.left(third.offset + RecordHeaderSize + third.payloadSize / 2), third.offset},
+        {u"record_too_short"_s, withThirdLength(1), third.offset},
+        {u"payload_too_large"_s, oversize, third.offset},
+        {u"not_decompressible"_s, corrupt, second.offset},
+        {u"bytes_left_over"_s, m_bytes + "12345", m_bytes.size()},
+        {u"image_cap"_s, overCap, AlbumHeaderSize + MaxImagesPerRead * plain.size()},
+    };
+    for (const auto &[kind, bytes, offset] : cases) {
+        const ProgramRun run = runValbum({u"list"_s, u"--json"_s, damaged(bytes)});
+        const QJsonObject damage = QJsonDocument::fromJson(run.out.toUtf8())[u"damage"_s].toObject();
+        EXPECT_EQ(run.exitCode, 2) << kind.toStdString();
+        EXPECT_EQ(damage[u"kind"_s].toString().toStdString(), kind.toStdString());
+        EXPECT_EQ(damage[u"offset"_s].toInteger(), offset) << kind.toStdString();
+        EXPECT_EQ((u"valbum: "_s + damage[u"message"_s].toString() + u'\n').toStdString(), run.err.toStdString());
     }
 }
 

@@ -24,6 +24,7 @@ metainfo=$build_dir/packaging/io.github.valbum.editor.metainfo.xml
 appstreamcli validate --no-net --pedantic "$metainfo"
 grep -q '<launchable type="desktop-id">valbum-editor.desktop</launchable>' "$metainfo"
 grep -q '<mediatype>application/x-valbum</mediatype>' "$metainfo"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo"
 
 # Manual pages: no formatter warnings, and each renders its name.
 for page in valbum valbum-editor; do
