@@ -11,13 +11,18 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +69,7 @@ QStringList PictureNameFilters()
 
 PictureView::PictureView(QWidget *parent)
     : QWidget(parent)
+    , m_emptyText(EmptyPreviewText)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -74,6 +80,12 @@ PictureView::PictureView(QWidget *parent)
 void PictureView::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    update();
+}
+
+void PictureView::setEmptyText(const QString &text)
+{
+    m_emptyText = text;
     update();
 }
 
@@ -106,7 +118,8 @@ void PictureView::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (m_picture.isNull()) {
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(rect(), Qt::AlignCenter, EmptyPreviewText);
+        painter.drawText(rect().adjusted(ViewMargin, ViewMargin, -ViewMargin, -ViewMargin),
+                         Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
         return;
     }
     const QRect target = pictureRect();
@@ -152,9 +165,12 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     , m_view(new PictureView(this))
     , m_deviceView(new PictureView(this))
     , m_previewButton(new QPushButton(QStringLiteral("Preview"), this))
+    , m_decoder(DecodePreview)
+    , m_watcher(new QFutureWatcher<PreviewOutcome>(this))
 {
     m_deviceView->setPixelExact(true);
     m_deviceView->setFixedSize(deviceViewSize(PaneDeviceScale));
+    m_caption->setWordWrap(true);
     setObjectName(QStringLiteral("picturePreviewPane"));
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_previewButton->setToolTip(QStringLiteral("Show the picture larger"));
@@ -162,6 +178,7 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     m_previewButton->setAutoDefault(false);
     m_previewButton->setEnabled(false);
     connect(m_previewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
+    connect(m_watcher, &QFutureWatcher<PreviewOutcome>::finished, this, &PicturePreviewPane::takeOutcome);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -173,40 +190,128 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     setFixedWidth(PaneWidth);
 }
 
-void PicturePreviewPane::showFile(const QString &path)
+// A decode still running finishes on its pool thread; its result goes nowhere.
+PicturePreviewPane::~PicturePreviewPane() = default;
+
+void PicturePreviewPane::showFile(const QString &path, int chosenCount)
 {
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        const LoadedPicture loaded = LoadPicture(path);
-        if (loaded.ok)
-            picture = loaded.picture;
+    const QString file = !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+    if (file == m_path && !file.isEmpty()) {
+        m_chosenCount = chosenCount;
+        updateCaption();
+        return;
     }
-    m_path = picture.isNull() ? QString() : path;
-    m_view->setPicture(picture);
-    showDeviceView();
-    m_caption->setText(picture.isNull()
-                           ? PreviewCaption
-                           : PreviewCaption + QString::asprintf(" (%dx%d)", picture.width(), picture.height()));
-    m_previewButton->setEnabled(!picture.isNull());
+    m_path = file;
+    m_chosenCount = chosenCount;
+    m_fullPicture = {};
+    m_pictureSize = {};
+    m_view->setPicture({});
+    m_deviceView->setPicture({});
+    m_previewButton->setEnabled(false);
+    if (m_path.isEmpty()) {
+        showNothing();
+        return;
+    }
+    request(true);
 }
 
 void PicturePreviewPane::setConversionOptions(const ConversionOptions &options)
 {
+    if (options == m_options)
+        return;
     m_options = options;
-    showDeviceView();
+    if (!m_path.isEmpty())
+        request(m_view->picture().isNull());
 }
 
-void PicturePreviewPane::showDeviceView()
+void PicturePreviewPane::request(bool withPicture)
 {
-    // Converted from the file exactly as the import will do it, so the
-    // preview is the album image pixel for pixel.
-    QImage shown;
-    if (!m_path.isEmpty()) {
-        const AlbumImageLoad loaded = LoadAlbumImage(m_path, m_options);
-        if (loaded.ok)
-            shown = DeviceView(loaded.albumImage);
+    PreviewJob job;
+    job.generation = ++m_generation;
+    job.path = m_path;
+    job.options = m_options;
+    job.withPicture = withPicture;
+    job.fullPicture = m_fullPicture;
+    // One decode at a time: a request made meanwhile waits, and a newer one replaces it.
+    m_pending = std::move(job);
+    setLoading(true);
+    if (!m_watcher->isRunning())
+        launchPending();
+}
+
+void PicturePreviewPane::launchPending()
+{
+    PreviewJob job = *std::exchange(m_pending, std::nullopt);
+    m_watcher->setFuture(QtConcurrent::run([decoder = m_decoder, job] { return decoder(job); }));
+}
+
+void PicturePreviewPane::takeOutcome()
+{
+    if (m_pending) {
+        launchPending();
+        return;
     }
-    m_deviceView->setPicture(shown);
+    const PreviewOutcome outcome = m_watcher->result();
+    if (outcome.generation != m_generation)
+        return;
+    setLoading(false);
+    if (!outcome.ok) {
+        m_fullPicture = {};
+        m_view->setPicture({});
+        m_deviceView->setPicture({});
+        showNothing(outcome.problem);
+        emit previewShown();
+        return;
+    }
+    if (!outcome.fullPicture.isNull())
+        m_fullPicture = outcome.fullPicture;
+    if (!outcome.picture.isNull()) {
+        m_view->setPicture(outcome.picture);
+        m_pictureSize = outcome.pictureSize;
+    }
+    m_view->setEmptyText(EmptyPreviewText);
+    m_deviceView->setPicture(m_view->picture().isNull() ? QImage() : outcome.deviceImage);
+    m_previewButton->setEnabled(!m_view->picture().isNull());
+    updateCaption();
+    emit previewShown();
+}
+
+void PicturePreviewPane::showNothing(const QString &reason)
+{
+    m_view->setEmptyText(reason.isEmpty() ? EmptyPreviewText : reason);
+    m_previewButton->setEnabled(false);
+    m_caption->setText(PreviewCaption);
+    m_caption->setToolTip(reason);
+    if (m_path.isEmpty()) {
+        // Whatever still runs belongs to a file no longer chosen.
+        ++m_generation;
+        m_pending.reset();
+        setLoading(false);
+    }
+}
+
+void PicturePreviewPane::setLoading(bool loading)
+{
+    m_loading = loading;
+    if (loading) {
+        setCursor(Qt::BusyCursor);
+        m_caption->setText(LoadingCaption);
+    } else {
+        unsetCursor();
+    }
+}
+
+void PicturePreviewPane::updateCaption()
+{
+    if (m_loading)
+        return;
+    QString text = PreviewCaption;
+    if (!m_view->picture().isNull())
+        text += QString::asprintf(" (%dx%d)", m_pictureSize.width(), m_pictureSize.height());
+    if (m_chosenCount > 1)
+        text += QLatin1Char('\n') + ChosenCountText.arg(m_chosenCount);
+    m_caption->setText(text);
+    m_caption->setToolTip({});
 }
 
 PicturePreviewWindow *PicturePreviewPane::openPreviewWindow()
@@ -252,9 +357,54 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
     connect(m_conversionPanel, &ConversionPanel::optionsChanged, m_previewPane,
             [this] { m_previewPane->setConversionOptions(m_conversionPanel->options()); });
 
-    connect(this, &QFileDialog::currentChanged, m_previewPane, &PicturePreviewPane::showFile);
+    // The pane shows what Open would add: whatever changes that, the
+    // highlighted file, the selection or the typed names, shows it anew.
+    connect(this, &QFileDialog::currentChanged, this, [this](const QString &path) {
+        m_highlighted = path;
+        showChosenPicture();
+    });
     // A new folder has nothing under the cursor yet.
-    connect(this, &QFileDialog::directoryEntered, m_previewPane, [this] { m_previewPane->showFile(QString()); });
+    connect(this, &QFileDialog::directoryEntered, this, [this] {
+        m_highlighted.clear();
+        queuePreview();
+    });
+    if (auto *field = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        connect(field, &QLineEdit::textChanged, this, &OpenPictureDialog::queuePreview);
+    if (auto *list = findChild<QListView *>(QStringLiteral("listView")); list && list->selectionModel())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &OpenPictureDialog::queuePreview);
+}
+
+void OpenPictureDialog::showEvent(QShowEvent *event)
+{
+    QFileDialog::showEvent(event);
+    // The name field may still hold the last choice: that is what Open adds.
+    queuePreview();
+}
+
+void OpenPictureDialog::queuePreview()
+{
+    // After the dialog's own handling of the same change, which moves the
+    // selection to match typed names; once for a burst of changes.
+    if (m_previewQueued)
+        return;
+    m_previewQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_previewQueued = false;
+            showChosenPicture();
+        },
+        Qt::QueuedConnection);
+}
+
+void OpenPictureDialog::showChosenPicture()
+{
+    // What accept() reads: the selected rows, else the names typed in the field.
+    const QStringList chosen = selectedFiles();
+    QString shown = m_highlighted;
+    if (!chosen.isEmpty() && !chosen.contains(m_highlighted))
+        shown = chosen.constFirst();
+    m_previewPane->showFile(shown, std::max<int>(1, int(chosen.size())));
 }
 
 ConversionOptions OpenPictureDialog::conversionOptions() const
