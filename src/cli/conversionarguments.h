@@ -11,7 +11,7 @@
 #include <QList>
 #include <QString>
 
-// --fit, --smooth, --dither, --brightness, --contrast and --jobs: how create
+// --fit, --gravity, --rotate, --smooth, --dither, --brightness, --contrast and --jobs: how create
 // and preview bring pictures in.
 QList<QCommandLineOption> conversionCommandOptions();
 

@@ -52,6 +52,7 @@ offers "valbum create --" "--password --split --force --fit --smooth --dither --
 offers "valbum preview --" "--force --fit --smooth --dither --brightness --contrast --jobs --help"
 offers "valbum list --" "--json --help"
 offers "valbum create --fit " "stretch crop pad"
+offers "valbum preview --rotate " "180 270 90"
 offers "valbum preview --dither " "none floyd-steinberg atkinson ordered"
 offers "valbum create --dither = a" "atkinson"
 offers "valbum extract --format = " "png bmp"
