@@ -6,8 +6,10 @@
 
 #include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
+#include "editor/squareframe.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -21,6 +23,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -165,6 +169,10 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     , m_view(new PictureView(this))
     , m_deviceView(new PictureView(this))
     , m_previewButton(new QPushButton(QStringLiteral("Preview"), this))
+    , m_frame(new SquareFrame(m_view))
+    , m_squareSize(new QSlider(Qt::Horizontal, this))
+    , m_turnLeft(new QToolButton(this))
+    , m_turnRight(new QToolButton(this))
     , m_decoder(DecodePreview)
     , m_watcher(new QFutureWatcher<PreviewOutcome>(this))
 {
@@ -180,10 +188,38 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     connect(m_previewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
     connect(m_watcher, &QFutureWatcher<PreviewOutcome>::finished, this, &PicturePreviewPane::takeOutcome);
 
+    m_turnLeft->setText(QStringLiteral("⟲"));
+    m_turnLeft->setToolTip(QStringLiteral("Turn the picture left"));
+    m_turnRight->setText(QStringLiteral("⟳"));
+    m_turnRight->setToolTip(QStringLiteral("Turn the picture right"));
+    m_squareSize->setRange(1, 100);
+    m_squareSize->setValue(100);
+    m_squareSize->setToolTip(QStringLiteral("The size of the square kept"));
+    m_squareSize->hide();
+    for (QWidget *control : std::initializer_list<QWidget *>{m_turnLeft, m_turnRight, m_squareSize})
+        control->setEnabled(false);
+    connect(m_turnLeft, &QToolButton::clicked, this, [this] { turn(-1); });
+    connect(m_turnRight, &QToolButton::clicked, this, [this] { turn(1); });
+    connect(m_squareSize, &QSlider::valueChanged, this, [this](int percent) {
+        if (std::lround(m_frame->side() * 100) != percent)
+            m_frame->setSide(percent / 100.0);
+    });
+    connect(m_frame, &SquareFrame::squareChanged, this, [this](const QRectF &square) {
+        m_square = square;
+        const QSignalBlocker quiet(m_squareSize);
+        m_squareSize->setValue(int(std::lround(m_frame->side() * 100)));
+        request(false);
+    });
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(m_turnLeft);
+    controls->addWidget(m_turnRight);
+    controls->addWidget(m_squareSize, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_caption);
     layout->addWidget(m_view, 1);
+    layout->addLayout(controls);
     layout->addWidget(new QLabel(DeviceViewCaption, this));
     layout->addWidget(m_deviceView);
     layout->addWidget(m_previewButton, 0, Qt::AlignRight);
@@ -205,7 +241,12 @@ void PicturePreviewPane::showFile(const QString &path, int chosenCount)
     m_chosenCount = chosenCount;
     m_fullPicture = {};
     m_pictureSize = {};
+    m_screenPicture = {};
+    // A square chosen on one picture means nothing on the next.
+    m_turns = 0;
+    m_square.reset();
     m_view->setPicture({});
+    updateFrame();
     m_deviceView->setPicture({});
     m_previewButton->setEnabled(false);
     if (m_path.isEmpty()) {
@@ -220,8 +261,71 @@ void PicturePreviewPane::setConversionOptions(const ConversionOptions &options)
     if (options == m_options)
         return;
     m_options = options;
+    updateFrame();
     if (!m_path.isEmpty())
         request(m_view->picture().isNull());
+}
+
+ConversionOptions PicturePreviewPane::withSquareChoice(ConversionOptions options) const
+{
+    options.quarterTurns = m_turns;
+    if (options.fit == PictureFit::Crop && m_square)
+        options.cropSquare = m_square;
+    return options;
+}
+
+void PicturePreviewPane::turn(int quarterTurns)
+{
+    if (m_screenPicture.isNull())
+        return;
+    m_turns = ((m_turns + quarterTurns) % 4 + 4) % 4;
+    // The chosen square turns with the picture.
+    if (m_square) {
+        const QRectF square = *m_square;
+        m_square = quarterTurns > 0 ? QRectF(1 - square.bottom(), square.left(), square.height(), square.width())
+                                    : QRectF(square.top(), 1 - square.right(), square.height(), square.width());
+    }
+    showTurnedPicture();
+    updateCaption();
+    request(false);
+}
+
+QSize PicturePreviewPane::turnedSize() const
+{
+    return m_turns % 2 ? m_pictureSize.transposed() : m_pictureSize;
+}
+
+void PicturePreviewPane::showTurnedPicture()
+{
+    m_view->setPicture(TurnedPicture(m_screenPicture, m_turns));
+    updateFrame();
+}
+
+void PicturePreviewPane::updateFrame()
+{
+    const bool shown = !m_view->picture().isNull();
+    const bool crop = m_options.fit == PictureFit::Crop;
+    m_turnLeft->setEnabled(shown);
+    m_turnRight->setEnabled(shown);
+    m_squareSize->setVisible(crop);
+    m_squareSize->setEnabled(shown && crop);
+    m_frame->setVisible(shown && m_options.fit != PictureFit::Stretch);
+    if (!shown)
+        return;
+    const QSize size = turnedSize();
+    m_frame->setPictureSize(size);
+    m_frame->setMovable(crop);
+    QRectF square(0, 0, 1, 1);
+    if (crop && m_square) {
+        square = *m_square;
+    } else if (crop && !size.isEmpty()) {
+        const QRectF kept = PlacementSource(size, withSquareChoice(m_options));
+        square = QRectF(kept.x() / size.width(), kept.y() / size.height(), kept.width() / size.width(),
+                        kept.height() / size.height());
+    }
+    m_frame->setSquare(square);
+    const QSignalBlocker quiet(m_squareSize);
+    m_squareSize->setValue(int(std::lround(m_frame->side() * 100)));
 }
 
 void PicturePreviewPane::request(bool withPicture)
@@ -229,7 +333,7 @@ void PicturePreviewPane::request(bool withPicture)
     PreviewJob job;
     job.generation = ++m_generation;
     job.path = m_path;
-    job.options = m_options;
+    job.options = withSquareChoice(m_options);
     job.withPicture = withPicture;
     job.fullPicture = m_fullPicture;
     // One decode at a time: a request made meanwhile waits, and a newer one replaces it.
@@ -257,7 +361,9 @@ void PicturePreviewPane::takeOutcome()
     setLoading(false);
     if (!outcome.ok) {
         m_fullPicture = {};
+        m_screenPicture = {};
         m_view->setPicture({});
+        updateFrame();
         m_deviceView->setPicture({});
         showNothing(outcome.problem);
         emit previewShown();
@@ -266,8 +372,9 @@ void PicturePreviewPane::takeOutcome()
     if (!outcome.fullPicture.isNull())
         m_fullPicture = outcome.fullPicture;
     if (!outcome.picture.isNull()) {
-        m_view->setPicture(outcome.picture);
+        m_screenPicture = outcome.picture;
         m_pictureSize = outcome.pictureSize;
+        showTurnedPicture();
     }
     m_view->setEmptyText(EmptyPreviewText);
     m_deviceView->setPicture(m_view->picture().isNull() ? QImage() : outcome.deviceImage);
@@ -307,7 +414,7 @@ void PicturePreviewPane::updateCaption()
         return;
     QString text = PreviewCaption;
     if (!m_view->picture().isNull())
-        text += QString::asprintf(" (%dx%d)", m_pictureSize.width(), m_pictureSize.height());
+        text += QString::asprintf(" (%dx%d)", turnedSize().width(), turnedSize().height());
     if (m_chosenCount > 1)
         text += QLatin1Char('\n') + ChosenCountText.arg(m_chosenCount);
     m_caption->setText(text);
@@ -409,5 +516,5 @@ void OpenPictureDialog::showChosenPicture()
 
 ConversionOptions OpenPictureDialog::conversionOptions() const
 {
-    return m_conversionPanel->options();
+    return m_previewPane->withSquareChoice(m_conversionPanel->options());
 }

@@ -20,6 +20,9 @@ class QFutureWatcher;
 class ConversionPanel;
 class QLabel;
 class QPushButton;
+class QSlider;
+class QToolButton;
+class SquareFrame;
 
 // Draws one picture scaled to fit, aspect kept and never more than twice its
 // own size, or "(None)" (or the reason there is none) when there is no picture. A pixel-exact view instead
@@ -86,6 +89,10 @@ public:
     void showFile(const QString &path, int chosenCount = 1);
     // Shows the device view again for other conversion options.
     void setConversionOptions(const ConversionOptions &options);
+    // `options` with the turn and the square chosen on the pane.
+    ConversionOptions withSquareChoice(ConversionOptions options) const;
+    // Turns the picture a quarter clockwise (1) or anticlockwise (-1).
+    void turn(int quarterTurns);
 
     // The file shown or being loaded; empty for none.
     const QString &path() const { return m_path; }
@@ -98,6 +105,10 @@ public:
     PictureView *view() const { return m_view; }
     PictureView *deviceView() const { return m_deviceView; }
     QPushButton *previewButton() const { return m_previewButton; }
+    SquareFrame *squareFrame() const { return m_frame; }
+    QSlider *squareSizeSlider() const { return m_squareSize; }
+    QToolButton *turnLeftButton() const { return m_turnLeft; }
+    QToolButton *turnRightButton() const { return m_turnRight; }
     // The larger window while it is open.
     PicturePreviewWindow *previewWindow() const { return m_previewWindow; }
 
@@ -116,14 +127,24 @@ private:
     void showNothing(const QString &reason = {});
     void setLoading(bool loading);
     void updateCaption();
+    void showTurnedPicture();
+    void updateFrame();
+    QSize turnedSize() const;
 
     QLabel *m_caption;
     PictureView *m_view;
     PictureView *m_deviceView;
     QPushButton *m_previewButton;
+    SquareFrame *m_frame;
+    QSlider *m_squareSize;
+    QToolButton *m_turnLeft;
+    QToolButton *m_turnRight;
     QString m_path;
     int m_chosenCount = 1;
-    QSize m_pictureSize;
+    QSize m_pictureSize;    // the file's, before the pane's turn
+    QImage m_screenPicture; // before the pane's turn
+    int m_turns = 0;
+    std::optional<QRectF> m_square; // moved or zoomed by the user
     QImage m_fullPicture;
     bool m_loading = false;
     ConversionOptions m_options;

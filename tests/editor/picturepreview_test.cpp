@@ -5,20 +5,26 @@
 // The picture dialog's preview: it shows what Open would add, and decodes
 // without holding up the window.
 
+#include "codec/pixelcodec.h"
+#include "editor/conversionpanel.h"
 #include "editor/openpicturedialog.h"
+#include "editor/squareframe.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMutex>
 #include <QPushButton>
 #include <QSemaphore>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +159,58 @@ TEST_F(PicturePreview, DecodesOffTheWindowsThreadAndTheNewestChoiceWins)
     EXPECT_EQ(pane->path(), widePath);
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (184x92)"));
     EXPECT_NE(pane->cursor().shape(), Qt::BusyCursor);
+}
+
+TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
+{
+    // Black on the left half, white on the right.
+    QImage halves(184, 92, QImage::Format_RGB32);
+    halves.fill(Qt::white);
+    for (int y = 0; y < 92; ++y)
+        for (int x = 0; x < 92; ++x)
+            halves.setPixel(x, y, qRgb(0, 0, 0));
+    const QString path = dir.filePath(QStringLiteral("halves.png"));
+    ASSERT_TRUE(halves.save(path));
+    OpenPictureDialog dialog;
+    dialog.show();
+    PicturePreviewPane *pane = dialog.previewPane();
+    dialog.conversionPanel()->fitBox()->setCurrentIndex(static_cast<int>(PictureFit::Crop));
+    emit dialog.currentChanged(path);
+    ASSERT_TRUE(PreviewSettles(pane));
+    SquareFrame *frame = pane->squareFrame();
+    ASSERT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->square(), QRectF(0.25, 0, 0.5, 1));
+    const auto showsTheImport = [&] {
+        return pane->deviceView()->picture() == DeviceView(LoadAlbumImage(path, dialog.conversionOptions()).albumImage);
+    };
+
+    // Dragged all the way right, it keeps the white half.
+    const QPoint grab = frame->frameRect().center().toPoint();
+    const QPoint dropped = grab + QPoint(frame->width(), 0);
+    QTest::mousePress(frame, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(frame, dropped);
+    QTest::mouseRelease(frame, Qt::LeftButton, {}, dropped);
+    ASSERT_TRUE(PreviewSettles(pane));
+    ASSERT_TRUE(dialog.conversionOptions().cropSquare);
+    EXPECT_EQ(*dialog.conversionOptions().cropSquare, QRectF(0.5, 0, 0.5, 1));
+    EXPECT_TRUE(showsTheImport());
+    EXPECT_EQ(qGray(pane->deviceView()->picture().pixel(5, 46)), 255);
+
+    // A key and the slider zoom it about its centre, down to a small square.
+    QTest::keyClick(frame, Qt::Key_Plus);
+    EXPECT_NEAR(frame->side(), 0.9, 1e-9);
+    EXPECT_EQ(pane->squareSizeSlider()->value(), 90);
+    pane->squareSizeSlider()->setValue(10);
+    EXPECT_NEAR(frame->side(), 0.1, 1e-9);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_TRUE(showsTheImport());
+
+    // A turn shows the picture on its side and goes into the import.
+    QTest::mouseClick(pane->turnRightButton(), Qt::LeftButton);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (92x184)"));
+    EXPECT_EQ(dialog.conversionOptions().quarterTurns, 1);
+    EXPECT_TRUE(showsTheImport());
 }
 
 } // namespace
