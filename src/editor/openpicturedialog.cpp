@@ -40,6 +40,8 @@ constexpr int ViewMargin = 4;
 constexpr int PaneDeviceScale = 2;
 constexpr int WindowDeviceScale = 4;
 constexpr int PaneWidth = PaneDeviceScale * AlbumImageSide + 2 * ViewMargin + 8;
+// What a window manager's title bar and borders take, roughly, beyond the window itself.
+const QSize WindowFrameAllowance(16, 48);
 
 QSize deviceViewSize(int scale)
 {
@@ -141,7 +143,6 @@ PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &
     m_view->setPicture(picture);
     m_deviceView->setPixelExact(true);
     m_deviceView->setPicture(deviceImage);
-    m_deviceView->setMinimumSize(deviceViewSize(WindowDeviceScale));
     m_deviceView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -153,14 +154,30 @@ PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &
     layout->addLayout(views, 1);
     layout->addWidget(buttons);
 
+    // The whole window within the screen, down to 1024 x 768: the device
+    // view four times enlarged where it takes at most half the width, else
+    // by the largest whole factor that fits; the picture gets the rest.
+    const QScreen *screen = parent ? parent->screen() : this->screen();
+    const QSize room = (screen ? screen->availableSize() : QSize(1024, 768)) - WindowFrameAllowance;
+    const QMargins margins = layout->contentsMargins();
+    const QSize chrome(margins.left() + margins.right() + std::max(0, views->spacing()),
+                       margins.top() + margins.bottom() + std::max(0, layout->spacing())
+                           + buttons->sizeHint().height());
+    int deviceScale = WindowDeviceScale;
+    while (deviceScale > 1
+           && (deviceViewSize(deviceScale).width() > room.width() / 2
+               || deviceViewSize(deviceScale).height() > room.height() - chrome.height()))
+        --deviceScale;
+    m_deviceView->setFixedSize(deviceViewSize(deviceScale));
+
     // Big enough to be worth opening, but within the screen: a small picture
     // is enlarged up to twice its size, a large one shrunk to fit.
-    const QScreen *screen = parent ? parent->screen() : nullptr;
-    const QSize screenRoom = screen ? screen->availableSize() * 3 / 4 : QSize(800, 600);
-    const QRect fitted = FittedRect(picture.size(), QRect(QPoint(0, 0), screenRoom), MaxEnlargement);
+    const QSize pictureRoom =
+        (room - chrome - QSize(m_deviceView->width(), 0)).boundedTo(room * 3 / 4).expandedTo(QSize(96, 96));
+    const QRect fitted = FittedRect(
+        picture.size(), QRect(QPoint(0, 0), pictureRoom - QSize(2 * ViewMargin, 2 * ViewMargin)), MaxEnlargement);
     const QSize viewSize = fitted.size().expandedTo(QSize(192, 192)) + QSize(2 * ViewMargin, 2 * ViewMargin);
-    m_view->setMinimumSize(std::min(viewSize.width(), screenRoom.width()),
-                           std::min(viewSize.height(), screenRoom.height()));
+    m_view->setMinimumSize(viewSize.boundedTo(pictureRoom));
 }
 
 PicturePreviewPane::PicturePreviewPane(QWidget *parent)
@@ -479,6 +496,17 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
         connect(field, &QLineEdit::textChanged, this, &OpenPictureDialog::queuePreview);
     if (auto *list = findChild<QListView *>(QStringLiteral("listView")); list && list->selectionModel())
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &OpenPictureDialog::queuePreview);
+}
+
+void OpenPictureDialog::setVisible(bool visible)
+{
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (visible && screen) {
+        const QSize room = screen->availableSize() - WindowFrameAllowance;
+        if (width() > room.width() || height() > room.height())
+            resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+    }
+    QFileDialog::setVisible(visible);
 }
 
 void OpenPictureDialog::showEvent(QShowEvent *event)

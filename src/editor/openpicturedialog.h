@@ -169,6 +169,8 @@ public:
     ConversionPanel *conversionPanel() const { return m_conversionPanel; }
     // The conversion chosen in the dialog; the defaults until the user changes it.
     ConversionOptions conversionOptions() const;
+    // Shrinks the dialog to the screen's free area first, where it is larger.
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;

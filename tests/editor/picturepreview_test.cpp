@@ -213,4 +213,25 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     EXPECT_TRUE(showsTheImport());
 }
 
+TEST_F(PicturePreview, DialogAndPreviewWindowFitTheScreen)
+{
+    OpenPictureDialog dialog;
+    dialog.show();
+    const QSize room = dialog.screen()->availableSize();
+    EXPECT_LE(dialog.width(), room.width());
+    EXPECT_LE(dialog.height(), room.height());
+
+    QImage panorama(4000, 1000, QImage::Format_RGB32);
+    panorama.fill(Qt::darkGreen);
+    QImage device(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    device.fill(Qt::gray);
+    PicturePreviewWindow window(panorama, device, &dialog);
+    window.show();
+    EXPECT_LE(window.width(), room.width());
+    EXPECT_LE(window.height(), room.height());
+    // The device half stays pixel-exact: a whole multiple of the album image.
+    EXPECT_EQ(window.deviceView()->pictureRect().width() % AlbumImageSide, 0);
+    EXPECT_GE(window.deviceView()->pictureRect().width(), AlbumImageSide);
+}
+
 } // namespace
