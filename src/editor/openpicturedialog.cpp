@@ -345,6 +345,14 @@ void PicturePreviewPane::updateFrame()
     m_squareSize->setValue(int(std::lround(m_frame->side() * 100)));
 }
 
+void PicturePreviewPane::hideEvent(QHideEvent *event)
+{
+    // The whole picture can take hundreds of megabytes; the dialog lives as
+    // long as the window, so it is decoded again when needed.
+    m_fullPicture = {};
+    QWidget::hideEvent(event);
+}
+
 void PicturePreviewPane::request(bool withPicture)
 {
     PreviewJob job;
@@ -527,7 +535,9 @@ void OpenPictureDialog::queuePreview()
         this,
         [this] {
             m_previewQueued = false;
-            showChosenPicture();
+            // The field is refilled as the dialog closes; the next show looks again.
+            if (isVisible())
+                showChosenPicture();
         },
         Qt::QueuedConnection);
 }

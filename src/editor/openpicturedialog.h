@@ -120,6 +120,9 @@ signals:
     // A decode's result is on show.
     void previewShown();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
     void request(bool withPicture);
     void launchPending();
