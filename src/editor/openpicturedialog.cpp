@@ -207,8 +207,10 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
 
     m_turnLeft->setText(QStringLiteral("⟲"));
     m_turnLeft->setToolTip(QStringLiteral("Turn the picture left"));
+    m_turnLeft->setAccessibleName(m_turnLeft->toolTip());
     m_turnRight->setText(QStringLiteral("⟳"));
     m_turnRight->setToolTip(QStringLiteral("Turn the picture right"));
+    m_turnRight->setAccessibleName(m_turnRight->toolTip());
     m_squareSize->setRange(1, 100);
     m_squareSize->setValue(100);
     m_squareSize->setToolTip(QStringLiteral("The size of the square kept"));
@@ -364,6 +366,10 @@ void PicturePreviewPane::request(bool withPicture)
     // One decode at a time: a request made meanwhile waits, and a newer one replaces it.
     m_pending = std::move(job);
     setLoading(true);
+    // The caption says so only while the picture itself comes: a frame being
+    // dragged keeps its caption still.
+    if (withPicture)
+        m_caption->setText(LoadingCaption);
     if (!m_watcher->isRunning())
         launchPending();
 }
@@ -425,12 +431,10 @@ void PicturePreviewPane::showNothing(const QString &reason)
 void PicturePreviewPane::setLoading(bool loading)
 {
     m_loading = loading;
-    if (loading) {
+    if (loading)
         setCursor(Qt::BusyCursor);
-        m_caption->setText(LoadingCaption);
-    } else {
+    else
         unsetCursor();
-    }
 }
 
 void PicturePreviewPane::updateCaption()
