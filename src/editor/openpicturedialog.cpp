@@ -261,8 +261,8 @@ void PicturePreviewPane::showFile(const QString &path, int chosenCount)
     m_fullPicture = {};
     m_pictureSize = {};
     m_screenPicture = {};
-    // A square chosen on one picture means nothing on the next.
-    m_turns = 0;
+    // A square chosen on one picture means nothing on the next; the turn
+    // holds, as a batch of sideways photos needs the same one.
     m_square.reset();
     m_view->setPicture({});
     updateFrame();
