@@ -21,6 +21,7 @@ constexpr double ZoomStep = 0.9;
 // The smallest square, as a share of the shorter side: one pixel of a very
 // large picture is still a square one can see and grab on the pane.
 constexpr double SmallestShare = 0.01;
+constexpr double ArrowStep = 0.05;
 
 } // namespace
 
@@ -52,7 +53,9 @@ void SquareFrame::setMovable(bool movable)
 {
     m_movable = movable;
     setCursor(movable ? Qt::SizeAllCursor : Qt::ArrowCursor);
-    setToolTip(movable ? QStringLiteral("Drag to choose the square; the wheel, + and - change its size.") : QString());
+    setToolTip(movable ? QStringLiteral("Drag or use the arrow keys to choose the square; the wheel, + and - "
+                                        "change its size.")
+                       : QString());
 }
 
 double SquareFrame::side() const
@@ -160,6 +163,23 @@ void SquareFrame::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Minus:
         setSide(side() / ZoomStep);
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // A twentieth of the square per press, so a small square moves finely.
+        const double across = m_square.width() * ArrowStep;
+        const double down = m_square.height() * ArrowStep;
+        const QPointF step(event->key() == Qt::Key_Left    ? -across
+                           : event->key() == Qt::Key_Right ? across
+                                                           : 0,
+                           event->key() == Qt::Key_Up     ? -down
+                           : event->key() == Qt::Key_Down ? down
+                                                          : 0);
+        moveCentreTo(m_square.center() + step);
+        emit squareChanged(m_square);
+        return;
+    }
     default:
         QWidget::keyPressEvent(event);
     }

@@ -12,7 +12,7 @@ class PictureView;
 
 // The frame over the picture pane that shows which square of the picture
 // the album keeps. With crop the user drags it to move it and zooms it with
-// the wheel or the + and - keys; the square is in the picture's own
+// the wheel or the + and - keys, or moves it with the arrow keys; the square is in the picture's own
 // coordinates, 0 .. 1 across its width and height.
 class SquareFrame : public QWidget
 {

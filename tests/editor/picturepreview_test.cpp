@@ -195,6 +195,11 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     EXPECT_EQ(*dialog.conversionOptions().cropSquare, QRectF(0.5, 0, 0.5, 1));
     EXPECT_TRUE(showsTheImport());
     EXPECT_EQ(qGray(pane->deviceView()->picture().pixel(5, 46)), 255);
+    // The arrow keys move it too, never off the picture.
+    QTest::keyClick(frame, Qt::Key_Left);
+    EXPECT_LT(frame->square().x(), 0.5);
+    QTest::keyClick(frame, Qt::Key_Up);
+    EXPECT_EQ(frame->square().y(), 0.0);
 
     // A key and the slider zoom it about its centre, down to a small square.
     QTest::keyClick(frame, Qt::Key_Plus);
