@@ -47,9 +47,11 @@ Rendered render(const QImage &placed, const ConversionOptions &options)
 BestFitAlbum bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs)
 {
     // Loaded and placed once; every rendering starts from that square.
-    ConversionOptions placement;
-    placement.fit = options.fit;
-    placement.smooth = options.smooth;
+    // Everything that places the picture (fit, gravity, turns, smoothing), none of what reduces it.
+    ConversionOptions placement = options;
+    placement.greys = GreyDither::None;
+    placement.brightness = 0;
+    placement.contrast = 0;
     struct
     {
         QList<QImage> images;

@@ -17,6 +17,8 @@ const QString BrightnessName = QStringLiteral("brightness");
 const QString ContrastName = QStringLiteral("contrast");
 const QString JobsName = QStringLiteral("jobs");
 const QString VerboseName = QStringLiteral("verbose");
+const QString GravityName = QStringLiteral("gravity");
+const QString RotateName = QStringLiteral("rotate");
 // More workers than this only add memory: each holds one full-size picture.
 constexpr int MaxJobs = 64;
 
@@ -59,6 +61,14 @@ QList<QCommandLineOption> conversionCommandOptions()
                            QStringLiteral("-100 to 100 (default 0): spreads the greys apart (more) or together "
                                           "(less)."),
                            QStringLiteral("N")),
+        QCommandLineOption(GravityName,
+                           QStringLiteral("With crop, which part is kept; with pad, where the picture goes: "
+                                          "center (default), north, south, east, west, northeast, northwest, "
+                                          "southeast or southwest."),
+                           QStringLiteral("GRAVITY")),
+        QCommandLineOption(RotateName,
+                           QStringLiteral("90, 180 or 270: turn the picture clockwise, after its orientation tag."),
+                           QStringLiteral("DEGREES")),
         QCommandLineOption(JobsName,
                            QStringLiteral("Pictures brought in at once (default: one per processor); 1 for one at "
                                           "a time. The output is the same."),
@@ -88,6 +98,20 @@ ConversionArguments conversionArguments(const QCommandLineParser &parser)
         if (!greys)
             return bad(DitherName, choices(GreyDitherNames()));
         result.options.greys = *greys;
+    }
+    if (parser.isSet(GravityName)) {
+        const auto gravity = GravityFromName(parser.value(GravityName));
+        if (!gravity)
+            return bad(GravityName, choices(GravityNames()));
+        result.options.gravity = *gravity;
+    }
+    if (parser.isSet(RotateName)) {
+        const QString degrees = parser.value(RotateName);
+        const qsizetype turns =
+            QStringList{QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")}.indexOf(degrees);
+        if (turns < 0)
+            return bad(RotateName, QStringLiteral("90|180|270"));
+        result.options.quarterTurns = int(turns) + 1;
     }
     for (const QString &name : {BrightnessName, ContrastName}) {
         if (!parser.isSet(name))

@@ -11,8 +11,8 @@
 #include <QList>
 #include <QString>
 
-// --fit, --smooth, --dither, --brightness, --contrast, --jobs and --verbose:
-// how create and preview bring pictures in.
+// --fit, --gravity, --rotate, --smooth, --dither, --brightness, --contrast,
+// --jobs and --verbose: how create and preview bring pictures in.
 QList<QCommandLineOption> conversionCommandOptions();
 
 struct ConversionArguments

@@ -6,18 +6,27 @@
 
 #include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
+#include "editor/squareframe.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
+#include "picture/squareplacement.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +40,8 @@ constexpr int ViewMargin = 4;
 constexpr int PaneDeviceScale = 2;
 constexpr int WindowDeviceScale = 4;
 constexpr int PaneWidth = PaneDeviceScale * AlbumImageSide + 2 * ViewMargin + 8;
+// What a window manager's title bar and borders take, roughly, beyond the window itself.
+const QSize WindowFrameAllowance(16, 48);
 
 QSize deviceViewSize(int scale)
 {
@@ -64,6 +75,7 @@ QStringList PictureNameFilters()
 
 PictureView::PictureView(QWidget *parent)
     : QWidget(parent)
+    , m_emptyText(EmptyPreviewText)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -74,6 +86,12 @@ PictureView::PictureView(QWidget *parent)
 void PictureView::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    update();
+}
+
+void PictureView::setEmptyText(const QString &text)
+{
+    m_emptyText = text;
     update();
 }
 
@@ -106,7 +124,8 @@ void PictureView::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (m_picture.isNull()) {
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(rect(), Qt::AlignCenter, EmptyPreviewText);
+        painter.drawText(rect().adjusted(ViewMargin, ViewMargin, -ViewMargin, -ViewMargin),
+                         Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
         return;
     }
     const QRect target = pictureRect();
@@ -124,7 +143,6 @@ PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &
     m_view->setPicture(picture);
     m_deviceView->setPixelExact(true);
     m_deviceView->setPicture(deviceImage);
-    m_deviceView->setMinimumSize(deviceViewSize(WindowDeviceScale));
     m_deviceView->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -136,14 +154,30 @@ PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &
     layout->addLayout(views, 1);
     layout->addWidget(buttons);
 
+    // The whole window within the screen, down to 1024 x 768: the device
+    // view four times enlarged where it takes at most half the width, else
+    // by the largest whole factor that fits; the picture gets the rest.
+    const QScreen *screen = parent ? parent->screen() : this->screen();
+    const QSize room = (screen ? screen->availableSize() : QSize(1024, 768)) - WindowFrameAllowance;
+    const QMargins margins = layout->contentsMargins();
+    const QSize chrome(margins.left() + margins.right() + std::max(0, views->spacing()),
+                       margins.top() + margins.bottom() + std::max(0, layout->spacing())
+                           + buttons->sizeHint().height());
+    int deviceScale = WindowDeviceScale;
+    while (deviceScale > 1
+           && (deviceViewSize(deviceScale).width() > room.width() / 2
+               || deviceViewSize(deviceScale).height() > room.height() - chrome.height()))
+        --deviceScale;
+    m_deviceView->setFixedSize(deviceViewSize(deviceScale));
+
     // Big enough to be worth opening, but within the screen: a small picture
     // is enlarged up to twice its size, a large one shrunk to fit.
-    const QScreen *screen = parent ? parent->screen() : nullptr;
-    const QSize screenRoom = screen ? screen->availableSize() * 3 / 4 : QSize(800, 600);
-    const QRect fitted = FittedRect(picture.size(), QRect(QPoint(0, 0), screenRoom), MaxEnlargement);
+    const QSize pictureRoom =
+        (room - chrome - QSize(m_deviceView->width(), 0)).boundedTo(room * 3 / 4).expandedTo(QSize(96, 96));
+    const QRect fitted = FittedRect(
+        picture.size(), QRect(QPoint(0, 0), pictureRoom - QSize(2 * ViewMargin, 2 * ViewMargin)), MaxEnlargement);
     const QSize viewSize = fitted.size().expandedTo(QSize(192, 192)) + QSize(2 * ViewMargin, 2 * ViewMargin);
-    m_view->setMinimumSize(std::min(viewSize.width(), screenRoom.width()),
-                           std::min(viewSize.height(), screenRoom.height()));
+    m_view->setMinimumSize(viewSize.boundedTo(pictureRoom));
 }
 
 PicturePreviewPane::PicturePreviewPane(QWidget *parent)
@@ -152,9 +186,16 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     , m_view(new PictureView(this))
     , m_deviceView(new PictureView(this))
     , m_previewButton(new QPushButton(QStringLiteral("Preview"), this))
+    , m_frame(new SquareFrame(m_view))
+    , m_squareSize(new QSlider(Qt::Horizontal, this))
+    , m_turnLeft(new QToolButton(this))
+    , m_turnRight(new QToolButton(this))
+    , m_decoder(DecodePreview)
+    , m_watcher(new QFutureWatcher<PreviewOutcome>(this))
 {
     m_deviceView->setPixelExact(true);
     m_deviceView->setFixedSize(deviceViewSize(PaneDeviceScale));
+    m_caption->setWordWrap(true);
     setObjectName(QStringLiteral("picturePreviewPane"));
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
     m_previewButton->setToolTip(QStringLiteral("Show the picture larger"));
@@ -162,51 +203,251 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     m_previewButton->setAutoDefault(false);
     m_previewButton->setEnabled(false);
     connect(m_previewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
+    connect(m_watcher, &QFutureWatcher<PreviewOutcome>::finished, this, &PicturePreviewPane::takeOutcome);
 
+    m_turnLeft->setText(QStringLiteral("⟲"));
+    m_turnLeft->setToolTip(QStringLiteral("Turn the picture left"));
+    m_turnLeft->setAccessibleName(m_turnLeft->toolTip());
+    m_turnRight->setText(QStringLiteral("⟳"));
+    m_turnRight->setToolTip(QStringLiteral("Turn the picture right"));
+    m_turnRight->setAccessibleName(m_turnRight->toolTip());
+    m_squareSize->setRange(1, 100);
+    m_squareSize->setValue(100);
+    m_squareSize->setToolTip(QStringLiteral("The size of the square kept"));
+    m_squareSize->hide();
+    for (QWidget *control : std::initializer_list<QWidget *>{m_turnLeft, m_turnRight, m_squareSize})
+        control->setEnabled(false);
+    connect(m_turnLeft, &QToolButton::clicked, this, [this] { turn(-1); });
+    connect(m_turnRight, &QToolButton::clicked, this, [this] { turn(1); });
+    connect(m_squareSize, &QSlider::valueChanged, this, [this](int percent) {
+        if (std::lround(m_frame->side() * 100) != percent)
+            m_frame->setSide(percent / 100.0);
+    });
+    connect(m_frame, &SquareFrame::squareChanged, this, [this](const QRectF &square) {
+        m_square = square;
+        const QSignalBlocker quiet(m_squareSize);
+        m_squareSize->setValue(int(std::lround(m_frame->side() * 100)));
+        request(false);
+    });
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(m_turnLeft);
+    controls->addWidget(m_turnRight);
+    controls->addWidget(m_squareSize, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_caption);
     layout->addWidget(m_view, 1);
+    layout->addLayout(controls);
     layout->addWidget(new QLabel(DeviceViewCaption, this));
     layout->addWidget(m_deviceView);
     layout->addWidget(m_previewButton, 0, Qt::AlignRight);
     setFixedWidth(PaneWidth);
 }
 
-void PicturePreviewPane::showFile(const QString &path)
+// A decode still running finishes on its pool thread; its result goes nowhere.
+PicturePreviewPane::~PicturePreviewPane() = default;
+
+void PicturePreviewPane::showFile(const QString &path, int chosenCount)
 {
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        const LoadedPicture loaded = LoadPicture(path);
-        if (loaded.ok)
-            picture = loaded.picture;
+    const QString file = !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+    if (file == m_path && !file.isEmpty()) {
+        m_chosenCount = chosenCount;
+        updateCaption();
+        return;
     }
-    m_path = picture.isNull() ? QString() : path;
-    m_view->setPicture(picture);
-    showDeviceView();
-    m_caption->setText(picture.isNull()
-                           ? PreviewCaption
-                           : PreviewCaption + QString::asprintf(" (%dx%d)", picture.width(), picture.height()));
-    m_previewButton->setEnabled(!picture.isNull());
+    m_path = file;
+    m_chosenCount = chosenCount;
+    m_fullPicture = {};
+    m_pictureSize = {};
+    m_screenPicture = {};
+    // A square chosen on one picture means nothing on the next; the turn
+    // holds, as a batch of sideways photos needs the same one.
+    m_square.reset();
+    m_view->setPicture({});
+    updateFrame();
+    m_deviceView->setPicture({});
+    m_previewButton->setEnabled(false);
+    if (m_path.isEmpty()) {
+        showNothing();
+        return;
+    }
+    request(true);
 }
 
 void PicturePreviewPane::setConversionOptions(const ConversionOptions &options)
 {
+    if (options == m_options)
+        return;
     m_options = options;
-    showDeviceView();
+    updateFrame();
+    if (!m_path.isEmpty())
+        request(m_view->picture().isNull());
 }
 
-void PicturePreviewPane::showDeviceView()
+ConversionOptions PicturePreviewPane::withSquareChoice(ConversionOptions options) const
 {
-    // Converted from the file exactly as the import will do it, so the
-    // preview is the album image pixel for pixel.
-    QImage shown;
-    if (!m_path.isEmpty()) {
-        const AlbumImageLoad loaded = LoadAlbumImage(m_path, m_options);
-        if (loaded.ok)
-            shown = DeviceView(loaded.albumImage);
+    options.quarterTurns = m_turns;
+    if (options.fit == PictureFit::Crop && m_square)
+        options.cropSquare = m_square;
+    return options;
+}
+
+void PicturePreviewPane::turn(int quarterTurns)
+{
+    if (m_screenPicture.isNull())
+        return;
+    m_turns = ((m_turns + quarterTurns) % 4 + 4) % 4;
+    // The chosen square turns with the picture.
+    if (m_square) {
+        const QRectF square = *m_square;
+        m_square = quarterTurns > 0 ? QRectF(1 - square.bottom(), square.left(), square.height(), square.width())
+                                    : QRectF(square.top(), 1 - square.right(), square.height(), square.width());
     }
-    m_deviceView->setPicture(shown);
+    showTurnedPicture();
+    updateCaption();
+    request(false);
+}
+
+QSize PicturePreviewPane::turnedSize() const
+{
+    return m_turns % 2 ? m_pictureSize.transposed() : m_pictureSize;
+}
+
+void PicturePreviewPane::showTurnedPicture()
+{
+    m_view->setPicture(TurnedPicture(m_screenPicture, m_turns));
+    updateFrame();
+}
+
+void PicturePreviewPane::updateFrame()
+{
+    const bool shown = !m_view->picture().isNull();
+    const bool crop = m_options.fit == PictureFit::Crop;
+    m_turnLeft->setEnabled(shown);
+    m_turnRight->setEnabled(shown);
+    m_squareSize->setVisible(crop);
+    m_squareSize->setEnabled(shown && crop);
+    m_frame->setVisible(shown && m_options.fit != PictureFit::Stretch);
+    if (!shown)
+        return;
+    const QSize size = turnedSize();
+    m_frame->setPictureSize(size);
+    m_frame->setMovable(crop);
+    QRectF square(0, 0, 1, 1);
+    if (crop && m_square) {
+        square = *m_square;
+    } else if (crop && !size.isEmpty()) {
+        const QRectF kept = PlacementSource(size, withSquareChoice(m_options));
+        square = QRectF(kept.x() / size.width(), kept.y() / size.height(), kept.width() / size.width(),
+                        kept.height() / size.height());
+    }
+    m_frame->setSquare(square);
+    const QSignalBlocker quiet(m_squareSize);
+    m_squareSize->setValue(int(std::lround(m_frame->side() * 100)));
+}
+
+void PicturePreviewPane::hideEvent(QHideEvent *event)
+{
+    // The whole picture can take hundreds of megabytes; the dialog lives as
+    // long as the window, so it is decoded again when needed.
+    m_fullPicture = {};
+    QWidget::hideEvent(event);
+}
+
+void PicturePreviewPane::request(bool withPicture)
+{
+    PreviewJob job;
+    job.generation = ++m_generation;
+    job.path = m_path;
+    job.options = withSquareChoice(m_options);
+    job.withPicture = withPicture;
+    job.fullPicture = m_fullPicture;
+    // One decode at a time: a request made meanwhile waits, and a newer one replaces it.
+    m_pending = std::move(job);
+    setLoading(true);
+    // The caption says so only while the picture itself comes: a frame being
+    // dragged keeps its caption still.
+    if (withPicture)
+        m_caption->setText(LoadingCaption);
+    if (!m_watcher->isRunning())
+        launchPending();
+}
+
+void PicturePreviewPane::launchPending()
+{
+    PreviewJob job = *std::exchange(m_pending, std::nullopt);
+    m_watcher->setFuture(QtConcurrent::run([decoder = m_decoder, job] { return decoder(job); }));
+}
+
+void PicturePreviewPane::takeOutcome()
+{
+    if (m_pending) {
+        launchPending();
+        return;
+    }
+    const PreviewOutcome outcome = m_watcher->result();
+    if (outcome.generation != m_generation)
+        return;
+    setLoading(false);
+    if (!outcome.ok) {
+        m_fullPicture = {};
+        m_screenPicture = {};
+        m_view->setPicture({});
+        updateFrame();
+        m_deviceView->setPicture({});
+        showNothing(outcome.problem);
+        emit previewShown();
+        return;
+    }
+    if (!outcome.fullPicture.isNull())
+        m_fullPicture = outcome.fullPicture;
+    if (!outcome.picture.isNull()) {
+        m_screenPicture = outcome.picture;
+        m_pictureSize = outcome.pictureSize;
+        showTurnedPicture();
+    }
+    m_view->setEmptyText(EmptyPreviewText);
+    m_deviceView->setPicture(m_view->picture().isNull() ? QImage() : outcome.deviceImage);
+    m_previewButton->setEnabled(!m_view->picture().isNull());
+    updateCaption();
+    emit previewShown();
+}
+
+void PicturePreviewPane::showNothing(const QString &reason)
+{
+    m_view->setEmptyText(reason.isEmpty() ? EmptyPreviewText : reason);
+    m_previewButton->setEnabled(false);
+    m_caption->setText(PreviewCaption);
+    m_caption->setToolTip(reason);
+    if (m_path.isEmpty()) {
+        // Whatever still runs belongs to a file no longer chosen.
+        ++m_generation;
+        m_pending.reset();
+        setLoading(false);
+    }
+}
+
+void PicturePreviewPane::setLoading(bool loading)
+{
+    m_loading = loading;
+    if (loading)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+void PicturePreviewPane::updateCaption()
+{
+    if (m_loading)
+        return;
+    QString text = PreviewCaption;
+    if (!m_view->picture().isNull())
+        text += QString::asprintf(" (%dx%d)", turnedSize().width(), turnedSize().height());
+    if (m_chosenCount > 1)
+        text += QLatin1Char('\n') + ChosenCountText.arg(m_chosenCount);
+    m_caption->setText(text);
+    m_caption->setToolTip({});
 }
 
 PicturePreviewWindow *PicturePreviewPane::openPreviewWindow()
@@ -252,12 +493,70 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
     connect(m_conversionPanel, &ConversionPanel::optionsChanged, m_previewPane,
             [this] { m_previewPane->setConversionOptions(m_conversionPanel->options()); });
 
-    connect(this, &QFileDialog::currentChanged, m_previewPane, &PicturePreviewPane::showFile);
+    // The pane shows what Open would add: whatever changes that, the
+    // highlighted file, the selection or the typed names, shows it anew.
+    connect(this, &QFileDialog::currentChanged, this, [this](const QString &path) {
+        m_highlighted = path;
+        showChosenPicture();
+    });
     // A new folder has nothing under the cursor yet.
-    connect(this, &QFileDialog::directoryEntered, m_previewPane, [this] { m_previewPane->showFile(QString()); });
+    connect(this, &QFileDialog::directoryEntered, this, [this] {
+        m_highlighted.clear();
+        queuePreview();
+    });
+    if (auto *field = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        connect(field, &QLineEdit::textChanged, this, &OpenPictureDialog::queuePreview);
+    if (auto *list = findChild<QListView *>(QStringLiteral("listView")); list && list->selectionModel())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &OpenPictureDialog::queuePreview);
+}
+
+void OpenPictureDialog::setVisible(bool visible)
+{
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (visible && screen) {
+        const QSize room = screen->availableSize() - WindowFrameAllowance;
+        if (width() > room.width() || height() > room.height())
+            resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+    }
+    QFileDialog::setVisible(visible);
+}
+
+void OpenPictureDialog::showEvent(QShowEvent *event)
+{
+    QFileDialog::showEvent(event);
+    // The name field may still hold the last choice: that is what Open adds.
+    queuePreview();
+}
+
+void OpenPictureDialog::queuePreview()
+{
+    // After the dialog's own handling of the same change, which moves the
+    // selection to match typed names; once for a burst of changes.
+    if (m_previewQueued)
+        return;
+    m_previewQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_previewQueued = false;
+            // The field is refilled as the dialog closes; the next show looks again.
+            if (isVisible())
+                showChosenPicture();
+        },
+        Qt::QueuedConnection);
+}
+
+void OpenPictureDialog::showChosenPicture()
+{
+    // What accept() reads: the selected rows, else the names typed in the field.
+    const QStringList chosen = selectedFiles();
+    QString shown = m_highlighted;
+    if (!chosen.isEmpty() && !chosen.contains(m_highlighted))
+        shown = chosen.constFirst();
+    m_previewPane->showFile(shown, std::max<int>(1, int(chosen.size())));
 }
 
 ConversionOptions OpenPictureDialog::conversionOptions() const
 {
-    return m_conversionPanel->options();
+    return m_previewPane->withSquareChoice(m_conversionPanel->options());
 }

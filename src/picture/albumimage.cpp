@@ -8,6 +8,7 @@
 #include "picture/squareplacement.h"
 
 #include <QFile>
+#include <QTransform>
 
 namespace {
 
@@ -17,7 +18,7 @@ DecodeReduction reductionFor(const ConversionOptions &options)
 {
     if (!options.smooth)
         return {};
-    return [fit = options.fit](QSize size) { return ReducedDecodeScale(size, fit); };
+    return [options](QSize size) { return ReducedDecodeScale(size, options); };
 }
 
 AlbumImageLoad converted(const LoadedPicture &loaded, const ConversionOptions &options)
@@ -34,9 +35,17 @@ AlbumImageLoad converted(const LoadedPicture &loaded, const ConversionOptions &o
 
 } // namespace
 
+QImage TurnedPicture(const QImage &picture, int quarterTurns)
+{
+    const int turns = ((quarterTurns % 4) + 4) % 4;
+    if (turns == 0 || picture.isNull())
+        return picture;
+    return picture.transformed(QTransform().rotate(90 * turns));
+}
+
 QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
 {
-    return ReducePlacedSquare(PlaceOnSquare(picture, options.fit, options.smooth), options);
+    return ReducePlacedSquare(PlaceOnSquare(TurnedPicture(picture, options.quarterTurns), options), options);
 }
 
 QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)

@@ -16,6 +16,10 @@ class QIODevice;
 // (pictureload.h), placed on the square (squareplacement.h), then toned and
 // reduced to the greys (greyreduction.h), in that order.
 
+// The picture turned clockwise by `quarterTurns` quarter turns (any whole
+// number; 0 gives it back as it is).
+QImage TurnedPicture(const QImage &picture, int quarterTurns);
+
 // The 92 x 92 RGB32 album image of a loaded picture with the given options.
 // Transparent parts and an empty picture come out white. With
 // reducesToGreys() every pixel is one of the seven colours the device shows,

@@ -15,6 +15,13 @@ QStringList GreyDitherNames()
             QStringLiteral("ordered"), QStringLiteral("compact")};
 }
 
+QStringList GravityNames()
+{
+    return {QStringLiteral("center"),    QStringLiteral("north"),     QStringLiteral("south"),
+            QStringLiteral("east"),      QStringLiteral("west"),      QStringLiteral("northeast"),
+            QStringLiteral("northwest"), QStringLiteral("southeast"), QStringLiteral("southwest")};
+}
+
 std::optional<PictureFit> PictureFitFromName(const QString &name)
 {
     const qsizetype index = PictureFitNames().indexOf(name);
@@ -29,4 +36,12 @@ std::optional<GreyDither> GreyDitherFromName(const QString &name)
     if (index < 0)
         return std::nullopt;
     return static_cast<GreyDither>(index);
+}
+
+std::optional<Gravity> GravityFromName(const QString &name)
+{
+    const qsizetype index = GravityNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return static_cast<Gravity>(index);
 }

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +18,22 @@
 // Where the picture goes in the square.
 enum class PictureFit {
     Stretch, // the whole picture over the whole square, aspect ratio not kept
-    Crop,    // aspect kept, covering the square; the overflow is cut equally from both sides
-    Pad,     // aspect kept, inside the square, centred on white
+    Crop,    // aspect kept, covering the square; the overflow is cut as the gravity says
+    Pad,     // aspect kept, inside the square, placed on white as the gravity says
+};
+
+// Where Crop keeps the picture's square and where Pad puts the picture:
+// towards that side or corner, or in the middle.
+enum class Gravity {
+    Center,
+    North,
+    South,
+    East,
+    West,
+    NorthEast,
+    NorthWest,
+    SouthEast,
+    SouthWest,
 };
 
 // How the picture reaches the seven device greys.
@@ -47,6 +62,11 @@ struct ConversionOptions
     GreyDither greys = GreyDither::None;
     int brightness = 0; // -100 (black) .. 100 (white), added to the luminance
     int contrast = 0;   // -100 (flat mid grey) .. 100 (black and white only)
+    Gravity gravity = Gravity::Center;
+    int quarterTurns = 0; // clockwise, after the orientation tag and before placing; 0 .. 3
+    // The square Crop keeps, chosen by hand, instead of the gravity's: in the
+    // turned picture's coordinates, 0 .. 1 across its width and height.
+    std::optional<QRectF> cropSquare;
 
     bool operator==(const ConversionOptions &) const = default;
     // True when the result is in the seven greys already.
@@ -56,5 +76,7 @@ struct ConversionOptions
 // The names the command line and the README use, in enum order.
 QStringList PictureFitNames();
 QStringList GreyDitherNames();
+QStringList GravityNames();
 std::optional<PictureFit> PictureFitFromName(const QString &name);
 std::optional<GreyDither> GreyDitherFromName(const QString &name);
+std::optional<Gravity> GravityFromName(const QString &name);

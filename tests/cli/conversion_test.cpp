@@ -28,6 +28,7 @@ TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
         {u"--dither"_s, u"ordered"_s, u"--contrast"_s, u"-20"_s},
         {u"--dither=floyd-steinberg"_s, u"--brightness=-100"_s, u"--contrast=100"_s},
         {u"--smooth"_s, u"--dither"_s, u"compact"_s, u"--brightness"_s, u"10"_s},
+        {u"--fit=crop"_s, u"--gravity=northwest"_s, u"--rotate=90"_s, u"--smooth"_s},
     };
     int run = 0;
     for (const QStringList &options : optionSets) {
@@ -54,7 +55,7 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     const QString explicitDefaults = path(u"defaults.valbum"_s);
     ASSERT_EQ(runValbum(QStringList{u"create"_s, plain} + pictures).exitCode, 0);
     ASSERT_EQ(runValbum(QStringList{u"create"_s, explicitDefaults, u"--fit"_s, u"stretch"_s, u"--dither"_s, u"none"_s,
-                                    u"--brightness"_s, u"0"_s, u"--contrast"_s, u"0"_s}
+                                    u"--brightness"_s, u"0"_s, u"--contrast"_s, u"0"_s, u"--gravity"_s, u"center"_s}
                         + pictures)
                   .exitCode,
               0);
@@ -87,6 +88,57 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     }
 }
 
+TEST_F(ConversionOptionsTest, GravityAndRotateChooseWhatTheSquareShows)
+{
+    // Black, white, black in thirds across; black above white.
+    QImage bands(276, 92, QImage::Format_RGB32);
+    bands.fill(Qt::white);
+    QImage halves(92, 92, QImage::Format_RGB32);
+    halves.fill(Qt::white);
+    for (int y = 0; y < 92; ++y) {
+        for (int x = 0; x < 92; ++x) {
+            bands.setPixel(x, y, qRgb(0, 0, 0));
+            bands.setPixel(184 + x, y, qRgb(0, 0, 0));
+            if (y < 46)
+                halves.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    const QString bandsPath = savePicture(u"bands.png"_s, bands);
+    const QString halvesPath = savePicture(u"halves.png"_s, halves);
+    struct Case
+    {
+        QStringList options;
+        QString picture;
+        QPoint black;
+        QPoint white;
+    };
+    const QList<Case> cases{
+        {{u"--fit=crop"_s}, bandsPath, {}, {46, 46}},
+        {{u"--fit=crop"_s, u"--gravity=west"_s}, bandsPath, {46, 46}, {}},
+        {{u"--fit=crop"_s, u"--gravity=southeast"_s}, bandsPath, {46, 46}, {}},
+        {{u"--fit=pad"_s, u"--gravity=north"_s}, bandsPath, {2, 3}, {2, 80}},
+        {{u"--fit=pad"_s, u"--gravity=south"_s}, bandsPath, {2, 88}, {2, 10}},
+        {{u"--rotate=90"_s}, halvesPath, {80, 46}, {10, 46}},
+        {{u"--rotate=180"_s}, halvesPath, {46, 80}, {46, 10}},
+        {{u"--rotate=270"_s}, halvesPath, {10, 46}, {80, 46}},
+    };
+    int run = 0;
+    for (const Case &check : cases) {
+        SCOPED_TRACE(check.options.join(' ').toStdString());
+        const QString previews = path(u"previews%1"_s.arg(run++));
+        ASSERT_EQ(runValbum(QStringList{u"preview"_s, previews} + check.options + QStringList{check.picture}).exitCode,
+                  0);
+        const QImage shown(QDir(previews).filePath(QFileInfo(check.picture).completeBaseName() + u".png"_s));
+        ASSERT_EQ(shown.size(), QSize(92, 92));
+        if (!check.black.isNull()) {
+            EXPECT_EQ(qGray(shown.pixel(check.black)), 0);
+        }
+        if (!check.white.isNull()) {
+            EXPECT_EQ(qGray(shown.pixel(check.white)), 255);
+        }
+    }
+}
+
 TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
 {
     const QString picture = savePicture(u"p.png"_s, GradientPicture(20, 20));
@@ -99,6 +151,9 @@ TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
         {u"--contrast"_s, u"1.5"_s},
         {u"--dither="_s},
         {u"--fit=Crop"_s},
+        {u"--gravity"_s, u"up"_s},
+        {u"--rotate"_s, u"45"_s},
+        {u"--rotate=-90"_s},
     };
     for (const QString &command : {u"create"_s, u"preview"_s}) {
         const QString out = path(command == u"create"_s ? u"out.valbum"_s : u"previews"_s);

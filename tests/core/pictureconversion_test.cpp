@@ -144,6 +144,23 @@ TEST(PictureConversion, CropAndPadKeepTheAspectRatio)
     }
 }
 
+TEST(PictureConversion, AChosenCropSquareIsKeptAndDecodedFinelyEnough)
+{
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255);
+    ConversionOptions options;
+    options.fit = PictureFit::Crop;
+    options.cropSquare = QRectF(2.0 / 3, 0, 1.0 / 3, 1);
+    const QImage kept = ConvertToAlbumImage(bands(QSize(276, 92), {red, green, blue}), options);
+    EXPECT_EQ(kept.pixel(0, 0), blue);
+    EXPECT_EQ(kept.pixel(91, 91), blue);
+    // A small square needs more of a JPEG's pixels than the whole crop does.
+    ConversionOptions wholeCrop;
+    wholeCrop.fit = PictureFit::Crop;
+    EXPECT_EQ(ReducedDecodeScale(QSize(4000, 3000), wholeCrop), 8);
+    options.cropSquare = QRectF(0.4, 0.4, 0.075, 0.1); // 300 x 300 pixels
+    EXPECT_EQ(ReducedDecodeScale(QSize(4000, 3000), options), 2);
+}
+
 TEST(PictureConversion, SmoothingAveragesACheckerboard)
 {
     // Every fit shrinks it by a whole even factor: 4 x 2, 2 x 2 and 4 x 4.

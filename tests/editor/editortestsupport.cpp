@@ -4,8 +4,11 @@
 
 #include "editortestsupport.h"
 
+#include "editor/openpicturedialog.h"
+
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,11 @@ EditorUnderTest::EditorUnderTest()
     dialogs = scripted.get();
     form = std::make_unique<TForm1>(std::move(scripted));
     form->show();
+}
+
+bool PreviewSettles(PicturePreviewPane *pane)
+{
+    return QTest::qWaitFor([pane] { return !pane->isLoading(); }, 20'000);
 }
 
 // Widgets need an application object for the whole run.

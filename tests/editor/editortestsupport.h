@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class PicturePreviewPane;
+
 // A shown window with scripted dialogs, as the tests drive it.
 struct EditorUnderTest
 {
@@ -20,3 +22,6 @@ struct EditorUnderTest
     ScriptedDialogs *dialogs; // owned by the window
     std::unique_ptr<TForm1> form;
 };
+
+// Waits until the pane shows the result of its newest decode; false when it never does.
+bool PreviewSettles(PicturePreviewPane *pane);

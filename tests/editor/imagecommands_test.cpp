@@ -620,6 +620,7 @@ TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)
     EXPECT_GT(inkedPixels(), 0);
 
     emit dialog.currentChanged(widePath);
+    ASSERT_TRUE(PreviewSettles(pane));
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (184x92)"));
     EXPECT_TRUE(pane->previewButton()->isEnabled());
     const QRect shown = pane->view()->pictureRect();
@@ -629,6 +630,7 @@ TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)
     EXPECT_EQ(inkedPixels(), 0);
 
     emit dialog.currentChanged(textPath);
+    ASSERT_TRUE(PreviewSettles(pane));
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture:"));
     EXPECT_FALSE(pane->previewButton()->isEnabled());
     EXPECT_TRUE(pane->view()->pictureRect().isEmpty());
@@ -637,6 +639,7 @@ TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)
     // A folder is nothing to show either.
     emit dialog.currentChanged(widePath);
     emit dialog.currentChanged(dir.path());
+    ASSERT_TRUE(PreviewSettles(pane));
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture:"));
 
     // A tiny picture is enlarged, but only up to twice its size.
@@ -645,6 +648,7 @@ TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)
     const QString tinyPath = dir.filePath(QStringLiteral("tiny.png"));
     ASSERT_TRUE(tiny.save(tinyPath));
     emit dialog.currentChanged(tinyPath);
+    ASSERT_TRUE(PreviewSettles(pane));
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (4x3)"));
     EXPECT_EQ(pane->view()->pictureRect().size(), QSize(8, 6));
 }
@@ -671,6 +675,8 @@ TEST_F(PictureDialog, ClickingAFileInTheListPreviewsIt)
         },
         5000));
     QTest::mouseClick(fileList->viewport(), Qt::LeftButton, {}, fileList->visualRect(entry).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.previewPane()->path() == widePath; }, 5000));
+    ASSERT_TRUE(PreviewSettles(dialog.previewPane()));
     EXPECT_EQ(dialog.previewPane()->caption()->text(), QStringLiteral("Picture: (184x92)"));
 }
 
@@ -680,6 +686,7 @@ TEST_F(PictureDialog, PreviewButtonOpensALargerModalWindow)
     dialog.show();
     PicturePreviewPane *pane = dialog.previewPane();
     emit dialog.currentChanged(widePath);
+    ASSERT_TRUE(PreviewSettles(pane));
     QTest::mouseClick(pane->previewButton(), Qt::LeftButton);
 
     QPointer<PicturePreviewWindow> window = pane->previewWindow();

@@ -73,6 +73,7 @@ TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversio
     EXPECT_TRUE(panel->isVisible());
 
     emit dialog->currentChanged(rampPath);
+    ASSERT_TRUE(PreviewSettles(pane));
     // The defaults: the plain import, as the device shows it, drawn at twice its size.
     EXPECT_EQ(pane->deviceView()->picture(), DeviceView(LoadAlbumImage(rampPath, {}).albumImage));
     EXPECT_EQ(pane->deviceView()->pictureRect().size(), QSize(2 * AlbumImageSide, 2 * AlbumImageSide));
@@ -81,6 +82,7 @@ TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversio
     panel->smoothBox()->setChecked(true);
     panel->greysBox()->setCurrentIndex(static_cast<int>(GreyDither::FloydSteinberg));
     panel->contrastBox()->setValue(-25);
+    ASSERT_TRUE(PreviewSettles(pane));
     ConversionOptions chosen;
     chosen.fit = PictureFit::Crop;
     chosen.smooth = true;
