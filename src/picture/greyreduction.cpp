@@ -73,10 +73,11 @@ int levelOf(int value)
 
 constexpr std::array<int, 16> Bayer4{0, 8, 2, 10, 12, 4, 14, 6, 3, 11, 1, 9, 15, 7, 13, 5};
 
-// Ordered dithering over uneven steps: the threshold matrix shifts the value
-// by up to just under half the step it lies in, and the codec's thresholds,
-// which sit halfway between neighbouring greys, pick the level.
-int orderedLevel(int value, int x, int y, const DeviceGreys &greys)
+// A threshold pattern over uneven steps: rank `rank` of `ranks` shifts the
+// value by (2 rank - (ranks - 1)) / `divisor` of the step it lies in, evenly
+// spaced, always less than half a step, so a device grey itself never moves;
+// the codec's thresholds, halfway between neighbouring greys, pick the level.
+int patternLevel(int value, int rank, int ranks, int divisor, const DeviceGreys &greys)
 {
     int lower = 0;
     while (lower < 6 && greys.value[static_cast<std::size_t>(lower) + 1] <= value)
@@ -84,9 +85,15 @@ int orderedLevel(int value, int x, int y, const DeviceGreys &greys)
     if (lower == 6)
         return 6;
     const int step = greys.value[static_cast<std::size_t>(lower) + 1] - greys.value[static_cast<std::size_t>(lower)];
+    return levelOf(value + divideRounded(std::int64_t{2 * rank - (ranks - 1)} * step, divisor));
+}
+
+// Ordered dithering: a 4 x 4 Bayer matrix, ranks 0..15 shifting by -15/34 ..
+// +15/34 of the step.
+int orderedLevel(int value, int x, int y, const DeviceGreys &greys)
+{
     const int rank = Bayer4[static_cast<std::size_t>((y % 4) * 4 + x % 4)];
-    // Ranks 0..15 map to -15/34 .. +15/34 of the step: a device grey itself never moves.
-    return levelOf(value + divideRounded(std::int64_t{2 * rank - 15} * step, 34));
+    return patternLevel(value, rank, static_cast<int>(Bayer4.size()), 34, greys);
 }
 
 // The compact rendering is made for the album's compressor, which rewards
@@ -98,18 +105,11 @@ int orderedLevel(int value, int x, int y, const DeviceGreys &greys)
 // and looked best of the 2 x 2 orders.
 constexpr std::array<int, 4> CompactPattern{0, 3, 2, 1};
 
+// Ranks 0..3 shift by -3/9, -1/9, +1/9, +3/9 of the step.
 int compactLevel(int value, int x, int y, const DeviceGreys &greys)
 {
-    int lower = 0;
-    while (lower < 6 && greys.value[static_cast<std::size_t>(lower) + 1] <= value)
-        ++lower;
-    if (lower == 6)
-        return 6;
-    const int step = greys.value[static_cast<std::size_t>(lower) + 1] - greys.value[static_cast<std::size_t>(lower)];
     const int rank = CompactPattern[static_cast<std::size_t>((y % 2) * 2 + x % 2)];
-    // Ranks 0..3 shift by -3/9, -1/9, +1/9, +3/9 of the step: evenly spaced,
-    // and a device grey itself never moves.
-    return levelOf(value + divideRounded(std::int64_t{2 * rank - 3} * step, 9));
+    return patternLevel(value, rank, static_cast<int>(CompactPattern.size()), 9, greys);
 }
 
 // The 1-4-1 blur across and then down, edges repeated, in exact integers.

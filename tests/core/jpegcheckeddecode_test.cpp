@@ -7,6 +7,7 @@
 #include "picture/picturedamage.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"
+#include "support/jpegfiles.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -37,18 +38,6 @@ QImage WithProfile(QImage picture)
 {
     picture.setColorSpace(QColorSpace::DisplayP3);
     return picture;
-}
-
-QByteArray Jpeg(const QImage &picture, bool progressive = false)
-{
-    QByteArray bytes;
-    QBuffer device(&bytes);
-    device.open(QIODevice::WriteOnly);
-    QImageWriter writer(&device, "jpeg");
-    writer.setQuality(90);
-    writer.setProgressiveScanWrite(progressive);
-    EXPECT_TRUE(writer.write(picture));
-    return bytes;
 }
 
 // The same file with an EXIF segment holding only the orientation tag.
@@ -98,10 +87,10 @@ TEST(JpegCheckedDecode, GivesQtsPixelsWholeAndReduced)
         std::string name;
         QByteArray file;
     };
-    const QList<Case> cases{{"colour", Jpeg(Photo(QImage::Format_RGB32))},
-                            {"progressive", Jpeg(Photo(QImage::Format_RGB32), true)},
-                            {"grey", Jpeg(Photo(QImage::Format_Grayscale8))},
-                            {"with a colour profile", Jpeg(WithProfile(Photo(QImage::Format_RGB32)))}};
+    const QList<Case> cases{{"colour", QtJpeg(Photo(QImage::Format_RGB32))},
+                            {"progressive", QtJpeg(Photo(QImage::Format_RGB32), true)},
+                            {"grey", QtJpeg(Photo(QImage::Format_Grayscale8))},
+                            {"with a colour profile", QtJpeg(WithProfile(Photo(QImage::Format_RGB32)))}};
     for (const Case &c : cases)
         for (int scale : {1, 2, 4, 8}) {
             SCOPED_TRACE(c.name + " at 1/" + std::to_string(scale));
@@ -116,7 +105,7 @@ TEST(JpegCheckedDecode, GivesQtsPixelsWholeAndReduced)
 
 TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
 {
-    const QByteArray jpeg = Jpeg(Photo(QImage::Format_RGB32));
+    const QByteArray jpeg = QtJpeg(Photo(QImage::Format_RGB32));
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     ASSERT_GT(scan, 0);
     QByteArray garbled = jpeg;
@@ -134,7 +123,7 @@ TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
 
 TEST(JpegCheckedDecode, ExifOrientationIsApplied)
 {
-    const QByteArray jpeg = Jpeg(Photo(QImage::Format_RGB32));
+    const QByteArray jpeg = QtJpeg(Photo(QImage::Format_RGB32));
     for (int orientation = 1; orientation <= 8; ++orientation)
         for (int scale : {1, 2}) {
             SCOPED_TRACE("orientation " + std::to_string(orientation) + " at 1/" + std::to_string(scale));
