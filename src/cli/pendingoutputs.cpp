@@ -90,18 +90,24 @@ QString PendingOutputs::makeDirectory(const QString &directory)
 
 QString PendingOutputs::commit()
 {
+    std::vector<bool> replaced;
     for (std::size_t index = 0; index < m_outputs.size(); ++index) {
         const Output &output = m_outputs[index];
         // A replaced file keeps its permissions, as it does when saved over.
-        if (const QFileInfo existing(output.targetPath); existing.exists())
+        const QFileInfo existing(output.targetPath);
+        replaced.push_back(existing.exists());
+        if (replaced.back())
             QFile::setPermissions(output.temporaryPath, existing.permissions());
         std::error_code error;
         std::filesystem::rename(nativePath(output.temporaryPath), nativePath(output.targetPath), error);
         if (error) {
             const QString problem =
                 QStringLiteral("%1: %2").arg(output.finalPath, QString::fromLocal8Bit(error.message()));
+            // What this run added goes again. A file it replaced cannot be
+            // brought back, so its whole new version stays rather than nothing.
             for (std::size_t renamed = 0; renamed < index; ++renamed)
-                QFile::remove(m_outputs[renamed].targetPath);
+                if (!replaced[renamed])
+                    QFile::remove(m_outputs[renamed].targetPath);
             m_outputs.erase(m_outputs.begin(), m_outputs.begin() + static_cast<std::ptrdiff_t>(index));
             return problem;
         }

@@ -35,8 +35,9 @@ public:
 
     // Renames every temporary file to its final name, in the order reserved,
     // replacing what is there (keeping its permissions, as a save does). If a
-    // rename fails, the files already renamed are removed too and the reason
-    // comes back as "<final path>: <reason>"; empty on success.
+    // rename fails, the files already renamed that were new are removed too
+    // (one that replaced a file stays: the old one is gone either way) and the
+    // reason comes back as "<final path>: <reason>"; empty on success.
     QString commit();
 
 private:

@@ -101,3 +101,25 @@ TEST_F(StreamedBatch, DamagedPictureInTheMiddleLeavesNothingBehind)
 }
 
 } // namespace
+
+// When an output cannot take its name at the end (here a folder stands
+// there), what the run added goes again, but a file it already replaced
+// keeps its whole new version rather than vanishing.
+TEST_F(StreamedBatch, AFailedRenameNeverLeavesAReplacedFileMissing)
+{
+    const QString a = savePicture(u"a.png"_s, GradientPicture(20, 20));
+    const QString b = savePicture(u"b.png"_s, GradientPicture(30, 20));
+    const QString c = savePicture(u"c.png"_s, GradientPicture(20, 30));
+    const QString out = path(u"out"_s);
+    ASSERT_TRUE(QDir().mkpath(out + u"/c.png/inside"_s));
+    writeFileBytes(out + u"/a.png"_s, "an older preview");
+
+    const ProgramRun run = runValbum({u"preview"_s, u"--force"_s, u"--jobs"_s, u"1"_s, out, a, b, c});
+    EXPECT_EQ(run.exitCode, 5) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_FALSE(QImage(out + u"/a.png"_s).isNull());
+    EXPECT_FALSE(QFileInfo::exists(out + u"/b.png"_s));
+    EXPECT_TRUE(QFileInfo(out + u"/c.png/inside"_s).isDir());
+    EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{u"a.png"_s, u"c.png"_s}));
+}
