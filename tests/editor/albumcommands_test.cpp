@@ -54,21 +54,6 @@ QList<QImage> NoisyPictures(int count, std::uint32_t firstSeed)
     return pictures;
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 QByteArray AlbumBytesOf(const QList<QImage> &images, const QString &password)
 {
     const AlbumWriteResult encoded = EncodeAlbum(images, password);
@@ -95,7 +80,7 @@ protected:
     QString albumFile(const QString &name, const QList<QImage> &images, const QString &password = {})
     {
         const QString file = path(name);
-        WriteBytes(file, AlbumBytesOf(images, password));
+        EXPECT_TRUE(WriteFileBytes(file, AlbumBytesOf(images, password)));
         return file;
     }
 
@@ -277,7 +262,7 @@ TEST_F(AlbumCommandsTest, LoadOfANonAlbumChangesNothing)
     addImages({SolidImage(qRgb(200, 200, 200))});
     form().selectEntry(0);
     const QString foreign = path(QStringLiteral("notes.valbum"));
-    WriteBytes(foreign, QByteArrayLiteral("These are notes, not pictures."));
+    ASSERT_TRUE(WriteFileBytes(foreign, QByteArrayLiteral("These are notes, not pictures.")));
     const Snapshot before = snapshot();
     dialogs().answers.append(QMessageBox::Yes);
 
@@ -310,14 +295,14 @@ TEST_F(AlbumCommandsTest, AlbumFromTheCommandLineOpensAsLoadAlbumDoes)
 {
     const QString good = albumFile(QStringLiteral("good.valbum"), NoisyPictures(2, 9), QStringLiteral("55"));
     const QString foreign = path(QStringLiteral("notes.valbum"));
-    WriteBytes(foreign, QByteArrayLiteral("These are notes, not pictures."));
+    ASSERT_TRUE(WriteFileBytes(foreign, QByteArrayLiteral("These are notes, not pictures.")));
     const QString damaged = path(QStringLiteral("damaged.valbum"));
     // The second record's payload zeroed: it no longer decompresses.
-    QByteArray bytes = FileBytes(good);
+    QByteArray bytes = ReadFileBytes(good);
     const qsizetype second =
         AlbumHeaderSize + 2 + qFromLittleEndian<std::uint16_t>(bytes.constData() + AlbumHeaderSize);
     std::fill(bytes.begin() + second + RecordHeaderSize, bytes.end(), '\0');
-    WriteBytes(damaged, bytes);
+    ASSERT_TRUE(WriteFileBytes(damaged, bytes));
     const QString missing = path(QStringLiteral("gone.valbum"));
 
     for (const QString &file : {good, foreign, damaged, missing}) {
@@ -395,7 +380,7 @@ TEST_F(AlbumCommandsTest, LoadOfADamagedAlbumKeepsWhatWasReadAndSaysSo)
         dialogs().boxes.clear();
         album().setModified(false);
         const QString file = path(QStringLiteral("damaged.valbum"));
-        WriteBytes(file, c.bytes);
+        ASSERT_TRUE(WriteFileBytes(file, c.bytes));
 
         load(file);
 
@@ -412,7 +397,7 @@ TEST_F(AlbumCommandsTest, LoadOfADamagedAlbumKeepsWhatWasReadAndSaysSo)
 
         // Saving writes exactly what is shown, and the album then reads whole.
         form().Button7Click();
-        EXPECT_EQ(FileBytes(file), AlbumBytesOf(pictures.mid(0, c.read), QStringLiteral("42")));
+        EXPECT_EQ(ReadFileBytes(file), AlbumBytesOf(pictures.mid(0, c.read), QStringLiteral("42")));
     }
 }
 
@@ -442,7 +427,7 @@ TEST_F(AlbumCommandsTest, AppendAddsImagesTakesPasswordAndPathKeepsSelection)
     // Save now goes to the appended file, without asking where.
     form().Button7Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 0);
-    EXPECT_EQ(FileBytes(moreFile), AlbumBytesOf(own + more, QStringLiteral("222")));
+    EXPECT_EQ(ReadFileBytes(moreFile), AlbumBytesOf(own + more, QStringLiteral("222")));
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - more.valbum"));
 }
 
@@ -465,7 +450,7 @@ TEST_F(AlbumCommandsTest, AppendWithoutAnAlbumAddsNothing)
     load(albumFile(QStringLiteral("base.valbum"), NoisyPictures(2, 70), QStringLiteral("8")));
     form().selectEntry(0);
     const QString foreign = path(QStringLiteral("text.valbum"));
-    WriteBytes(foreign, QByteArrayLiteral("VA"));
+    ASSERT_TRUE(WriteFileBytes(foreign, QByteArrayLiteral("VA")));
 
     // Cancelling still marks the album edited.
     form().Button11Click();
@@ -520,7 +505,7 @@ TEST_F(AlbumCommandsTest, SaveWithoutAPathAsksWhereAndAdoptsTheAnswer)
     form().Button7Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 2);
     EXPECT_TRUE(dialogs().boxes.isEmpty());
-    EXPECT_EQ(FileBytes(file), AlbumBytesOf(pictures, {}));
+    EXPECT_EQ(ReadFileBytes(file), AlbumBytesOf(pictures, {}));
     EXPECT_EQ(album().currentPath(), file);
     EXPECT_FALSE(album().modified());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - new.valbum"));
@@ -530,7 +515,7 @@ TEST_F(AlbumCommandsTest, SaveWithoutAPathAsksWhereAndAdoptsTheAnswer)
     addImages({SolidImage(qRgb(128, 128, 128))});
     form().Button7Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 2);
-    EXPECT_EQ(FileBytes(file), AlbumBytesOf(album().images(), {}));
+    EXPECT_EQ(ReadFileBytes(file), AlbumBytesOf(album().images(), {}));
     EXPECT_FALSE(album().modified());
 }
 
@@ -543,13 +528,13 @@ TEST_F(AlbumCommandsTest, SaveAsCancelledWritesNothing)
     EXPECT_TRUE(album().modified());
 
     const QString file = albumFile(QStringLiteral("kept.valbum"), NoisyPictures(2, 91));
-    const QByteArray onDisk = FileBytes(file);
+    const QByteArray onDisk = ReadFileBytes(file);
     dialogs().answers.append(QMessageBox::Yes);
     load(file);
     addImages({SolidImage(qRgb(1, 2, 3))});
     form().Button9Click();
     EXPECT_EQ(dialogs().saveDialogsShown, 2);
-    EXPECT_EQ(FileBytes(file), onDisk);
+    EXPECT_EQ(ReadFileBytes(file), onDisk);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.valbum")});
     EXPECT_TRUE(album().modified());
     EXPECT_EQ(album().currentPath(), file);
@@ -558,7 +543,7 @@ TEST_F(AlbumCommandsTest, SaveAsCancelledWritesNothing)
 TEST_F(AlbumCommandsTest, SaveAsMovesTheAlbumToTheNewFile)
 {
     const QString oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(1, 95), QStringLiteral("5"));
-    const QByteArray oldBytes = FileBytes(oldFile);
+    const QByteArray oldBytes = ReadFileBytes(oldFile);
     load(oldFile);
     addImages({SolidImage(qRgb(30, 60, 90))});
     const QString newFile = path(QStringLiteral("copy.valbum"));
@@ -566,8 +551,8 @@ TEST_F(AlbumCommandsTest, SaveAsMovesTheAlbumToTheNewFile)
 
     form().Button9Click();
 
-    EXPECT_EQ(FileBytes(newFile), AlbumBytesOf(album().images(), QStringLiteral("5")));
-    EXPECT_EQ(FileBytes(oldFile), oldBytes);
+    EXPECT_EQ(ReadFileBytes(newFile), AlbumBytesOf(album().images(), QStringLiteral("5")));
+    EXPECT_EQ(ReadFileBytes(oldFile), oldBytes);
     EXPECT_EQ(album().currentPath(), newFile);
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - copy.valbum"));
 }
@@ -579,7 +564,7 @@ protected:
     {
         AlbumCommandsTest::SetUp();
         m_oldFile = albumFile(QStringLiteral("old.valbum"), NoisyPictures(2, 100), QStringLiteral("64"));
-        m_oldBytes = FileBytes(m_oldFile);
+        m_oldBytes = ReadFileBytes(m_oldFile);
         load(m_oldFile);
         addImages({SolidImage(qRgb(70, 70, 70))});
     }
@@ -588,7 +573,7 @@ protected:
     {
         ASSERT_EQ(dialogs().boxes.size(), 1);
         expectBox(0, QMessageBox::Critical, Editor, QStringLiteral("Cannot save file \"%1\". %2").arg(target, reason));
-        EXPECT_EQ(FileBytes(m_oldFile), m_oldBytes);
+        EXPECT_EQ(ReadFileBytes(m_oldFile), m_oldBytes);
         EXPECT_TRUE(album().modified());
         EXPECT_EQ(album().currentPath(), m_oldFile);
         EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - old.valbum"));
@@ -624,7 +609,7 @@ TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
     const QString folder = path(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkpath(folder));
     m_oldFile = folder + QStringLiteral("/old.valbum");
-    WriteBytes(m_oldFile, m_oldBytes);
+    ASSERT_TRUE(WriteFileBytes(m_oldFile, m_oldBytes));
     dialogs().answers.append(QMessageBox::Yes);
     load(m_oldFile);
     addImages({SolidImage(qRgb(70, 70, 70))});
@@ -670,7 +655,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
                              "from image %2 on.")
                   .arg(pictures.size() - fit)
                   .arg(fit, 3, 10, QLatin1Char('0')));
-    const QByteArray written = FileBytes(file);
+    const QByteArray written = ReadFileBytes(file);
     EXPECT_EQ(written, expected.bytes);
     EXPECT_LE(written.size(), AlbumSizeLimit);
     // The first image left out really would not have fitted.
@@ -705,7 +690,7 @@ TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
     dialogs().albumsToSave.append(first);
     form().Button9Click();
     ASSERT_TRUE(dialogs().boxes.isEmpty());
-    const QByteArray firstBytes = FileBytes(first);
+    const QByteArray firstBytes = ReadFileBytes(first);
     ASSERT_GE(firstBytes.size(), AlbumHeaderSize);
     EXPECT_EQ(qFromLittleEndian<std::uint32_t>(firstBytes.constData() + 4), 31415926u);
 
@@ -721,7 +706,7 @@ TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
     fresh.form->Button9Click();
 
     EXPECT_TRUE(fresh.dialogs->boxes.isEmpty());
-    EXPECT_EQ(FileBytes(second), firstBytes);
+    EXPECT_EQ(ReadFileBytes(second), firstBytes);
 }
 
 // --- The real file dialogs, configured but never run ---------------------
@@ -862,5 +847,5 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
     const QString file = path(QStringLiteral("saved.valbum"));
     dialogs().albumsToSave.append(file);
     form().Button9Click();
-    EXPECT_EQ(FileBytes(file), EncodeAlbum(album().images(), album().passwordText()).bytes);
+    EXPECT_EQ(ReadFileBytes(file), EncodeAlbum(album().images(), album().passwordText()).bytes);
 }
