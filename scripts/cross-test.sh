@@ -37,20 +37,12 @@ for target in "${targets[@]}"; do
 done
 
 started=$SECONDS
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
-  [[ "$status" == ii* ]] || missing+=("$package")
+for target in "${targets[@]}"; do
+  arch=${debian_arch[$target]}
+  dpkg --print-foreign-architectures | grep -qx "$arch" || $sudo dpkg --add-architecture "$arch"
 done
-if ((${#missing[@]} > 0)); then
-  for target in "${targets[@]}"; do
-    arch=${debian_arch[$target]}
-    dpkg --print-foreign-architectures | grep -qx "$arch" || $sudo dpkg --add-architecture "$arch"
-  done
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source scripts/install-missing.sh
+install_missing "${packages[@]}" >/dev/null
 echo "cross-test: packages ready in $((SECONDS - started)) s"
 
 for target in "${targets[@]}"; do

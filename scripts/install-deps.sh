@@ -20,16 +20,5 @@ packages=(
   reuse debhelper dpkg-dev fakeroot lintian git
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
-  [[ "$status" == ii* ]] || missing+=("$package")
-done
-
-if ((${#missing[@]} > 0)); then
-  sudo=""
-  [[ $(id -u) -eq 0 ]] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$(dirname "$0")/install-missing.sh"
+install_missing "${packages[@]}"

@@ -1,0 +1,20 @@
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by the scripts that set up a machine: install_missing PACKAGE...
+# installs, as root or through sudo, those Debian packages (name or
+# name:architecture) that are not installed yet, and nothing when all are.
+install_missing() {
+  local package status sudo=""
+  local missing=()
+  for package in "$@"; do
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+    [[ "$status" == ii* ]] || missing+=("$package")
+  done
+  ((${#missing[@]} > 0)) || return 0
+  [[ $(id -u) -eq 0 ]] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
