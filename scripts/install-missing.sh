@@ -15,6 +15,8 @@ install_missing() {
   ((${#missing[@]} > 0)) || return 0
   [[ $(id -u) -eq 0 ]] || sudo="sudo"
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
+  # A mirror caught mid-sync fails an index now and then; try once more, and
+  # then go on with the lists there are: the install says whether they do.
+  $sudo apt-get update -qq || $sudo apt-get update -qq || echo "apt-get update failed; using the package lists there are" >&2
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
