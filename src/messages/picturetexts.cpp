@@ -36,10 +36,18 @@ QString PictureProblemText(const PictureProblem &problem)
     case PictureProblem::Kind::Unreadable:
         return problem.detail;
     case PictureProblem::Kind::UnsupportedFormat:
-        return QStringLiteral("Unsupported image format");
+        if (problem.detail.isEmpty())
+            return QStringLiteral("Unsupported image format. Pictures are read from %1 files.")
+                .arg(ReadPictureTypesText());
+        return QStringLiteral("Unsupported image format: this is %1. Pictures are read from %2 files.")
+            .arg(problem.detail, ReadPictureTypesText());
     case PictureProblem::Kind::Damaged:
         return QStringLiteral("The file is damaged or incomplete.");
     case PictureProblem::Kind::TooLarge:
+        if (!problem.size.isValid())
+            return QStringLiteral("The file is too large: more than %1 MB, more than a picture of %2 megapixels needs.")
+                .arg(MaxPictureFileBytes / 1'000'000)
+                .arg(MaxPicturePixels / 1'000'000);
         return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
             .arg(problem.size.width())
             .arg(problem.size.height())
@@ -48,6 +56,8 @@ QString PictureProblemText(const PictureProblem &problem)
         return QStringLiteral("The bitmap's header is cut short");
     case PictureProblem::Kind::UnsupportedJpeg:
         return UnsupportedJpegText(problem.jpegKind);
+    case PictureProblem::Kind::UnsupportedVariant:
+        return QStringLiteral("%1 is not supported.").arg(problem.detail);
     }
     return {};
 }

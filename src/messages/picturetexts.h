@@ -9,6 +9,6 @@
 #include <QString>
 
 // Why a picture was refused, as both front ends say it: "The file is damaged
-// or incomplete.", "Unsupported image format", "Lossless JPEG is not
-// supported.", the system's or the image reader's own reason.
+// or incomplete.", "Unsupported image format: this is a PDF document. ...",
+// "Lossless JPEG is not supported.", the system's or the image reader's own reason.
 QString PictureProblemText(const PictureProblem &problem);

@@ -6,7 +6,10 @@
 
 #include "picture/bitmapheader.h"
 #include "picture/jpegcheckeddecode.h"
+#include "picture/librarydecoders.h"
+#include "picture/picturebytes.h"
 #include "picture/picturedamage.h"
+#include "picture/picturesignature.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -66,19 +69,9 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
     return result;
 }
 
-// The rest of a random-access device, which is left where it was. Read and
-// seeked back rather than peeked: a peek reads into the device's buffer and
-// copies out of it, twice the memory for a camera-sized file.
-QByteArray WholeRest(QIODevice &device)
-{
-    const qint64 start = device.pos();
-    QByteArray bytes = device.read(device.bytesAvailable());
-    device.seek(start);
-    return bytes;
-}
+} // namespace
 
-// What the reader's automatic transformation does with the EXIF orientation.
-QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
+QImage OrientedPicture(QImage picture, QImageIOHandler::Transformations transformation)
 {
     if (transformation == QImageIOHandler::TransformationRotate270)
         return picture.transformed(QTransform().rotate(270));
@@ -88,6 +81,8 @@ QImage Oriented(QImage picture, QImageIOHandler::Transformations transformation)
         picture = picture.transformed(QTransform().rotate(90));
     return picture;
 }
+
+namespace {
 
 // A JPEG is decoded once, by libjpeg, and that decode is its damage check
 // too: a whole-file check before the reader's decode would cost as much
@@ -120,7 +115,7 @@ std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayVie
     }
     LoadedPicture result;
     result.ok = true;
-    result.picture = Oriented(std::move(decoded.picture), reader.transformation());
+    result.picture = OrientedPicture(std::move(decoded.picture), reader.transformation());
     return result;
 }
 
@@ -130,6 +125,11 @@ QStringList ImportablePictureFormats()
 {
     return {QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("jpeg"), QStringLiteral("gif"),
             QStringLiteral("ico")};
+}
+
+QString ReadPictureTypesText()
+{
+    return QStringLiteral("BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF");
 }
 
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
@@ -142,27 +142,53 @@ LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
 
 LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
 {
+    const PictureBytes read = ReadPictureBytes(device);
+    switch (read.outcome) {
+    case PictureBytes::Outcome::Read:
+        break;
+    case PictureBytes::Outcome::TooLarge:
+        return Failure(PictureProblem::Kind::TooLarge);
+    case PictureBytes::Outcome::Failed:
+        return Failure(PictureProblem::Kind::CannotOpen, read.error);
+    }
+    return LoadPictureBytes(read.bytes, reduction);
+}
+
+LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &reduction)
+{
     // An empty file is a picture whose every byte is missing: taking it as a
     // white square would report a failed copy or download as a success.
-    if (!device.isSequential() && device.bytesAvailable() == 0)
+    if (file.isEmpty())
         return Failure(PictureProblem::Kind::Damaged);
+
+    switch (LibraryPictureTypeOf(file)) {
+    case LibraryPictureType::Heif:
+        return DecodeHeif(file);
+    case LibraryPictureType::WebP:
+        return DecodeWebP(file);
+    case LibraryPictureType::Tiff:
+        return DecodeTiff(file);
+    case LibraryPictureType::None:
+        break;
+    }
 
     // What the file holds decides, not its name: a picture of another type
     // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" still loads.
+    QBuffer device;
+    device.setData(file); // shared, not copied
+    device.open(QIODevice::ReadOnly);
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
-        return Failure(PictureProblem::Kind::UnsupportedFormat);
-    // Read before the reader reads the header, which moves the device on.
-    const QByteArray file = device.isSequential() ? QByteArray() : WholeRest(device);
-    if (format == "jpeg" && !device.isSequential()) {
+        return Failure(PictureProblem::Kind::UnsupportedFormat, DescribeUnreadFile(file));
+    if (format == "jpeg") {
         if (std::optional<LoadedPicture> decoded = LoadCheckedJpeg(reader, file, reduction))
             return *std::move(decoded);
     }
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
-    if (!device.isSequential() && IsDamagedPicture(format, file))
+    if (IsDamagedPicture(format, file))
         return Failure(PictureProblem::Kind::Damaged);
 
     if (format == "bmp" && HasMaskInfoHeader(device)) {

@@ -16,12 +16,22 @@ class QIODevice;
 // The first step of a picture's way into an album: reading the file, with
 // the checks that keep a damaged or hostile file out.
 
-// Picture types a user can bring into an album, as Qt image format names.
+// Picture types a user can bring into an album that Qt's image readers
+// read, as Qt image format names.
 QStringList ImportablePictureFormats();
+
+// Every type a user can bring into an album, as a user names them.
+QString ReadPictureTypesText();
 
 // The largest picture brought in, in pixels: a 100-megapixel camera's and
 // more, with the decoded picture's memory bounded all the same.
 inline constexpr qint64 MaxPicturePixels = 120'000'000;
+
+// The largest picture file read, in bytes: a picture at the pixel limit
+// stored uncompressed at 16 bits for each of red, green and blue (a
+// scanner's deepest TIFF), with room for its headers. A stream is read up to
+// this and no further, so an endless pipe cannot fill the memory.
+inline constexpr qint64 MaxPictureFileBytes = MaxPicturePixels * 6 + 64 * 1024 * 1024;
 
 // How many times smaller (1, 2, 4 or 8) a JPEG of the given full size may be
 // decoded: the decoder then averages as it shrinks and does far less work.
@@ -42,13 +52,14 @@ struct PictureProblem
 {
     enum class Kind {
         None,
-        CannotOpen,        // detail: the system's reason
-        UnsupportedFormat, // not a type in ImportablePictureFormats()
-        Damaged,           // data ends early or does not decode cleanly
-        TooLarge,          // size: more than MaxPicturePixels
-        HeaderCutShort,    // a bitmap whose info header is cut short
-        Unreadable,        // detail: the image reader's reason
-        UnsupportedJpeg,   // jpegKind: a kind of JPEG that is never decoded
+        CannotOpen,         // detail: the system's reason
+        UnsupportedFormat,  // not a type read here; detail: what the file is ("a PDF document"), if known
+        Damaged,            // data ends early or does not decode cleanly
+        TooLarge,           // size: more than MaxPicturePixels; no size: a file of more than MaxPictureFileBytes
+        HeaderCutShort,     // a bitmap whose info header is cut short
+        Unreadable,         // detail: the image reader's reason
+        UnsupportedJpeg,    // jpegKind: a kind of JPEG that is never decoded
+        UnsupportedVariant, // detail: a variant of a type read here that is not, named ("Uncompressed HEIF")
     };
     Kind kind = Kind::None;
     QString detail;
@@ -61,12 +72,20 @@ struct LoadedPicture
     bool ok = false;
     QImage picture;
     PictureProblem problem;
+    // What the decoding libraries said without refusing the picture, or
+    // before they did: for a front end to show when asked to be verbose.
+    QStringList warnings;
 };
 
-// Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
-// its contents decide the type. A zero-byte file is refused as damaged.
-// With a `reduction`, a JPEG may arrive decoded at a reduced size.
+// Loads a picture file (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
+// AVIF), whatever its name says: its contents decide the type. The file is
+// read whole once, and a stream gets the same verdict as a regular file. A
+// zero-byte file is refused as damaged. With a `reduction`, a JPEG may
+// arrive decoded at a reduced size.
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
 
 // The same from an open device, read from its current position.
 LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction = {});
+
+// The same from a whole file's bytes.
+LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &reduction = {});

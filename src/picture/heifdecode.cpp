@@ -1,0 +1,250 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "picture/librarydecoders.h"
+
+#include <QtEndian>
+
+#include <libheif/heif.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct ContextFreer
+{
+    void operator()(heif_context *context) const { heif_context_free(context); }
+};
+struct HandleReleaser
+{
+    void operator()(heif_image_handle *handle) const { heif_image_handle_release(handle); }
+};
+struct ImageReleaser
+{
+    void operator()(heif_image *image) const { heif_image_release(image); }
+};
+struct OptionsFreer
+{
+    void operator()(heif_decoding_options *options) const { heif_decoding_options_free(options); }
+};
+using HeifImage = std::unique_ptr<heif_image, ImageReleaser>;
+
+// An ISO box: its type and where its contents lie in the file.
+struct Box
+{
+    QByteArrayView type;
+    QByteArrayView contents;
+};
+
+// The boxes one after the other in `area`; stops at the first that does not fit.
+template <typename Visit>
+void ForEachBox(QByteArrayView area, Visit visit)
+{
+    qsizetype at = 0;
+    while (area.size() - at >= 8) {
+        quint64 size = qFromBigEndian<quint32>(area.data() + at);
+        qsizetype header = 8;
+        if (size == 1 && area.size() - at >= 16) {
+            size = qFromBigEndian<quint64>(area.data() + at + 8);
+            header = 16;
+        } else if (size == 0) {
+            size = quint64(area.size() - at);
+        }
+        if (size < quint64(header) || size > quint64(area.size() - at))
+            return;
+        if (!visit(Box{area.sliced(at + 4, 4), area.sliced(at + header, qsizetype(size) - header)}))
+            return;
+        at += qsizetype(size);
+    }
+}
+
+// The item type ("hvc1", "av01", "unci", ...) of the file's primary image,
+// read from its 'meta' box: the primary item's number in 'pitm', its type in
+// the 'infe' entry of 'iinf'. Empty when the boxes do not say.
+QByteArrayView PrimaryItemType(QByteArrayView file)
+{
+    QByteArrayView meta;
+    ForEachBox(file, [&meta](const Box &box) {
+        if (box.type == "meta" && box.contents.size() > 4)
+            meta = box.contents.sliced(4); // past its version and flags
+        return meta.isEmpty();
+    });
+    std::optional<quint32> primary;
+    QByteArrayView entries;
+    ForEachBox(meta, [&](const Box &box) {
+        const QByteArrayView c = box.contents;
+        if (box.type == "pitm" && c.size() >= 6)
+            primary = c[0] == 0       ? qFromBigEndian<quint16>(c.data() + 4)
+                      : c.size() >= 8 ? qFromBigEndian<quint32>(c.data() + 4)
+                                      : 0;
+        if (box.type == "iinf" && c.size() >= 6)
+            entries = c.sliced(c[0] == 0 ? 6 : std::min<qsizetype>(8, c.size()));
+        return true;
+    });
+    QByteArrayView type;
+    if (!primary)
+        return type;
+    ForEachBox(entries, [&](const Box &box) {
+        const QByteArrayView c = box.contents;
+        if (box.type != "infe" || c.size() < 4 || c[0] < 2)
+            return true;
+        const bool wide = c[0] >= 3;
+        const qsizetype typeAt = 4 + (wide ? 4 : 2) + 2;
+        if (c.size() < typeAt + 4)
+            return true;
+        const quint32 id = wide ? qFromBigEndian<quint32>(c.data() + 4) : qFromBigEndian<quint16>(c.data() + 4);
+        if (id == *primary)
+            type = c.sliced(typeAt, 4);
+        return type.isEmpty();
+    });
+    return type;
+}
+
+// The variant that no decoder here reads, named by its item type.
+QString UnsupportedVariant(QByteArrayView file)
+{
+    const QByteArrayView type = PrimaryItemType(file);
+    if (type == "unci")
+        return QStringLiteral("Uncompressed HEIF");
+    const struct
+    {
+        const char *type;
+        const char *codec;
+    } codecs[] = {{"hvc1", "HEVC"},  {"av01", "AV1"},  {"j2k1", "JPEG 2000"}, {"vvc1", "VVC"},
+                  {"avc1", "H.264"}, {"jpeg", "JPEG"}, {"mski", "mask"}};
+    for (const auto &codec : codecs)
+        if (type == codec.type)
+            return QStringLiteral("HEIF with %1 compression").arg(QString::fromLatin1(codec.codec));
+    if (!type.isEmpty() && std::all_of(type.begin(), type.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return QStringLiteral("HEIF with '%1' pictures").arg(QString::fromLatin1(type));
+    return QStringLiteral("This kind of HEIF");
+}
+
+LoadedPicture Refusal(const heif_error &error, QByteArrayView file, QSize size = {})
+{
+    switch (error.code) {
+    case heif_error_Unsupported_feature:
+    case heif_error_Unsupported_filetype:
+        if (error.subcode == heif_suberror_Unsupported_codec || error.subcode == heif_suberror_Unsupported_image_type
+            || error.subcode == heif_suberror_No_ftyp_box || error.code == heif_error_Unsupported_filetype)
+            return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnsupportedVariant(file));
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant,
+                              QStringLiteral("HEIF with %1").arg(QString::fromUtf8(error.message).toLower()));
+    case heif_error_Memory_allocation_error:
+        if (error.subcode == heif_suberror_Security_limit_exceeded)
+            return RefusedPicture(PictureProblem::Kind::TooLarge, {}, size);
+        break;
+    default:
+        break;
+    }
+    LoadedPicture refused = RefusedPicture(PictureProblem::Kind::Damaged);
+    refused.warnings.append(QString::fromUtf8(error.message));
+    return refused;
+}
+
+// 8-bit samples as they are, without a copy.
+QImage EightBitPicture(HeifImage image, bool hasAlpha)
+{
+    int stride = 0;
+    uint8_t *plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
+    if (plane == nullptr)
+        return {};
+    const int width = heif_image_get_primary_width(image.get());
+    const int height = heif_image_get_primary_height(image.get());
+    const QImage::Format format = !hasAlpha ? QImage::Format_RGB888
+                                  : heif_image_is_premultiplied_alpha(image.get()) != 0
+                                      ? QImage::Format_RGBA8888_Premultiplied
+                                      : QImage::Format_RGBA8888;
+    heif_image *owned = image.release();
+    return QImage(
+        plane, width, height, stride, format, [](void *data) { heif_image_release(static_cast<heif_image *>(data)); },
+        owned);
+}
+
+// 10 to 16 bits a sample, each rounded to the nearest of 8 bits' levels.
+QImage DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
+{
+    int stride = 0;
+    const uint8_t *plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    if (plane == nullptr || bits < 9 || bits > 16)
+        return {};
+    const int width = heif_image_get_primary_width(image.get());
+    const int height = heif_image_get_primary_height(image.get());
+    const quint32 top = (quint32(1) << bits) - 1;
+    const auto eight = [top](const uint8_t *sample) {
+        const quint32 value = std::min<quint32>(qFromLittleEndian<quint16>(sample), top);
+        return int((value * 255 + top / 2) / top);
+    };
+    QImage picture(width, height,
+                   !hasAlpha                                             ? QImage::Format_RGB32
+                   : heif_image_is_premultiplied_alpha(image.get()) != 0 ? QImage::Format_ARGB32_Premultiplied
+                                                                         : QImage::Format_ARGB32);
+    if (picture.isNull())
+        return {};
+    const int samples = hasAlpha ? 4 : 3;
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *in = plane + qsizetype(y) * stride;
+        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 2 * samples)
+            out[x] = qRgba(eight(in), eight(in + 2), eight(in + 4), hasAlpha ? eight(in + 6) : 255);
+    }
+    return picture;
+}
+
+} // namespace
+
+LoadedPicture DecodeHeif(QByteArrayView file)
+{
+    const std::unique_ptr<heif_context, ContextFreer> context(heif_context_alloc());
+    if (!context)
+        return RefusedPicture(PictureProblem::Kind::Unreadable, QStringLiteral("The HEIF decoder is unusable"));
+    heif_error error =
+        heif_context_read_from_memory_without_copy(context.get(), file.data(), std::size_t(file.size()), nullptr);
+    if (error.code != heif_error_Ok)
+        return Refusal(error, file);
+    heif_image_handle *primary = nullptr;
+    error = heif_context_get_primary_image_handle(context.get(), &primary);
+    const std::unique_ptr<heif_image_handle, HandleReleaser> handle(primary);
+    if (error.code != heif_error_Ok)
+        return Refusal(error, file);
+
+    // The size after the file's rotation and clean aperture: checked
+    // before a pixel is decoded.
+    const QSize size(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()));
+    if (IsTooLargePicture(size.width(), size.height())
+        || IsTooLargePicture(heif_image_handle_get_ispe_width(handle.get()),
+                             heif_image_handle_get_ispe_height(handle.get())))
+        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, size);
+    if (size.isEmpty())
+        return RefusedPicture(PictureProblem::Kind::Damaged);
+
+    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
+    const int bits = std::max(heif_image_handle_get_luma_bits_per_pixel(handle.get()),
+                              heif_image_handle_get_chroma_bits_per_pixel(handle.get()));
+    const bool deep = bits > 8;
+    const heif_chroma chroma =
+        deep ? (hasAlpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+             : (hasAlpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+    const std::unique_ptr<heif_decoding_options, OptionsFreer> options(heif_decoding_options_alloc());
+    // Transform boxes applied (the format's rule: they, not EXIF, decide);
+    // deep samples kept for rounding here, not truncated by the library.
+    options->ignore_transformations = 0;
+    options->convert_hdr_to_8bit = 0;
+    options->strict_decoding = 1;
+    heif_image *decoded = nullptr;
+    error = heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, chroma, options.get());
+    HeifImage image(decoded);
+    if (error.code != heif_error_Ok || !image)
+        return Refusal(error, file, size);
+
+    LoadedPicture result;
+    result.picture =
+        deep ? DeepPicture(image, hasAlpha, heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved))
+             : EightBitPicture(std::move(image), hasAlpha);
+    if (result.picture.isNull())
+        return RefusedPicture(PictureProblem::Kind::Damaged);
+    result.ok = true;
+    return result;
+}
