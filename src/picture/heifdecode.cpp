@@ -83,9 +83,13 @@ QByteArrayView PrimaryItemType(QByteArrayView file)
             entries = c.sliced(c[0] == 0 ? 6 : std::min<qsizetype>(8, c.size()));
         return true;
     });
-    QByteArrayView type;
     if (!primary)
-        return type;
+        return {};
+    // The primary's type; for a grid, overlay or derived picture the type
+    // of the pictures it is made of.
+    const auto derived = [](QByteArrayView type) { return type == "grid" || type == "iovl" || type == "iden"; };
+    const auto notAPicture = [](QByteArrayView type) { return type == "Exif" || type == "mime" || type == "uri "; };
+    QByteArrayView type, coded;
     ForEachBox(entries, [&](const Box &box) {
         const QByteArrayView c = box.contents;
         if (box.type != "infe" || c.size() < 4 || c[0] < 2)
@@ -95,11 +99,14 @@ QByteArrayView PrimaryItemType(QByteArrayView file)
         if (c.size() < typeAt + 4)
             return true;
         const quint32 id = wide ? qFromBigEndian<quint32>(c.data() + 4) : qFromBigEndian<quint16>(c.data() + 4);
+        const QByteArrayView itemType = c.sliced(typeAt, 4);
         if (id == *primary)
-            type = c.sliced(typeAt, 4);
-        return type.isEmpty();
+            type = itemType;
+        else if (coded.isEmpty() && !derived(itemType) && !notAPicture(itemType))
+            coded = itemType;
+        return true;
     });
-    return type;
+    return derived(type) && !coded.isEmpty() ? coded : type;
 }
 
 // The variant that no decoder here reads, named by its item type.
@@ -120,6 +127,17 @@ QString UnsupportedVariant(QByteArrayView file)
     if (!type.isEmpty() && std::all_of(type.begin(), type.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
         return QStringLiteral("HEIF with '%1' pictures").arg(QString::fromLatin1(type));
     return QStringLiteral("This kind of HEIF");
+}
+
+// Whether the primary image is of a kind decoded here: HEVC or AV1 with its
+// decoder present, or a grid, overlay or derived picture of such pictures.
+bool IsDecodable(QByteArrayView type)
+{
+    if (type == "hvc1")
+        return heif_have_decoder_for_format(heif_compression_HEVC) != 0;
+    if (type == "av01")
+        return heif_have_decoder_for_format(heif_compression_AV1) != 0;
+    return type.isEmpty() || type == "grid" || type == "iovl" || type == "iden";
 }
 
 LoadedPicture Refusal(const heif_error &error, QByteArrayView file, QSize size = {})
@@ -197,6 +215,10 @@ QImage DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
 
 LoadedPicture DecodeHeif(QByteArrayView file)
 {
+    // Named before libheif reads the file: it takes a kind of picture it
+    // does not know for a damaged one.
+    if (!IsDecodable(PrimaryItemType(file)))
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnsupportedVariant(file));
     const std::unique_ptr<heif_context, ContextFreer> context(heif_context_alloc());
     if (!context)
         return RefusedPicture(PictureProblem::Kind::Unreadable, QStringLiteral("The HEIF decoder is unusable"));

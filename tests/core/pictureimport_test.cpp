@@ -80,12 +80,17 @@ TEST(PictureImport, OtherTypesAreRefused)
     ASSERT_TRUE(dir.isValid());
     QImage picture(3, 3, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    for (const char *format : {"XPM", "PPM", "XBM"}) {
+    const QString types =
+        QStringLiteral(". Pictures are read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.");
+    for (const auto &[format, what] : {std::pair{"XPM", "an XPM picture"}, std::pair{"PPM", "a Netpbm picture"},
+                                       std::pair{"XBM", "an XBM picture"}}) {
         const QString path = dir.filePath(QStringLiteral("picture.bmp"));
         ASSERT_TRUE(picture.save(path, format));
         const LoadedPicture loaded = LoadPicture(path);
         EXPECT_FALSE(loaded.ok) << format;
-        EXPECT_EQ(PictureProblemText(loaded.problem), QStringLiteral("Unsupported image format")) << format;
+        EXPECT_EQ(PictureProblemText(loaded.problem),
+                  QStringLiteral("Unsupported image format: this is ") + QString::fromLatin1(what) + types)
+            << format;
     }
 }
 
