@@ -37,11 +37,12 @@ CommandSyntax createSyntax()
     syntax.name = QStringLiteral("create");
     syntax.arguments = QStringLiteral("OUT.valbum PICTURE...");
     syntax.description =
-        QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF or ICO) in the order given, each\n"
-                       "brought in as the editor's Add does (by default stretched over 92 x 92), and prints\n"
-                       "one line per picture with its place in the album. Pictures past the %1-byte\n"
-                       "limit are left out and named (exit status 3) unless --split is given. If a picture\n"
-                       "cannot be read, nothing is written (exit status 2).")
+        QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
+                       "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
+                       "stretched over 92 x 92), and prints one line per picture with its place in the\n"
+                       "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
+                       "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
+                       "status 2).")
             .arg(AlbumSizeLimit);
     syntax.options =
         QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption} + conversionCommandOptions();

@@ -65,12 +65,16 @@ QRect FittedRect(QSize picture, const QRect &room, double maxScale)
 
 QStringList PictureNameFilters()
 {
-    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"),
+    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif)"),
             QStringLiteral("Bitmaps (*.bmp)"),
             QStringLiteral("PNG (*.png)"),
             QStringLiteral("JPEG (*.jpg *.jpeg)"),
             QStringLiteral("GIF (*.gif)"),
-            QStringLiteral("Icons (*.ico)")};
+            QStringLiteral("Icons (*.ico)"),
+            QStringLiteral("WebP (*.webp)"),
+            QStringLiteral("TIFF (*.tif *.tiff)"),
+            QStringLiteral("HEIC/HEIF (*.heic *.heif)"),
+            QStringLiteral("AVIF (*.avif)")};
 }
 
 PictureView::PictureView(QWidget *parent)

@@ -177,10 +177,12 @@ TEST_F(ImageCommands, SeveralPicturesEnterInOrderAndFailuresShareOneBox)
         EXPECT_TRUE(fresh.form->album().modified());
         ASSERT_EQ(fresh.dialogs->boxes.size(), 1);
         EXPECT_EQ(fresh.dialogs->boxes.constFirst().icon, QMessageBox::Critical);
-        EXPECT_EQ(fresh.dialogs->boxes.constFirst().text,
-                  QStringLiteral("Cannot import picture \"%1\". Unsupported image format\n"
-                                 "Cannot import picture \"%2\". No such file or directory")
-                      .arg(broken, missing));
+        EXPECT_EQ(
+            fresh.dialogs->boxes.constFirst().text,
+            QStringLiteral("Cannot import picture \"%1\". Unsupported image format: this is a text file. Pictures are "
+                           "read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.\n"
+                           "Cannot import picture \"%2\". No such file or directory")
+                .arg(broken, missing));
     }
 }
 
@@ -272,11 +274,13 @@ TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
     const QByteArray rle = Rle8Fixture().file;
     const QString cutRle = writtenFile("cut.bmp", rle.left(rle.size() - 6));
     const QString lossless = writtenFile("lossless.jpg", LosslessJpeg());
+    const QString types =
+        QStringLiteral(". Pictures are read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.");
     const QList<std::pair<QString, QString>> cases{
         {missing, QStringLiteral("No such file or directory")},
-        {xpm, QStringLiteral("Unsupported image format")},
-        {ppmNamedBmp, QStringLiteral("Unsupported image format")},
-        {text, QStringLiteral("Unsupported image format")},
+        {xpm, QStringLiteral("Unsupported image format: this is an XPM picture%1").arg(types)},
+        {ppmNamedBmp, QStringLiteral("Unsupported image format: this is a Netpbm picture%1").arg(types)},
+        {text, QStringLiteral("Unsupported image format: this is a text file%1").arg(types)},
         {cutJpeg, QStringLiteral("The file is damaged or incomplete.")},
         {cutRle, QStringLiteral("The file is damaged or incomplete.")},
         {lossless, QStringLiteral("Lossless JPEG is not supported.")},
@@ -516,9 +520,11 @@ TEST_F(PictureDialog, OffersEveryPictureTypeWithAllFirst)
 {
     OpenPictureDialog dialog;
     EXPECT_EQ(dialog.nameFilters(),
-              (QStringList{"All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)", "Bitmaps (*.bmp)", "PNG (*.png)",
-                           "JPEG (*.jpg *.jpeg)", "GIF (*.gif)", "Icons (*.ico)"}));
-    EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico)"));
+              (QStringList{"All (*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif)",
+                           "Bitmaps (*.bmp)", "PNG (*.png)", "JPEG (*.jpg *.jpeg)", "GIF (*.gif)", "Icons (*.ico)",
+                           "WebP (*.webp)", "TIFF (*.tif *.tiff)", "HEIC/HEIF (*.heic *.heif)", "AVIF (*.avif)"}));
+    EXPECT_EQ(dialog.selectedNameFilter(),
+              QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif)"));
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
     EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
