@@ -96,9 +96,16 @@ int OnError(TIFF *, void *messages, const char *module, const char *format, va_l
     return 1;
 }
 
+// libjpeg's warnings inside a JPEG-compressed TIFF are corrupt data that it
+// made pixels up for: damage, as for a JPEG file.
 int OnWarning(TIFF *, void *messages, const char *module, const char *format, va_list arguments)
 {
-    static_cast<TiffMessages *>(messages)->warnings.append(Formatted(module, format, arguments));
+    auto *said = static_cast<TiffMessages *>(messages);
+    const QString text = Formatted(module, format, arguments);
+    if (module != nullptr && std::strcmp(module, "JPEGLib") == 0)
+        said->errors.append(text);
+    else
+        said->warnings.append(text);
     return 1;
 }
 
