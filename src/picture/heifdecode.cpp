@@ -175,6 +175,9 @@ QImage EightBitPicture(HeifImage image, bool hasAlpha)
                                   : heif_image_is_premultiplied_alpha(image.get()) != 0
                                       ? QImage::Format_RGBA8888_Premultiplied
                                       : QImage::Format_RGBA8888;
+    // A null QImage would never call its cleanup: nothing handed over then.
+    if (width <= 0 || height <= 0 || stride < width * (hasAlpha ? 4 : 3))
+        return {};
     heif_image *owned = image.release();
     return QImage(
         plane, width, height, stride, format, [](void *data) { heif_image_release(static_cast<heif_image *>(data)); },
