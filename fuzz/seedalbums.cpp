@@ -43,7 +43,7 @@ bool writeFile(const QDir &dir, const QString &name, const QByteArray &bytes)
 bool writeSeed(const QDir &dir, const QString &name, const QList<QImage> &images, const QString &password)
 {
     const AlbumWriteResult encoded = EncodeAlbum(images, password);
-    return encoded.ok && writeFile(dir, name, encoded.bytes);
+    return encoded.ok && writeFile(dir, name, AsByteArray(encoded.bytes));
 }
 
 void appendRecord(QByteArray &album, const QByteArray &payload)

@@ -41,6 +41,14 @@ QByteArray AsByteArray(const std::vector<std::uint8_t> &bytes)
     return {reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
+AlbumFileContents ParseAlbumBytes(const QByteArray &bytes)
+{
+    AlbumFileContents contents;
+    contents.bytes.assign(bytes.begin(), bytes.end());
+    static_cast<AlbumRecords &>(contents) = ParseAlbum(contents.bytes);
+    return contents;
+}
+
 QByteArray ReadFileBytes(const QString &path)
 {
     QFile file(path);

@@ -38,6 +38,9 @@ QString WriteTemporaryFile(const QTemporaryDir &dir, const QString &name, const 
 // Album bytes as a QByteArray, to compare with a file's.
 QByteArray AsByteArray(const std::vector<std::uint8_t> &bytes);
 
+// The records of album bytes held in memory, as ReadAlbumFile lists a file's.
+AlbumFileContents ParseAlbumBytes(const QByteArray &bytes);
+
 // A whole file's bytes; empty when it cannot be read.
 QByteArray ReadFileBytes(const QString &path);
 // Writes `bytes` to `path`; false when it cannot.
