@@ -8,10 +8,10 @@
 // largest album keeps the window's thread busy no longer than reading it does
 // (the compression runs on worker threads).
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
 #include "editor/album.h"
 #include "editor/unit1.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 #include "support/testalbums.h"
 
 #include <lzo/lzo1x.h>

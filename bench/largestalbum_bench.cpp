@@ -6,10 +6,10 @@
 // 81,920 bytes. Targets: load to first paint within 300 ms; delete, move up,
 // move down and insert each within one frame (16 ms), painting included.
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
 #include "editor/album.h"
 #include "editor/unit1.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 // corpus for the album reader fuzzer: valid LZO streams are hard to come upon
 // by mutation alone, so the fuzzer starts from real records and breaks them.
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QDir>
