@@ -81,7 +81,9 @@ for target in "${targets[@]}"; do
     mkdir -p "$prefix/include/lzo" "$prefix/lib/pkgconfig"
     cp "$lzo_source"/include/lzo/*.h "$prefix/include/lzo/"
     cp "$dir/lzo/liblzo2.a" "$prefix/lib/"
-    cp "$dir/lzo/lzo2.pc" "$prefix/lib/pkgconfig/"
+    # Sources include <lzo/lzo1x.h>, as with Debian's own package: the
+    # folder above the headers goes on the path too.
+    sed -e 's|^Cflags: .*|Cflags: -I${includedir} -I${includedir}/lzo|' "$dir/lzo/lzo2.pc" >"$prefix/lib/pkgconfig/lzo2.pc"
   fi
   if [[ ! -d "$prefix/lib/cmake/GTest" ]]; then
     cmake -S /usr/src/googletest -B "$dir/googletest" "${cross[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" \
@@ -92,7 +94,8 @@ for target in "${targets[@]}"; do
   libraries=$SECONDS
 
   cmake -S . -B "$dir/core" "${cross[@]}" -DVALBUM_CORE_ONLY=ON >/dev/null
-  cmake --build "$dir/core" -j"$jobs" >/dev/null
+  cmake --build "$dir/core" -j"$jobs" >"$dir/core-build.log" 2>&1 \
+    || { cat "$dir/core-build.log" >&2; echo "cross-test: $target did not build" >&2; exit 1; }
   built=$SECONDS
   echo "cross-test: $target: LZO and GoogleTest in $((libraries - started)) s, core built in $((built - libraries)) s"
   ctest --test-dir "$dir/core" --output-on-failure
