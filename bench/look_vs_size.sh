@@ -5,7 +5,8 @@
 
 # Look against size over 20 real photos that Debian ships as sample data
 # (scikit-image's and matplotlib's), then --best-fit over each photo and its
-# mirror image against plain create of the same 40.
+# mirror image against plain create of the same 40, and --best-fit over 60
+# (each photo upside down too), more than one album holds.
 #     bench/look_vs_size.sh [BUILD_DIR]     (BUILD_DIR configured with -DVALBUM_BUILD_BENCHMARKS=ON)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -42,6 +43,17 @@ done
 echo
 echo "\$ look_vs_size --best-fit ${#both[@]} photos (each and its mirror image)"
 QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" --best-fit "${both[@]}"
+
+# More than one album holds: the choice decides how many fit and how they look.
+upturned=()
+for photo in "${photos[@]}"; do
+    name=$(basename "${photo%.*}")
+    convert "$photo" -flip "$work/$name-upside-down.png" 2>/dev/null
+    upturned+=("$work/$name-upside-down.png")
+done
+echo
+echo "\$ look_vs_size --best-fit $((${#both[@]} + ${#upturned[@]})) photos (each, its mirror image, upside down)"
+QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" --best-fit "${both[@]}" "${upturned[@]}"
 
 # One run each, the same 40 photos; --jobs 1 so the ratio is the work's, not the cores'.
 seconds() {

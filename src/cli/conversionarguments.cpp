@@ -52,7 +52,7 @@ QList<QCommandLineOption> conversionCommandOptions()
             DitherName,
             QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
                            "shading, large records; ordered: even pattern; compact: shading for photos in records as "
-                           "small as none's."),
+                           "small as none's; compact-diffusion: finer shading for photos in records about as small."),
             QStringLiteral("DITHER")),
         QCommandLineOption(BrightnessName,
                            QStringLiteral("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),

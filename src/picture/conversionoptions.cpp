@@ -11,8 +11,8 @@ QStringList PictureFitNames()
 
 QStringList GreyDitherNames()
 {
-    return {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
-            QStringLiteral("ordered"), QStringLiteral("compact")};
+    return {QStringLiteral("none"),    QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"),
+            QStringLiteral("ordered"), QStringLiteral("compact"),         QStringLiteral("compact-diffusion")};
 }
 
 QStringList GravityNames()

@@ -28,6 +28,7 @@ TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
         {u"--dither"_s, u"ordered"_s, u"--contrast"_s, u"-20"_s},
         {u"--dither=floyd-steinberg"_s, u"--brightness=-100"_s, u"--contrast=100"_s},
         {u"--smooth"_s, u"--dither"_s, u"compact"_s, u"--brightness"_s, u"10"_s},
+        {u"--smooth"_s, u"--dither=compact-diffusion"_s, u"--contrast"_s, u"-15"_s},
         {u"--fit=crop"_s, u"--gravity=northwest"_s, u"--rotate=90"_s, u"--smooth"_s},
     };
     int run = 0;
@@ -191,7 +192,8 @@ TEST_F(ConversionOptionsTest, BestFitFillsOneAlbumTheSameWhateverTheJobs)
 
     // Each image is exactly the preview of the rendering its line names, and
     // the pictures past the last one are named as left out.
-    const QStringList renderings{u"none"_s, u"compact"_s, u"floyd-steinberg"_s};
+    const QStringList renderings{u"none"_s, u"compact"_s, u"compact-diffusion"_s, u"floyd-steinberg"_s};
+    QStringList chosen;
     for (const QString &rendering : renderings)
         ASSERT_EQ(runValbum(QStringList{u"preview"_s, path(rendering), u"--smooth"_s, u"--contrast=10"_s, u"--dither"_s,
                                         rendering}
@@ -205,6 +207,7 @@ TEST_F(ConversionOptionsTest, BestFitFillsOneAlbumTheSameWhateverTheJobs)
     for (auto match = line.globalMatch(one.out); match.hasNext(); ++kept) {
         const QRegularExpressionMatch found = match.next();
         ASSERT_TRUE(renderings.contains(found.captured(3))) << found.captured(0).toStdString();
+        chosen.append(found.captured(3));
         const QString name = QFileInfo(found.captured(2)).completeBaseName() + u".png"_s;
         const QImage stored(QDir(path(u"stored"_s)).filePath(u"%1.png"_s.arg(kept, 3, 10, QLatin1Char('0'))));
         EXPECT_TRUE(samePixels(stored, QImage(QDir(path(found.captured(3))).filePath(name))))
@@ -212,6 +215,8 @@ TEST_F(ConversionOptionsTest, BestFitFillsOneAlbumTheSameWhateverTheJobs)
         records += found.captured(4).toLongLong();
     }
     EXPECT_EQ(records, size);
+    // The noise that fills the album is best kept in compact diffusion.
+    EXPECT_TRUE(chosen.contains(u"compact-diffusion"_s)) << chosen.join(' ').toStdString();
     ASSERT_GT(kept, 19);
     ASSERT_LT(kept, pictures.size());
     for (qsizetype index = kept; index < pictures.size(); ++index)

@@ -67,8 +67,8 @@ TEST(PictureConversion, DitheringKeepsTheLocalMeanOfAGradient)
     // Thresholds alone leave strips up to half a level step off (Atkinson,
     // which hands on only three quarters of the error, comes closest to that).
     EXPECT_GT(worstStripError(DeviceView(gradient), gradient), 25.0);
-    for (GreyDither greys :
-         {GreyDither::FloydSteinberg, GreyDither::Atkinson, GreyDither::Ordered, GreyDither::Compact}) {
+    for (GreyDither greys : {GreyDither::FloydSteinberg, GreyDither::Atkinson, GreyDither::Ordered, GreyDither::Compact,
+                             GreyDither::CompactDiffusion}) {
         SCOPED_TRACE(static_cast<int>(greys));
         EXPECT_LT(worstStripError(ConvertToAlbumImage(gradient, withGreys(greys)), gradient), 8.0);
     }
@@ -81,8 +81,8 @@ TEST(PictureConversion, GreyOutputHoldsOnlyTheDeviceGreys)
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgba(x * 255 / 149, y * 255 / 109, (x * y) % 256, (x + y) % 3 ? 255 : 0));
-    for (GreyDither greys :
-         {GreyDither::None, GreyDither::FloydSteinberg, GreyDither::Atkinson, GreyDither::Ordered, GreyDither::Compact})
+    for (GreyDither greys : {GreyDither::None, GreyDither::FloydSteinberg, GreyDither::Atkinson, GreyDither::Ordered,
+                             GreyDither::Compact, GreyDither::CompactDiffusion})
         for (auto [brightness, contrast] : {std::pair{0, 0}, {35, -20}, {-100, 100}, {100, 60}, {-30, -100}}) {
             ConversionOptions options = withGreys(greys);
             options.brightness = brightness;

@@ -53,7 +53,7 @@ offers "valbum preview --" "--force --fit --gravity --rotate --smooth --dither -
 offers "valbum list --" "--json --help"
 offers "valbum create --fit " "stretch crop pad"
 offers "valbum preview --rotate " "180 270 90"
-offers "valbum preview --dither " "none floyd-steinberg atkinson ordered compact"
+offers "valbum preview --dither " "none floyd-steinberg atkinson ordered compact compact-diffusion"
 offers "valbum create --dither = a" "atkinson"
 offers "valbum extract --format = " "png bmp"
 offers "valbum create --password " ""
