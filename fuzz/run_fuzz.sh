@@ -31,7 +31,8 @@ run_fuzzer() {
     cp "$dir"/* "$scratch/corpus/" 2>/dev/null || true
   done
   echo "fuzzing the $what for ${share}s in $scratch"
-  if ! QT_QPA_PLATFORM=offscreen "$build_dir/fuzz/$name" -max_total_time="$share" -max_len=20000 \
+  if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
+    "$build_dir/fuzz/$name" -max_total_time="$share" -max_len=20000 \
     -dict="$dict" -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch/corpus" \
     >"$scratch/fuzz.log" 2>&1; then
     tail -n 60 "$scratch/fuzz.log"
