@@ -7,9 +7,9 @@
 #include "cli/console.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 bool refuseToOverwrite(const QStringList &paths, bool force)
 {
@@ -29,20 +29,18 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
     return refused;
 }
 
-QString savePicture(const QString &path, const QImage &image, const char *format)
+QString writePicture(const QString &path, const QImage &image, const char *format)
 {
-    // Unbuffered: a buffered QSaveFile can lose a failed final flush (a full
-    // disk) and commit a cut-short file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Unbuffered, so that a failing write (a full disk) is seen at once
+    // rather than lost in a final flush.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return file.errorString();
     QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
+    if (!writer.write(image))
+        return writer.errorString();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
         return file.errorString();
     return {};
 }

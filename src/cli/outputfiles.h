@@ -17,9 +17,10 @@
 // command must stop because of them (some exist and `force` is false).
 bool refuseToOverwrite(const QStringList &paths, bool force);
 
-// Writes `image` to `path` in `format` ("png", "bmp"). Returns the reason on
+// Writes `image` in `format` ("png", "bmp") over the file `path`, a temporary
+// file that PendingOutputs gives its final name. Returns the reason on
 // failure, an empty string on success.
-QString savePicture(const QString &path, const QImage &image, const char *format);
+QString writePicture(const QString &path, const QImage &image, const char *format);
 
 // Creates `directory` and its parents when missing. Returns the reason on
 // failure, an empty string on success.
