@@ -74,8 +74,9 @@ int runExtract(const QStringList &words)
     const QByteArray formatName = format.toLatin1();
     for (qsizetype index = 0; index < paths.size(); ++index) {
         QString reason;
-        if (const QString temporary = outputs.reserve(paths.at(index), reason); !temporary.isEmpty())
-            reason = writePicture(temporary, input.contents.images.at(index), formatName.constData());
+        const QByteArray bytes = encodePicture(input.contents.images.at(index), formatName.constData(), reason);
+        if (reason.isEmpty())
+            reason = outputs.write(paths.at(index), bytes);
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;

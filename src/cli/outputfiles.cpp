@@ -6,8 +6,8 @@
 
 #include "cli/console.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -29,20 +29,17 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
     return refused;
 }
 
-QString writePicture(const QString &path, const QImage &image, const char *format)
+QByteArray encodePicture(const QImage &image, const char *format, QString &reason)
 {
-    // Unbuffered, so that a failing write (a full disk) is seen at once
-    // rather than lost in a final flush.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return file.errorString();
-    QImageWriter writer(&file, format);
-    if (!writer.write(image))
-        return writer.errorString();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) {
+        reason = writer.errorString();
+        return {};
+    }
+    return bytes;
 }
 
 QString makeDirectory(const QString &directory)

@@ -92,8 +92,9 @@ int runPreview(const QStringList &words)
         }
         const QString &path = paths.at(picture.index);
         QString reason;
-        if (const QString temporary = outputs.reserve(path, reason); !temporary.isEmpty())
-            reason = writePicture(temporary, DeviceView(picture.image), "png");
+        const QByteArray bytes = encodePicture(DeviceView(picture.image), "png", reason);
+        if (reason.isEmpty())
+            reason = outputs.write(path, bytes);
         if (!reason.isEmpty())
             writeProblem = QStringLiteral("%1: %2").arg(path, reason);
     });
