@@ -168,8 +168,6 @@ QString PendingOutputs::makeDirectory(const QString &directory)
 
 QString PendingOutputs::commit()
 {
-    // An interruption waits until every name is given, or none is.
-    const auto hold = holdOffInterruption();
     std::set<QString> temporaryDirectories;
     std::set<QString> finalDirectories;
     for (const Output &output : m_outputs) {
@@ -179,6 +177,9 @@ QString PendingOutputs::commit()
     // The contents are on the disk before any name points at them.
     if (const QString problem = syncFileSystems(temporaryDirectories); !problem.isEmpty())
         return problem;
+
+    // An interruption waits until every name is given, or none is.
+    const auto hold = holdOffInterruption();
 
     std::vector<bool> replaced;
     for (std::size_t index = 0; index < m_outputs.size(); ++index) {
