@@ -31,7 +31,7 @@ AlbumInput readAlbumInput(const QString &path)
         input.damage =
             QStringLiteral(
                 "%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
-                .arg(path, ImagesReadClause(contents.images.size()), ReadStopReason(contents.stop),
+                .arg(path, ImagesReadClause(contents.records.size()), ReadStopReason(contents.stop),
                      QString::number(contents.stopOffset));
         input.problems.append(input.damage);
     }

@@ -35,7 +35,7 @@ AlbumWriteResult AlbumFiller::encode(const QString &passwordText) const
 {
     return EncodeAlbumRecords(
         static_cast<int>(m_records.size()), [this](int index) { return m_records[static_cast<std::size_t>(index)]; },
-        passwordText);
+        passwordText.toStdString());
 }
 
 SplitAlbumWriter::SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs)
@@ -98,7 +98,7 @@ void SplitAlbumWriter::writeAlbum()
 
 QString partPath(const QString &path, qsizetype part)
 {
-    const QString extension = QLatin1Char('.') + AlbumSuffix;
+    const QString extension = QLatin1Char('.') + QLatin1String(AlbumSuffix);
     QString stem = path;
     if (stem.endsWith(extension, Qt::CaseInsensitive))
         stem.chop(extension.size());

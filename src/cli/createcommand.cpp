@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "album/albumwriter.h"
 #include "album/password.h"
+#include "albumfile/albumfile.h"
 #include "cli/albumsplit.h"
 #include "cli/bestfit.h"
 #include "cli/commandline.h"
@@ -17,6 +17,7 @@
 #include "cli/pictureinput.h"
 #include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QFileInfo>
 
@@ -176,7 +177,8 @@ int createBestFitAlbums(const CreateRequest &request, bool split)
     const auto encode = [&](const BestFitAlbum &album) {
         return EncodeAlbumRecords(
             static_cast<int>(album.records.size()),
-            [&album](int index) { return album.records[static_cast<std::size_t>(index)]; }, request.passwordText);
+            [&album](int index) { return album.records[static_cast<std::size_t>(index)]; },
+            request.passwordText.toStdString());
     };
 
     if (!split) {
@@ -284,7 +286,7 @@ int runCreate(const QStringList &words)
         return *stop;
 
     const QString passwordText = parser.value(PasswordOption);
-    if (!IsTypedPassword(passwordText))
+    if (!IsTypedPassword(passwordText.toStdString()))
         return usageError(
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));

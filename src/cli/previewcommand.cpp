@@ -11,7 +11,7 @@
 #include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
 #include "cli/unreadablepictures.h"
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 
 #include <QDir>
 #include <QFileInfo>

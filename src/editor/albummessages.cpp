@@ -15,5 +15,5 @@ EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents
     return {QMessageBox::Warning, AlbumEditorCaption,
             QStringLiteral("The album \"%1\" is damaged: %2, and the rest of the file could not be read (%3). "
                            "Saving writes only the images shown.")
-                .arg(path, ImagesReadClause(contents.images.size()), ReadStopReason(contents.stop))};
+                .arg(path, ImagesReadClause(contents.records.size()), ReadStopReason(contents.stop))};
 }

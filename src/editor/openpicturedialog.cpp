@@ -4,9 +4,9 @@
 
 #include "editor/openpicturedialog.h"
 
-#include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
 #include "editor/squareframe.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"

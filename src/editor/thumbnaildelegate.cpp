@@ -4,9 +4,9 @@
 
 #include "editor/thumbnaildelegate.h"
 
-#include "codec/pixelcodec.h"
 #include "editor/album.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -4,7 +4,7 @@
 
 #include "clitestsupport.h"
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 #include "support/testpictures.h"
 
 #include <QDir>
@@ -233,8 +233,8 @@ TEST_F(TrustedBatch, BestFitSplitNeedsNoMoreAlbumsThanTheSmallestRenderings)
         EXPECT_TRUE(contents.whole());
         EXPECT_EQ(found.captured(1).toLongLong(), QFileInfo(album).size());
         EXPECT_EQ(found.captured(2).toInt() + found.captured(3).toInt() + found.captured(4).toInt(),
-                  contents.images.size());
-        images += contents.images.size();
+                  static_cast<qsizetype>(contents.records.size()));
+        images += static_cast<qsizetype>(contents.records.size());
     }
     EXPECT_EQ(albums, needed) << run.out.toStdString();
     EXPECT_EQ(images, pictures.size());

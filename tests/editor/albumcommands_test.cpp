@@ -6,13 +6,12 @@
 
 #include "editortestsupport.h"
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
 #include "album/compression.h"
-#include "codec/pixelcodec.h"
+#include "albumfile/albumfile.h"
 #include "editor/qtdialogs.h"
 #include "editor/readablecolour.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -59,7 +58,7 @@ QByteArray AlbumBytesOf(const QList<QImage> &images, const QString &password)
     const AlbumWriteResult encoded = EncodeAlbum(images, password);
     EXPECT_TRUE(encoded.ok);
     EXPECT_EQ(encoded.imagesWritten, images.size());
-    return encoded.bytes;
+    return AsByteArray(encoded.bytes);
 }
 
 class AlbumCommandsTest : public ::testing::Test
@@ -656,7 +655,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
                   .arg(pictures.size() - fit)
                   .arg(fit, 3, 10, QLatin1Char('0')));
     const QByteArray written = ReadFileBytes(file);
-    EXPECT_EQ(written, expected.bytes);
+    EXPECT_EQ(written, AsByteArray(expected.bytes));
     EXPECT_LE(written.size(), AlbumSizeLimit);
     // The first image left out really would not have fitted.
     const qsizetype nextRecord = EncodeAlbum({pictures.at(fit)}, {}).bytes.size() - AlbumHeaderSize;
@@ -847,5 +846,5 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
     const QString file = path(QStringLiteral("saved.valbum"));
     dialogs().albumsToSave.append(file);
     form().Button9Click();
-    EXPECT_EQ(ReadFileBytes(file), EncodeAlbum(album().images(), album().passwordText()).bytes);
+    EXPECT_EQ(ReadFileBytes(file), AsByteArray(EncodeAlbum(album().images(), album().passwordText()).bytes));
 }

@@ -4,11 +4,11 @@
 
 // The conversion choices of the picture dialog, and the add command using them.
 
-#include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
 #include "editor/openpicturedialog.h"
 #include "editor/qtdialogs.h"
 #include "editortestsupport.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 
 #include <QCheckBox>

@@ -5,12 +5,12 @@
 // The picture dialog's preview: it shows what Open would add, and decodes
 // without holding up the window.
 
-#include "codec/pixelcodec.h"
 #include "editor/conversionpanel.h"
 #include "editor/openpicturedialog.h"
 #include "editor/squareframe.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 
 #include <QComboBox>
