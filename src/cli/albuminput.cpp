@@ -15,10 +15,13 @@ AlbumInput readAlbumInput(const QString &path)
 
     switch (contents.outcome) {
     case AlbumReadOutcome::OpenFailed:
+        input.failureKind = QStringLiteral("cannot_open");
         input.problems.append(WithClosingPeriod(CannotOpenMessage(path, contents.errorString)));
         return input;
     case AlbumReadOutcome::NotAnAlbum:
-        input.problems.append(QStringLiteral("%1: %2").arg(path, NotAnAlbumMessage));
+        // The editor keeps its own sentence; a shell user gets plain words.
+        input.failureKind = QStringLiteral("not_an_album");
+        input.problems.append(QStringLiteral("%1 is not an album.").arg(path));
         return input;
     case AlbumReadOutcome::Read:
         break;

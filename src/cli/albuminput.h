@@ -20,6 +20,9 @@ struct AlbumInput
     // The line among `problems` that says where an album that opened is
     // damaged; empty when it was read to its end.
     QString damage;
+    // Why the file did not open as an album, for scripts ("not_an_album",
+    // "cannot_open"); empty when it opened. Never renamed.
+    QString failureKind;
 
     // The file is an album and `contents` holds the images before any stop.
     bool opened() const { return contents.outcome == AlbumReadOutcome::Read; }

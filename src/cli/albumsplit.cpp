@@ -4,6 +4,7 @@
 
 #include "cli/albumsplit.h"
 
+#include "cli/interruption.h"
 #include "cli/pendingoutputs.h"
 #include "messages/albumtexts.h"
 
@@ -82,6 +83,9 @@ void SplitAlbumWriter::writeAlbum()
         m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, reason);
         return;
     }
+    // The save writes a file of its own beside the temporary one: an
+    // interruption waits until it is renamed.
+    const auto hold = holdOffInterruption();
     const AlbumWriteResult written = SaveAlbum(temporary, m_album.encode(m_passwordText));
     if (!written.ok) {
         m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, AlbumWriteFailureReason(written));

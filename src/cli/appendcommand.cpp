@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/exitstatus.h"
+#include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
@@ -101,6 +102,8 @@ int runAppend(const QStringList &words)
                          .arg(targetPath, QString::number(AlbumSizeLimit)));
         return ExitStatus::BadInput;
     }
+    // An interruption waits for the save: the target is replaced whole or not at all.
+    const auto hold = holdOffInterruption();
     if (const AlbumWriteResult saved = SaveAlbum(targetPath, encoded); !saved.ok) {
         printProblem(QStringLiteral("%1: %2").arg(targetPath, AlbumWriteFailureReason(saved)));
         return ExitStatus::WriteFailed;

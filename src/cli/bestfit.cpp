@@ -44,7 +44,8 @@ Rendered render(const QImage &placed, const ConversionOptions &options)
 
 } // namespace
 
-BestFitAlbum bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs)
+BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool skipUnreadable,
+                           bool split)
 {
     // Loaded and placed once; every rendering starts from that square.
     // Everything that places the picture (fit, gravity, turns, smoothing), none of what reduces it.
@@ -52,59 +53,74 @@ BestFitAlbum bestFitPictures(const QStringList &paths, const ConversionOptions &
     placement.greys = GreyDither::None;
     placement.brightness = 0;
     placement.contrast = 0;
-    struct
-    {
-        QList<QImage> images;
-        QStringList problems;
-    } placed;
-    convertPictures(paths, placement, jobs, false, [&placed](const ConvertedPicture &picture) {
-        if (!picture.problem.isEmpty())
-            placed.problems.append(picture.problem);
-        else if (placed.problems.isEmpty())
-            placed.images.append(picture.image);
+    BestFitRun run;
+    QList<QImage> images;
+    convertPictures(paths, placement, jobs, false, [&](const ConvertedPicture &picture) {
+        if (!picture.problem.isEmpty()) {
+            run.problems.append(picture.problem);
+        } else if (skipUnreadable || run.problems.isEmpty()) {
+            images.append(picture.image);
+            run.pictures.append(paths.at(picture.index));
+        }
     });
-
-    BestFitAlbum album;
-    album.problems = placed.problems;
-    if (!album.problems.isEmpty())
-        return album;
+    if (!run.problems.isEmpty() && !skipUnreadable)
+        return run;
 
     // Each rendering lands in its own slot, so the choice never depends on `jobs`.
-    std::vector<Rendered> rendered(static_cast<std::size_t>(placed.images.size()));
+    std::vector<Rendered> rendered(static_cast<std::size_t>(images.size()));
     std::atomic<qsizetype> next{0};
     const auto work = [&] {
-        for (qsizetype index = next++; index < placed.images.size(); index = next++)
-            rendered[static_cast<std::size_t>(index)] = render(placed.images.at(index), options);
+        for (qsizetype index = next++; index < images.size(); index = next++)
+            rendered[static_cast<std::size_t>(index)] = render(images.at(index), options);
     };
-    if (jobs <= 1 || placed.images.size() <= 1) {
+    if (jobs <= 1 || images.size() <= 1) {
         work();
     } else {
         QThreadPool pool;
         pool.setMaxThreadCount(jobs);
-        for (int worker = 0; worker < std::min<qsizetype>(jobs, placed.images.size()); ++worker)
+        for (int worker = 0; worker < std::min<qsizetype>(jobs, images.size()); ++worker)
             pool.start(work);
         pool.waitForDone();
     }
-    placed.images.clear();
+    images.clear();
 
     std::vector<std::vector<RenderingCandidate>> candidates;
     candidates.reserve(rendered.size());
     for (const Rendered &picture : rendered)
         candidates.push_back(picture.candidates);
-    const RenderingChoice choice = ChooseRenderings(candidates);
 
     const QStringList names = GreyDitherNames();
-    for (std::size_t picture = 0; picture < rendered.size(); ++picture) {
-        const Rendered &renderings = rendered[picture];
-        if (picture >= static_cast<std::size_t>(choice.fitting)) {
-            album.records.push_back(renderings.records.front());
-            continue;
+    std::size_t first = 0;
+    do {
+        const RenderingChoice choice =
+            ChooseRenderings({candidates.begin() + static_cast<std::ptrdiff_t>(first), candidates.end()});
+        if (split && choice.fitting == 0 && first < rendered.size()) {
+            run.encodingProblem =
+                QStringLiteral("image %1 does not fit in an album of its own").arg(static_cast<qsizetype>(first));
+            return run;
         }
-        const std::size_t step = renderings.stepOf[static_cast<std::size_t>(choice.chosen[picture])];
-        const ImageRecord &record = renderings.records[step];
-        album.records.push_back(record);
-        album.notes.append(
-            QStringLiteral("%1, %2 bytes").arg(names.at(static_cast<qsizetype>(Steps[step]))).arg(record.recordSize()));
-    }
-    return album;
+        BestFitAlbum album;
+        album.firstPicture = static_cast<int>(first);
+        album.fitting = choice.fitting;
+        album.renderingCounts.assign(Steps.size(), 0);
+        const std::size_t end = split ? first + static_cast<std::size_t>(choice.fitting) : rendered.size();
+        for (std::size_t picture = first; picture < end; ++picture) {
+            const Rendered &renderings = rendered[picture];
+            const std::size_t place = picture - first;
+            if (place >= static_cast<std::size_t>(choice.fitting)) {
+                album.records.push_back(renderings.records.front());
+                continue;
+            }
+            const std::size_t step = renderings.stepOf[static_cast<std::size_t>(choice.chosen[place])];
+            const ImageRecord &record = renderings.records[step];
+            album.records.push_back(record);
+            ++album.renderingCounts[step];
+            album.notes.append(QStringLiteral("%1, %2 bytes")
+                                   .arg(names.at(static_cast<qsizetype>(Steps[step])))
+                                   .arg(record.recordSize()));
+        }
+        run.albums.push_back(std::move(album));
+        first = end;
+    } while (first < rendered.size());
+    return run;
 }

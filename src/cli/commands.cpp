@@ -39,8 +39,10 @@ QString programHelp()
                     .arg(QString::fromLatin1(command.name).leftJustified(8), QString::fromLatin1(command.summary));
     help += QStringLiteral("\nRun \"valbum COMMAND --help\" for a command's arguments and options.\n"
                            "Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged\n"
-                           "input, 3 images left out at the size limit, 4 output exists (use --force),\n"
-                           "5 output could not be written, 64 wrong command line.");
+                           "input, 3 images left out at the size limit (or unreadable pictures left out\n"
+                           "with --skip-unreadable), 4 output exists (use --force), 5 output could not be\n"
+                           "written, 64 wrong command line, 128 + N stopped by signal N (temporary files\n"
+                           "removed).");
     return help;
 }
 

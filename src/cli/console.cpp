@@ -4,12 +4,17 @@
 
 #include "cli/console.h"
 
+#include <QFile>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,9 +24,20 @@ QTextStream &standardOutput()
     return stream;
 }
 
+// Where valbum's own problem lines go: the real standard error, also while
+// the stray output of the libraries is caught.
+int ownErrorDescriptor = STDERR_FILENO;
+// The end of the pipe the stray output is read from; -1 when not caught.
+int strayOutputDescriptor = -1;
+
 QTextStream &standardError()
 {
-    static QTextStream stream(stderr);
+    static QFile file;
+    static QTextStream stream;
+    if (!file.isOpen()) {
+        file.open(ownErrorDescriptor, QIODevice::WriteOnly | QIODevice::Unbuffered);
+        stream.setDevice(&file);
+    }
     return stream;
 }
 
@@ -38,7 +54,7 @@ thread_local QString inputInProgress;
 // "warning" once, in valbum's own form.
 QString withoutLibraryPrefix(const QString &message)
 {
-    static const QRegularExpression prefix(QStringLiteral("^[\\w.-]+ warning: "));
+    static const QRegularExpression prefix(QStringLiteral("^[\\w.-]+ (warning|error): "));
     return QString(message).remove(prefix);
 }
 
@@ -51,6 +67,37 @@ void handleLibraryMessage(QtMsgType type, const QMessageLogContext &, const QStr
     const QString where = inputInProgress.isEmpty() ? QString() : inputInProgress + QStringLiteral(": ");
     const QMutexLocker locker(&outputLock());
     printProblem(QStringLiteral("%1%2: %3").arg(where, what, withoutLibraryPrefix(message)));
+}
+
+QMutex &strayOutputLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+// Passes each whole line waiting in the pipe to the handler, as `input`'s.
+void passOnStrayOutput(const QString &input)
+{
+    if (strayOutputDescriptor < 0)
+        return;
+    static QByteArray pending;
+    const QMutexLocker locker(&strayOutputLock());
+    std::array<char, 4096> buffer{};
+    for (ssize_t count = 0; (count = ::read(strayOutputDescriptor, buffer.data(), buffer.size())) > 0;)
+        pending.append(buffer.data(), count);
+    // At the end, a last line without its line break goes too.
+    const bool last = input.isNull() && !pending.isEmpty() && !pending.endsWith('\n');
+    if (last)
+        pending.append('\n');
+    for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+        const QString line = QString::fromLocal8Bit(pending.left(end)).trimmed();
+        pending.remove(0, end + 1);
+        if (line.isEmpty() || !showLibraryWarnings)
+            continue;
+        const QString where = input.isEmpty() ? QString() : input + QStringLiteral(": ");
+        const QMutexLocker outputLocker(&outputLock());
+        printProblem(QStringLiteral("%1warning: %2").arg(where, withoutLibraryPrefix(line)));
+    }
 }
 
 } // namespace
@@ -83,5 +130,36 @@ InputInProgress::InputInProgress(const QString &path)
 
 InputInProgress::~InputInProgress()
 {
+    passOnStrayOutput(inputInProgress);
     inputInProgress = m_previous;
+}
+
+StrayOutputCapture::StrayOutputCapture()
+{
+    std::array<int, 2> pipe{-1, -1};
+    const int own = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    // Without a pipe, the libraries' lines go out as they are.
+    if (own < 0 || ::pipe2(pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+        if (own >= 0)
+            ::close(own);
+        return;
+    }
+    // Past a full pipe a library's line is lost rather than the run stalled.
+    std::fflush(stderr);
+    ::dup2(pipe[1], STDERR_FILENO);
+    ::close(pipe[1]);
+    ownErrorDescriptor = own;
+    strayOutputDescriptor = pipe[0];
+}
+
+StrayOutputCapture::~StrayOutputCapture()
+{
+    if (strayOutputDescriptor < 0)
+        return;
+    std::fflush(stderr);
+    passOnStrayOutput(QString());
+    standardError().flush();
+    ::dup2(ownErrorDescriptor, STDERR_FILENO);
+    ::close(strayOutputDescriptor);
+    strayOutputDescriptor = -1;
 }

@@ -21,6 +21,23 @@ void printProblem(const QString &line);
 void installLibraryMessageHandler();
 void setVerbose(bool verbose);
 
+// Some libraries write to standard error themselves, past every handler:
+// libpng's default error callback, which Qt's PNG reader leaves in place,
+// prints "libpng error: ..." there. While this object lives, standard error
+// is a pipe that valbum empties after each picture, passing each line to the
+// handler above as a warning of that picture; valbum's own lines go straight
+// to the real standard error. With more than one job, a line may be named
+// after a picture read at the same time as the one that caused it.
+class StrayOutputCapture
+{
+public:
+    StrayOutputCapture();
+    // Passes on what is left and gives standard error back.
+    ~StrayOutputCapture();
+    StrayOutputCapture(const StrayOutputCapture &) = delete;
+    StrayOutputCapture &operator=(const StrayOutputCapture &) = delete;
+};
+
 // Names the input this thread works on, for the library messages it causes.
 class InputInProgress
 {

@@ -11,9 +11,11 @@
 #include "cli/console.h"
 #include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
+#include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
+#include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
 
@@ -28,9 +30,11 @@ const QCommandLineOption SplitOption(QStringLiteral("split"),
                                      QStringLiteral("Write OUT-1.valbum, OUT-2.valbum, ... so that no picture "
                                                     "is left out."));
 const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace albums that exist."));
-const QCommandLineOption BestFitOption(QStringLiteral("best-fit"),
-                                       QStringLiteral("Choose each picture's greys so that all fit in one album "
-                                                      "looking their best; not with --dither or --split."));
+const QCommandLineOption BestFitOption(
+    QStringLiteral("best-fit"),
+    QStringLiteral("Choose each picture's greys so that all fit in one album looking their best; with --split, "
+                   "each album takes as many pictures as fit with their smallest renderings, then chooses so. "
+                   "Not with --dither."));
 
 CommandSyntax createSyntax()
 {
@@ -43,10 +47,12 @@ CommandSyntax createSyntax()
                        "stretched over 92 x 92), and prints one line per picture with its place in the\n"
                        "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
                        "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
-                       "status 2).")
+                       "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
+                       "the rest are written (exit status 3).")
             .arg(AlbumSizeLimit);
     syntax.options =
-        QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption} + conversionCommandOptions();
+        QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption, skipUnreadableOption()}
+        + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -67,37 +73,45 @@ void printPictureLines(const QStringList &pictures, int first, int count, const 
     }
 }
 
-// Stops the run when any picture could not be read, naming each. Returns true when it did.
-bool refuseUnreadPictures(const QStringList &problems)
+// The line under a --best-fit album's pictures: its size, how many pictures
+// got each rendering, and the pictures left out.
+QString bestFitTotal(qint64 bytes, const BestFitAlbum &album, const QStringList &leftOut)
 {
-    if (problems.isEmpty())
-        return false;
-    for (const QString &problem : problems)
-        printProblem(problem);
-    printProblem(QStringLiteral("nothing was written."));
-    return true;
+    const QStringList names = GreyDitherNames();
+    QStringList counts;
+    for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
+        counts.append(QStringLiteral("%1 %2")
+                          .arg(names.at(static_cast<qsizetype>(BestFitRenderings[step])))
+                          .arg(album.renderingCounts[step]));
+    QString line = QStringLiteral("total: %1 bytes of %2 (%3)").arg(bytes).arg(AlbumSizeLimit).arg(counts.join(", "));
+    if (!leftOut.isEmpty())
+        line += QStringLiteral("; %1 left out: %2").arg(leftOut.size()).arg(leftOut.join(QStringLiteral(", ")));
+    return line;
 }
 
-// Saves one album and prints its lines; `notes` (--best-fit's renderings)
-// go on the picture lines, followed by the total. Names what was left out.
+// Saves one album and prints its lines; `bestFit`'s renderings go on the
+// picture lines, followed by the total. Names what was left out.
 int saveAndReport(const QString &path, const QStringList &pictures, const AlbumWriteResult &encoded,
-                  const QStringList &notes = {})
+                  const BestFitAlbum *bestFit = nullptr)
 {
-    const AlbumWriteResult written = SaveAlbum(path, encoded);
+    const AlbumWriteResult written = [&] {
+        const auto hold = holdOffInterruption();
+        return SaveAlbum(path, encoded);
+    }();
     if (!written.ok) {
         printProblem(QStringLiteral("%1: %2").arg(path, AlbumWriteFailureReason(written)));
         return ExitStatus::WriteFailed;
     }
     const int count = static_cast<int>(pictures.size());
     printAlbumLine(path, written.imagesWritten);
-    printPictureLines(pictures, 0, written.imagesWritten, notes);
-    if (!notes.isEmpty())
-        printLine(QStringLiteral("total: %1 bytes of %2").arg(written.bytes.size()).arg(AlbumSizeLimit));
+    printPictureLines(pictures, 0, written.imagesWritten, bestFit != nullptr ? bestFit->notes : QStringList());
+    if (bestFit != nullptr)
+        printLine(bestFitTotal(written.bytes.size(), *bestFit, pictures.mid(written.imagesWritten)));
     if (written.imagesWritten == count)
         return ExitStatus::Ok;
 
     // --best-fit fills one album, so only without it does --split help.
-    const QString remedy = notes.isEmpty() ? QStringLiteral(", use --split to keep them") : QString();
+    const QString remedy = bestFit == nullptr ? QStringLiteral(", use --split to keep them") : QString();
     printProblem(
         QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out%4:")
             .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten), remedy));
@@ -106,68 +120,141 @@ int saveAndReport(const QString &path, const QStringList &pictures, const AlbumW
     return ExitStatus::ImagesLeftOut;
 }
 
-int createAlbum(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
-                const QString &passwordText, bool force)
+// The choices common to every way of making albums.
+struct CreateRequest
+{
+    QString path;
+    QStringList pictures;
+    ConversionArguments conversion;
+    QString passwordText;
+    bool force = false;
+    bool skipUnreadable = false;
+};
+
+int createAlbum(const CreateRequest &request)
 {
     // Only the records that fit are kept; past them the album is full and
     // the rest are only counted.
     AlbumFiller album;
     bool full = false;
-    QStringList problems;
-    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
-        if (!picture.problem.isEmpty())
-            problems.append(picture.problem);
-        else if (!full && problems.isEmpty())
-            full = album.add(picture.record) != AlbumFiller::Outcome::Added;
-    });
-    if (refuseUnreadPictures(problems))
+    UnreadablePictures unreadable(request.skipUnreadable);
+    QStringList read;
+    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
+                    [&](const ConvertedPicture &picture) {
+                        if (!picture.problem.isEmpty()) {
+                            unreadable.add(picture.problem);
+                        } else if (!unreadable.stopRun()) {
+                            read.append(request.pictures.at(picture.index));
+                            if (!full)
+                                full = album.add(picture.record) != AlbumFiller::Outcome::Added;
+                        }
+                    });
+    if (unreadable.refuse())
         return ExitStatus::BadInput;
-    if (refuseToOverwrite({path}, force))
+    if (refuseToOverwrite({request.path}, request.force))
         return ExitStatus::WouldOverwrite;
 
     // Saved exactly as the editor saves an album.
-    return saveAndReport(path, pictures, album.encode(passwordText));
+    const int status = saveAndReport(request.path, read, album.encode(request.passwordText));
+    if (status == ExitStatus::WriteFailed)
+        return status;
+    unreadable.reportSkipped();
+    return unreadable.exitStatus(status);
 }
 
-int createBestFitAlbum(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
-                       const QString &passwordText, bool force)
+int createBestFitAlbums(const CreateRequest &request, bool split)
 {
-    const BestFitAlbum chosen = bestFitPictures(pictures, conversion.options, conversion.jobs);
-    if (refuseUnreadPictures(chosen.problems))
+    const BestFitRun run = bestFitPictures(request.pictures, request.conversion.options, request.conversion.jobs,
+                                           request.skipUnreadable, split);
+    UnreadablePictures unreadable(request.skipUnreadable);
+    for (const QString &problem : run.problems)
+        unreadable.add(problem);
+    if (unreadable.refuse())
         return ExitStatus::BadInput;
-    if (refuseToOverwrite({path}, force))
+    if (!run.encodingProblem.isEmpty()) {
+        printProblem(QStringLiteral("%1: %2").arg(request.path, run.encodingProblem));
+        return ExitStatus::WriteFailed;
+    }
+    const auto encode = [&](const BestFitAlbum &album) {
+        return EncodeAlbumRecords(
+            static_cast<int>(album.records.size()),
+            [&album](int index) { return album.records[static_cast<std::size_t>(index)]; },
+            request.passwordText.toStdString());
+    };
+
+    if (!split) {
+        if (refuseToOverwrite({request.path}, request.force))
+            return ExitStatus::WouldOverwrite;
+        const int status = saveAndReport(request.path, run.pictures, encode(run.albums.front()), &run.albums.front());
+        if (status == ExitStatus::WriteFailed)
+            return status;
+        unreadable.reportSkipped();
+        return unreadable.exitStatus(status);
+    }
+
+    // As with --split: every album under a temporary name, all named together.
+    const QStringList paths = partPaths(request.path, static_cast<qsizetype>(run.albums.size()));
+    if (refuseToOverwrite(paths, request.force))
         return ExitStatus::WouldOverwrite;
-    const auto recordAt = [&chosen](int index) { return chosen.records[static_cast<std::size_t>(index)]; };
-    return saveAndReport(
-        path, pictures,
-        EncodeAlbumRecords(static_cast<int>(chosen.records.size()), recordAt, passwordText.toStdString()),
-        chosen.notes);
+    PendingOutputs outputs;
+    std::vector<AlbumWriteResult> written;
+    for (std::size_t part = 0; part < run.albums.size(); ++part) {
+        const QString &finalPath = paths.at(static_cast<qsizetype>(part));
+        QString reason;
+        const QString temporary = outputs.reserve(finalPath, reason);
+        if (!temporary.isEmpty()) {
+            const auto hold = holdOffInterruption();
+            written.push_back(SaveAlbum(temporary, encode(run.albums[part])));
+            if (!written.back().ok)
+                reason = AlbumWriteFailureReason(written.back());
+        }
+        if (!reason.isEmpty()) {
+            printProblem(QStringLiteral("%1: %2").arg(finalPath, reason));
+            return ExitStatus::WriteFailed;
+        }
+    }
+    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
+        printProblem(problem);
+        return ExitStatus::WriteFailed;
+    }
+    for (std::size_t part = 0; part < run.albums.size(); ++part) {
+        const BestFitAlbum &album = run.albums[part];
+        const QString &albumPath = paths.at(static_cast<qsizetype>(part));
+        printAlbumLine(albumPath, album.fitting);
+        printPictureLines(run.pictures, album.firstPicture, album.fitting, album.notes);
+        printLine(bestFitTotal(written[part].bytes.size(), album, {}));
+    }
+    unreadable.reportSkipped();
+    return unreadable.exitStatus(ExitStatus::Ok);
 }
 
-int createSplitAlbums(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
-                      const QString &passwordText, bool force)
+int createSplitAlbums(const CreateRequest &request)
 {
     // Each album is written as soon as it is full, under a temporary name;
     // all of them get their names only once every picture has been read and
     // every name checked, and are removed if anything fails before that.
     PendingOutputs outputs;
-    SplitAlbumWriter albums(path, passwordText, outputs);
-    QStringList problems;
-    convertPictures(pictures, conversion.options, conversion.jobs, true, [&](const ConvertedPicture &picture) {
-        if (!picture.problem.isEmpty())
-            problems.append(picture.problem);
-        else if (problems.isEmpty())
-            albums.add(picture.record);
-    });
-    if (refuseUnreadPictures(problems))
+    SplitAlbumWriter albums(request.path, request.passwordText, outputs);
+    UnreadablePictures unreadable(request.skipUnreadable);
+    QStringList read;
+    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
+                    [&](const ConvertedPicture &picture) {
+                        if (!picture.problem.isEmpty()) {
+                            unreadable.add(picture.problem);
+                        } else if (!unreadable.stopRun()) {
+                            read.append(request.pictures.at(picture.index));
+                            albums.add(picture.record);
+                        }
+                    });
+    if (unreadable.refuse())
         return ExitStatus::BadInput;
     albums.finish();
     if (!albums.encodingProblem().isEmpty()) {
-        printProblem(QStringLiteral("%1: %2").arg(path, albums.encodingProblem()));
+        printProblem(QStringLiteral("%1: %2").arg(request.path, albums.encodingProblem()));
         return ExitStatus::WriteFailed;
     }
-    const QStringList paths = partPaths(path, albums.parts().size());
-    if (refuseToOverwrite(paths, force))
+    const QStringList paths = partPaths(request.path, albums.parts().size());
+    if (refuseToOverwrite(paths, request.force))
         return ExitStatus::WouldOverwrite;
     if (!albums.writeProblem().isEmpty()) {
         printProblem(albums.writeProblem());
@@ -180,13 +267,14 @@ int createSplitAlbums(const QString &path, const QStringList &pictures, const Co
 
     for (qsizetype part = 0; part < albums.parts().size(); ++part) {
         printAlbumLine(paths.at(part), albums.parts().at(part).imageCount);
-        printPictureLines(pictures, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
+        printPictureLines(read, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
     }
     // A longer set from an earlier run would otherwise pass for part of this one.
-    const QString stale = partPath(path, albums.parts().size() + 1);
+    const QString stale = partPath(request.path, albums.parts().size() + 1);
     if (QFileInfo::exists(stale))
         printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
-    return ExitStatus::Ok;
+    unreadable.reportSkipped();
+    return unreadable.exitStatus(ExitStatus::Ok);
 }
 
 } // namespace
@@ -210,16 +298,20 @@ int runCreate(const QStringList &words)
     setVerbose(conversion.verbose);
 
     const bool bestFit = parser.isSet(BestFitOption);
-    if (bestFit && (parser.isSet(QStringLiteral("dither")) || parser.isSet(SplitOption)))
-        return usageError(syntax.name, QStringLiteral("--best-fit chooses the greys and fills one album: it takes "
-                                                      "neither --dither nor --split."));
+    if (bestFit && parser.isSet(QStringLiteral("dither")))
+        return usageError(syntax.name, QStringLiteral("--best-fit chooses the greys: it does not take --dither."));
 
-    QStringList pictures = parser.positionalArguments();
-    const QString path = pictures.takeFirst();
+    CreateRequest request;
+    request.pictures = parser.positionalArguments();
+    request.path = request.pictures.takeFirst();
+    request.conversion = conversion;
+    request.passwordText = passwordText;
+    request.force = parser.isSet(ForceOption);
+    request.skipUnreadable = parser.isSet(skipUnreadableOption());
 
     if (bestFit)
-        return createBestFitAlbum(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
+        return createBestFitAlbums(request, parser.isSet(SplitOption));
     if (parser.isSet(SplitOption))
-        return createSplitAlbums(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
-    return createAlbum(path, pictures, conversion, passwordText, parser.isSet(ForceOption));
+        return createSplitAlbums(request);
+    return createAlbum(request);
 }

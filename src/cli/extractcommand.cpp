@@ -9,6 +9,7 @@
 #include "cli/console.h"
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
+#include "cli/pendingoutputs.h"
 #include "messages/albumtexts.h"
 
 #include <QDir>
@@ -63,21 +64,32 @@ int runExtract(const QStringList &words)
         paths.append(outDir.filePath(ImageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
-    if (const QString reason = makeDirectory(outDir.path()); !reason.isEmpty()) {
+    // Every image is written under a temporary name, then all are made
+    // durable with one sync and given their names together: waiting on the
+    // disk once per image would take most of the time.
+    PendingOutputs outputs;
+    if (const QString reason = outputs.makeDirectory(outDir.path()); !reason.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
         return ExitStatus::WriteFailed;
     }
-
     const QByteArray formatName = format.toLatin1();
     for (qsizetype index = 0; index < paths.size(); ++index) {
-        const QString reason = savePicture(
-            paths.at(index), AlbumImageAt(input.contents, static_cast<std::size_t>(index)), formatName.constData());
+        QString reason;
+        const QByteArray bytes = encodePicture(AlbumImageAt(input.contents, static_cast<std::size_t>(index)),
+                                               formatName.constData(), reason);
+        if (reason.isEmpty())
+            reason = outputs.write(paths.at(index), bytes);
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;
         }
-        printLine(paths.at(index));
     }
+    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
+        printProblem(problem);
+        return ExitStatus::WriteFailed;
+    }
+    for (const QString &path : std::as_const(paths))
+        printLine(path);
 
     // What the damage cost comes last, under the list of what was saved.
     for (const QString &problem : input.problems)

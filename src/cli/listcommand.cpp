@@ -34,7 +34,9 @@ CommandSyntax listSyntax()
                        "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
                        "byte not read, message the line printed on standard error, and kind one of\n"
                        "  %2,\n"
-                       "  %3.")
+                       "  %3.\n"
+                       "A file that cannot be opened or is not an album gives only error ({kind, message}):\n"
+                       "kind is cannot_open or not_an_album, message the line printed on standard error.")
             .arg(AlbumSizeLimit)
             .arg(kinds.mid(0, 3).join(QStringLiteral(", ")), kinds.mid(3).join(QStringLiteral(", ")));
     syntax.options = {JsonOption};
@@ -70,6 +72,15 @@ void printJson(const AlbumInput &input)
     printLine(QString::fromUtf8(QJsonDocument(album).toJson(QJsonDocument::Indented)).trimmed());
 }
 
+// A script reading the output gets JSON whatever the file was.
+void printJsonFailure(const AlbumInput &input)
+{
+    const QJsonObject failure{
+        {QStringLiteral("error"), QJsonObject{{QStringLiteral("kind"), input.failureKind},
+                                              {QStringLiteral("message"), input.problems.value(0)}}}};
+    printLine(QString::fromUtf8(QJsonDocument(failure).toJson(QJsonDocument::Indented)).trimmed());
+}
+
 void printText(const AlbumInput &input)
 {
     const std::uint32_t stored = input.contents.password;
@@ -98,12 +109,10 @@ int runList(const QStringList &words)
         return *stop;
 
     const AlbumInput input = readAlbumInput(parser.positionalArguments().constFirst());
-    if (input.opened()) {
-        if (parser.isSet(JsonOption))
-            printJson(input);
-        else
-            printText(input);
-    }
+    if (parser.isSet(JsonOption))
+        input.opened() ? printJson(input) : printJsonFailure(input);
+    else if (input.opened())
+        printText(input);
     for (const QString &problem : input.problems)
         printProblem(problem);
     return input.complete() ? ExitStatus::Ok : ExitStatus::BadInput;

@@ -6,10 +6,10 @@
 
 #include "cli/console.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 bool refuseToOverwrite(const QStringList &paths, bool force)
 {
@@ -29,22 +29,17 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
     return refused;
 }
 
-QString savePicture(const QString &path, const QImage &image, const char *format)
+QByteArray encodePicture(const QImage &image, const char *format, QString &reason)
 {
-    // Unbuffered: a buffered QSaveFile can lose a failed final flush (a full
-    // disk) and commit a cut-short file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    QImageWriter writer(&file, format);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (!writer.write(image)) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        return reason;
+        reason = writer.errorString();
+        return {};
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return bytes;
 }
 
 QString makeDirectory(const QString &directory)

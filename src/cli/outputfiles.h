@@ -17,9 +17,9 @@
 // command must stop because of them (some exist and `force` is false).
 bool refuseToOverwrite(const QStringList &paths, bool force);
 
-// Writes `image` to `path` in `format` ("png", "bmp"). Returns the reason on
-// failure, an empty string on success.
-QString savePicture(const QString &path, const QImage &image, const char *format);
+// The bytes of `image` as a file in `format` ("png", "bmp"), to be written
+// in one go; empty with `reason` set on failure.
+QByteArray encodePicture(const QImage &image, const char *format, QString &reason);
 
 // Creates `directory` and its parents when missing. Returns the reason on
 // failure, an empty string on success.

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,10 @@ public:
     // empty string and sets `reason`.
     QString reserve(const QString &finalPath, QString &reason);
 
+    // Writes `bytes` to a new temporary file for `finalPath`, as reserve()
+    // makes it. Returns the reason on failure, else empty.
+    QString write(const QString &finalPath, const QByteArray &bytes);
+
     // Creates `directory` and its missing parents; they are removed again if
     // the run is not committed. Returns the reason on failure, else empty.
     QString makeDirectory(const QString &directory);
@@ -41,6 +47,9 @@ public:
     QString commit();
 
 private:
+    // Makes the temporary file for `finalPath` and leaves it open in `file`.
+    bool create(const QString &finalPath, QFile &file, QString &reason);
+
     struct Output
     {
         QString temporaryPath;

@@ -7,9 +7,12 @@
 #include "cli/console.h"
 #include "messages/picturetexts.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <QThreadPool>
 
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -20,6 +23,23 @@ namespace {
 // few per worker keep the workers busy past a slow picture without letting
 // the others pile up behind it.
 constexpr int SlotsPerJob = 4;
+
+// A picture larger than this takes hundreds of megabytes while it is brought
+// in (a 100-megapixel PNG with --smooth peaks at 0.8 GB), so such pictures
+// are brought in one at a time, whatever the number of jobs.
+constexpr qint64 HugePicturePixels = 25'000'000;
+
+// Whether the picture may be huge: its header says so, or it is not a
+// regular file, whose header cannot be read twice.
+bool mayBeHuge(const QString &path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), error))
+        return true;
+    const InputInProgress input(path);
+    const QSize size = QImageReader(path).size();
+    return qint64{size.width()} * size.height() > HugePicturePixels;
+}
 
 ConvertedPicture convertPicture(const QStringList &paths, qsizetype index, const ConversionOptions &options,
                                 bool compress)
@@ -113,12 +133,17 @@ void convertPictures(const QStringList &paths, const ConversionOptions &options,
     // record) at once and waits in its slot until the caller takes it.
     const int workers = static_cast<int>(std::min<qsizetype>(jobs, paths.size()));
     ResultWindow window(qsizetype{SlotsPerJob} * workers);
+    std::mutex hugePicture;
     QThreadPool pool;
     pool.setMaxThreadCount(workers);
     for (int worker = 0; worker < workers; ++worker)
         pool.start([&] {
-            while (const std::optional<qsizetype> index = window.claim(paths.size()))
+            while (const std::optional<qsizetype> index = window.claim(paths.size())) {
+                std::unique_lock oneHugePicture(hugePicture, std::defer_lock);
+                if (mayBeHuge(paths.at(*index)))
+                    oneHugePicture.lock();
                 window.put(convertPicture(paths, *index, options, compress));
+            }
         });
     for (qsizetype index = 0; index < paths.size(); ++index)
         take(window.take());

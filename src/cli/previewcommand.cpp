@@ -10,6 +10,7 @@
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
+#include "cli/unreadablepictures.h"
 #include "picture/albumbitmap.h"
 
 #include <QDir>
@@ -30,8 +31,9 @@ CommandSyntax previewSyntax()
                        "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
                        "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
                        "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
-                       "(exit status 2).");
-    syntax.options = QList<QCommandLineOption>{ForceOption} + conversionCommandOptions();
+                       "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
+                       "and the rest are written (exit status 3).");
+    syntax.options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + conversionCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -69,16 +71,18 @@ int runPreview(const QStringList &words)
     // temporary name; all of them get their names once every picture has been
     // read and every name checked, and are removed if anything fails first.
     PendingOutputs outputs;
-    QStringList problems;
+    UnreadablePictures unreadable(parser.isSet(skipUnreadableOption()));
+    std::vector<bool> read(static_cast<std::size_t>(paths.size()), false);
     QString writeProblem;
     QString directoryProblem;
     bool directoryMade = false;
     convertPictures(pictures, conversion.options, conversion.jobs, false, [&](const ConvertedPicture &picture) {
         if (!picture.problem.isEmpty()) {
-            problems.append(picture.problem);
+            unreadable.add(picture.problem);
             return;
         }
-        if (!problems.isEmpty() || !writeProblem.isEmpty() || !directoryProblem.isEmpty())
+        read[static_cast<std::size_t>(picture.index)] = true;
+        if (unreadable.stopRun() || !writeProblem.isEmpty() || !directoryProblem.isEmpty())
             return;
         if (!directoryMade) {
             directoryProblem = outputs.makeDirectory(outDir.path());
@@ -88,18 +92,19 @@ int runPreview(const QStringList &words)
         }
         const QString &path = paths.at(picture.index);
         QString reason;
-        if (const QString temporary = outputs.reserve(path, reason); !temporary.isEmpty())
-            reason = savePicture(temporary, DeviceView(picture.image), "png");
+        const QByteArray bytes = encodePicture(DeviceView(picture.image), "png", reason);
+        if (reason.isEmpty())
+            reason = outputs.write(path, bytes);
         if (!reason.isEmpty())
             writeProblem = QStringLiteral("%1: %2").arg(path, reason);
     });
-    if (!problems.isEmpty()) {
-        for (const QString &problem : problems)
-            printProblem(problem);
-        printProblem(QStringLiteral("nothing was written."));
+    if (unreadable.refuse())
         return ExitStatus::BadInput;
-    }
-    if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
+    QStringList readPaths;
+    for (qsizetype index = 0; index < paths.size(); ++index)
+        if (read[static_cast<std::size_t>(index)])
+            readPaths.append(paths.at(index));
+    if (refuseToOverwrite(readPaths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
     if (!directoryProblem.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(outDir.path(), directoryProblem));
@@ -114,6 +119,8 @@ int runPreview(const QStringList &words)
         return ExitStatus::WriteFailed;
     }
     for (qsizetype index = 0; index < paths.size(); ++index)
-        printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
-    return ExitStatus::Ok;
+        if (read[static_cast<std::size_t>(index)])
+            printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
+    unreadable.reportSkipped();
+    return unreadable.exitStatus(ExitStatus::Ok);
 }

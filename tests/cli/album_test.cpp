@@ -99,17 +99,24 @@ TEST_F(ListAndExtract, ExtractedPicturesAreTheAlbumsGreys)
     }
 }
 
+// A file that does not open as an album is named in plain words, and a
+// script asking for JSON still gets one object, which says why.
 TEST_F(ListAndExtract, NotAnAlbumOrMissing)
 {
     const QString missing = path(u"missing.valbum"_s);
-    const QList<std::pair<QString, QString>> cases{{damaged("VAF"), u"This file is not a Vemo ZidarUzura"_s},
-                                                   {missing, u"Cannot open file \"%1\". "_s.arg(missing)}};
-    for (const auto &[file, message] : cases) {
+    const QString notAlbum = damaged("VAF");
+    const QList<std::tuple<QString, QString, QString>> cases{
+        {notAlbum, u"%1 is not an album."_s.arg(notAlbum), u"not_an_album"_s},
+        {missing, u"Cannot open file \"%1\". "_s.arg(missing), u"cannot_open"_s}};
+    for (const auto &[file, message, kind] : cases) {
         for (const QStringList &arguments : {QStringList{u"list"_s, file}, {u"extract"_s, file, path(u"out"_s)}}) {
             const ProgramRun run = runValbum(arguments);
             EXPECT_EQ(run.exitCode, 2);
-            EXPECT_TRUE(run.out.isEmpty() && run.err.contains(message)) << run.err.toStdString();
+            EXPECT_TRUE(run.out.isEmpty() && run.err.startsWith(u"valbum: "_s + message)) << run.err.toStdString();
         }
+        const QJsonObject error = listJson(file, 2)[u"error"_s].toObject();
+        EXPECT_EQ(error[u"kind"_s].toString(), kind);
+        EXPECT_TRUE(error[u"message"_s].toString().startsWith(message)) << error[u"message"_s].toString().toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(path(u"out"_s)));
 }

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include <mutex>
+
+// A run stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP removes the temporary
+// files and the directories it made, so that an interrupted run leaves as
+// little behind as a failed one, and exits with 128 + the signal's number.
+// Files that already have their final names stay.
+//
+// The signals are taken by a thread of their own rather than by a handler, so
+// that the clean-up may take a lock: the run holds it while it makes, writes
+// or renames a file, and the clean-up waits for that step to end.
+class InterruptionWatch
+{
+public:
+    // Must be made before any other thread starts: the threads inherit the
+    // blocked signals, so that only the watch receives them.
+    InterruptionWatch();
+    // Later signals end the program with no clean-up: nothing is pending then.
+    ~InterruptionWatch();
+    InterruptionWatch(const InterruptionWatch &) = delete;
+    InterruptionWatch &operator=(const InterruptionWatch &) = delete;
+};
+
+// Held while a file is made, written or renamed and noted below; an
+// interruption waits for it. The same thread may hold it more than once.
+std::unique_lock<std::recursive_mutex> holdOffInterruption();
+
+// What an interruption removes: a temporary file, or a directory made by the
+// run (removed after the files, innermost first, and only when empty).
+void removeOnInterruption(const QString &path);
+void removeDirectoryOnInterruption(const QString &directory);
+// The file or directory has been renamed or removed by the run itself.
+void forgetOnInterruption(const QString &path);
