@@ -8,8 +8,8 @@
 
 #include "album/albumreader.h"
 #include "album/albumwriter.h"
-#include "editor/album.h"
-#include "editor/unit1.h"
+#include "editor/document/album.h"
+#include "editor/window/unit1.h"
 #include "support/testalbums.h"
 
 #include <QApplication>

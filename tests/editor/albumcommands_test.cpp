@@ -10,8 +10,8 @@
 #include "album/albumwriter.h"
 #include "album/compression.h"
 #include "codec/pixelcodec.h"
-#include "editor/qtdialogs.h"
-#include "editor/readablecolour.h"
+#include "editor/commands/qtdialogs.h"
+#include "editor/window/readablecolour.h"
 #include "messages/albumtexts.h"
 
 #include <QDeadlineTimer>

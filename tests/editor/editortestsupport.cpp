@@ -4,7 +4,7 @@
 
 #include "editortestsupport.h"
 
-#include "editor/openpicturedialog.h"
+#include "editor/picturedialog/openpicturedialog.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 #include "scripteddialogs.h"
 #include "support/testalbums.h"
 

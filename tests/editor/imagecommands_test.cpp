@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/openpicturedialog.h"
-#include "editor/qtdialogs.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/commands/qtdialogs.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/pictureload.h"

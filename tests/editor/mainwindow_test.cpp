@@ -5,8 +5,8 @@
 // The main window as the user meets it: how it starts, where its controls sit,
 // the password field, the list and the rules that enable the buttons.
 
-#include "editor/albummessages.h"
-#include "editor/thumbnaildelegate.h"
+#include "editor/commands/albummessages.h"
+#include "editor/window/thumbnaildelegate.h"
 #include "editortestsupport.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 // The conversion choices of the picture dialog, and the add command using them.
 
 #include "codec/pixelcodec.h"
-#include "editor/conversionpanel.h"
-#include "editor/openpicturedialog.h"
-#include "editor/qtdialogs.h"
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/commands/qtdialogs.h"
 #include "editortestsupport.h"
 #include "picture/albumimage.h"
 

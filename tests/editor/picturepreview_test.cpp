@@ -6,9 +6,9 @@
 // without holding up the window.
 
 #include "codec/pixelcodec.h"
-#include "editor/conversionpanel.h"
-#include "editor/openpicturedialog.h"
-#include "editor/squareframe.h"
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/picturedialog/squareframe.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"

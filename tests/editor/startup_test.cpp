@@ -6,8 +6,8 @@
 
 #include "album/albumreader.h"
 #include "album/albumwriter.h"
-#include "editor/project1.h"
-#include "editor/unit1.h"
+#include "editor/window/project1.h"
+#include "editor/window/unit1.h"
 #include "support/testalbums.h"
 
 #include <QAbstractButton>

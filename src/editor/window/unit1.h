@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "editor/album.h"
-#include "editor/capacitymeter.h"
-#include "editor/dialogseam.h"
+#include "editor/document/album.h"
+#include "editor/document/capacitymeter.h"
+#include "editor/commands/dialogseam.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/editorarguments.h"
+#include "editor/window/editorarguments.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "editor/previewdecode.h"
+#include "editor/picturedialog/previewdecode.h"
 #include "picture/conversionoptions.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/album.h"
+#include "editor/document/album.h"
 
 #include "album/password.h"
 

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/openpicturedialog.h"
+#include "editor/picturedialog/openpicturedialog.h"
 
 #include "codec/pixelcodec.h"
-#include "editor/conversionpanel.h"
-#include "editor/squareframe.h"
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/squareframe.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/windowtitle.h"
+#include "editor/window/windowtitle.h"
 
 QString LiteralWindowTitle(const QString &text)
 {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/albummessages.h"
+#include "editor/commands/albummessages.h"
 
 EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents)
 {

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/qtdialogs.h"
+#include "editor/commands/qtdialogs.h"
 
 #include "album/albumformat.h"
-#include "editor/openpicturedialog.h"
-#include "editor/windowtitle.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/window/windowtitle.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/squareframe.h"
+#include "editor/picturedialog/squareframe.h"
 
-#include "editor/openpicturedialog.h"
+#include "editor/picturedialog/openpicturedialog.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

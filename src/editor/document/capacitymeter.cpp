@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/capacitymeter.h"
+#include "editor/document/capacitymeter.h"
 
-#include "editor/album.h"
+#include "editor/document/album.h"
 #include "messages/albumtexts.h"
 
 #include <QLocale>

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 
 #include "album/password.h"
-#include "editor/albummessages.h"
-#include "editor/qtdialogs.h"
-#include "editor/readablecolour.h"
-#include "editor/thumbnaildelegate.h"
-#include "editor/windowtitle.h"
+#include "editor/commands/albummessages.h"
+#include "editor/commands/qtdialogs.h"
+#include "editor/window/readablecolour.h"
+#include "editor/window/thumbnaildelegate.h"
+#include "editor/window/windowtitle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

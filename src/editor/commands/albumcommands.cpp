@@ -4,10 +4,10 @@
 
 // Load, append, save and save as: moving albums between disk and the window.
 
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 
-#include "editor/albummessages.h"
-#include "editor/dialogseam.h"
+#include "editor/commands/albummessages.h"
+#include "editor/commands/dialogseam.h"
 
 #include <QListView>
 

@@ -4,10 +4,10 @@
 
 // Add, insert, delete, move up and move down: editing the album's image list.
 
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 
-#include "editor/albummessages.h"
-#include "editor/dialogseam.h"
+#include "editor/commands/albummessages.h"
+#include "editor/commands/dialogseam.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/previewdecode.h"
+#include "editor/picturedialog/previewdecode.h"
 
 #include "codec/pixelcodec.h"
 #include "messages/picturetexts.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/readablecolour.h"
+#include "editor/window/readablecolour.h"
 
 #include <algorithm>
 #include <cmath>

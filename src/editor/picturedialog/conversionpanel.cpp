@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/conversionpanel.h"
+#include "editor/picturedialog/conversionpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/project1.h"
+#include "editor/window/project1.h"
 
 #include "album/compression.h"
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/thumbnaildelegate.h"
+#include "editor/window/thumbnaildelegate.h"
 
 #include "codec/pixelcodec.h"
-#include "editor/album.h"
+#include "editor/document/album.h"
 #include "messages/albumtexts.h"
 
 #include <QPaintEngine>
