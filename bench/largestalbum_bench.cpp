@@ -33,7 +33,7 @@ const QByteArray &largestAlbumBytes()
 void paintNow(TForm1 &form)
 {
     QCoreApplication::processEvents();
-    form.ListBox1->viewport()->repaint();
+    form.findChild<QListView *>(QStringLiteral("ListBox1"))->viewport()->repaint();
 }
 
 double elapsedSince(std::chrono::steady_clock::time_point start)

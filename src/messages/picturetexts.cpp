@@ -37,6 +37,8 @@ QString PictureProblemText(const PictureProblem &problem)
         return problem.detail;
     case PictureProblem::Kind::UnsupportedFormat:
         return QStringLiteral("Unsupported image format");
+    case PictureProblem::Kind::Empty:
+        return QStringLiteral("The file is empty.");
     case PictureProblem::Kind::Damaged:
         return QStringLiteral("The file is damaged or incomplete.");
     case PictureProblem::Kind::TooLarge:

@@ -145,7 +145,7 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     // An empty file is a picture whose every byte is missing: taking it as a
     // white square would report a failed copy or download as a success.
     if (!device.isSequential() && device.bytesAvailable() == 0)
-        return Failure(PictureProblem::Kind::Damaged);
+        return Failure(PictureProblem::Kind::Empty);
 
     // What the file holds decides, not its name: a picture of another type
     // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" still loads.

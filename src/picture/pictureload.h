@@ -44,6 +44,7 @@ struct PictureProblem
         None,
         CannotOpen,        // detail: the system's reason
         UnsupportedFormat, // not a type in ImportablePictureFormats()
+        Empty,             // no bytes at all
         Damaged,           // data ends early or does not decode cleanly
         TooLarge,          // size: more than MaxPicturePixels
         HeaderCutShort,    // a bitmap whose info header is cut short
@@ -64,7 +65,7 @@ struct LoadedPicture
 };
 
 // Loads a picture file (BMP, PNG, JPEG, GIF or ICO), whatever its name says:
-// its contents decide the type. A zero-byte file is refused as damaged.
+// its contents decide the type. A zero-byte file is refused as empty.
 // With a `reduction`, a JPEG may arrive decoded at a reduced size.
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
 

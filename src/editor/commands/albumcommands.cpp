@@ -4,12 +4,12 @@
 
 // Load, append, save and save as: moving albums between disk and the window.
 
-#include "editor/window/unit1.h"
+#include "editor/commands/albumcommands.h"
 
 #include "editor/commands/albummessages.h"
 #include "editor/commands/dialogseam.h"
-
-#include <QListView>
+#include "editor/document/album.h"
+#include "editor/document/capacitymeter.h"
 
 namespace {
 
@@ -19,24 +19,41 @@ const QString AlbumFullTemplate = QStringLiteral(
 
 } // namespace
 
-void TForm1::showReadMessage(const QString &path, const AlbumFileContents &contents)
+AlbumCommands::AlbumCommands(Album &album, CapacityMeter &meter, DialogSeam &dialogs)
+    : m_album(album)
+    , m_meter(meter)
+    , m_dialogs(dialogs)
+{
+}
+
+bool AlbumCommands::confirmDiscard()
+{
+    return m_dialogs.ask(AlbumEditorCaption, DiscardQuestion) == QMessageBox::Yes;
+}
+
+void AlbumCommands::showGeneralError(const QString &message)
+{
+    m_dialogs.tell(QMessageBox::Critical, m_album.title(), WithClosingPeriod(message));
+}
+
+void AlbumCommands::showReadMessage(const QString &path, const AlbumFileContents &contents)
 {
     const EditorMessage message = ReadMessage(path, contents);
     if (!message.text.isEmpty())
-        m_dialogs->tell(message.icon, message.caption, message.text);
+        m_dialogs.tell(message.icon, message.caption, message.text);
 }
 
-void TForm1::Button6Click()
+void AlbumCommands::load()
 {
     if (m_album.modified() && !confirmDiscard())
         return;
-    const QString path = m_dialogs->chooseAlbumToOpen();
+    const QString path = m_dialogs.chooseAlbumToOpen();
     // Cancelled: the unsaved images stay, and so does the guard on them.
     if (!path.isEmpty())
-        OpenAlbumFile(path);
+        openAlbumFile(path);
 }
 
-void TForm1::OpenAlbumFile(const QString &path)
+void AlbumCommands::openAlbumFile(const QString &path)
 {
     // Read first and replace the open album only with a real album, so a
     // missing or foreign file leaves everything as it was.
@@ -51,15 +68,13 @@ void TForm1::OpenAlbumFile(const QString &path)
     }
     m_album.removeAll();
     ApplyAlbumFile(m_album, contents, path);
-    // A new album starts at its first image, not where the last one was scrolled to.
-    ListBox1->scrollToTop();
     showReadMessage(path, contents);
-    RefreshState(false);
+    m_album.setModified(false);
 }
 
-void TForm1::Button11Click()
+void AlbumCommands::append()
 {
-    const QString path = m_dialogs->chooseAlbumToOpen();
+    const QString path = m_dialogs.chooseAlbumToOpen();
     if (!path.isEmpty()) {
         const AlbumFileContents contents = ReadAlbumFile(path);
         if (contents.outcome == AlbumReadOutcome::OpenFailed) {
@@ -70,43 +85,43 @@ void TForm1::Button11Click()
         ApplyAlbumFile(m_album, contents, path);
         showReadMessage(path, contents);
     }
-    RefreshState(true);
+    m_album.setModified(true);
 }
 
-void TForm1::Button7Click()
+void AlbumCommands::save()
 {
-    const QString path = m_album.currentPath().isEmpty() ? m_dialogs->chooseAlbumToSave() : m_album.currentPath();
+    const QString path = m_album.currentPath().isEmpty() ? m_dialogs.chooseAlbumToSave() : m_album.currentPath();
     if (!path.isEmpty())
         saveTo(path);
 }
 
-void TForm1::Button9Click()
+void AlbumCommands::saveAs()
 {
-    const QString path = m_dialogs->chooseAlbumToSave();
+    const QString path = m_dialogs.chooseAlbumToSave();
     if (!path.isEmpty())
         saveTo(path);
 }
 
-void TForm1::saveTo(const QString &path)
+void AlbumCommands::saveTo(const QString &path)
 {
     // The meter has compressed most images already; it makes any it has not.
-    const AlbumWriteResult result = WriteAlbum(m_album, path, [this](int index) { return m_meter->record(index); });
+    const AlbumWriteResult result = WriteAlbum(m_album, path, [this](int index) { return m_meter.record(index); });
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
-        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption,
-                        CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result)));
+        m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption,
+                       CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result)));
         return;
     }
     m_album.setCurrentPath(path);
     const int leftOut = result.imageCount - result.imagesWritten;
     if (leftOut > 0) {
-        m_dialogs->tell(QMessageBox::Warning, AlbumEditorCaption,
-                        AlbumFullTemplate.arg(leftOut)
-                            .arg(result.imageCount)
-                            .arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
+        m_dialogs.tell(QMessageBox::Warning, AlbumEditorCaption,
+                       AlbumFullTemplate.arg(leftOut)
+                           .arg(result.imageCount)
+                           .arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
         // The left-out images exist only here; keep them guarded.
-        RefreshState(true);
+        m_album.setModified(true);
         return;
     }
-    RefreshState(false);
+    m_album.setModified(false);
 }

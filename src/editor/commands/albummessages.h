@@ -14,6 +14,7 @@
 
 inline const QString AlbumEditorCaption = QStringLiteral("Vemo ZidarUzura editor");
 inline const QString NotAnAlbumCaption = QStringLiteral("Vemo ZidarUzura");
+inline const QString DiscardQuestion = QStringLiteral("Discard unsaved information?");
 
 // A message box to show: its icon, caption and text.
 struct EditorMessage

@@ -4,10 +4,12 @@
 
 // Add, insert, delete, move up and move down: editing the album's image list.
 
-#include "editor/window/unit1.h"
+#include "editor/commands/imagecommands.h"
 
 #include "editor/commands/albummessages.h"
 #include "editor/commands/dialogseam.h"
+#include "editor/document/album.h"
+#include "editor/document/albumselection.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
 
@@ -17,14 +19,16 @@ const QString CannotImportTemplate = QStringLiteral("Cannot import picture \"%1\
 
 } // namespace
 
-bool TForm1::ImportPicture(const QString &path, int position)
+ImageCommands::ImageCommands(Album &album, AlbumSelection &selection, DialogSeam &dialogs)
+    : m_album(album)
+    , m_selection(selection)
+    , m_dialogs(dialogs)
 {
-    return ImportPictures({path}, position) == 1;
 }
 
-int TForm1::ImportPictures(const QStringList &paths, int position)
+int ImageCommands::addPictures(const QStringList &paths, int position)
 {
-    const ConversionOptions conversion = m_dialogs->pictureConversion();
+    const ConversionOptions conversion = m_dialogs.pictureConversion();
     QStringList failures;
     int imported = 0;
     for (const QString &path : paths) {
@@ -36,66 +40,66 @@ int TForm1::ImportPictures(const QStringList &paths, int position)
         const QImage &albumImage = loaded.albumImage;
         if (position < 0) {
             m_album.append(albumImage);
-            selectEntry(m_album.count() - 1);
+            m_selection.selectEntry(m_album.count() - 1);
         } else {
             // Each one goes after the one before it, all before the entry
             // that was selected.
             m_album.insert(position, albumImage);
-            selectEntry(position++);
+            m_selection.selectEntry(position++);
         }
-        RefreshState(true);
+        m_album.setModified(true);
         ++imported;
     }
     // One box for the whole choice, however many pictures failed.
     if (!failures.isEmpty())
-        m_dialogs->tell(QMessageBox::Critical, AlbumEditorCaption, failures.join(QLatin1Char('\n')));
+        m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption, failures.join(QLatin1Char('\n')));
     return imported;
 }
 
-void TForm1::Button10Click()
+void ImageCommands::add()
 {
-    const QStringList paths = m_dialogs->choosePictures();
+    const QStringList paths = m_dialogs.choosePictures();
     if (!paths.isEmpty())
-        ImportPictures(paths, -1);
+        addPictures(paths, -1);
 }
 
-void TForm1::Button4Click()
+void ImageCommands::insert()
 {
-    const QStringList paths = m_dialogs->choosePictures();
+    const QStringList paths = m_dialogs.choosePictures();
     // The selection is read only now: the dialog may have taken a while.
     if (!paths.isEmpty())
-        ImportPictures(paths, selectedIndex());
+        addPictures(paths, m_selection.selectedIndex());
 }
 
-void TForm1::Button5Click()
+void ImageCommands::remove()
 {
-    int selected = selectedIndex();
+    int selected = m_selection.selectedIndex();
     if (selected < 0)
         return;
     m_album.remove(selected);
     if (selected == m_album.count())
         --selected;
     if (selected >= 0)
-        selectEntry(selected);
-    RefreshState(true);
+        m_selection.selectEntry(selected);
+    m_album.setModified(true);
 }
 
-void TForm1::Button2Click()
+void ImageCommands::moveUp()
 {
-    const int selected = selectedIndex();
+    const int selected = m_selection.selectedIndex();
     if (selected < 1)
         return;
     m_album.exchange(selected, selected - 1);
-    selectEntry(selected - 1);
-    RefreshState(true);
+    m_selection.selectEntry(selected - 1);
+    m_album.setModified(true);
 }
 
-void TForm1::Button3Click()
+void ImageCommands::moveDown()
 {
-    const int selected = selectedIndex();
+    const int selected = m_selection.selectedIndex();
     if (selected < 0 || selected >= m_album.count() - 1)
         return;
     m_album.exchange(selected, selected + 1);
-    selectEntry(selected + 1);
-    RefreshState(true);
+    m_selection.selectEntry(selected + 1);
+    m_album.setModified(true);
 }

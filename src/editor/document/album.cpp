@@ -80,6 +80,12 @@ void Album::setCurrentPath(const QString &path)
     m_currentPath = path;
 }
 
+void Album::setModified(bool modified)
+{
+    m_modified = modified;
+    emit stateRefreshed(modified);
+}
+
 void ApplyAlbumFile(Album &album, const AlbumFileContents &contents, const QString &path)
 {
     if (contents.outcome != AlbumReadOutcome::Read)

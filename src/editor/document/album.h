@@ -47,17 +47,24 @@ public:
     void setCurrentPath(const QString &path);
 
     bool modified() const { return m_modified; }
-    // Only the window's state refresh sets this.
-    void setModified(bool modified) { m_modified = modified; }
+    // Set after every command, changed or not: the window brings its buttons
+    // and caption in step each time (stateRefreshed).
+    void setModified(bool modified);
+
+    // The title the album is edited under; message boxes are captioned with it.
+    const QString &title() const { return m_title; }
+    void setTitle(const QString &title) { m_title = title; }
 
 signals:
     void passwordTextChanged(const QString &text);
+    void stateRefreshed(bool modified);
 
 private:
     QList<QImage> m_images;
     QString m_passwordText;
     QString m_currentPath;
     bool m_modified = false;
+    QString m_title;
 };
 
 // Appends the file's images to `album` and sets its password text and path.

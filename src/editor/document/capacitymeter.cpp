@@ -122,6 +122,21 @@ bool CapacityMeter::warns() const
     return m_settled && (!m_layout.ok || m_layout.imagesWritten < m_album.count());
 }
 
+bool CapacityMeter::leavesOut(int index) const
+{
+    if (!m_settled || index < 0 || index >= m_album.count())
+        return false;
+    return m_layout.ok ? index >= m_layout.imagesWritten : index == m_layout.failedImage;
+}
+
+QString CapacityMeter::leftOutReason(int index) const
+{
+    if (!leavesOut(index))
+        return {};
+    return m_layout.ok ? QStringLiteral("Image %1 will not be saved: the album is full.").arg(ImageLabel(index))
+                       : QStringLiteral("Image %1 will not be saved: it cannot be compressed.").arg(ImageLabel(index));
+}
+
 QString CapacityMeter::summary() const
 {
     const int count = m_album.count();

@@ -41,6 +41,13 @@ public:
     // not fit, or one cannot be compressed.
     bool warns() const;
 
+    // Whether saving now would leave album image `index` out: every image from
+    // the first that does not fit on, or the one that cannot be compressed.
+    // False until settled.
+    bool leavesOut(int index) const;
+    // Why, for the image's own tooltip; empty when it is kept.
+    QString leftOutReason(int index) const;
+
     // One line for the window: images, bytes of the limit, how many fit;
     // behind a warning sign when warns().
     QString summary() const;

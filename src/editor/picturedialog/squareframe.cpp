@@ -4,7 +4,7 @@
 
 #include "editor/picturedialog/squareframe.h"
 
-#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/picturedialog/pictureview.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

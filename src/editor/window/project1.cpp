@@ -6,6 +6,7 @@
 
 #include "album/compression.h"
 #include "editor/window/unit1.h"
+#include "editor/window/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,8 +30,7 @@ int Project1(QApplication &application, const StartupHooks &hooks, const QString
         return 1;
     }
     TForm1 form;
-    form.move(282, 135);
-    form.show();
+    ShowWithinScreen(form, MainWindowPosition);
     // From the event loop, so the window is drawn before any message box.
     if (!albumPath.isEmpty())
         QTimer::singleShot(0, &form, [&form, albumPath] { form.OpenAlbumFile(albumPath); });

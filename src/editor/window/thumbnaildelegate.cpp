@@ -6,10 +6,15 @@
 
 #include "codec/pixelcodec.h"
 #include "editor/document/album.h"
+#include "editor/document/capacitymeter.h"
 #include "messages/albumtexts.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPolygon>
+#include <QToolTip>
 
 namespace {
 
@@ -32,7 +37,29 @@ void drawFocusFrame(QPainter *painter, const QRect &rect, const QColor &fallback
     painter->restore();
 }
 
+// A warning triangle with an exclamation mark, in `rect`.
+void drawWarningMark(QPainter *painter, const QRect &rect)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor::fromRgb(ThumbnailDelegate::MarkColour));
+    painter->drawPolygon(QPolygon({QPoint(rect.center().x(), rect.top()), rect.bottomRight(), rect.bottomLeft()}));
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::white);
+    const int x = rect.center().x();
+    painter->drawRect(x, rect.top() + 4, 1, rect.height() - 8);
+    painter->drawRect(x, rect.bottom() - 2, 1, 1);
+    painter->restore();
+}
+
 } // namespace
+
+ThumbnailDelegate::ThumbnailDelegate(const CapacityMeter &meter, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_meter(meter)
+{
+}
 
 void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
@@ -48,6 +75,13 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter->drawImage(QRect(rect.topLeft() + ImageOffset, QSize(AlbumImageSide, AlbumImageSide)),
                        index.data(Album::ImageRole).value<QImage>());
+    const bool leftOut = m_meter.leavesOut(index.row());
+    if (leftOut) {
+        // Dimmed towards the list's own fill, so it reads as not there.
+        QColor veil = brush;
+        veil.setAlpha(170);
+        painter->fillRect(QRect(rect.topLeft() + ImageOffset, QSize(AlbumImageSide, AlbumImageSide)), veil);
+    }
 
     painter->setFont(option.font);
     painter->setPen(pen);
@@ -56,6 +90,8 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QFontMetrics metrics(option.font);
     painter->drawText(rect.topLeft() + LabelOffset + QPoint(0, metrics.ascent()), ImageLabel(index.row()));
     painter->restore();
+    if (leftOut)
+        drawWarningMark(painter, MarkRect.translated(rect.topLeft()));
 
     if (option.state.testFlag(QStyle::State_HasFocus))
         drawFocusFrame(painter, rect, pen);
@@ -68,4 +104,17 @@ QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem &, const QModelInde
     // scroll bar appeared, would leave entries wider than what shows of them.
     const int marginRightOfImage = ImageOffset.y();
     return {ImageOffset.x() + AlbumImageSide + marginRightOfImage, EntryHeight};
+}
+
+bool ThumbnailDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                  const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString reason = m_meter.leftOutReason(index.row());
+    if (reason.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), reason, view->viewport(), option.rect);
+    return true;
 }

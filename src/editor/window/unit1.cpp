@@ -5,9 +5,8 @@
 #include "editor/window/unit1.h"
 
 #include "album/password.h"
-#include "editor/commands/albummessages.h"
 #include "editor/commands/qtdialogs.h"
-#include "editor/window/readablecolour.h"
+#include "editor/window/capacitylabel.h"
 #include "editor/window/thumbnaildelegate.h"
 #include "editor/window/windowtitle.h"
 
@@ -91,6 +90,7 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
 {
     registerIcons();
     setObjectName(QStringLiteral("Form1"));
+    m_meter = std::make_unique<CapacityMeter>(m_album);
     buildLayout();
     connectSignals();
     setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
@@ -118,7 +118,9 @@ void TForm1::buildLayout()
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(7, 8, 194, 394);
     ListBox1->setModel(&m_album);
-    ListBox1->setItemDelegate(new ThumbnailDelegate(ListBox1));
+    m_selection = new AlbumSelection(m_album, ListBox1);
+    ListBox1->setSelectionModel(m_selection);
+    ListBox1->setItemDelegate(new ThumbnailDelegate(*m_meter, ListBox1));
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -168,11 +170,10 @@ void TForm1::buildLayout()
     Label1->setEnabled(false);
     // The second line tells how full the album is; it may use the free width
     // up to the buttons' right edge.
-    Label2 = new QLabel(this);
+    Label2 = new CapacityLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(211, 391, 159, 13);
-    Label2->setEnabled(false);
-    for (QLabel *label : {Label1, Label2, Label3})
+    for (QLabel *label : std::initializer_list<QLabel *>{Label1, Label2, Label3})
         label->setAttribute(Qt::WA_TranslucentBackground);
 
     QWidget *tabOrder[] = {ListBox1, Button6, Button7, Button9, Button10, Button4,
@@ -186,22 +187,13 @@ void TForm1::buildLayout()
 
 void TForm1::connectSignals()
 {
-    m_meter = std::make_unique<CapacityMeter>(m_album);
-    const auto showCapacity = [this] {
-        Label2->setText(
-            Label2->fontMetrics().elidedText(m_meter->summary(), Qt::ElideRight, Label2->contentsRect().width()));
-        Label2->setToolTip(m_meter->details());
-        // The label stays disabled like the version above it, but in a grey
-        // dark enough to read, and in red once images would be left out.
-        const QColor background = palette().color(backgroundRole());
-        const QColor preferred =
-            m_meter->warns() ? QColor(0xC0, 0x00, 0x00) : palette().color(QPalette::Disabled, QPalette::WindowText);
-        QPalette look = Label2->palette();
-        look.setColor(QPalette::Disabled, QPalette::WindowText, ReadableColour(preferred, background));
-        Label2->setPalette(look);
-    };
-    connect(m_meter.get(), &CapacityMeter::changed, this, showCapacity);
+    m_albumCommands = std::make_unique<AlbumCommands>(m_album, *m_meter, *m_dialogs);
+    m_imageCommands = std::make_unique<ImageCommands>(m_album, *m_selection, *m_dialogs);
+    connect(m_meter.get(), &CapacityMeter::changed, this, &TForm1::showCapacity);
     showCapacity();
+    connect(&m_album, &Album::stateRefreshed, this, &TForm1::showState);
+    // A new album starts at its first image, not where the last one was scrolled to.
+    connect(&m_album, &QAbstractItemModel::modelReset, ListBox1, &QListView::scrollToTop);
 
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
@@ -213,7 +205,7 @@ void TForm1::connectSignals()
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 
-    connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm1::ListBox1Click);
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TForm1::ListBox1Click);
 
     // The field and the album's password text mirror each other; the change
     // handler runs once per real change, whichever side it came from.
@@ -223,6 +215,16 @@ void TForm1::connectSignals()
             Edit1->setText(text);
         Edit1Change();
     });
+}
+
+void TForm1::showCapacity()
+{
+    Label2->setText(
+        Label2->fontMetrics().elidedText(m_meter->summary(), Qt::ElideRight, Label2->contentsRect().width()));
+    Label2->setToolTip(m_meter->details());
+    Label2->setWarning(m_meter->warns());
+    // The entries the meter leaves out are marked in the list.
+    ListBox1->viewport()->update();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -239,46 +241,32 @@ void TForm1::FormShow()
     // Digits only, at most eight; the validator also refuses pasted text that is not.
     Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(PasswordPattern), Edit1));
     m_album.setCurrentPath(QString());
-    m_applicationTitle = windowTitle();
+    m_album.setTitle(windowTitle());
     RefreshState(false);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_album.modified() && !confirmDiscard()) {
+    if (m_album.modified() && !m_albumCommands->confirmDiscard()) {
         event->ignore();
         return;
     }
     event->accept();
 }
 
-bool TForm1::confirmDiscard()
-{
-    return m_dialogs->ask(AlbumEditorCaption, DiscardQuestion) == QMessageBox::Yes;
-}
-
-int TForm1::selectedIndex() const
-{
-    const QModelIndexList selected = ListBox1->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.constFirst().row();
-}
-
-void TForm1::selectEntry(int index)
-{
-    const QModelIndex entry = m_album.index(index);
-    ListBox1->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
-    ListBox1->scrollTo(entry);
-}
-
 void TForm1::RefreshState(bool modified)
 {
     m_album.setModified(modified);
+}
+
+void TForm1::showState(bool modified)
+{
     const bool hasImages = m_album.count() > 0;
     Button5->setEnabled(hasImages && selectedIndex() >= 0);
     Button7->setEnabled(hasImages && modified);
     Button9->setEnabled(hasImages);
-    m_applicationTitle = (modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath());
-    setWindowTitle(LiteralWindowTitle(m_applicationTitle));
+    m_album.setTitle((modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath()));
+    setWindowTitle(LiteralWindowTitle(m_album.title()));
     ListBox1Click();
 }
 
@@ -294,9 +282,4 @@ void TForm1::ListBox1Click()
 void TForm1::Edit1Change()
 {
     RefreshState(true);
-}
-
-void TForm1::showGeneralError(const QString &message)
-{
-    m_dialogs->tell(QMessageBox::Critical, m_applicationTitle, WithClosingPeriod(message));
 }
