@@ -13,7 +13,6 @@ EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents
     // The images before the damage are kept, so the user must know that the
     // next save drops whatever the file held after them.
     return {QMessageBox::Warning, AlbumEditorCaption,
-            QStringLiteral("The album \"%1\" is damaged: %2, and the rest of the file could not be read (%3). "
-                           "Saving writes only the images shown.")
-                .arg(path, ImagesReadClause(contents.images.size()), ReadStopReason(contents.stop))};
+            QStringLiteral("The album \"%1\" is %2. Saving writes only the images shown.")
+                .arg(path, AlbumDamageClause(contents.images.size(), contents.stop))};
 }
