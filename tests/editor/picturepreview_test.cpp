@@ -294,6 +294,25 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (92x184)"));
     EXPECT_EQ(dialog.conversionOptions().quarterTurns, 1);
     EXPECT_TRUE(showsTheImport());
+
+    // The larger window shows the same square.
+    PicturePreviewWindow *larger = pane->openPreviewWindow();
+    ASSERT_NE(larger, nullptr);
+    ASSERT_NE(larger->squareFrame(), nullptr);
+    EXPECT_TRUE(larger->squareFrame()->isVisible());
+    EXPECT_EQ(larger->squareFrame()->square(), frame->square());
+    larger->close();
+
+    // Another picture starts unturned and uncropped; the same one keeps its turn.
+    emit dialog.currentChanged(widePath);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(dialog.conversionOptions().quarterTurns, 0);
+    EXPECT_FALSE(dialog.conversionOptions().cropSquare);
+    // With several files chosen, one turn is for them all.
+    pane->turn(1);
+    pane->showFile(tallPath, 2);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(dialog.conversionOptions().quarterTurns, 1);
 }
 
 TEST_F(PicturePreview, DialogAndPreviewWindowFitTheScreen)
