@@ -12,6 +12,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The album being edited: its ordered 92 x 92 RGB images, the password text,
 // the path on disk and whether there are unsaved changes. It is a list model so
 // a view shows each image the moment it is added; the password text has its own
@@ -40,6 +42,10 @@ public:
     // The two entries stay; only their images change places.
     void exchange(int first, int second);
 
+    // What a screen reader says of entry `index` beyond its name, such as
+    // why it will not be saved; none unless set.
+    void setEntryNote(std::function<QString(int index)> note) { m_entryNote = std::move(note); }
+
     const QString &passwordText() const { return m_passwordText; }
     void setPasswordText(const QString &text);
 
@@ -65,6 +71,7 @@ private:
     QString m_currentPath;
     bool m_modified = false;
     QString m_title;
+    std::function<QString(int)> m_entryNote;
 };
 
 // Appends the file's images to `album` and sets its password text and path.

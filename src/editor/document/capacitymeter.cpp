@@ -133,8 +133,8 @@ QString CapacityMeter::leftOutReason(int index) const
 {
     if (!leavesOut(index))
         return {};
-    return m_layout.ok ? QStringLiteral("Image %1 will not be saved: the album is full.").arg(ImageLabel(index))
-                       : QStringLiteral("Image %1 will not be saved: it cannot be compressed.").arg(ImageLabel(index));
+    return m_layout.ok ? QStringLiteral("will not be saved: the album is full")
+                       : QStringLiteral("will not be saved: it cannot be compressed");
 }
 
 QString CapacityMeter::summary() const

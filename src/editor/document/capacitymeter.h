@@ -45,7 +45,7 @@ public:
     // the first that does not fit on, or the one that cannot be compressed.
     // False until settled.
     bool leavesOut(int index) const;
-    // Why, for the image's own tooltip; empty when it is kept.
+    // Why, as a clause ("will not be saved: the album is full"); empty when it is kept.
     QString leftOutReason(int index) const;
 
     // One line for the window: images, bytes of the limit, how many fit;

@@ -115,6 +115,7 @@ bool ThumbnailDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, co
     if (reason.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPos(), reason, view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), QStringLiteral("Image %1 %2.").arg(ImageLabel(index.row()), reason),
+                           view->viewport(), option.rect);
     return true;
 }

@@ -10,6 +10,8 @@
 #include "editor/window/thumbnaildelegate.h"
 #include "editor/window/windowtitle.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -56,6 +58,16 @@ QIcon buttonIcon(const QString &name, bool ownDisabledImage = false)
     return icon;
 }
 
+// A screen reader should meet the window as a frame, as it meets a main
+// window, not as a plain widget's "filler". Qt's accessibility cache owns
+// the interface.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("TForm1") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
 } // namespace
 
 QString FileNamePart(const QString &path)
@@ -91,6 +103,8 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     registerIcons();
     setObjectName(QStringLiteral("Form1"));
     m_meter = std::make_unique<CapacityMeter>(m_album);
+    m_album.setEntryNote([this](int index) { return m_meter->leftOutReason(index); });
+    QAccessible::installFactory(windowAccessible);
     buildLayout();
     connectSignals();
     setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
@@ -127,6 +141,7 @@ void TForm1::buildLayout()
     ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setDragEnabled(false);
+    ListBox1->setAccessibleName(QStringLiteral("Album images"));
     ListBox1->setAcceptDrops(false);
 
     auto *enterPresses = new EnterPressesButton(this);
@@ -163,6 +178,8 @@ void TForm1::buildLayout()
     QFont tighter = font;
     tighter.setLetterSpacing(QFont::PercentageSpacing, 94);
     Label3->setFont(tighter);
+    // The field is read out by its caption.
+    Label3->setBuddy(Edit1);
 
     Label1 = new QLabel(QStringLiteral("ver. 1.00"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
