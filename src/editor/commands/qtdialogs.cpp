@@ -5,8 +5,8 @@
 #include "editor/commands/qtdialogs.h"
 
 #include "album/albumformat.h"
+#include "editor/commands/windowtitle.h"
 #include "editor/picturedialog/openpicturedialog.h"
-#include "editor/window/windowtitle.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

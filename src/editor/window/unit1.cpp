@@ -6,9 +6,9 @@
 
 #include "album/password.h"
 #include "editor/commands/qtdialogs.h"
+#include "editor/commands/windowtitle.h"
 #include "editor/window/capacitylabel.h"
 #include "editor/window/thumbnaildelegate.h"
-#include "editor/window/windowtitle.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

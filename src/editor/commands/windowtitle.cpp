@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/window/windowtitle.h"
+#include "editor/commands/windowtitle.h"
 
 QString LiteralWindowTitle(const QString &text)
 {
