@@ -8,10 +8,10 @@
 // largest album keeps the window's thread busy no longer than reading it does
 // (the compression runs on worker threads).
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
 #include "editor/document/album.h"
 #include "editor/window/unit1.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QApplication>
@@ -38,14 +38,11 @@ const AlbumFileContents &albumOf(SamplePicture kind, int limit)
 {
     static std::map<std::pair<SamplePicture, int>, AlbumFileContents> read;
     auto &slot = read[{kind, limit}];
-    if (slot.images.isEmpty()) {
+    if (slot.records.empty()) {
         QList<QImage> images = FullAlbumOf(kind);
         if (limit > 0)
             images = images.mid(0, limit);
-        QBuffer buffer;
-        buffer.setData(EncodeAlbum(images, {}).bytes);
-        buffer.open(QIODevice::ReadOnly);
-        slot = ParseAlbum(buffer);
+        slot = ParseAlbumBytes(AsByteArray(EncodeAlbum(images, {}).bytes));
     }
     return slot;
 }
@@ -68,7 +65,7 @@ void BM_LoadAndSettleLargestAlbum(benchmark::State &state)
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         state.counters["window_ms"] = std::chrono::duration<double, std::milli>(blocked).count();
     }
-    state.counters["images"] = static_cast<double>(contents.images.size());
+    state.counters["images"] = static_cast<double>(contents.records.size());
 }
 BENCHMARK(BM_LoadAndSettleLargestAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 

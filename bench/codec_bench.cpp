@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <benchmark/benchmark.h>

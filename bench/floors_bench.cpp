@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 #include "support/testalbums.h"
 
 #include <lzo/lzo1x.h>
@@ -52,7 +52,7 @@ const std::optional<NoisyAlbum> &noisyAlbum()
         // Fewer written than offered: the size limit, not the supply of pictures, ended the album.
         if (!encoded.ok || encoded.imagesWritten == 0 || encoded.imagesWritten >= built.images.size())
             return std::nullopt;
-        built.bytes = encoded.bytes;
+        built.bytes = AsByteArray(encoded.bytes);
         built.imagesWritten = encoded.imagesWritten;
         for (int index = 0; index < built.imagesWritten; ++index) {
             PackedImage packed{};
@@ -139,11 +139,11 @@ void BM_FullAlbumRead(benchmark::State &state)
     }
     for (auto _ : state) {
         const AlbumFileContents contents = ReadAlbumFile(path);
-        if (contents.images.size() != album->imagesWritten) {
+        if (static_cast<int>(contents.records.size()) != album->imagesWritten) {
             state.SkipWithError("the album did not read back whole");
             break;
         }
-        benchmark::DoNotOptimize(contents.images.constData());
+        benchmark::DoNotOptimize(contents.records.data());
     }
     describe(state, *album);
 }

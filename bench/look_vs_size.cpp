@@ -13,8 +13,9 @@
 //     look_vs_size [--best-fit] PHOTO...
 
 #include "album/albumformat.h"
-#include "album/albumwriter.h"
 #include "album/renderingchoice.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/look.h"
 

@@ -12,7 +12,7 @@
 // without a reason or hands on an image the codec cannot take or the preview
 // would not show.
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 
 #include <QBuffer>

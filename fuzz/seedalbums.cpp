@@ -6,8 +6,8 @@
 // corpus for the album reader fuzzer: valid LZO streams are hard to come upon
 // by mutation alone, so the fuzzer starts from real records and breaks them.
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ bool writeFile(const QDir &dir, const QString &name, const QByteArray &bytes)
 bool writeSeed(const QDir &dir, const QString &name, const QList<QImage> &images, const QString &password)
 {
     const AlbumWriteResult encoded = EncodeAlbum(images, password);
-    return encoded.ok && writeFile(dir, name, encoded.bytes);
+    return encoded.ok && writeFile(dir, name, AsByteArray(encoded.bytes));
 }
 
 void appendRecord(QByteArray &album, const QByteArray &payload)

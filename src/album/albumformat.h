@@ -4,8 +4,6 @@
 
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 
 // File layout, all integers little-endian:
@@ -14,14 +12,14 @@
 //   8  .. records: u16 length (payload + 2), u16 reserved (0), payload
 // The device takes no file larger than AlbumSizeLimit bytes.
 inline constexpr std::uint32_t AlbumMagic = 0x00464156;
-inline constexpr qint64 AlbumHeaderSize = 8;
-inline constexpr qint64 AlbumSizeLimit = 81'920;
-inline constexpr qint64 RecordHeaderSize = 4;
+inline constexpr std::int64_t AlbumHeaderSize = 8;
+inline constexpr std::int64_t AlbumSizeLimit = 81'920;
+inline constexpr std::int64_t RecordHeaderSize = 4;
 // The reserved field after a record's length: written as zero, never checked.
-inline constexpr qint64 ReservedFieldSize = 2;
+inline constexpr std::int64_t ReservedFieldSize = 2;
 // A reader stops after this many images so that a forged file of countless
 // tiny records cannot take all memory; a real album holds under 3,000.
 inline constexpr int MaxImagesPerRead = 10'000;
 
 // The file name suffix of albums, without its dot.
-inline const QString AlbumSuffix = QStringLiteral("valbum");
+inline constexpr char AlbumSuffix[] = "valbum";

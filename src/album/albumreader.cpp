@@ -4,27 +4,13 @@
 
 #include "album/albumreader.h"
 
-#include "album/compression.h"
-#include "codec/pixelcodec.h"
+#include "album/littleendian.h"
 
-#include <QFile>
-#include <QtEndian>
-
-#include <array>
+#include <algorithm>
 
 namespace {
 
-template <typename T>
-bool readLittleEndian(QIODevice &device, T &value)
-{
-    std::array<char, sizeof(T)> bytes{};
-    if (device.read(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-        return false;
-    value = qFromLittleEndian<T>(bytes.data());
-    return true;
-}
-
-void stopAt(AlbumFileContents &contents, AlbumReadStop stop, qint64 offset)
+void stopAt(AlbumRecords &contents, AlbumReadStop stop, std::int64_t offset)
 {
     contents.stop = stop;
     contents.stopOffset = offset;
@@ -32,36 +18,43 @@ void stopAt(AlbumFileContents &contents, AlbumReadStop stop, qint64 offset)
 
 } // namespace
 
-AlbumFileContents ParseAlbum(QIODevice &device)
+AlbumRecords ParseAlbum(std::span<const std::uint8_t> bytes)
 {
-    AlbumFileContents contents;
-    const qint64 size = device.size();
-    contents.fileSize = size;
+    return ParseAlbum(bytes, static_cast<std::int64_t>(bytes.size()));
+}
 
-    std::uint32_t magic = 0;
-    if (size < AlbumHeaderSize || !readLittleEndian(device, magic) || magic != AlbumMagic
-        || !readLittleEndian(device, contents.password)) {
-        contents = AlbumFileContents{};
+AlbumRecords ParseAlbum(std::span<const std::uint8_t> bytes, std::int64_t fileSize)
+{
+    AlbumRecords contents;
+    const std::int64_t size = std::max(fileSize, static_cast<std::int64_t>(bytes.size()));
+    contents.fileSize = size;
+    // Bytes present to read; past them (a longer file read only in part) a
+    // record counts as running past the end, which the read bound never lets happen.
+    const auto present = static_cast<std::int64_t>(bytes.size());
+    const auto at = [&bytes](std::int64_t offset, std::int64_t count) {
+        return bytes.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(count));
+    };
+
+    if (present < AlbumHeaderSize || ReadLittleEndian<std::uint32_t>(at(0, 4)) != AlbumMagic) {
         contents.outcome = AlbumReadOutcome::NotAnAlbum;
-        contents.fileSize = size;
         return contents;
     }
+    contents.password = ReadLittleEndian<std::uint32_t>(at(4, 4));
 
-    std::vector<std::uint8_t> payload(CompressedImageCapacity);
-    PackedImage packed{};
-    qint64 position = AlbumHeaderSize;
+    PackedImage scratch{};
+    std::int64_t position = AlbumHeaderSize;
 
     // A record is started only while more than eight bytes remain; no real
     // record is that short, so fewer left over are damage too.
-    while (position < size - AlbumHeaderSize && contents.images.size() < MaxImagesPerRead) {
-        const qint64 recordOffset = position;
-        std::uint16_t length = 0;
-        if (!readLittleEndian(device, length)) {
+    while (position < size - AlbumHeaderSize && contents.records.size() < static_cast<std::size_t>(MaxImagesPerRead)) {
+        const std::int64_t recordOffset = position;
+        if (position + 2 > present) {
             stopAt(contents, AlbumReadStop::RecordPastEnd, recordOffset);
             return contents;
         }
-        position += 2;
         // `length` counts the reserved field and the payload.
+        const std::uint16_t length = ReadLittleEndian<std::uint16_t>(at(position, 2));
+        position += 2;
         if (position + length > size) {
             stopAt(contents, AlbumReadStop::RecordPastEnd, recordOffset);
             return contents;
@@ -70,42 +63,43 @@ AlbumFileContents ParseAlbum(QIODevice &device)
             stopAt(contents, AlbumReadStop::RecordTooShort, recordOffset);
             return contents;
         }
-        const qint64 payloadSize = length - ReservedFieldSize;
-        if (payloadSize > static_cast<qint64>(CompressedImageCapacity)) {
+        const std::int64_t payloadSize = length - ReservedFieldSize;
+        if (payloadSize > static_cast<std::int64_t>(CompressedImageCapacity)) {
             stopAt(contents, AlbumReadStop::PayloadTooLarge, recordOffset);
             return contents;
         }
-        if (!device.skip(ReservedFieldSize)
-            || device.read(reinterpret_cast<char *>(payload.data()), payloadSize) != payloadSize) {
+        if (position + length > present) {
             stopAt(contents, AlbumReadStop::RecordPastEnd, recordOffset);
             return contents;
         }
         position += length;
 
-        if (DecompressImage(std::span(payload.data(), static_cast<std::size_t>(payloadSize)), packed) == 0) {
+        if (DecompressImage(at(recordOffset + RecordHeaderSize, payloadSize), scratch) == 0) {
             stopAt(contents, AlbumReadStop::NotDecompressible, recordOffset);
             return contents;
         }
-        QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-        DecodeImage(packed, image);
-        contents.images.append(std::move(image));
         contents.records.push_back({recordOffset, static_cast<int>(payloadSize)});
     }
     if (position < size)
         stopAt(contents,
-               contents.images.size() >= MaxImagesPerRead ? AlbumReadStop::ImageCap : AlbumReadStop::BytesLeftOver,
+               contents.records.size() >= static_cast<std::size_t>(MaxImagesPerRead) ? AlbumReadStop::ImageCap
+                                                                                     : AlbumReadStop::BytesLeftOver,
                position);
     return contents;
 }
 
-AlbumFileContents ReadAlbumFile(const QString &path)
+std::span<const std::uint8_t> RecordPayload(std::span<const std::uint8_t> album, const RecordLocation &record)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        AlbumFileContents contents;
-        contents.outcome = AlbumReadOutcome::OpenFailed;
-        contents.errorString = file.errorString();
-        return contents;
-    }
-    return ParseAlbum(file);
+    const auto start = static_cast<std::size_t>(std::max<std::int64_t>(record.payloadOffset(), 0));
+    if (start >= album.size() || record.payloadSize <= 0)
+        return {};
+    return album.subspan(start, std::min(album.size() - start, static_cast<std::size_t>(record.payloadSize)));
+}
+
+bool DecodeRecord(std::span<const std::uint8_t> payload, AlbumBitmap &image)
+{
+    PackedImage packed{};
+    const bool decompressed = DecompressImage(payload, packed) != 0;
+    DecodeImage(packed, image);
+    return decompressed;
 }

@@ -5,21 +5,20 @@
 #pragma once
 
 #include "album/albumformat.h"
-
-#include <QImage>
-#include <QList>
-#include <QString>
+#include "album/compression.h"
+#include "codec/pixelcodec.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
-
-class QIODevice;
 
 // Where one image's record sits in an album file.
 struct RecordLocation
 {
-    qint64 offset = 0;   // where the record's length field starts
-    int payloadSize = 0; // compressed bytes
+    std::int64_t offset = 0; // where the record's length field starts
+    int payloadSize = 0;     // compressed bytes
+
+    std::int64_t payloadOffset() const { return offset + RecordHeaderSize; }
 };
 
 enum class AlbumReadOutcome {
@@ -39,28 +38,39 @@ enum class AlbumReadStop {
     ImageCap,          // MaxImagesPerRead images were read and more bytes follow
 };
 
-// Everything one album file holds, decoded, and how the reading ended. Front
-// ends phrase it for their users.
-struct AlbumFileContents
+// The records of one album and how the reading ended; no image is decoded.
+// Front ends phrase it for their users.
+struct AlbumRecords
 {
     AlbumReadOutcome outcome = AlbumReadOutcome::Read;
     AlbumReadStop stop = AlbumReadStop::None;
-    qint64 stopOffset = 0; // first byte not read into an image, when stopped
-    qint64 fileSize = 0;
+    std::int64_t stopOffset = 0; // first byte not read into an image, when stopped
+    std::int64_t fileSize = 0;
     std::uint32_t password = 0;
-    QList<QImage> images;                // 92 x 92 RGB32, in file order
-    std::vector<RecordLocation> records; // one per decoded image
-    QString errorString;                 // the system's reason for OpenFailed
+    std::vector<RecordLocation> records; // one per image, in file order
 
     // An album whose every byte became an image.
     bool whole() const { return outcome == AlbumReadOutcome::Read && stop == AlbumReadStop::None; }
 };
 
-// Reads an album from an open device positioned at its start. Every length is
-// checked against what remains before it is used; payloads go through the
-// checked decompressor.
-AlbumFileContents ParseAlbum(QIODevice &device);
+// The most bytes of a file a reader ever looks at: the header and
+// MaxImagesPerRead records of the largest payload. Reading stops there anyway.
+inline constexpr std::int64_t MaxAlbumBytesRead =
+    AlbumHeaderSize + MaxImagesPerRead * (RecordHeaderSize + static_cast<std::int64_t>(CompressedImageCapacity));
 
-// Opens `path` and reads it; an open failure gives OpenFailed with the
-// system's reason in errorString.
-AlbumFileContents ReadAlbumFile(const QString &path);
+// Lists the records of an album whose first bytes are `bytes` and whose whole
+// size is `fileSize` (at least bytes.size(); a file longer than
+// MaxAlbumBytesRead need not be read further). Every length is checked
+// against what remains before it is used; each payload goes through the
+// checked decompressor into one scratch buffer, so damage stops the reading
+// where it is, but no pixel is decoded.
+AlbumRecords ParseAlbum(std::span<const std::uint8_t> bytes, std::int64_t fileSize);
+// The same for bytes that are the whole album.
+AlbumRecords ParseAlbum(std::span<const std::uint8_t> bytes);
+
+// The payload of `record` in the album bytes it was listed from.
+std::span<const std::uint8_t> RecordPayload(std::span<const std::uint8_t> album, const RecordLocation &record);
+
+// Decodes one record's payload into `image`; false (and a black image) when
+// it does not decompress, which never happens to a record ParseAlbum listed.
+bool DecodeRecord(std::span<const std::uint8_t> payload, AlbumBitmap &image);

@@ -4,58 +4,10 @@
 
 #include "album/albumwriter.h"
 
+#include "album/littleendian.h"
 #include "album/password.h"
 
-#include <QSaveFile>
-#include <QtEndian>
-
-#include <array>
-#include <cerrno>
-
-namespace {
-
-template <typename T>
-void appendLittleEndian(QByteArray &out, T value)
-{
-    std::array<char, sizeof(T)> bytes{};
-    qToLittleEndian<T>(value, bytes.data());
-    out.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-// The reason a save failed. QSaveFile reports a failure of its final flush,
-// sync or rename without a reason ("Unknown error"), while errno, taken
-// right after the failing call, still holds the system's.
-QString systemReason(const QFileDevice &file, int errorNumber)
-{
-    if (file.error() != QFileDevice::NoError && file.errorString() != QStringLiteral("Unknown error"))
-        return file.errorString();
-    return errorNumber != 0 ? qt_error_string(errorNumber) : file.errorString();
-}
-
-// Writes `bytes` to `path` so that the file is replaced only once all of them
-// are safely written. Returns the system's reason on failure.
-QString saveAtomically(const QString &path, const QByteArray &bytes)
-{
-    // Unbuffered, a failing write reports the system's reason itself rather
-    // than leaving it to a flush inside commit().
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = systemReason(file, errno);
-        file.cancelWriting();
-        return reason;
-    }
-    errno = 0;
-    if (!file.commit())
-        return systemReason(file, errno);
-    return {};
-}
-
-} // namespace
-
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress)
+ImageRecord CompressAlbumImage(ImageView image, const ImageCompressor &compress)
 {
     ImageRecord record;
     PackedImage packed{};
@@ -70,25 +22,26 @@ ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compr
         record.failure = AlbumWriteFailure::ImageNotCompressible;
         return record;
     }
-    record.payload =
-        QByteArray(reinterpret_cast<const char *>(compressed.data()), static_cast<qsizetype>(compressedSize));
+    compressed.resize(compressedSize);
+    record.payload = std::move(compressed);
     return record;
 }
 
-AlbumWriteResult EncodeAlbumRecords(int count, const ImageRecordSource &recordAt, const QString &passwordText)
+AlbumWriteResult EncodeAlbumRecords(int count, const ImageRecordSource &recordAt, std::string_view passwordText)
 {
     AlbumWriteResult result;
     result.imageCount = count;
-    result.bytes.reserve(AlbumSizeLimit);
-    appendLittleEndian<std::uint32_t>(result.bytes, AlbumMagic);
-    appendLittleEndian<std::uint32_t>(result.bytes, StoredPassword(passwordText));
+    result.bytes.reserve(static_cast<std::size_t>(AlbumSizeLimit));
+    AppendLittleEndian<std::uint32_t>(result.bytes, AlbumMagic);
+    AppendLittleEndian<std::uint32_t>(result.bytes, StoredPassword(passwordText));
 
+    const auto written = [&result] { return static_cast<std::int64_t>(result.bytes.size()); };
     // The smallest record an image that failed to compress could have had.
-    constexpr qint64 SmallestOversizeRecord = RecordHeaderSize + CompressedImageCapacity + 1;
+    constexpr std::int64_t SmallestOversizeRecord = RecordHeaderSize + CompressedImageCapacity + 1;
     for (int index = 0; index < count; ++index) {
         const ImageRecord record = recordAt(index);
         if (record.failure == AlbumWriteFailure::ImageNotCompressible
-            && result.bytes.size() + SmallestOversizeRecord > AlbumSizeLimit)
+            && written() + SmallestOversizeRecord > AlbumSizeLimit)
             break; // it would have been left out whatever its size
         if (record.failure != AlbumWriteFailure::None) {
             result.failure = record.failure;
@@ -98,26 +51,14 @@ AlbumWriteResult EncodeAlbumRecords(int count, const ImageRecordSource &recordAt
         }
         // The record is written only if it ends within the limit; the first
         // one that does not fit ends the album.
-        if (result.bytes.size() + record.recordSize() > AlbumSizeLimit)
+        if (written() + record.recordSize() > AlbumSizeLimit)
             break;
-        appendLittleEndian<std::uint16_t>(result.bytes,
+        AppendLittleEndian<std::uint16_t>(result.bytes,
                                           static_cast<std::uint16_t>(record.payload.size() + ReservedFieldSize));
-        appendLittleEndian<std::uint16_t>(result.bytes, 0);
-        result.bytes.append(record.payload);
+        AppendLittleEndian<std::uint16_t>(result.bytes, 0);
+        result.bytes.insert(result.bytes.end(), record.payload.begin(), record.payload.end());
         ++result.imagesWritten;
     }
     result.ok = true;
     return result;
-}
-
-AlbumWriteResult SaveAlbum(const QString &path, AlbumWriteResult encoded)
-{
-    if (!encoded.ok)
-        return encoded;
-    encoded.errorString = saveAtomically(path, encoded.bytes);
-    if (!encoded.errorString.isEmpty()) {
-        encoded.ok = false;
-        encoded.failure = AlbumWriteFailure::FileNotWritten;
-    }
-    return encoded;
 }

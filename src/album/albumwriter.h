@@ -6,17 +6,17 @@
 
 #include "album/albumformat.h"
 #include "album/compression.h"
+#include "codec/pixelcodec.h"
 
-#include <QByteArray>
-#include <QImage>
-#include <QString>
-
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // An album is written one way: each image becomes a record (CompressAlbumImage),
 // the records become the file's bytes (EncodeAlbumRecords), and the bytes are
-// saved atomically (SaveAlbum):
+// saved atomically (SaveAlbum, albumfile/albumfile.h):
 //     SaveAlbum(path, EncodeAlbumRecords(count, recordAt, passwordText))
 
 using ImageCompressor = std::function<std::size_t(const PackedImage &, std::vector<std::uint8_t> &)>;
@@ -33,13 +33,13 @@ enum class AlbumWriteFailure {
 struct ImageRecord
 {
     AlbumWriteFailure failure = AlbumWriteFailure::None;
-    QByteArray payload;
+    std::vector<std::uint8_t> payload;
 
-    qint64 recordSize() const { return RecordHeaderSize + payload.size(); }
+    std::int64_t recordSize() const { return RecordHeaderSize + static_cast<std::int64_t>(payload.size()); }
 };
 
 // Packs and compresses one album image.
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress = CompressImage);
+ImageRecord CompressAlbumImage(ImageView image, const ImageCompressor &compress = CompressImage);
 
 // The record of image `index`, made on demand or taken from a cache.
 using ImageRecordSource = std::function<ImageRecord(int index)>;
@@ -48,12 +48,12 @@ using ImageRecordSource = std::function<ImageRecord(int index)>;
 struct AlbumWriteResult
 {
     bool ok = false;
-    QByteArray bytes;      // the whole file: header and the records that fit
-    int imageCount = 0;    // images the album holds
-    int imagesWritten = 0; // images that fitted under AlbumSizeLimit
+    std::vector<std::uint8_t> bytes; // the whole file: header and the records that fit
+    int imageCount = 0;              // images the album holds
+    int imagesWritten = 0;           // images that fitted under AlbumSizeLimit
     AlbumWriteFailure failure = AlbumWriteFailure::None;
-    int failedImage = -1; // the image that failed, for the image failures
-    QString errorString;  // the system's reason, for FileNotWritten
+    int failedImage = -1;    // the image that failed, for the image failures
+    std::string errorString; // the system's reason (UTF-8), for FileNotWritten
 };
 
 // Encodes `count` records in order into album bytes: the header, then each
@@ -61,11 +61,4 @@ struct AlbumWriteResult
 // does not fit ends the album. A record that failed fails the encoding, naming
 // its position, unless it comes where no record it could have would fit: then
 // it is left out like any other image past the limit.
-AlbumWriteResult EncodeAlbumRecords(int count, const ImageRecordSource &recordAt, const QString &passwordText);
-
-// Saves the bytes of a successful encoding to `path` atomically: the file is
-// replaced only once all of them are safely written, so a failure leaves any
-// previous file as it was. Returns `encoded` with FileNotWritten and the
-// system's reason when that fails; a failed encoding comes back untouched,
-// nothing written.
-AlbumWriteResult SaveAlbum(const QString &path, AlbumWriteResult encoded);
+AlbumWriteResult EncodeAlbumRecords(int count, const ImageRecordSource &recordAt, std::string_view passwordText);

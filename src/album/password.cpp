@@ -4,44 +4,42 @@
 
 #include "album/password.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <limits>
 
 namespace {
 
-int digitValue(QChar c, int base)
+int digitValue(char u, int base)
 {
-    const char16_t u = c.unicode();
     int value = -1;
-    if (u >= u'0' && u <= u'9')
-        value = u - u'0';
-    else if (u >= u'a' && u <= u'f')
-        value = u - u'a' + 10;
-    else if (u >= u'A' && u <= u'F')
-        value = u - u'A' + 10;
+    if (u >= '0' && u <= '9')
+        value = u - '0';
+    else if (u >= 'a' && u <= 'f')
+        value = u - 'a' + 10;
+    else if (u >= 'A' && u <= 'F')
+        value = u - 'A' + 10;
     return value < base ? value : -1;
 }
 
 } // namespace
 
-std::optional<std::int32_t> PasswordTextToInteger(QStringView text)
+std::optional<std::int32_t> PasswordTextToInteger(std::string_view text)
 {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
         ++i;
 
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
         ++i;
     }
 
     int base = 10;
-    if (i < text.size() && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -67,20 +65,20 @@ std::optional<std::int32_t> PasswordTextToInteger(QStringView text)
     return static_cast<std::int32_t>(bits);
 }
 
-std::uint32_t StoredPassword(QStringView text)
+std::uint32_t StoredPassword(std::string_view text)
 {
     return static_cast<std::uint32_t>(PasswordTextToInteger(text).value_or(0));
 }
 
-QString PasswordTextFromStored(std::uint32_t stored)
+std::string PasswordTextFromStored(std::uint32_t stored)
 {
     if (stored < 1 || stored > MaxPasswordValue)
         return {};
-    return QString::number(stored);
+    return std::to_string(stored);
 }
 
-bool IsTypedPassword(const QString &text)
+bool IsTypedPassword(std::string_view text)
 {
-    static const QRegularExpression whole(QRegularExpression::anchoredPattern(PasswordPattern));
-    return whole.match(text).hasMatch();
+    // PasswordPattern, spelt out.
+    return text.size() <= 8 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }

@@ -20,9 +20,9 @@ std::int64_t lookUnits(double look)
     return std::llround(look * 1e6);
 }
 
-qint64 smallestSize(const std::vector<RenderingCandidate> &candidates)
+std::int64_t smallestSize(const std::vector<RenderingCandidate> &candidates)
 {
-    qint64 smallest = std::numeric_limits<qint64>::max();
+    std::int64_t smallest = std::numeric_limits<std::int64_t>::max();
     for (const RenderingCandidate &candidate : candidates)
         smallest = std::min(smallest, candidate.recordSize);
     return smallest;
@@ -43,12 +43,12 @@ std::vector<int> finestCandidates(const std::vector<std::vector<RenderingCandida
 
 } // namespace
 
-RenderingChoice ChooseRenderings(const std::vector<std::vector<RenderingCandidate>> &pictures, qint64 room)
+RenderingChoice ChooseRenderings(const std::vector<std::vector<RenderingCandidate>> &pictures, std::int64_t room)
 {
     RenderingChoice result;
-    qint64 used = 0;
+    std::int64_t used = 0;
     for (const std::vector<RenderingCandidate> &candidates : pictures) {
-        const qint64 smallest = smallestSize(candidates);
+        const std::int64_t smallest = smallestSize(candidates);
         if (candidates.empty() || smallest < 0 || smallest > room - used)
             break;
         used += smallest;
@@ -56,7 +56,7 @@ RenderingChoice ChooseRenderings(const std::vector<std::vector<RenderingCandidat
     }
 
     result.chosen = finestCandidates(pictures, result.fitting);
-    qint64 finestTotal = 0;
+    std::int64_t finestTotal = 0;
     for (int picture = 0; picture < result.fitting; ++picture)
         finestTotal += pictures[std::size_t(picture)][std::size_t(result.chosen[std::size_t(picture)])].recordSize;
     if (finestTotal <= room)
@@ -74,7 +74,7 @@ RenderingChoice ChooseRenderings(const std::vector<std::vector<RenderingCandidat
         for (std::size_t bytes = 0; bytes < width; ++bytes) {
             std::int64_t bestHere = Unreachable;
             for (std::size_t index = candidates.size(); index-- > 0;) {
-                const qint64 size = candidates[index].recordSize;
+                const std::int64_t size = candidates[index].recordSize;
                 if (size < 0 || static_cast<std::size_t>(size) > bytes)
                     continue;
                 const std::int64_t before = best[bytes - static_cast<std::size_t>(size)];

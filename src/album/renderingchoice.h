@@ -6,8 +6,7 @@
 
 #include "album/albumformat.h"
 
-#include <QtGlobal>
-
+#include <cstdint>
 #include <vector>
 
 // Choosing, for every picture of an album, one of several renderings so that
@@ -15,8 +14,8 @@
 
 struct RenderingCandidate
 {
-    qint64 recordSize = 0; // the record's whole size in the album, header included
-    double look = 0;       // higher is better
+    std::int64_t recordSize = 0; // the record's whole size in the album, header included
+    double look = 0;             // higher is better
 };
 
 struct RenderingChoice
@@ -33,4 +32,4 @@ struct RenderingChoice
 // candidate of the later picture wins, so candidates should be ordered from
 // the plainest to the finest rendering.
 RenderingChoice ChooseRenderings(const std::vector<std::vector<RenderingCandidate>> &pictures,
-                                 qint64 room = AlbumSizeLimit - AlbumHeaderSize);
+                                 std::int64_t room = AlbumSizeLimit - AlbumHeaderSize);

@@ -26,7 +26,7 @@ AlbumInput readAlbumInput(const QString &path)
 
     if (!contents.whole()) {
         input.damage = QStringLiteral("%1: the album is %2.")
-                           .arg(path, AlbumDamageClause(contents.images.size(), contents.stop, contents.stopOffset));
+                           .arg(path, AlbumDamageClause(contents.records.size(), contents.stop, contents.stopOffset));
         input.problems.append(input.damage);
     }
     return input;

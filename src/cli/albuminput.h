@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 
 #include <QString>
 #include <QStringList>

@@ -17,10 +17,10 @@ AlbumFiller::Outcome AlbumFiller::add(const ImageRecord &record)
     // EncodeAlbumRecords would do with it after them.
     ImageRecord placed;
     if (m_size > AlbumHeaderSize)
-        placed.payload = QByteArray(m_size - AlbumHeaderSize - RecordHeaderSize, '\0');
+        placed.payload.resize(static_cast<std::size_t>(m_size - AlbumHeaderSize - RecordHeaderSize));
     const int before = m_size > AlbumHeaderSize ? 1 : 0;
-    const AlbumWriteResult trial = EncodeAlbumRecords(
-        before + 1, [&](int index) { return index < before ? placed : record; }, QString());
+    const AlbumWriteResult trial =
+        EncodeAlbumRecords(before + 1, [&](int index) { return index < before ? placed : record; }, {});
     if (!trial.ok) {
         m_records.push_back(record);
         m_failed = true;
@@ -37,7 +37,7 @@ AlbumWriteResult AlbumFiller::encode(const QString &passwordText) const
 {
     return EncodeAlbumRecords(
         static_cast<int>(m_records.size()), [this](int index) { return m_records[static_cast<std::size_t>(index)]; },
-        passwordText);
+        passwordText.toStdString());
 }
 
 SplitAlbumWriter::SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs)
@@ -97,7 +97,7 @@ void SplitAlbumWriter::writeAlbum()
 
 QString partPath(const QString &path, qsizetype part)
 {
-    const QString extension = QLatin1Char('.') + AlbumSuffix;
+    const QString extension = QLatin1Char('.') + QLatin1String(AlbumSuffix);
     QString stem = path;
     if (stem.endsWith(extension, Qt::CaseInsensitive))
         stem.chop(extension.size());

@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "album/albumwriter.h"
 #include "album/password.h"
+#include "albumfile/albumfile.h"
+#include "cli/albumimages.h"
 #include "cli/albuminput.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
@@ -11,6 +12,7 @@
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <vector>
 
@@ -65,15 +67,18 @@ int runAppend(const QStringList &words)
 
     const QString &targetPath = paths.constFirst();
     const AlbumFileContents &target = inputs.front().contents;
-    QList<QImage> images = target.images;
-    const QString passwordText = PasswordTextFromStored(target.password);
+    // Every image as (album, record), decoded only when its record is made.
+    std::vector<std::pair<const AlbumFileContents *, std::size_t>> images;
+    for (std::size_t index = 0; index < target.records.size(); ++index)
+        images.emplace_back(&target, index);
+    const std::string passwordText = PasswordTextFromStored(target.password);
     const int targetCount = static_cast<int>(images.size());
     std::vector<ImageOrigin> origins;
     for (std::size_t source = 1; source < inputs.size(); ++source) {
-        const QList<QImage> &sourceImages = inputs.at(source).contents.images;
-        for (int index = 0; index < sourceImages.size(); ++index) {
-            images.append(sourceImages.at(index));
-            origins.push_back({inputs.at(source).path, index});
+        const AlbumFileContents &sourceAlbum = inputs.at(source).contents;
+        for (std::size_t index = 0; index < sourceAlbum.records.size(); ++index) {
+            images.emplace_back(&sourceAlbum, index);
+            origins.push_back({inputs.at(source).path, static_cast<int>(index)});
         }
     }
 
@@ -81,7 +86,11 @@ int runAppend(const QStringList &words)
     // own images is found before it is touched. The bytes are the ones the
     // editor's save writes for this album.
     const AlbumWriteResult encoded = EncodeAlbumRecords(
-        static_cast<int>(images.size()), [&images](int index) { return CompressAlbumImage(images.at(index)); },
+        static_cast<int>(images.size()),
+        [&images](int index) {
+            const auto &[album, record] = images.at(static_cast<std::size_t>(index));
+            return RecompressedRecord(*album, record);
+        },
         passwordText);
     if (!encoded.ok) {
         printProblem(QStringLiteral("%1: %2").arg(targetPath, AlbumWriteFailureReason(encoded)));

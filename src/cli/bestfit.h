@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 #include "picture/conversionoptions.h"
 
 #include <QStringList>

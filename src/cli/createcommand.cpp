@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "album/albumwriter.h"
 #include "album/password.h"
+#include "albumfile/albumfile.h"
 #include "cli/albumsplit.h"
 #include "cli/bestfit.h"
 #include "cli/commandline.h"
@@ -15,6 +15,7 @@
 #include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QFileInfo>
 
@@ -135,9 +136,10 @@ int createBestFitAlbum(const QString &path, const QStringList &pictures, const C
     if (refuseToOverwrite({path}, force))
         return ExitStatus::WouldOverwrite;
     const auto recordAt = [&chosen](int index) { return chosen.records[static_cast<std::size_t>(index)]; };
-    return saveAndReport(path, pictures,
-                         EncodeAlbumRecords(static_cast<int>(chosen.records.size()), recordAt, passwordText),
-                         chosen.notes);
+    return saveAndReport(
+        path, pictures,
+        EncodeAlbumRecords(static_cast<int>(chosen.records.size()), recordAt, passwordText.toStdString()),
+        chosen.notes);
 }
 
 int createSplitAlbums(const QString &path, const QStringList &pictures, const ConversionArguments &conversion,
@@ -195,7 +197,7 @@ int runCreate(const QStringList &words)
         return *stop;
 
     const QString passwordText = parser.value(PasswordOption);
-    if (!IsTypedPassword(passwordText))
+    if (!IsTypedPassword(passwordText.toStdString()))
         return usageError(
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cli/albumimages.h"
 #include "cli/albuminput.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
@@ -58,7 +59,7 @@ int runExtract(const QStringList &words)
     }
 
     QStringList paths;
-    for (qsizetype index = 0; index < input.contents.images.size(); ++index)
+    for (std::size_t index = 0; index < input.contents.records.size(); ++index)
         paths.append(outDir.filePath(ImageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
@@ -69,7 +70,8 @@ int runExtract(const QStringList &words)
 
     const QByteArray formatName = format.toLatin1();
     for (qsizetype index = 0; index < paths.size(); ++index) {
-        const QString reason = savePicture(paths.at(index), input.contents.images.at(index), formatName.constData());
+        const QString reason = savePicture(
+            paths.at(index), AlbumImageAt(input.contents, static_cast<std::size_t>(index)), formatName.constData());
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;

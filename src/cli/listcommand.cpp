@@ -52,33 +52,34 @@ void printJson(const AlbumInput &input)
 {
     QJsonArray records;
     for (const RecordLocation &record : input.contents.records)
-        records.append(
-            QJsonObject{{QStringLiteral("offset"), record.offset}, {QStringLiteral("size"), record.payloadSize}});
+        records.append(QJsonObject{{QStringLiteral("offset"), static_cast<qint64>(record.offset)},
+                                   {QStringLiteral("size"), record.payloadSize}});
     QJsonObject album{
-        {QStringLiteral("password"), PasswordTextFromStored(input.contents.password)},
-        {QStringLiteral("images"), static_cast<qint64>(input.contents.images.size())},
+        {QStringLiteral("password"), QString::fromStdString(PasswordTextFromStored(input.contents.password))},
+        {QStringLiteral("images"), static_cast<qint64>(input.contents.records.size())},
         {QStringLiteral("records"), records},
         {QStringLiteral("bytes_free"), bytesFree(input)},
     };
     // A script must tell a damaged album from a whole one without reading
     // standard error; the key is absent when the album was read to its end.
     if (!input.damage.isEmpty())
-        album.insert(QStringLiteral("damage"), QJsonObject{{QStringLiteral("offset"), input.contents.stopOffset},
-                                                           {QStringLiteral("kind"), readStopKey(input.contents.stop)},
-                                                           {QStringLiteral("message"), input.damage}});
+        album.insert(QStringLiteral("damage"),
+                     QJsonObject{{QStringLiteral("offset"), static_cast<qint64>(input.contents.stopOffset)},
+                                 {QStringLiteral("kind"), readStopKey(input.contents.stop)},
+                                 {QStringLiteral("message"), input.damage}});
     printLine(QString::fromUtf8(QJsonDocument(album).toJson(QJsonDocument::Indented)).trimmed());
 }
 
 void printText(const AlbumInput &input)
 {
     const std::uint32_t stored = input.contents.password;
-    QString password = PasswordTextFromStored(stored);
+    QString password = QString::fromStdString(PasswordTextFromStored(stored));
     // The editor shows such a value as no password, and saving from it drops it.
     if (password.isEmpty())
         password = stored == 0 ? QStringLiteral("none")
                                : QStringLiteral("none (the file holds %1, more than eight digits)").arg(stored);
     printLine(QStringLiteral("password: %1").arg(password));
-    printLine(QStringLiteral("images: %1").arg(input.contents.images.size()));
+    printLine(QStringLiteral("images: %1").arg(input.contents.records.size()));
     for (std::size_t index = 0; index < input.contents.records.size(); ++index) {
         const RecordLocation &record = input.contents.records.at(index);
         printLine(QStringLiteral("%1  offset %2  size %3")

@@ -29,7 +29,9 @@ QString savedPath(const QString &path)
 
 std::filesystem::path nativePath(const QString &path)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    // UTF-16 to the path type: the system's own wide names on Windows, its
+    // UTF-8 elsewhere, so no name is lost to a local code page.
+    return std::filesystem::path(path.toStdU16String());
 }
 
 } // namespace

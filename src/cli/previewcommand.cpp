@@ -10,7 +10,7 @@
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/pictureinput.h"
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -16,7 +16,7 @@ constexpr std::array<std::uint8_t, 7> LevelNibble{0x0, 0x4, 0x5, 0x9, 0xA, 0xE, 
 
 // Colour shown for each nibble. Pairs two or more apart are no level at all
 // and show white, as the device does.
-constexpr std::array<QRgb, 16> NibbleColours{
+constexpr std::array<Rgb, 16> NibbleColours{
     0xFF000000, 0xFF484848, 0xFFFFFFFF, 0xFFFFFFFF, // 0 1 2 3
     0xFF484848, 0xFF808080, 0xFFA0A0A0, 0xFFFFFFFF, // 4 5 6 7
     0xFFFFFFFF, 0xFFA0A0A0, 0xFFC0C0C0, 0xFFDFDFDF, // 8 9 10 11
@@ -36,7 +36,7 @@ constexpr std::array<std::uint8_t, 256> makeLevelTable()
 }
 constexpr std::array<std::uint8_t, 256> LevelOfLuminance = makeLevelTable();
 
-inline std::uint8_t nibbleOf(QRgb colour)
+inline std::uint8_t nibbleOf(Rgb colour)
 {
     return LevelNibble[LevelOfLuminance[Luminance(colour)]];
 }
@@ -71,7 +71,7 @@ static_assert([] {
 // rather than bools and branches, which would keep the loop scalar. Returns
 // false when a pixel lies on a threshold's half; the caller then takes those
 // pixels through nibbleOf().
-bool nibblesAwayFromHalves(const QRgb *pixels, int count, std::uint8_t *nibbles)
+bool nibblesAwayFromHalves(const Rgb *pixels, int count, std::uint8_t *nibbles)
 {
     Hundredfold onHalf = 0;
     for (int i = 0; i < count; ++i) {
@@ -89,11 +89,11 @@ bool nibblesAwayFromHalves(const QRgb *pixels, int count, std::uint8_t *nibbles)
 
 } // namespace
 
-std::uint8_t Luminance(QRgb colour)
+std::uint8_t Luminance(Rgb colour)
 {
-    const int r = qRed(colour);
-    const int g = qGreen(colour);
-    const int b = qBlue(colour);
+    const int r = static_cast<int>((colour >> 16) & 0xFF);
+    const int g = static_cast<int>((colour >> 8) & 0xFF);
+    const int b = static_cast<int>(colour & 0xFF);
     // 100 times the exact value is an integer. Unless it ends in 50 the exact
     // value is at least 0.01 away from a half, far beyond any rounding error, so
     // integer rounding gives the same answer as the extended arithmetic. Only
@@ -110,31 +110,31 @@ int GreyLevel(std::uint8_t luminance)
     return LevelOfLuminance[luminance];
 }
 
-QImage DeviceView(const QImage &albumImage)
+AlbumBitmap DeviceView(ImageView albumImage)
 {
     PackedImage packed{};
     EncodeImage(albumImage, packed);
-    QImage shown(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    AlbumBitmap shown;
     DecodeImage(packed, shown);
     return shown;
 }
 
-QRgb NibbleColour(std::uint8_t nibble)
+Rgb NibbleColour(std::uint8_t nibble)
 {
     return NibbleColours[nibble & 0x0F];
 }
 
-std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
+std::size_t EncodeImage(ImageView bitmap, std::span<std::uint8_t> out)
 {
-    const std::size_t pixels = static_cast<std::size_t>(bitmap.width()) * static_cast<std::size_t>(bitmap.height());
+    if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.pixels == nullptr)
+        return 0;
+    const std::size_t pixels = static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height);
     const std::size_t bytes = (pixels + 1) / 2;
     if (out.size() < bytes)
         return 0;
 
-    const QImage rgb = bitmap.format() == QImage::Format_RGB32 || bitmap.format() == QImage::Format_ARGB32
-                           ? bitmap
-                           : bitmap.convertToFormat(QImage::Format_RGB32);
-    const int width = rgb.width();
+    const int width = bitmap.width;
+    const auto rowOf = [&bitmap](int y) { return bitmap.pixels + static_cast<std::ptrdiff_t>(y) * bitmap.stride; };
 
     // With an even width every row starts on a byte boundary and its pixels
     // pair up, so rows go a piece at a time through the fast path.
@@ -142,8 +142,8 @@ std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
         constexpr int Piece = 128; // a whole album row
         std::array<std::uint8_t, Piece> nibbles{};
         std::uint8_t *byte = out.data();
-        for (int y = 0; y < rgb.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int y = 0; y < bitmap.height; ++y) {
+            const Rgb *line = rowOf(y);
             for (int x = 0; x < width; x += Piece) {
                 const int count = std::min(Piece, width - x);
                 if (!nibblesAwayFromHalves(line + x, count, nibbles.data()))
@@ -159,8 +159,8 @@ std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
 
     // Nibbles run on across rows: pixel p goes to byte p / 2, low half when p is even.
     std::size_t pixel = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+    for (int y = 0; y < bitmap.height; ++y) {
+        const Rgb *line = rowOf(y);
         for (int x = 0; x < width; ++x, ++pixel) {
             const std::uint8_t nibble = nibbleOf(line[x]);
             if (pixel % 2 == 0)
@@ -172,15 +172,16 @@ std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
     return bytes;
 }
 
-void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap)
+void DecodeImage(std::span<const std::uint8_t> packed, AlbumBitmap &bitmap)
 {
-    if (bitmap.width() != AlbumImageSide || bitmap.height() != AlbumImageSide
-        || bitmap.format() != QImage::Format_RGB32)
-        bitmap = QImage(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    DecodeImage(packed, bitmap.pixels.data(), AlbumImageSide);
+}
 
+void DecodeImage(std::span<const std::uint8_t> packed, Rgb *pixels, std::ptrdiff_t stride)
+{
     std::size_t pixel = 0;
     for (int y = 0; y < AlbumImageSide; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
+        Rgb *line = pixels + static_cast<std::ptrdiff_t>(y) * stride;
         for (int x = 0; x < AlbumImageSide; ++x, ++pixel) {
             const std::size_t index = pixel / 2;
             const std::uint8_t byte = index < packed.size() ? packed[index] : 0;

@@ -76,7 +76,7 @@ QString AlbumWriteFailureReason(const AlbumWriteResult &result)
     case AlbumWriteFailure::None:
         break;
     }
-    return result.errorString;
+    return QString::fromStdString(result.errorString);
 }
 
 QString WithClosingPeriod(const QString &text)

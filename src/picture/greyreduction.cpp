@@ -4,7 +4,7 @@
 
 #include "picture/greyreduction.h"
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 
 #include <algorithm>
 #include <array>

@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -17,12 +18,19 @@ namespace {
 // word; libjpeg fills the padding byte with 0xff.
 constexpr J_COLOR_SPACE Rgb32ColourSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
-// An ICC profile as libjpeg hands it over, freed with the C library.
+// An ICC profile as libjpeg hands it over, to be freed with the C library.
 struct IccProfile
 {
     JOCTET *data = nullptr;
     unsigned int length = 0;
 };
+
+// Gives libjpeg's allocation back to the C library it came from.
+struct FreeWithCLibrary
+{
+    void operator()(JOCTET *data) const { std::free(data); }
+};
+using OwnedIccData = std::unique_ptr<JOCTET, FreeWithCLibrary>;
 
 // Reads the header and its ICC profile. Kept apart from the C++ objects
 // around it so the jump skips no destructor.
@@ -97,12 +105,13 @@ CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, const DecodeReduction &scale)
 
     IccProfile profile;
     const bool headerRead = ReadHeader(info, reporter, file, profile);
+    // Owned from here on, so every way out frees it.
+    const OwnedIccData ownedProfile(profile.data);
     // The colour space the profile names, as Qt's reader gives the picture.
     const QColorSpace colourSpace =
         profile.data ? QColorSpace::fromIccProfile(
             QByteArray(reinterpret_cast<const char *>(profile.data), static_cast<qsizetype>(profile.length)))
                      : QColorSpace();
-    std::free(profile.data);
     if (!headerRead)
         return Refused(reporter);
     CheckedJpeg result;

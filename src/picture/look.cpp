@@ -4,7 +4,7 @@
 
 #include "picture/look.h"
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 #include "picture/greyreduction.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "picture/squareplacement.h"
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 
 #include <QPainter>
 

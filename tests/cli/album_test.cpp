@@ -4,9 +4,9 @@
 
 #include "clitestsupport.h"
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
 #include "album/compression.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -159,7 +159,7 @@ TEST_F(ListAndExtract, JsonNamesEachKindOfDamage)
     const QByteArray oversize = withThirdLength(CompressedImageCapacity + ReservedFieldSize + 1)
                                 + QByteArray(static_cast<qsizetype>(CompressedImageCapacity), '\0');
     // Plain records, one more than a read takes.
-    const QByteArray plain = EncodeAlbum({SolidImage(qRgb(255, 255, 255))}).bytes.mid(AlbumHeaderSize);
+    const QByteArray plain = AsByteArray(EncodeAlbum({SolidImage(qRgb(255, 255, 255))}).bytes).mid(AlbumHeaderSize);
     const QByteArray overCap = m_bytes.left(AlbumHeaderSize) + plain.repeated(MaxImagesPerRead + 1);
 
     const QList<std::tuple<QString, QByteArray, qint64>> cases{
@@ -185,7 +185,7 @@ TEST_F(ListAndExtract, AlbumOverTheLimitHasNoBytesFree)
     QList<QImage> noise;
     for (std::uint32_t seed = 0; seed < 12; ++seed)
         noise.append(NoisyPicture(92, 92, seed));
-    const QByteArray half = EncodeAlbum(noise, {}).bytes;
+    const QByteArray half = AsByteArray(EncodeAlbum(noise, {}).bytes);
     // Two albums' records run together: readable, but larger than the device takes.
     const QJsonObject listing = listJson(damaged(half + half.mid(AlbumHeaderSize)), 0);
     EXPECT_EQ(listing[u"images"_s].toInt(), 24);

@@ -4,7 +4,7 @@
 
 #include "clitestsupport.h"
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 #include "messages/albumtexts.h"
 
 #include <QDir>
@@ -52,7 +52,7 @@ TEST_F(StreamedBatch, SplitAlbumsAndLinesAreTheSameForAnyJobs)
         qsizetype next = 0;
         for (int part = 1; next < pictures.size() && part <= 4; ++part) {
             const QString name = u"%1-%2.valbum"_s.arg(set).arg(part);
-            const qsizetype count = ReadAlbumFile(path(name)).images.size();
+            const qsizetype count = qsizetype(ReadAlbumFile(path(name)).records.size());
             ASSERT_GT(count, 0) << name.toStdString();
             EXPECT_EQ(readFileBytes(path(name)), editorSavedBytes(images.mid(next, count)));
             lines += u"%1 (%2 images, %3 bytes)\n"_s.arg(name).arg(count).arg(QFileInfo(path(name)).size());

@@ -50,7 +50,7 @@ QByteArray editorSavedBytes(const QList<QImage> &images, const QString &password
 {
     const AlbumWriteResult encoded = EncodeAlbum(images, passwordText);
     EXPECT_TRUE(encoded.ok);
-    return encoded.bytes;
+    return AsByteArray(encoded.bytes);
 }
 
 bool samePixels(const QImage &actual, const QImage &expected)

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QImage>

@@ -4,9 +4,9 @@
 
 #include "clitestsupport.h"
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"
@@ -85,7 +85,7 @@ TEST_F(CreateCommand, PicturesPastTheLimitAreLeftOutAndNamed)
     const QStringList pictures = noisyPictures(24);
     const ProgramRun run = runValbum(QStringList{u"create"_s, u"full.valbum"_s} + pictures, m_dir.path());
     EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
-    const qsizetype kept = ReadAlbumFile(path(u"full.valbum"_s)).images.size();
+    const qsizetype kept = qsizetype(ReadAlbumFile(path(u"full.valbum"_s)).records.size());
     ASSERT_GT(kept, 15);
     ASSERT_LT(kept, 24);
     EXPECT_LE(QFileInfo(path(u"full.valbum"_s)).size(), AlbumSizeLimit);
@@ -117,10 +117,11 @@ TEST_F(CreateCommand, SplitWritesAlbumsThatTogetherHoldEveryPicture)
     for (const QString &name : {u"set-1.valbum"_s, u"set-2.valbum"_s}) {
         EXPECT_LE(QFileInfo(path(name)).size(), AlbumSizeLimit);
         const AlbumFileContents part = ReadAlbumFile(path(name));
-        ASSERT_TRUE(part.whole() && !part.images.isEmpty()) << name.toStdString();
+        ASSERT_TRUE(part.whole() && !part.records.empty()) << name.toStdString();
         // Each part is what the editor saves for its share of the pictures.
-        EXPECT_EQ(readFileBytes(path(name)), editorSavedBytes(expected.mid(next, part.images.size()), u"42"_s));
-        next += part.images.size();
+        EXPECT_EQ(readFileBytes(path(name)),
+                  editorSavedBytes(expected.mid(next, qsizetype(part.records.size())), u"42"_s));
+        next += qsizetype(part.records.size());
     }
     EXPECT_EQ(next, 24);
     // The first part was filled before the second was begun.

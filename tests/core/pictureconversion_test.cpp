@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codec/pixelcodec.h"
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
 #include "picture/squareplacement.h"

@@ -6,14 +6,13 @@
 
 #include "editortestsupport.h"
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
 #include "album/compression.h"
-#include "codec/pixelcodec.h"
+#include "albumfile/albumfile.h"
 #include "editor/commands/qtdialogs.h"
 #include "editor/window/readablecolour.h"
 #include "editor/window/thumbnaildelegate.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -63,7 +62,7 @@ QByteArray AlbumBytesOf(const QList<QImage> &images, const QString &password)
     const AlbumWriteResult encoded = EncodeAlbum(images, password);
     EXPECT_TRUE(encoded.ok);
     EXPECT_EQ(encoded.imagesWritten, images.size());
-    return encoded.bytes;
+    return AsByteArray(encoded.bytes);
 }
 
 class AlbumCommandsTest : public ::testing::Test
@@ -666,7 +665,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
                   .arg(pictures.size() - fit)
                   .arg(fit, 3, 10, QLatin1Char('0')));
     const QByteArray written = ReadFileBytes(file);
-    EXPECT_EQ(written, expected.bytes);
+    EXPECT_EQ(written, AsByteArray(expected.bytes));
     EXPECT_LE(written.size(), AlbumSizeLimit);
     // The first image left out really would not have fitted.
     const qsizetype nextRecord = EncodeAlbum({pictures.at(fit)}, {}).bytes.size() - AlbumHeaderSize;
@@ -858,7 +857,7 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
     const QString file = path(QStringLiteral("saved.valbum"));
     dialogs().albumsToSave.append(file);
     form().Button9Click();
-    EXPECT_EQ(ReadFileBytes(file), EncodeAlbum(album().images(), album().passwordText()).bytes);
+    EXPECT_EQ(ReadFileBytes(file), AsByteArray(EncodeAlbum(album().images(), album().passwordText()).bytes));
 }
 
 // The capacity line as it is painted, under each style and palette a user

@@ -4,7 +4,6 @@
 
 // The conversion choices of the picture dialog, and the add command using them.
 
-#include "codec/pixelcodec.h"
 #include "editor/commands/qtdialogs.h"
 #include "editor/picturedialog/conversionpanel.h"
 #include "editor/picturedialog/openpicturedialog.h"
@@ -12,6 +11,7 @@
 #include "editor/picturedialog/previewpane.h"
 #include "editor/picturedialog/previewwindow.h"
 #include "editortestsupport.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 
 #include <QCheckBox>

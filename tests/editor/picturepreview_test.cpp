@@ -5,7 +5,6 @@
 // The picture dialog's preview: it shows what Open would add, and decodes
 // without holding up the window.
 
-#include "codec/pixelcodec.h"
 #include "editor/picturedialog/conversionpanel.h"
 #include "editor/picturedialog/openpicturedialog.h"
 #include "editor/picturedialog/pictureview.h"
@@ -15,6 +14,7 @@
 #include "editor/picturedialog/squareframe.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 
 #include <QComboBox>

@@ -4,10 +4,10 @@
 
 // Start-up: the compression library check decides whether a window ever exists.
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
 #include "editor/window/project1.h"
 #include "editor/window/unit1.h"
+#include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QAbstractButton>
@@ -156,7 +156,7 @@ TEST(Startup, OpensTheAlbumNamedOnTheCommandLine)
     picture.fill(qRgb(90, 90, 90));
     QFile file(good);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeAlbum({picture, picture}, QStringLiteral("12")).bytes);
+    file.write(AsByteArray(EncodeAlbum({picture, picture}, QStringLiteral("12")).bytes));
     file.close();
     const QString missing = dir.filePath(QStringLiteral("gone.valbum"));
 

@@ -11,7 +11,7 @@ AlbumWriteResult EncodeAlbum(const QList<QImage> &images, const QString &passwor
 {
     return EncodeAlbumRecords(
         static_cast<int>(images.size()), [&](int index) { return CompressAlbumImage(images.at(index), compress); },
-        passwordText);
+        passwordText.toStdString());
 }
 
 AlbumWriteResult WriteAlbumFile(const QString &path, const QList<QImage> &images, const QString &passwordText,
@@ -25,7 +25,7 @@ QList<QImage> FullAlbumOf(SamplePicture kind)
     // Adds up record sizes the way the writer does, compressing each picture
     // once, and stops at the first picture that would cross the limit.
     QList<QImage> images;
-    qint64 fileSize = AlbumHeaderSize;
+    std::int64_t fileSize = AlbumHeaderSize;
     for (std::uint32_t seed = 1; images.size() < MaxImagesPerRead; ++seed) {
         images.append(MakeSamplePicture(kind, seed));
         const ImageRecord record = CompressAlbumImage(images.back());
@@ -34,6 +34,19 @@ QList<QImage> FullAlbumOf(SamplePicture kind)
             break;
     }
     return images;
+}
+
+QByteArray AsByteArray(const std::vector<std::uint8_t> &bytes)
+{
+    return {reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+AlbumFileContents ParseAlbumBytes(const QByteArray &bytes)
+{
+    AlbumFileContents contents;
+    contents.bytes.assign(bytes.begin(), bytes.end());
+    static_cast<AlbumRecords &>(contents) = ParseAlbum(contents.bytes);
+    return contents;
 }
 
 QByteArray ReadFileBytes(const QString &path)

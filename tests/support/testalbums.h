@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 #include "support/testpictures.h"
 
 #include <QByteArray>
@@ -33,6 +34,12 @@ QList<QImage> FullAlbumOf(SamplePicture kind);
 // Writes `bytes` as a file named `name` in `dir`; returns its path, or an
 // empty string when the folder or the file cannot be made.
 QString WriteTemporaryFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);
+
+// Album bytes as a QByteArray, to compare with a file's.
+QByteArray AsByteArray(const std::vector<std::uint8_t> &bytes);
+
+// The records of album bytes held in memory, as ReadAlbumFile lists a file's.
+AlbumFileContents ParseAlbumBytes(const QByteArray &bytes);
 
 // A whole file's bytes; empty when it cannot be read.
 QByteArray ReadFileBytes(const QString &path);

@@ -4,7 +4,7 @@
 
 #include "support/testpictures.h"
 
-#include "codec/pixelcodec.h"
+#include "picture/albumbitmap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -14,5 +14,5 @@ EditorMessage ReadMessage(const QString &path, const AlbumFileContents &contents
     // next save drops whatever the file held after them.
     return {QMessageBox::Warning, AlbumEditorCaption,
             QStringLiteral("The album \"%1\" is %2. Saving writes only the images shown.")
-                .arg(path, AlbumDamageClause(contents.images.size(), contents.stop))};
+                .arg(path, AlbumDamageClause(contents.records.size(), contents.stop))};
 }

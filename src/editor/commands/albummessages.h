@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "album/albumreader.h"
+#include "albumfile/albumfile.h"
 #include "messages/albumtexts.h"
 
 #include <QMessageBox>

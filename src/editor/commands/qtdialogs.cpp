@@ -114,7 +114,7 @@ QString runForOneAlbum(AlbumFileDialog *dialog)
 
 QStringList AlbumNameFilters()
 {
-    return {QStringLiteral("Vemo Albums (*.%1)").arg(AlbumSuffix), QStringLiteral("All files (*)")};
+    return {QStringLiteral("Vemo Albums (*.%1)").arg(QLatin1String(AlbumSuffix)), QStringLiteral("All files (*)")};
 }
 
 AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)
@@ -129,7 +129,7 @@ AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)
     setOption(DontConfirmOverwrite, false);
     setNameFilters(AlbumNameFilters());
     selectNameFilter(AlbumNameFilters().constFirst());
-    setDefaultSuffix(AlbumSuffix);
+    setDefaultSuffix(QLatin1String(AlbumSuffix));
     // Left alone, a new dialog starts wherever any file dialog was last, in
     // this run or an earlier one; the folder is this dialog's own to remember.
     setDirectory(QDir::currentPath());
@@ -138,7 +138,7 @@ AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)
 
 void AlbumFileDialog::followFilter(const QString &filter)
 {
-    setDefaultSuffix(filter == AlbumNameFilters().constFirst() ? AlbumSuffix : QString());
+    setDefaultSuffix(filter == AlbumNameFilters().constFirst() ? QString(QLatin1String(AlbumSuffix)) : QString());
 }
 
 void AlbumFileDialog::accept()

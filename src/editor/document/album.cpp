@@ -7,6 +7,7 @@
 #include "messages/albumtexts.h"
 
 #include "album/password.h"
+#include "picture/albumbitmap.h"
 
 #include <utility>
 
@@ -97,9 +98,11 @@ void ApplyAlbumFile(Album &album, const AlbumFileContents &contents, const QStri
 {
     if (contents.outcome != AlbumReadOutcome::Read)
         return;
-    album.setPasswordText(PasswordTextFromStored(contents.password));
-    for (const QImage &image : contents.images)
-        album.append(image);
+    album.setPasswordText(QString::fromStdString(PasswordTextFromStored(contents.password)));
+    // The editor's edge between records and pictures: it shows every image,
+    // so each record is decoded here, once.
+    for (std::size_t index = 0; index < contents.records.size(); ++index)
+        album.append(DecodeRecordImage(contents.payload(index)));
     album.setCurrentPath(path);
 }
 
@@ -112,5 +115,5 @@ AlbumFileContents ReadAlbum(Album &album, const QString &path)
 
 AlbumWriteResult WriteAlbum(const Album &album, const QString &path, const ImageRecordSource &recordAt)
 {
-    return SaveAlbum(path, EncodeAlbumRecords(album.count(), recordAt, album.passwordText()));
+    return SaveAlbum(path, EncodeAlbumRecords(album.count(), recordAt, album.passwordText().toStdString()));
 }

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "album/albumreader.h"
-#include "album/albumwriter.h"
+#include "albumfile/albumfile.h"
+#include "picture/albumbitmap.h"
 
 #include <QAbstractListModel>
 #include <QImage>

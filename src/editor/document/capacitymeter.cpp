@@ -113,7 +113,7 @@ void CapacityMeter::refresh()
     m_settled = complete;
     if (complete)
         m_layout = EncodeAlbumRecords(
-            count, [this](int index) { return record(index); }, m_album.passwordText());
+            count, [this](int index) { return record(index); }, m_album.passwordText().toStdString());
     emit changed();
 }
 

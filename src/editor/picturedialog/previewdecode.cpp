@@ -4,8 +4,8 @@
 
 #include "editor/picturedialog/previewdecode.h"
 
-#include "codec/pixelcodec.h"
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/pictureload.h"
 

@@ -4,10 +4,10 @@
 
 #include "editor/window/thumbnaildelegate.h"
 
-#include "codec/pixelcodec.h"
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

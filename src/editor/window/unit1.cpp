@@ -256,7 +256,7 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::FormShow()
 {
     // Digits only, at most eight; the validator also refuses pasted text that is not.
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(PasswordPattern), Edit1));
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QLatin1String(PasswordPattern)), Edit1));
     m_album.setCurrentPath(QString());
     m_album.setTitle(windowTitle());
     RefreshState(false);

@@ -21,7 +21,7 @@ TEST(RenderingChoice, BestSumOfLooksWithinTheRoom)
     {
         const char *what;
         Candidates pictures;
-        qint64 room;
+        std::int64_t room;
         int fitting;
         std::vector<int> chosen;
     };
@@ -43,7 +43,7 @@ TEST(RenderingChoice, BestSumOfLooksWithinTheRoom)
         const RenderingChoice choice = ChooseRenderings(c.pictures, c.room);
         EXPECT_EQ(choice.fitting, c.fitting);
         EXPECT_EQ(choice.chosen, c.chosen);
-        qint64 total = 0;
+        std::int64_t total = 0;
         for (std::size_t picture = 0; picture < choice.chosen.size(); ++picture)
             total += c.pictures[picture][std::size_t(choice.chosen[picture])].recordSize;
         EXPECT_LE(total, c.room);

@@ -3,9 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "codec/pixelcodec.h"
+#include "coretestsupport.h"
 #include "luminanceties.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -14,10 +13,9 @@
 // grey the x87 arithmetic gave it when the table was written.
 TEST(LuminanceTies, EveryColourGivesTheDecimalGreyOrTheTabledOne)
 {
-    QFile file(TieTablePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(TieTablePath());
-    const QByteArray bits = ParseTieTable(file.readAll());
-    ASSERT_EQ(bits.size(), (167'836 + 7) / 8);
+    const std::filesystem::path table = SourceDir() / "tests/albumcore/luminance_ties.b64";
+    const std::vector<std::uint8_t> bits = ParseTieTable(ReadTieTable(table));
+    ASSERT_EQ(bits.size(), (167'836u + 7) / 8) << table;
 
     int ties = 0;
     int mismatches = 0;
@@ -27,11 +25,11 @@ TEST(LuminanceTies, EveryColourGivesTheDecimalGreyOrTheTabledOne)
                 const int hundredfold = 30 * r + 59 * g + 11 * b;
                 int expected = (hundredfold + 50) / 100;
                 if (hundredfold % 100 == 50) {
-                    const bool roundedUp = (bits[ties / 8] >> (ties % 8) & 1) != 0;
+                    const bool roundedUp = (bits[static_cast<std::size_t>(ties / 8)] >> (ties % 8) & 1) != 0;
                     expected = hundredfold / 100 + (roundedUp ? 1 : 0);
                     ++ties;
                 }
-                const int grey = Luminance(qRgb(r, g, b));
+                const int grey = Luminance(MakeRgb(r, g, b));
                 if (grey != expected && ++mismatches <= 10)
                     ADD_FAILURE() << "RGB " << r << "," << g << "," << b << ": " << grey << " instead of " << expected;
             }
@@ -43,6 +41,6 @@ TEST(LuminanceTies, EveryColourGivesTheDecimalGreyOrTheTabledOne)
 // plain doubles would give 100 and level 2.
 TEST(LuminanceTies, NinetyNineAndAHalfInDecimalStaysLevelOne)
 {
-    EXPECT_EQ(Luminance(qRgb(0, 150, 100)), 99);
-    EXPECT_EQ(GreyLevel(Luminance(qRgb(0, 150, 100))), 1);
+    EXPECT_EQ(Luminance(MakeRgb(0, 150, 100)), 99);
+    EXPECT_EQ(GreyLevel(Luminance(MakeRgb(0, 150, 100))), 1);
 }

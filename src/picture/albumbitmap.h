@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "album/albumwriter.h"
+#include "codec/pixelcodec.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <span>
+
+// Where pictures meet the codec: QImage on one side, the codec's pixels on
+// the other. An RGB32 QImage's scanlines are read in place, without a copy.
+
+// The pixels of an RGB32 or ARGB32 image (any other format gives an empty view).
+ImageView ViewOf(const QImage &rgb32);
+
+// An album bitmap as a 92 x 92 RGB32 image.
+QImage ToQImage(const AlbumBitmap &bitmap);
+
+// The codec over a QImage of any format, converted to RGB32 first if needed.
+std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out);
+// Sets every pixel of `bitmap`, which becomes a 92 x 92 RGB32 image if it is not one.
+void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap);
+QImage DeviceView(const QImage &albumImage);
+ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress = CompressImage);
+
+// The image of one album record's payload; black where the payload does not decompress.
+QImage DecodeRecordImage(std::span<const std::uint8_t> payload);
