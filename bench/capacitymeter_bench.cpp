@@ -9,8 +9,8 @@
 // (the compression runs on worker threads).
 
 #include "albumfile/albumfile.h"
-#include "editor/album.h"
-#include "editor/unit1.h"
+#include "editor/document/album.h"
+#include "editor/window/unit1.h"
 #include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 

@@ -7,8 +7,8 @@
 // move down and insert each within one frame (16 ms), painting included.
 
 #include "albumfile/albumfile.h"
-#include "editor/album.h"
-#include "editor/unit1.h"
+#include "editor/document/album.h"
+#include "editor/window/unit1.h"
 #include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 
@@ -33,7 +33,7 @@ const QByteArray &largestAlbumBytes()
 void paintNow(TForm1 &form)
 {
     QCoreApplication::processEvents();
-    form.ListBox1->viewport()->repaint();
+    form.findChild<QListView *>(QStringLiteral("ListBox1"))->viewport()->repaint();
 }
 
 double elapsedSince(std::chrono::steady_clock::time_point start)

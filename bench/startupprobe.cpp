@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #ifndef VALBUM_BARE_WINDOW
-#include "editor/project1.h"
+#include "editor/window/project1.h"
 #endif
 
 #include <cstdio>

@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl time
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils libxml2-utils shared-mime-info file
   appstream groff-base man-db
   reuse debhelper dpkg-dev fakeroot lintian git

@@ -28,11 +28,8 @@ AlbumInput readAlbumInput(const QString &path)
     }
 
     if (!contents.whole()) {
-        input.damage =
-            QStringLiteral(
-                "%1: the album is damaged: %2, and the rest of the file could not be read (%3, at offset %4).")
-                .arg(path, ImagesReadClause(contents.records.size()), ReadStopReason(contents.stop),
-                     QString::number(contents.stopOffset));
+        input.damage = QStringLiteral("%1: the album is %2.")
+                           .arg(path, AlbumDamageClause(contents.records.size(), contents.stop, contents.stopOffset));
         input.problems.append(input.damage);
     }
     return input;

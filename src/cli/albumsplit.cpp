@@ -10,21 +10,24 @@
 
 AlbumFiller::Outcome AlbumFiller::add(const ImageRecord &record)
 {
-    // EncodeAlbumRecords' placing, record by record: a record that failed to
-    // compress ends the album where even the smallest such record would not
-    // fit; any other failure fails the album; the first record that does not
-    // end within the limit ends it.
-    constexpr qint64 SmallestOversizeRecord = RecordHeaderSize + CompressedImageCapacity + 1;
     if (m_failed)
         return Outcome::Failed;
-    if (record.failure == AlbumWriteFailure::ImageNotCompressible && m_size + SmallestOversizeRecord > AlbumSizeLimit)
-        return Outcome::Full;
-    if (record.failure != AlbumWriteFailure::None) {
+    // The writer decides, so the split follows its placing exactly: the
+    // records placed so far go in as one record of their whole size, then
+    // this one. Whether it is written, ends the album or fails it is what
+    // EncodeAlbumRecords would do with it after them.
+    ImageRecord placed;
+    if (m_size > AlbumHeaderSize)
+        placed.payload.resize(static_cast<std::size_t>(m_size - AlbumHeaderSize - RecordHeaderSize));
+    const int before = m_size > AlbumHeaderSize ? 1 : 0;
+    const AlbumWriteResult trial =
+        EncodeAlbumRecords(before + 1, [&](int index) { return index < before ? placed : record; }, {});
+    if (!trial.ok) {
         m_records.push_back(record);
         m_failed = true;
         return Outcome::Failed;
     }
-    if (m_size + record.recordSize() > AlbumSizeLimit)
+    if (trial.imagesWritten == before)
         return Outcome::Full;
     m_size += record.recordSize();
     m_records.push_back(record);

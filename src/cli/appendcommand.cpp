@@ -120,8 +120,8 @@ int runAppend(const QStringList &words)
     if (appended == static_cast<int>(origins.size()))
         return ExitStatus::Ok;
 
-    printProblem(QStringLiteral("%1 is full (%2 bytes at most); %3 image(s) left out:")
-                     .arg(targetPath, QString::number(AlbumSizeLimit), QString::number(origins.size() - appended)));
+    printProblem(QStringLiteral("%1; %2 image(s) left out:")
+                     .arg(AlbumFullClause(targetPath), QString::number(origins.size() - appended)));
     for (std::size_t index = static_cast<std::size_t>(appended); index < origins.size(); ++index)
         printProblem(
             QStringLiteral("left out: %1 %2").arg(origins.at(index).album, ImageLabel(origins.at(index).index)));

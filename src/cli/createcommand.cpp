@@ -112,9 +112,8 @@ int saveAndReport(const QString &path, const QStringList &pictures, const AlbumW
 
     // --best-fit fills one album, so only without it does --split help.
     const QString remedy = bestFit == nullptr ? QStringLiteral(", use --split to keep them") : QString();
-    printProblem(
-        QStringLiteral("%1 is full (%2 bytes at most); %3 picture(s) left out%4:")
-            .arg(path, QString::number(AlbumSizeLimit), QString::number(count - written.imagesWritten), remedy));
+    printProblem(QStringLiteral("%1; %2 picture(s) left out%3:")
+                     .arg(AlbumFullClause(path), QString::number(count - written.imagesWritten), remedy));
     for (int index = written.imagesWritten; index < count; ++index)
         printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
     return ExitStatus::ImagesLeftOut;

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/editorarguments.h"
-#include "editor/project1.h"
+#include "editor/window/editorarguments.h"
+#include "editor/window/project1.h"
 
 #include <QApplication>
 

@@ -85,3 +85,15 @@ QString WithClosingPeriod(const QString &text)
         return text + QLatin1Char('.');
     return text;
 }
+
+QString AlbumDamageClause(qsizetype imagesRead, AlbumReadStop stop, std::optional<qint64> offset)
+{
+    const QString where = offset ? QStringLiteral(", at offset %1").arg(*offset) : QString();
+    return QStringLiteral("damaged: %1, and the rest of the file could not be read (%2%3)")
+        .arg(ImagesReadClause(imagesRead), ReadStopReason(stop), where);
+}
+
+QString AlbumFullClause(const QString &path)
+{
+    return QStringLiteral("%1 is full (%2 bytes at most)").arg(path, QString::number(AlbumSizeLimit));
+}

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // What the editor and valbum both say about albums, in one place. Each front
 // end builds its own messages around these.
 
@@ -36,6 +38,14 @@ QString ImagesReadClause(qsizetype count);
 // What a stop means, as a clause: "a record runs past the end of the file".
 // Empty for None.
 QString ReadStopReason(AlbumReadStop stop);
+
+// How an album that could be read only in part is damaged: "damaged: 3
+// images were read, and the rest of the file could not be read (<the stop's
+// reason>)", the reason followed by ", at offset N" when an offset is given.
+QString AlbumDamageClause(qsizetype imagesRead, AlbumReadStop stop, std::optional<qint64> offset = std::nullopt);
+
+// "<path> is full (81920 bytes at most)": an album that cannot take all it was given.
+QString AlbumFullClause(const QString &path);
 
 // Why an album could not be made or saved: the image that failed, or the
 // system's reason for a file that could not be written.

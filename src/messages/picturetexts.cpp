@@ -41,6 +41,8 @@ QString PictureProblemText(const PictureProblem &problem)
                 .arg(ReadPictureTypesText());
         return QStringLiteral("Unsupported image format: this is %1. Pictures are read from %2 files.")
             .arg(problem.detail, ReadPictureTypesText());
+    case PictureProblem::Kind::Empty:
+        return QStringLiteral("The file is empty.");
     case PictureProblem::Kind::Damaged:
         return QStringLiteral("The file is damaged or incomplete.");
     case PictureProblem::Kind::TooLarge:

@@ -159,7 +159,7 @@ LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &re
     // An empty file is a picture whose every byte is missing: taking it as a
     // white square would report a failed copy or download as a success.
     if (file.isEmpty())
-        return Failure(PictureProblem::Kind::Damaged);
+        return Failure(PictureProblem::Kind::Empty);
 
     switch (LibraryPictureTypeOf(file)) {
     case LibraryPictureType::Heif:

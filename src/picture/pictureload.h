@@ -54,6 +54,7 @@ struct PictureProblem
         None,
         CannotOpen,         // detail: the system's reason
         UnsupportedFormat,  // not a type read here; detail: what the file is ("a PDF document"), if known
+        Empty,              // no bytes at all
         Damaged,            // data ends early or does not decode cleanly
         TooLarge,           // size: more than MaxPicturePixels; no size: a file of more than MaxPictureFileBytes
         HeaderCutShort,     // a bitmap whose info header is cut short
@@ -80,7 +81,7 @@ struct LoadedPicture
 // Loads a picture file (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
 // AVIF), whatever its name says: its contents decide the type. The file is
 // read whole once, and a stream gets the same verdict as a regular file. A
-// zero-byte file is refused as damaged. With a `reduction`, a JPEG may
+// zero-byte file is refused as empty. With a `reduction`, a JPEG may
 // arrive decoded at a reduced size.
 LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
 

@@ -70,8 +70,7 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
     writeFileBytes(empty, {});
     const ProgramRun refusedEmpty = runValbum({u"create"_s, u"--force"_s, out, picture, empty});
     EXPECT_EQ(refusedEmpty.exitCode, 2);
-    EXPECT_TRUE(refusedEmpty.err.contains(u"%1: The file is damaged or incomplete."_s.arg(empty)))
-        << refusedEmpty.err.toStdString();
+    EXPECT_TRUE(refusedEmpty.err.contains(u"%1: The file is empty."_s.arg(empty))) << refusedEmpty.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 
     const ProgramRun one = runValbum({u"create"_s, u"--force"_s, out, picture});

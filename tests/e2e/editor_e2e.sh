@@ -235,5 +235,56 @@ wait "$editor_pid"
 status=$?
 [[ $status -eq 0 ]] || fail "the editor exited with status $status"
 
+# 8. The capacity line as the screen shows it: the colour of its text that
+# stands out most from the colour most of its pixels have, at 4.5:1 or more,
+# grey while every image fits and red once some would be left out.
+capacity_line() {
+  import -window "$main" -crop 159x13+211+391 +repage "$work/line.png" 2>/dev/null || return 1
+  convert "$work/line.png" -format %c histogram:info:- | awk '
+    function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+    function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+    {
+      count = $1 + 0
+      if (!match($0, /\(([0-9]+),([0-9]+),([0-9]+)/)) next
+      split(substr($0, RSTART + 1, RLENGTH - 1), c, ",")
+      n++; r[n] = c[1]; g[n] = c[2]; b[n] = c[3]
+      if (count > most) { most = count; bg = n }
+    }
+    END {
+      lb = lum(r[bg], g[bg], b[bg]); best = 1
+      for (i = 1; i <= n; i++) {
+        l = lum(r[i], g[i], b[i])
+        ratio = (l > lb ? l + 0.05 : lb + 0.05) / (l > lb ? lb + 0.05 : l + 0.05)
+        if (ratio > best) { best = ratio; ink = i }
+      }
+      red = r[ink] > g[ink] + 64 && r[ink] > b[ink] + 64
+      printf "%.2f %s %d,%d,%d on %d,%d,%d\n", best, red ? "red" : "grey", r[ink], g[ink], b[ink], r[bg], g[bg], b[bg]
+    }'
+}
+line_reads() { # $1: grey or red
+  local measured
+  measured=$(capacity_line) || return 1
+  echo "$measured" >"$work/line.txt"
+  awk -v want="$1" '{ exit !($1 >= 4.5 && $2 == want) }' <<<"$measured"
+}
+for i in $(seq 1 15); do convert -size 92x92 xc:gray -seed "$i" +noise Random "$work/noise$i.png"; done
+"$cli" create "$work/noisy.valbum" "$work"/noise*.png >/dev/null || fail "valbum create failed"
+"$editor" "$work/noisy.valbum" >"$work/editor.log" 2>&1 &
+editor_pid=$!
+pids+=("$editor_pid")
+wait_until 20 window_named 'Vemo ZidarUzura editor - noisy.valbum' || fail "the editor did not open noisy.valbum"
+main=$(window_named 'Vemo ZidarUzura editor - noisy.valbum')
+wait_until 20 line_reads grey || fail "the capacity line does not read grey at 4.5:1: $(cat "$work/line.txt")"
+echo "capacity line, all fit: $(cat "$work/line.txt")"
+click "${button_append[@]}"
+choose_file 'Open' "$work/noisy.valbum"
+expect_title 'Vemo ZidarUzura editor* - noisy.valbum'
+wait_until 20 line_reads red || fail "the capacity line does not read red at 4.5:1: $(cat "$work/line.txt")"
+echo "capacity line, images left out: $(cat "$work/line.txt")"
+wmctrl -i -c "$main"
+answer_box 'Vemo ZidarUzura editor' alt+y
+wait_until 10 editor_gone || fail "the editor did not close"
+wait "$editor_pid"
+
 rm -rf "$work"
 echo "end-to-end: all steps passed"

@@ -8,8 +8,9 @@
 
 #include "album/compression.h"
 #include "albumfile/albumfile.h"
-#include "editor/qtdialogs.h"
-#include "editor/readablecolour.h"
+#include "editor/commands/qtdialogs.h"
+#include "editor/window/readablecolour.h"
+#include "editor/window/thumbnaildelegate.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
 
@@ -30,6 +31,9 @@
 #include <QTest>
 #include <QWindow>
 #include <QtEndian>
+
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -128,9 +132,15 @@ protected:
     };
     Snapshot snapshot()
     {
-        return {album().images(),       album().passwordText(),      form().Edit1->text(),
-                album().currentPath(),  album().modified(),          form().windowTitle(),
-                form().selectedIndex(), form().Button7->isEnabled(), form().Button5->isEnabled()};
+        return {album().images(),
+                album().passwordText(),
+                Edit1Of(form())->text(),
+                album().currentPath(),
+                album().modified(),
+                form().windowTitle(),
+                form().selectedIndex(),
+                ButtonOf(form(), 7)->isEnabled(),
+                ButtonOf(form(), 5)->isEnabled()};
     }
     void expectUnchanged(const Snapshot &before)
     {
@@ -156,7 +166,7 @@ TEST_F(AlbumCommandsTest, LoadIntoUnsavedAlbumAnsweredNoChangesNothing)
 {
     const QString file = albumFile(QStringLiteral("other.valbum"), NoisyPictures(2, 50), QStringLiteral("9"));
     addImages({SolidImage(qRgb(0, 0, 0)), SolidImage(qRgb(255, 255, 255))});
-    form().Edit1->setText(QStringLiteral("12"));
+    Edit1Of(form())->setText(QStringLiteral("12"));
     form().selectEntry(1);
     const Snapshot before = snapshot();
     dialogs().albumsToOpen.append(file);
@@ -182,7 +192,7 @@ TEST_F(AlbumCommandsTest, LoadReplacesTheAlbumAndLeavesItClean)
     load(firstFile);
     EXPECT_TRUE(dialogs().boxes.isEmpty());
     expectImages(first);
-    EXPECT_EQ(form().Edit1->text(), QStringLiteral("4711"));
+    EXPECT_EQ(Edit1Of(form())->text(), QStringLiteral("4711"));
     EXPECT_EQ(album().currentPath(), firstFile);
 
     // An edited one asks first, then replaces everything.
@@ -194,24 +204,24 @@ TEST_F(AlbumCommandsTest, LoadReplacesTheAlbumAndLeavesItClean)
     ASSERT_EQ(dialogs().boxes.size(), 1);
     EXPECT_TRUE(dialogs().boxes.at(0).question);
     expectImages(second);
-    EXPECT_EQ(form().Edit1->text(), QStringLiteral("99999999"));
+    EXPECT_EQ(Edit1Of(form())->text(), QStringLiteral("99999999"));
     EXPECT_EQ(album().passwordText(), QStringLiteral("99999999"));
     EXPECT_EQ(album().currentPath(), secondFile);
     EXPECT_FALSE(album().modified());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - second.valbum"));
     EXPECT_EQ(form().selectedIndex(), -1);
-    EXPECT_FALSE(form().Button5->isEnabled());
-    EXPECT_FALSE(form().Button2->isEnabled());
-    EXPECT_FALSE(form().Button3->isEnabled());
-    EXPECT_FALSE(form().Button7->isEnabled());
-    EXPECT_TRUE(form().Button9->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 5)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 2)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 3)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 7)->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 9)->isEnabled());
 }
 
 TEST_F(AlbumCommandsTest, LoadedAlbumStartsAtItsFirstImage)
 {
     const QString file = albumFile(QStringLiteral("eight.valbum"), NoisyPictures(8, 1));
     load(file);
-    QScrollBar *scroll = form().ListBox1->verticalScrollBar();
+    QScrollBar *scroll = ListBox1Of(form())->verticalScrollBar();
     QCoreApplication::processEvents();
     scroll->setValue(scroll->maximum());
     ASSERT_GT(scroll->value(), 0);
@@ -231,10 +241,10 @@ TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)
         {QString(), QString()}, {QStringLiteral("1"), QStringLiteral("1")}, {QStringLiteral("100000000"), QString()}};
     int n = 0;
     for (const auto &c : cases) {
-        form().Edit1->setText(QStringLiteral("555"));
+        Edit1Of(form())->setText(QStringLiteral("555"));
         dialogs().answers.append(QMessageBox::Yes);
         load(albumFile(QStringLiteral("p%1.valbum").arg(n++), NoisyPictures(1, 3), c.stored));
-        EXPECT_EQ(form().Edit1->text(), c.shown) << c.stored.toStdString();
+        EXPECT_EQ(Edit1Of(form())->text(), c.shown) << c.stored.toStdString();
         EXPECT_EQ(album().passwordText(), c.shown) << c.stored.toStdString();
         EXPECT_FALSE(album().modified()) << c.stored.toStdString();
     }
@@ -243,7 +253,7 @@ TEST_F(AlbumCommandsTest, LoadShowsOnlyPasswordsTheFieldCanHold)
 TEST_F(AlbumCommandsTest, LoadConfirmedThenCancelledKeepsTheUnsavedAlbum)
 {
     addImages({SolidImage(qRgb(10, 10, 10))});
-    form().Edit1->setText(QStringLiteral("3"));
+    Edit1Of(form())->setText(QStringLiteral("3"));
     const Snapshot before = snapshot();
     dialogs().answers.append(QMessageBox::Yes);
 
@@ -320,9 +330,9 @@ TEST_F(AlbumCommandsTest, AlbumFromTheCommandLineOpensAsLoadAlbumDoes)
         };
         EXPECT_EQ(boxTexts(*opened.dialogs), boxTexts(*loaded.dialogs));
         EXPECT_EQ(opened.form->album().images(), loaded.form->album().images());
-        EXPECT_EQ(opened.form->Edit1->text(), loaded.form->Edit1->text());
+        EXPECT_EQ(Edit1Of(*opened.form)->text(), Edit1Of(*loaded.form)->text());
         EXPECT_EQ(opened.form->windowTitle(), loaded.form->windowTitle());
-        EXPECT_EQ(opened.form->Button9->isEnabled(), loaded.form->Button9->isEnabled());
+        EXPECT_EQ(ButtonOf(*opened.form, 9)->isEnabled(), ButtonOf(*loaded.form, 9)->isEnabled());
         EXPECT_EQ(opened.form->album().modified(), loaded.form->album().modified());
         // A good album fills the window; anything else leaves it empty, with a box.
         EXPECT_EQ(opened.form->album().count(), file == good ? 2 : file == damaged ? 1 : 0);
@@ -341,7 +351,7 @@ TEST_F(AlbumCommandsTest, CaptionShowsFileNamesLiterally)
         editor.form->Button6Click();
         ASSERT_NE(editor.form->windowHandle(), nullptr);
         EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral(" - ") + name);
-        editor.form->Edit1->setText(QStringLiteral("1"));
+        Edit1Of(*editor.form)->setText(QStringLiteral("1"));
         EXPECT_EQ(editor.form->windowHandle()->title(), Editor + QStringLiteral("* - ") + name);
         EXPECT_EQ(editor.form->applicationTitle(), Editor + QStringLiteral("* - ") + name);
     }
@@ -391,7 +401,7 @@ TEST_F(AlbumCommandsTest, LoadOfADamagedAlbumKeepsWhatWasReadAndSaysSo)
                       .arg(c.read)
                       .arg(QString::fromUtf8(c.reason)));
         expectImages(pictures.mid(0, c.read));
-        EXPECT_EQ(form().Edit1->text(), QStringLiteral("42"));
+        EXPECT_EQ(Edit1Of(form())->text(), QStringLiteral("42"));
         EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - damaged.valbum"));
 
         // Saving writes exactly what is shown, and the album then reads whole.
@@ -415,13 +425,13 @@ TEST_F(AlbumCommandsTest, AppendAddsImagesTakesPasswordAndPathKeepsSelection)
 
     EXPECT_TRUE(dialogs().boxes.isEmpty());
     expectImages(own + more);
-    EXPECT_EQ(form().Edit1->text(), QStringLiteral("222"));
+    EXPECT_EQ(Edit1Of(form())->text(), QStringLiteral("222"));
     EXPECT_EQ(album().currentPath(), moreFile);
     EXPECT_TRUE(album().modified());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - more.valbum"));
     EXPECT_EQ(form().selectedIndex(), 1);
-    EXPECT_TRUE(form().Button5->isEnabled());
-    EXPECT_TRUE(form().Button7->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 5)->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 7)->isEnabled());
 
     // Save now goes to the appended file, without asking where.
     form().Button7Click();
@@ -433,14 +443,14 @@ TEST_F(AlbumCommandsTest, AppendAddsImagesTakesPasswordAndPathKeepsSelection)
 TEST_F(AlbumCommandsTest, AppendOfAnAlbumWithoutPasswordEmptiesTheField)
 {
     addImages({SolidImage(qRgb(0, 0, 0))});
-    QTest::keyClicks(form().Edit1, QStringLiteral("555"));
+    QTest::keyClicks(Edit1Of(form()), QStringLiteral("555"));
     ASSERT_EQ(album().passwordText(), QStringLiteral("555"));
     dialogs().albumsToOpen.append(albumFile(QStringLiteral("open.valbum"), NoisyPictures(1, 60)));
 
     form().Button11Click();
 
     EXPECT_EQ(album().count(), 2);
-    EXPECT_EQ(form().Edit1->text(), QString());
+    EXPECT_EQ(Edit1Of(form())->text(), QString());
     EXPECT_EQ(album().passwordText(), QString());
 }
 
@@ -466,7 +476,7 @@ TEST_F(AlbumCommandsTest, AppendWithoutAnAlbumAddsNothing)
               QStringLiteral("This file is not a Vemo ZidarUzura"));
     EXPECT_EQ(album().count(), 2);
     EXPECT_EQ(album().currentPath(), path(QStringLiteral("base.valbum")));
-    EXPECT_EQ(form().Edit1->text(), QStringLiteral("8"));
+    EXPECT_EQ(Edit1Of(form())->text(), QStringLiteral("8"));
     EXPECT_EQ(form().selectedIndex(), 0);
 
     // A file that cannot be opened stops the command before the refresh.
@@ -508,7 +518,7 @@ TEST_F(AlbumCommandsTest, SaveWithoutAPathAsksWhereAndAdoptsTheAnswer)
     EXPECT_EQ(album().currentPath(), file);
     EXPECT_FALSE(album().modified());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor - new.valbum"));
-    EXPECT_FALSE(form().Button7->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 7)->isEnabled());
 
     // With a path, save writes there without a dialog.
     addImages({SolidImage(qRgb(128, 128, 128))});
@@ -638,7 +648,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
 {
     const QList<QImage> pictures = NoisyPictures(25, 200);
     addImages(pictures);
-    form().Edit1->setText(QStringLiteral("2024"));
+    Edit1Of(form())->setText(QStringLiteral("2024"));
     const AlbumWriteResult expected = EncodeAlbum(pictures, QStringLiteral("2024"));
     const int fit = expected.imagesWritten;
     ASSERT_GT(fit, 10);
@@ -665,7 +675,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
     EXPECT_EQ(album().count(), 25);
     EXPECT_EQ(album().currentPath(), file);
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Vemo ZidarUzura editor* - full.valbum"));
-    EXPECT_TRUE(form().Button7->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 7)->isEnabled());
 
     EditorUnderTest reader;
     reader.dialogs->albumsToOpen.append(file);
@@ -682,8 +692,8 @@ TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
     ASSERT_TRUE(NoisyImage(300).save(png));
     ASSERT_TRUE(form().ImportPicture(png, -1));
     addImages({NoisyImage(301), SolidImage(qRgb(255, 255, 255))});
-    form().Edit1->setFocus();
-    QTest::keyClicks(form().Edit1, QStringLiteral("31415926"));
+    Edit1Of(form())->setFocus();
+    QTest::keyClicks(Edit1Of(form()), QStringLiteral("31415926"));
     ASSERT_EQ(album().passwordText(), QStringLiteral("31415926"));
     const QString first = path(QStringLiteral("first.valbum"));
     dialogs().albumsToSave.append(first);
@@ -696,7 +706,7 @@ TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
     EditorUnderTest fresh;
     fresh.dialogs->albumsToOpen.append(first);
     fresh.form->Button6Click();
-    EXPECT_EQ(fresh.form->Edit1->text(), QStringLiteral("31415926"));
+    EXPECT_EQ(Edit1Of(*fresh.form)->text(), QStringLiteral("31415926"));
     ASSERT_EQ(fresh.form->album().count(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(fresh.form->album().image(i), DeviceView(album().image(i))) << "image " << i;
@@ -818,13 +828,14 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
             leavesOut
                 ? QStringLiteral("\u26A0 %1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
                 : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
-        EXPECT_EQ(form().Label2->text(), expected);
+        EXPECT_EQ(LabelOf(form(), 2)->text(), expected);
         EXPECT_EQ(meter.warns(), leavesOut);
-        // Readable against the window, and red rather than grey when images would be left out.
-        const QColor text = form().Label2->palette().color(QPalette::Disabled, QPalette::WindowText);
-        EXPECT_GE(ContrastRatio(text, form().palette().color(form().backgroundRole())), 4.5);
-        EXPECT_EQ(text.red() > text.green() + 64, leavesOut) << text.name().toStdString();
-        EXPECT_EQ(form().Label2->toolTip().contains(ImageLabel(album().count() - 1)), leavesOut);
+        // Readable against the window as painted, and red rather than grey when images would be left out.
+        const PaintedText text = PaintedTextOf(LabelOf(form(), 2));
+        EXPECT_GE(text.contrast, 4.5) << text.ink.name().toStdString() << " on "
+                                      << text.background.name().toStdString();
+        EXPECT_EQ(IsRed(text.ink), leavesOut) << text.ink.name().toStdString();
+        EXPECT_EQ(LabelOf(form(), 2)->toolTip().contains(ImageLabel(album().count() - 1)), leavesOut);
     };
 
     expectMeterMatchesSave("empty");
@@ -847,4 +858,112 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
     dialogs().albumsToSave.append(file);
     form().Button9Click();
     EXPECT_EQ(ReadFileBytes(file), AsByteArray(EncodeAlbum(album().images(), album().passwordText()).bytes));
+}
+
+// The capacity line as it is painted, under each style and palette a user
+// may run it with: readable on the window, and red once images would be left out.
+TEST_F(AlbumCommandsTest, CapacityLineIsReadableAndRedAsPainted)
+{
+    const QString startStyle = QApplication::style()->name();
+    const QPalette startPalette = QApplication::palette();
+    QPalette dark;
+    for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::Button, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                       {QPalette::WindowText, QColor(Qt::white)},
+                                       {QPalette::Text, QColor(Qt::white)},
+                                       {QPalette::ButtonText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x60, 0x60, 0x60));
+    const struct
+    {
+        const char *style; // null: the style the application started with
+        bool darkPalette;
+    } cases[] = {{nullptr, false}, {"Fusion", false}, {"Windows", false}, {"Fusion", true}, {"Windows", true}};
+
+    const auto settle = [this] {
+        QTest::qWaitFor([this] { return form().capacityMeter().settled(); }, 10'000);
+        form().repaint();
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.style ? c.style : "default") + (c.darkPalette ? ", dark" : ""));
+        QApplication::setStyle(c.style ? QString::fromLatin1(c.style) : startStyle);
+        QApplication::setPalette(c.darkPalette ? dark : startPalette);
+        album().removeAll();
+        addImages(NoisyPictures(3, 500));
+        settle();
+        const PaintedText normal = PaintedTextOf(LabelOf(form(), 2));
+        EXPECT_GE(normal.contrast, 4.5) << normal.ink.name().toStdString() << " on "
+                                        << normal.background.name().toStdString();
+        EXPECT_FALSE(IsRed(normal.ink)) << normal.ink.name().toStdString();
+
+        addImages(NoisyPictures(27, 600));
+        settle();
+        ASSERT_TRUE(form().capacityMeter().warns());
+        const PaintedText warning = PaintedTextOf(LabelOf(form(), 2));
+        EXPECT_GE(warning.contrast, 4.5) << warning.ink.name().toStdString() << " on "
+                                         << warning.background.name().toStdString();
+        EXPECT_TRUE(IsRed(warning.ink)) << warning.ink.name().toStdString();
+        // It stays a disabled label, like the version above it.
+        EXPECT_FALSE(LabelOf(form(), 2)->isEnabled());
+    }
+    QApplication::setStyle(startStyle);
+    QApplication::setPalette(startPalette);
+}
+
+// The entries saving would leave out are dimmed and marked from the first one
+// on, say so in their tooltip, and stay so after a save until they fit.
+TEST_F(AlbumCommandsTest, LeftOutEntriesAreMarkedInTheList)
+{
+    addImages(NoisyPictures(30, 700));
+    QTest::qWaitFor([this] { return form().capacityMeter().settled(); }, 10'000);
+    const int kept = form().capacityMeter().layout().imagesWritten;
+    ASSERT_GT(kept, 1);
+    ASSERT_LT(kept, 30);
+
+    QListView *list = ListBox1Of(form());
+    const auto marked = [&](int row) {
+        const QModelIndex entry = album().index(row);
+        list->scrollTo(entry);
+        QCoreApplication::processEvents();
+        const QImage painted = list->viewport()->grab().toImage();
+        const QRect at = list->visualRect(entry);
+        // The mark's red, and the image no longer its own greys.
+        int red = 0;
+        const QRect mark = ThumbnailDelegate::MarkRect.translated(at.topLeft());
+        for (int y = mark.top(); y <= mark.bottom(); ++y)
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                red += IsRed(painted.pixelColor(QPoint(x, y) * painted.devicePixelRatio()));
+        const QPoint centre = at.topLeft() + ThumbnailDelegate::ImageOffset + QPoint(46, 46);
+        const bool dimmed = painted.pixel(centre * painted.devicePixelRatio()) != album().image(row).pixel(46, 46);
+        EXPECT_EQ(red > 10, dimmed) << "row " << row;
+        // What the tooltip says.
+        QHelpEvent help(QEvent::ToolTip, at.center(), list->viewport()->mapToGlobal(at.center()));
+        QApplication::sendEvent(list->viewport(), &help);
+        const bool told = QToolTip::isVisible() && QToolTip::text().contains(QStringLiteral("will not be saved"));
+        EXPECT_EQ(told, dimmed) << "row " << row;
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
+        return red > 10 && dimmed;
+    };
+    const auto expectMarks = [&](int firstLeftOut, const char *step) {
+        SCOPED_TRACE(step);
+        for (const int row : {0, firstLeftOut - 1, firstLeftOut, album().count() - 1})
+            EXPECT_EQ(marked(row), row >= firstLeftOut) << "row " << row;
+    };
+    expectMarks(kept, "before saving");
+
+    dialogs().albumsToSave.append(path(QStringLiteral("full.valbum")));
+    form().Button9Click();
+    QTest::qWaitFor([this] { return form().capacityMeter().settled(); }, 10'000);
+    expectMarks(kept, "after saving");
+
+    // Removed until the rest fit: no mark is left.
+    while (album().count() > kept) {
+        form().selectEntry(album().count() - 1);
+        form().Button5Click();
+    }
+    QTest::qWaitFor([this] { return form().capacityMeter().settled(); }, 10'000);
+    for (const int row : {0, kept - 1})
+        EXPECT_FALSE(marked(row)) << "row " << row;
 }

@@ -5,7 +5,7 @@
 // The album document: its list operations, and what reading a file into it
 // changes and keeps.
 
-#include "editor/album.h"
+#include "editor/document/album.h"
 #include "support/testalbums.h"
 
 #include <QSignalSpy>

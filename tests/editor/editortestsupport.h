@@ -4,11 +4,16 @@
 
 #pragma once
 
-#include "editor/unit1.h"
+#include "editor/window/unit1.h"
 #include "scripteddialogs.h"
 #include "support/testalbums.h"
 
+#include <QColor>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 
 #include <memory>
 
@@ -25,3 +30,25 @@ struct EditorUnderTest
 
 // Waits until the pane shows the result of its newest decode; false when it never does.
 bool PreviewSettles(PicturePreviewPane *pane);
+
+// The window's controls, found as a user's tools find them: by the names the
+// layout gives them.
+QListView *ListBox1Of(const TForm1 &form);
+QLineEdit *Edit1Of(const TForm1 &form);
+// ButtonOf(form, 6) is Button6.
+QPushButton *ButtonOf(const TForm1 &form, int number);
+QLabel *LabelOf(const TForm1 &form, int number);
+
+// A widget's text as the screen shows it: the window's pixels under the
+// widget, the colour most of them have, and the text colour that stands out
+// most from it.
+struct PaintedText
+{
+    QColor background;
+    QColor ink;
+    double contrast = 1.0;
+};
+PaintedText PaintedTextOf(QWidget *widget);
+
+// Red rather than grey: red well above both green and blue.
+bool IsRed(const QColor &colour);

@@ -2,8 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/openpicturedialog.h"
-#include "editor/qtdialogs.h"
+#include "editor/commands/qtdialogs.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/picturedialog/pictureview.h"
+#include "editor/picturedialog/previewpane.h"
+#include "editor/picturedialog/previewwindow.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/pictureload.h"
@@ -251,13 +254,13 @@ TEST_F(ImageCommands, TransparentPartsAndEmptyFilesComeOutWhite)
     EXPECT_EQ(ColoursOf(album().image(0)), (QSet<QRgb>{Red, White}));
 
     EXPECT_TRUE(dialogs().boxes.isEmpty());
-    // An empty file is no picture at all: refused like a damaged one, not taken as white.
+    // An empty file is no picture at all: refused as empty, not taken as white.
     const QString empty = writtenFile("empty.bmp", {});
     EXPECT_FALSE(form().ImportPicture(empty, -1));
     ASSERT_EQ(album().count(), 1);
     ASSERT_EQ(dialogs().boxes.size(), 1);
     EXPECT_EQ(dialogs().boxes.constFirst().text,
-              QStringLiteral("Cannot import picture \"%1\". The file is damaged or incomplete.").arg(empty));
+              QStringLiteral("Cannot import picture \"%1\". The file is empty.").arg(empty));
 }
 
 TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
@@ -326,22 +329,22 @@ TEST_F(ImageCommands, DeleteKeepsASelectionWhileThereAreEntries)
     EXPECT_EQ(entryColour(0), EntryColour(0));
     EXPECT_EQ(entryColour(1), EntryColour(2));
     EXPECT_EQ(form().selectedIndex(), 1);
-    EXPECT_FALSE(form().Button3->isEnabled());
-    EXPECT_TRUE(form().Button2->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 3)->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 2)->isEnabled());
 }
 
 TEST_F(ImageCommands, DeletingTheOnlyEntryLeavesNothingToSave)
 {
     startWith(1, 0);
-    EXPECT_TRUE(form().Button5->isEnabled());
+    EXPECT_TRUE(ButtonOf(form(), 5)->isEnabled());
     form().Button5Click();
     EXPECT_EQ(album().count(), 0);
     EXPECT_EQ(form().selectedIndex(), -1);
-    EXPECT_FALSE(form().Button5->isEnabled());
-    EXPECT_FALSE(form().Button7->isEnabled());
-    EXPECT_FALSE(form().Button9->isEnabled());
-    EXPECT_FALSE(form().Button2->isEnabled());
-    EXPECT_FALSE(form().Button3->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 5)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 7)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 9)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 2)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 3)->isEnabled());
     EXPECT_TRUE(album().modified());
     EXPECT_EQ(form().windowTitle(), modifiedCaption());
 }
@@ -354,7 +357,7 @@ TEST_F(ImageCommands, MoveUpAndDownExchangeNeighboursAndFollowTheImage)
     EXPECT_EQ(entryColour(1), EntryColour(0));
     EXPECT_EQ(form().selectedIndex(), 0);
     EXPECT_EQ(form().windowTitle(), modifiedCaption());
-    EXPECT_FALSE(form().Button2->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 2)->isEnabled());
 
     form().RefreshState(false);
     form().Button3Click();
@@ -364,7 +367,7 @@ TEST_F(ImageCommands, MoveUpAndDownExchangeNeighboursAndFollowTheImage)
     EXPECT_EQ(entryColour(2), EntryColour(1));
     EXPECT_EQ(form().selectedIndex(), 2);
     EXPECT_EQ(form().windowTitle(), modifiedCaption());
-    EXPECT_FALSE(form().Button3->isEnabled());
+    EXPECT_FALSE(ButtonOf(form(), 3)->isEnabled());
 }
 
 TEST_F(ImageCommands, CommandsWithNothingToActOnDoNothing)
@@ -373,7 +376,7 @@ TEST_F(ImageCommands, CommandsWithNothingToActOnDoNothing)
     form().Button2Click(); // already first
     form().selectEntry(2);
     form().Button3Click(); // already last
-    form().ListBox1->clearSelection();
+    ListBox1Of(form())->clearSelection();
     form().Button2Click();
     form().Button3Click();
     form().Button5Click();

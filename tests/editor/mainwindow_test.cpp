@@ -5,8 +5,9 @@
 // The main window as the user meets it: how it starts, where its controls sit,
 // the password field, the list and the rules that enable the buttons.
 
-#include "editor/albummessages.h"
-#include "editor/thumbnaildelegate.h"
+#include "editor/commands/albummessages.h"
+#include "editor/document/capacitymeter.h"
+#include "editor/window/thumbnaildelegate.h"
 #include "editortestsupport.h"
 
 #include <QApplication>
@@ -53,25 +54,25 @@ void fillAlbum(TForm1 &form, int count, QRgb colour = qRgb(128, 128, 128))
 void clickEntry(TForm1 &form, int row)
 {
     const QModelIndex entry = form.album().index(row);
-    form.ListBox1->scrollTo(entry);
-    QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, form.ListBox1->visualRect(entry).center());
+    ListBox1Of(form)->scrollTo(entry);
+    QTest::mouseClick(ListBox1Of(form)->viewport(), Qt::LeftButton, {}, ListBox1Of(form)->visualRect(entry).center());
 }
 
 // Colours no style picks by itself, in every colour group, so a pixel tells
 // which brush painted it whether or not the window is active.
 void useDistinctListColours(TForm1 &form)
 {
-    QPalette palette = form.ListBox1->palette();
+    QPalette palette = ListBox1Of(form)->palette();
     palette.setColor(QPalette::Base, BaseColour);
     palette.setColor(QPalette::Highlight, HighlightColour);
     palette.setColor(QPalette::Text, TextColour);
     palette.setColor(QPalette::HighlightedText, HighlightedTextColour);
-    form.ListBox1->setPalette(palette);
+    ListBox1Of(form)->setPalette(palette);
 }
 
 QImage grabList(TForm1 &form)
 {
-    return form.ListBox1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return ListBox1Of(form)->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QRgb pixelAt(const QImage &image, QPoint point)
@@ -94,7 +95,7 @@ void expectEnabled(std::initializer_list<QPushButton *> buttons, bool enabled)
 
 void expectAlwaysAvailableCommands(TForm1 &form)
 {
-    expectEnabled({form.Button6, form.Button10, form.Button4, form.Button11}, true);
+    expectEnabled({ButtonOf(form, 6), ButtonOf(form, 10), ButtonOf(form, 4), ButtonOf(form, 11)}, true);
 }
 
 } // namespace
@@ -108,13 +109,14 @@ TEST(MainWindowStart, OpensEmptyAndUnmodifiedWithOnlyTheCommandsThatNeedNoImages
     ASSERT_NE(form.windowHandle(), nullptr);
     EXPECT_EQ(form.windowHandle()->title(), CleanCaption);
     EXPECT_EQ(form.applicationTitle(), CleanCaption);
-    EXPECT_EQ(form.ListBox1->model()->rowCount(), 0);
-    EXPECT_EQ(form.Edit1->text(), QString());
+    EXPECT_EQ(ListBox1Of(form)->model()->rowCount(), 0);
+    EXPECT_EQ(Edit1Of(form)->text(), QString());
     EXPECT_FALSE(form.album().modified());
     EXPECT_TRUE(form.album().currentPath().isEmpty());
     EXPECT_EQ(form.selectedIndex(), -1);
 
-    expectEnabled({form.Button7, form.Button9, form.Button5, form.Button2, form.Button3}, false);
+    expectEnabled({ButtonOf(form, 7), ButtonOf(form, 9), ButtonOf(form, 5), ButtonOf(form, 2), ButtonOf(form, 3)},
+                  false);
     expectAlwaysAvailableCommands(form);
     EXPECT_TRUE(editor.dialogs->boxes.isEmpty());
 }
@@ -134,22 +136,22 @@ TEST(MainWindowLayout, ControlsSitAtTheirPlacesWithTheirCaptionsInTabOrder)
     };
     // Tab order first, then the labels, which take no focus.
     const Control tabbed[] = {
-        {form.ListBox1, "ListBox1", {7, 8, 194, 394}, nullptr, true},
-        {form.Button6, "Button6", {210, 8, 160, 23}, "  Load Album...", true},
-        {form.Button7, "Button7", {210, 38, 160, 23}, "  Save Album  ", false},
-        {form.Button9, "Button9", {210, 63, 160, 23}, "  Save Album As...", false},
-        {form.Button10, "Button10", {210, 220, 160, 23}, "  Add Image...", true},
-        {form.Button4, "Button4", {210, 245, 160, 23}, "  Insert Image...", true},
-        {form.Button11, "Button11", {210, 270, 160, 23}, "  Append Album...", true},
-        {form.Button5, "Button5", {210, 295, 160, 23}, "  Delete Image  ", false},
-        {form.Button2, "Button2", {210, 325, 160, 23}, "  Move Up  ", false},
-        {form.Button3, "Button3", {210, 350, 160, 23}, "  Move Down  ", false},
-        {form.Edit1, "Edit1", {299, 141, 68, 21}, nullptr, true},
+        {ListBox1Of(form), "ListBox1", {7, 8, 194, 394}, nullptr, true},
+        {ButtonOf(form, 6), "Button6", {210, 8, 160, 23}, "  Load Album...", true},
+        {ButtonOf(form, 7), "Button7", {210, 38, 160, 23}, "  Save Album  ", false},
+        {ButtonOf(form, 9), "Button9", {210, 63, 160, 23}, "  Save Album As...", false},
+        {ButtonOf(form, 10), "Button10", {210, 220, 160, 23}, "  Add Image...", true},
+        {ButtonOf(form, 4), "Button4", {210, 245, 160, 23}, "  Insert Image...", true},
+        {ButtonOf(form, 11), "Button11", {210, 270, 160, 23}, "  Append Album...", true},
+        {ButtonOf(form, 5), "Button5", {210, 295, 160, 23}, "  Delete Image  ", false},
+        {ButtonOf(form, 2), "Button2", {210, 325, 160, 23}, "  Move Up  ", false},
+        {ButtonOf(form, 3), "Button3", {210, 350, 160, 23}, "  Move Down  ", false},
+        {Edit1Of(form), "Edit1", {299, 141, 68, 21}, nullptr, true},
     };
     const Control labels[] = {
-        {form.Label3, "Label3", {214, 144, 80, 13}, "Album password:", true},
-        {form.Label1, "Label1", {211, 379, 125, 13}, "ver. 1.00", false},
-        {form.Label2, "Label2", {211, 391, 159, 13}, nullptr, false},
+        {LabelOf(form, 3), "Label3", {214, 144, 80, 13}, "Album password:", true},
+        {LabelOf(form, 1), "Label1", {211, 379, 125, 13}, "ver. 1.00", false},
+        {LabelOf(form, 2), "Label2", {211, 391, 159, 13}, nullptr, false},
     };
 
     const auto check = [&form](const Control &control) {
@@ -179,19 +181,19 @@ TEST(MainWindowLayout, ControlsSitAtTheirPlacesWithTheirCaptionsInTabOrder)
         check(control);
     for (const Control &control : tabbed)
         expectedOrder.append(QString::fromLatin1(control.name));
-    EXPECT_FALSE(form.Label2->text().isEmpty());
+    EXPECT_FALSE(LabelOf(form, 2)->text().isEmpty());
     for (const Control &control : labels)
         EXPECT_FALSE(control.widget->focusPolicy() & Qt::TabFocus) << control.name;
 
     // The focus chain is a ring through every widget; keep the window's own
     // controls that Tab stops at.
     QStringList order;
-    QWidget *widget = form.ListBox1;
+    QWidget *widget = ListBox1Of(form);
     do {
         if (widget->parentWidget() == &form && (widget->focusPolicy() & Qt::TabFocus))
             order.append(widget->objectName());
         widget = widget->nextInFocusChain();
-    } while (widget != form.ListBox1);
+    } while (widget != ListBox1Of(form));
     EXPECT_EQ(order.join(u' '), expectedOrder.join(u' '));
 }
 
@@ -209,9 +211,9 @@ TEST(MainWindowLayout, WindowHasAFixedSizeAnIconAndNoMaximizeButton)
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(form.windowIcon().pixmap(32, 32).isNull());
 
-    EXPECT_EQ(form.Edit1->maxLength(), 8);
+    EXPECT_EQ(Edit1Of(form)->maxLength(), 8);
     // These three have a disabled look of their own rather than a greyed copy.
-    for (QPushButton *button : {form.Button5, form.Button2, form.Button3}) {
+    for (QPushButton *button : {ButtonOf(form, 5), ButtonOf(form, 2), ButtonOf(form, 3)}) {
         SCOPED_TRACE(button->objectName().toStdString());
         EXPECT_FALSE(button->icon().availableSizes(QIcon::Disabled).isEmpty());
         EXPECT_FALSE(button->icon().pixmap(16, 16, QIcon::Disabled).isNull());
@@ -223,20 +225,20 @@ TEST(MainWindowPassword, TypingTakesUpToEightDigitsAndMarksTheAlbumModified)
     EditorUnderTest editor;
     TForm1 &form = *editor.form;
 
-    QTest::keyClicks(form.Edit1, QStringLiteral("12ab34"));
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("1234"));
+    QTest::keyClicks(Edit1Of(form), QStringLiteral("12ab34"));
+    EXPECT_EQ(Edit1Of(form)->text(), QStringLiteral("1234"));
     EXPECT_EQ(form.album().passwordText(), QStringLiteral("1234"));
     EXPECT_TRUE(form.album().modified());
     EXPECT_EQ(form.windowTitle(), ModifiedCaption);
     EXPECT_EQ(form.applicationTitle(), ModifiedCaption);
     // Nothing to save in an empty album, changed password or not.
-    expectEnabled({form.Button7, form.Button9, form.Button5}, false);
+    expectEnabled({ButtonOf(form, 7), ButtonOf(form, 9), ButtonOf(form, 5)}, false);
 
-    QTest::keyClicks(form.Edit1, QStringLiteral("5678 9"));
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("12345678"));
+    QTest::keyClicks(Edit1Of(form), QStringLiteral("5678 9"));
+    EXPECT_EQ(Edit1Of(form)->text(), QStringLiteral("12345678"));
     EXPECT_EQ(form.album().passwordText(), QStringLiteral("12345678"));
 
-    QTest::keyClick(form.Edit1, Qt::Key_Backspace);
+    QTest::keyClick(Edit1Of(form), Qt::Key_Backspace);
     EXPECT_EQ(form.album().passwordText(), QStringLiteral("1234567"));
     EXPECT_TRUE(editor.dialogs->boxes.isEmpty());
 }
@@ -249,21 +251,21 @@ TEST(MainWindowPassword, PasteIsRefusedUnlessItIsDigits)
 
     clipboard->setText(QStringLiteral("12ab"));
     ASSERT_EQ(clipboard->text(), QStringLiteral("12ab"));
-    QTest::keyClick(form.Edit1, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit1->text(), QString());
+    QTest::keyClick(Edit1Of(form), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit1Of(form)->text(), QString());
     EXPECT_FALSE(form.album().modified());
     EXPECT_EQ(form.windowTitle(), CleanCaption);
 
     clipboard->setText(QStringLiteral("2024"));
-    QTest::keyClick(form.Edit1, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("2024"));
+    QTest::keyClick(Edit1Of(form), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit1Of(form)->text(), QStringLiteral("2024"));
     EXPECT_EQ(form.windowTitle(), ModifiedCaption);
-    EXPECT_FALSE(form.Button7->isEnabled());
+    EXPECT_FALSE(ButtonOf(form, 7)->isEnabled());
 
     // A long run of digits is cut at the field's limit.
     clipboard->setText(QStringLiteral("123456789"));
-    QTest::keyClick(form.Edit1, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("20241234"));
+    QTest::keyClick(Edit1Of(form), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit1Of(form)->text(), QStringLiteral("20241234"));
 }
 
 TEST(MainWindowPassword, FieldAndAlbumFollowEachOtherOnlyOnRealChanges)
@@ -273,16 +275,16 @@ TEST(MainWindowPassword, FieldAndAlbumFollowEachOtherOnlyOnRealChanges)
 
     // Reading an album sets the password text on the album.
     form.album().setPasswordText(QStringLiteral("4711"));
-    EXPECT_EQ(form.Edit1->text(), QStringLiteral("4711"));
+    EXPECT_EQ(Edit1Of(form)->text(), QStringLiteral("4711"));
     EXPECT_EQ(form.windowTitle(), ModifiedCaption);
 
     form.RefreshState(false);
-    form.Edit1->setText(QStringLiteral("4711"));
+    Edit1Of(form)->setText(QStringLiteral("4711"));
     form.album().setPasswordText(QStringLiteral("4711"));
     EXPECT_FALSE(form.album().modified());
     EXPECT_EQ(form.windowTitle(), CleanCaption);
 
-    form.Edit1->clear();
+    Edit1Of(form)->clear();
     EXPECT_EQ(form.album().passwordText(), QString());
     EXPECT_TRUE(form.album().modified());
 }
@@ -308,17 +310,17 @@ TEST(MainWindowSelection, ClickedEntryDecidesDeleteAndMoveButtons)
         EditorUnderTest editor;
         TForm1 &form = *editor.form;
         fillAlbum(form, c.count);
-        expectEnabled({form.Button5, form.Button2, form.Button3, form.Button7}, false);
-        EXPECT_TRUE(form.Button9->isEnabled());
+        expectEnabled({ButtonOf(form, 5), ButtonOf(form, 2), ButtonOf(form, 3), ButtonOf(form, 7)}, false);
+        EXPECT_TRUE(ButtonOf(form, 9)->isEnabled());
 
         clickEntry(form, c.row);
         EXPECT_EQ(form.selectedIndex(), c.row);
-        EXPECT_TRUE(form.Button5->isEnabled());
-        EXPECT_EQ(form.Button2->isEnabled(), c.up);
-        EXPECT_EQ(form.Button3->isEnabled(), c.down);
+        EXPECT_TRUE(ButtonOf(form, 5)->isEnabled());
+        EXPECT_EQ(ButtonOf(form, 2)->isEnabled(), c.up);
+        EXPECT_EQ(ButtonOf(form, 3)->isEnabled(), c.down);
         // Selecting changes nothing in the album.
-        EXPECT_FALSE(form.Button7->isEnabled());
-        EXPECT_TRUE(form.Button9->isEnabled());
+        EXPECT_FALSE(ButtonOf(form, 7)->isEnabled());
+        EXPECT_TRUE(ButtonOf(form, 9)->isEnabled());
         EXPECT_EQ(form.windowTitle(), CleanCaption);
         expectAlwaysAvailableCommands(form);
     }
@@ -331,19 +333,19 @@ TEST(MainWindowSelection, KeyboardMovesTheSelectionAndTheButtonsFollow)
     fillAlbum(form, 3);
     clickEntry(form, 0);
 
-    QTest::keyClick(form.ListBox1, Qt::Key_Down);
+    QTest::keyClick(ListBox1Of(form), Qt::Key_Down);
     EXPECT_EQ(form.selectedIndex(), 1);
-    expectEnabled({form.Button5, form.Button2, form.Button3}, true);
+    expectEnabled({ButtonOf(form, 5), ButtonOf(form, 2), ButtonOf(form, 3)}, true);
 
-    QTest::keyClick(form.ListBox1, Qt::Key_End);
+    QTest::keyClick(ListBox1Of(form), Qt::Key_End);
     EXPECT_EQ(form.selectedIndex(), 2);
-    EXPECT_TRUE(form.Button2->isEnabled());
-    EXPECT_FALSE(form.Button3->isEnabled());
+    EXPECT_TRUE(ButtonOf(form, 2)->isEnabled());
+    EXPECT_FALSE(ButtonOf(form, 3)->isEnabled());
 
-    QTest::keyClick(form.ListBox1, Qt::Key_Home);
+    QTest::keyClick(ListBox1Of(form), Qt::Key_Home);
     EXPECT_EQ(form.selectedIndex(), 0);
-    EXPECT_FALSE(form.Button2->isEnabled());
-    EXPECT_TRUE(form.Button3->isEnabled());
+    EXPECT_FALSE(ButtonOf(form, 2)->isEnabled());
+    EXPECT_TRUE(ButtonOf(form, 3)->isEnabled());
 }
 
 // Enter and Space both press the focused button, as buttons do on Linux desktops.
@@ -354,9 +356,9 @@ TEST(MainWindowSelection, EnterPressesTheFocusedButton)
     fillAlbum(form, 4);
     clickEntry(form, 3);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        form.Button2->setFocus();
+        ButtonOf(form, 2)->setFocus();
         const int expected = form.selectedIndex() - 1;
-        QTest::keyClick(form.Button2, key);
+        QTest::keyClick(ButtonOf(form, 2), key);
         EXPECT_TRUE(QTest::qWaitFor([&] { return form.selectedIndex() == expected; }, 2000)) << key;
     }
 }
@@ -369,13 +371,13 @@ TEST(MainWindowState, RefreshDecidesSavingAndCaptionsWithTheFileName)
     clickEntry(form, 1);
 
     form.RefreshState(true);
-    EXPECT_TRUE(form.Button7->isEnabled());
-    EXPECT_TRUE(form.Button9->isEnabled());
+    EXPECT_TRUE(ButtonOf(form, 7)->isEnabled());
+    EXPECT_TRUE(ButtonOf(form, 9)->isEnabled());
     EXPECT_EQ(form.windowTitle(), ModifiedCaption);
     // The refresh keeps the selection and its buttons.
     EXPECT_EQ(form.selectedIndex(), 1);
-    expectEnabled({form.Button5, form.Button2}, true);
-    EXPECT_FALSE(form.Button3->isEnabled());
+    expectEnabled({ButtonOf(form, 5), ButtonOf(form, 2)}, true);
+    EXPECT_FALSE(ButtonOf(form, 3)->isEnabled());
 
     form.album().setCurrentPath(QStringLiteral("/home/ana/albums/holiday.valbum"));
     form.RefreshState(true);
@@ -384,7 +386,7 @@ TEST(MainWindowState, RefreshDecidesSavingAndCaptionsWithTheFileName)
     form.RefreshState(false);
     EXPECT_EQ(form.windowTitle(), CleanCaption + QStringLiteral("holiday.valbum"));
     EXPECT_EQ(form.windowHandle()->title(), form.windowTitle());
-    EXPECT_FALSE(form.Button7->isEnabled());
+    EXPECT_FALSE(ButtonOf(form, 7)->isEnabled());
     // A path with no folder in it shows whole.
     form.album().setCurrentPath(QStringLiteral("holiday.valbum"));
     form.RefreshState(false);
@@ -393,7 +395,8 @@ TEST(MainWindowState, RefreshDecidesSavingAndCaptionsWithTheFileName)
     // Emptied: nothing to save or select, however modified.
     form.album().removeAll();
     form.RefreshState(true);
-    expectEnabled({form.Button7, form.Button9, form.Button5, form.Button2, form.Button3}, false);
+    expectEnabled({ButtonOf(form, 7), ButtonOf(form, 9), ButtonOf(form, 5), ButtonOf(form, 2), ButtonOf(form, 3)},
+                  false);
     expectAlwaysAvailableCommands(form);
 }
 
@@ -418,12 +421,12 @@ TEST(ThumbnailPainting, EntriesAreFilledAndCarryTheirPictureUnscaledAt40By2)
     form.RefreshState(false);
     clickEntry(form, 0);
     // Away from the list, so no focus frame crosses the pixels read below.
-    form.Edit1->setFocus();
+    Edit1Of(form)->setFocus();
 
     const QImage shot = grabList(form);
     for (int row = 0; row < 2; ++row) {
         SCOPED_TRACE(row == 0 ? "selected entry" : "unselected entry");
-        const QRect rect = form.ListBox1->visualRect(form.album().index(row));
+        const QRect rect = ListBox1Of(form)->visualRect(form.album().index(row));
         EXPECT_EQ(rect.top(), row * ThumbnailDelegate::EntryHeight);
         EXPECT_EQ(rect.height(), ThumbnailDelegate::EntryHeight);
         const QRgb brush = row == 0 ? HighlightColour : BaseColour;
@@ -471,7 +474,8 @@ TEST(ThumbnailPainting, PicturesArePixelExactAtDisplayScaleTwo)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 200, ThumbnailDelegate::EntryHeight);
-    ThumbnailDelegate().paint(&painter, option, album.index(0));
+    const CapacityMeter meter(album);
+    ThumbnailDelegate(meter).paint(&painter, option, album.index(0));
     painter.end();
 
     int blended = 0;
@@ -495,8 +499,8 @@ TEST(ThumbnailPainting, LabelIsWrittenInTheWindowFontAt10By42)
     for (const int row : {10, 1000}) {
         SCOPED_TRACE(row);
         const QModelIndex entry = form.album().index(row);
-        form.ListBox1->scrollTo(entry, QAbstractItemView::PositionAtTop);
-        const QRect rect = form.ListBox1->visualRect(entry);
+        ListBox1Of(form)->scrollTo(entry, QAbstractItemView::PositionAtTop);
+        const QRect rect = ListBox1Of(form)->visualRect(entry);
         const QImage shot = grabList(form).copy(rect);
 
         // The same text laid out from its top-left corner, on the same brush.
@@ -528,14 +532,14 @@ TEST(ThumbnailPainting, FocusedEntryIsFramedAlongItsEdges)
     clickEntry(form, 1);
     // The style frames the focused entry once focus has moved by keyboard:
     // Tab from the password field wraps round to the list.
-    form.Edit1->setFocus();
-    QTest::keyClick(form.Edit1, Qt::Key_Tab);
-    ASSERT_TRUE(form.ListBox1->hasFocus());
-    const QRect rect = form.ListBox1->visualRect(form.album().index(1));
+    Edit1Of(form)->setFocus();
+    QTest::keyClick(Edit1Of(form), Qt::Key_Tab);
+    ASSERT_TRUE(ListBox1Of(form)->hasFocus());
+    const QRect rect = ListBox1Of(form)->visualRect(form.album().index(1));
     const QImage focused = grabList(form).copy(rect);
 
-    QTest::keyClick(form.ListBox1, Qt::Key_Tab);
-    ASSERT_TRUE(form.Button6->hasFocus());
+    QTest::keyClick(ListBox1Of(form), Qt::Key_Tab);
+    ASSERT_TRUE(ButtonOf(form, 6)->hasFocus());
     const QImage unfocused = grabList(form).copy(rect);
 
     const QRect inner = QRect(QPoint(0, 0), rect.size()).adjusted(3, 3, -3, -3);
@@ -552,7 +556,7 @@ TEST(MainWindowList, TenThousandEntriesScrollToTheEndWithoutAWidgetPerEntry)
 {
     EditorUnderTest editor;
     TForm1 &form = *editor.form;
-    const qsizetype widgetsBefore = form.ListBox1->findChildren<QWidget *>().size();
+    const qsizetype widgetsBefore = ListBox1Of(form)->findChildren<QWidget *>().size();
     const QRgb last = qRgb(200, 60, 160);
     fillAlbum(form, 9999);
     form.album().append(SolidImage(last));
@@ -560,21 +564,22 @@ TEST(MainWindowList, TenThousandEntriesScrollToTheEndWithoutAWidgetPerEntry)
     // The list lays its entries out when the event loop next runs.
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(form.ListBox1->findChildren<QWidget *>().size(), widgetsBefore);
-    const int viewportHeight = form.ListBox1->viewport()->height();
-    EXPECT_EQ(form.ListBox1->verticalScrollBar()->maximum(), 10000 * ThumbnailDelegate::EntryHeight - viewportHeight);
+    EXPECT_EQ(ListBox1Of(form)->findChildren<QWidget *>().size(), widgetsBefore);
+    const int viewportHeight = ListBox1Of(form)->viewport()->height();
+    EXPECT_EQ(ListBox1Of(form)->verticalScrollBar()->maximum(),
+              10000 * ThumbnailDelegate::EntryHeight - viewportHeight);
 
     clickEntry(form, 0);
-    QTest::keyClick(form.ListBox1, Qt::Key_End);
+    QTest::keyClick(ListBox1Of(form), Qt::Key_End);
     EXPECT_EQ(form.selectedIndex(), 9999);
-    expectEnabled({form.Button5, form.Button2}, true);
-    EXPECT_FALSE(form.Button3->isEnabled());
+    expectEnabled({ButtonOf(form, 5), ButtonOf(form, 2)}, true);
+    EXPECT_FALSE(ButtonOf(form, 3)->isEnabled());
 
-    const QRect rect = form.ListBox1->visualRect(form.album().index(9999));
+    const QRect rect = ListBox1Of(form)->visualRect(form.album().index(9999));
     // Entries span the viewport exactly, scroll bar or not.
-    EXPECT_EQ(rect.width(), form.ListBox1->viewport()->width());
-    EXPECT_TRUE(form.ListBox1->viewport()->rect().contains(rect));
-    EXPECT_EQ(form.ListBox1->indexAt(QPoint(100, viewportHeight - 2)).row(), 9999);
+    EXPECT_EQ(rect.width(), ListBox1Of(form)->viewport()->width());
+    EXPECT_TRUE(ListBox1Of(form)->viewport()->rect().contains(rect));
+    EXPECT_EQ(ListBox1Of(form)->indexAt(QPoint(100, viewportHeight - 2)).row(), 9999);
     const QImage shot = grabList(form);
     EXPECT_EQ(hex(pixelAt(shot, rect.topLeft() + QPoint(40, 2))), hex(last));
     EXPECT_EQ(hex(pixelAt(shot, rect.topLeft() + QPoint(40, 2 - ThumbnailDelegate::EntryHeight))),
@@ -585,7 +590,7 @@ TEST(MainWindowClose, UnsavedChangesCloseOnlyOnYes)
 {
     EditorUnderTest editor;
     TForm1 &form = *editor.form;
-    QTest::keyClicks(form.Edit1, QStringLiteral("1"));
+    QTest::keyClicks(Edit1Of(form), QStringLiteral("1"));
     ASSERT_TRUE(form.album().modified());
 
     editor.dialogs->answers = {QMessageBox::No};
@@ -619,7 +624,7 @@ TEST(MainWindowErrors, GeneralErrorBoxEndsItsTextWithAPeriod)
 {
     EditorUnderTest editor;
     TForm1 &form = *editor.form;
-    QTest::keyClicks(form.Edit1, QStringLiteral("9"));
+    QTest::keyClicks(Edit1Of(form), QStringLiteral("9"));
 
     const struct
     {

@@ -4,9 +4,12 @@
 
 // The conversion choices of the picture dialog, and the add command using them.
 
-#include "editor/conversionpanel.h"
-#include "editor/openpicturedialog.h"
-#include "editor/qtdialogs.h"
+#include "editor/commands/qtdialogs.h"
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/picturedialog/pictureview.h"
+#include "editor/picturedialog/previewpane.h"
+#include "editor/picturedialog/previewwindow.h"
 #include "editortestsupport.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"

@@ -5,9 +5,13 @@
 // The picture dialog's preview: it shows what Open would add, and decodes
 // without holding up the window.
 
-#include "editor/conversionpanel.h"
-#include "editor/openpicturedialog.h"
-#include "editor/squareframe.h"
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/openpicturedialog.h"
+#include "editor/picturedialog/pictureview.h"
+#include "editor/picturedialog/previewpane.h"
+#include "editor/picturedialog/previewtexts.h"
+#include "editor/picturedialog/previewwindow.h"
+#include "editor/picturedialog/squareframe.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
@@ -161,6 +165,80 @@ TEST_F(PicturePreview, DecodesOffTheWindowsThreadAndTheNewestChoiceWins)
     EXPECT_NE(pane->cursor().shape(), Qt::BusyCursor);
 }
 
+// A small picture chosen while a large one still decodes shows at once, busy
+// signs in both panes meanwhile; the large one's result, when it comes, is dropped.
+TEST_F(PicturePreview, ASmallPictureShowsWhileALargeOneDecodes)
+{
+    OpenPictureDialog dialog;
+    dialog.show();
+    PicturePreviewPane *pane = dialog.previewPane();
+    QSemaphore largeMayEnd;
+    QSemaphore largeEnded;
+    pane->setDecoder([&](const PreviewJob &job) {
+        if (job.path == widePath) {
+            largeMayEnd.tryAcquire(1, 20'000);
+            const PreviewOutcome outcome = DecodePreview(job);
+            largeEnded.release();
+            return outcome;
+        }
+        return DecodePreview(job);
+    });
+
+    emit dialog.currentChanged(widePath);
+    ASSERT_TRUE(pane->isLoading());
+    EXPECT_TRUE(pane->view()->isBusy());
+    EXPECT_TRUE(pane->deviceView()->isBusy());
+    emit dialog.currentChanged(tallPath);
+    // Shown while the large decode is still held.
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (30x60)"));
+    EXPECT_FALSE(pane->view()->isBusy());
+    EXPECT_FALSE(pane->deviceView()->isBusy());
+
+    largeMayEnd.release();
+    ASSERT_TRUE(largeEnded.tryAcquire(1, 20'000));
+    QTest::qWait(50);
+    EXPECT_EQ(pane->path(), tallPath);
+    EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (30x60)"));
+    EXPECT_EQ(pane->view()->picture().size(), QSize(30, 60));
+}
+
+// Open on a picture that cannot be brought in keeps the dialog, the reason
+// on show in it; a picture that can is opened.
+TEST_F(PicturePreview, OpenOnARefusedPictureKeepsTheDialog)
+{
+    const QString empty = dir.filePath(QStringLiteral("empty.png"));
+    QFile file(empty);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct
+    {
+        QString path;
+        bool opens;
+        QString shown; // the pane's text in place of a picture
+    } cases[] = {{empty, false, QStringLiteral("The file is empty.")}, {widePath, true, EmptyPreviewText}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        OpenPictureDialog dialog;
+        dialog.setDirectory(dir.path());
+        dialog.selectFile(c.path);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.previewPane()->path() == c.path; }, 5000));
+        // Pressed before the pane has finished: it opens, or stays, once the pane knows.
+        dialog.accept();
+        ASSERT_TRUE(PreviewSettles(dialog.previewPane()));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.isVisible(), !c.opens);
+        EXPECT_EQ(dialog.result(), c.opens ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.previewPane()->view()->emptyText(), c.shown);
+        // Pressed again once it is known, it stays as it is.
+        if (!c.opens) {
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible());
+        }
+    }
+}
+
 TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
 {
     // Black on the left half, white on the right.
@@ -216,6 +294,25 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     EXPECT_EQ(pane->caption()->text(), QStringLiteral("Picture: (92x184)"));
     EXPECT_EQ(dialog.conversionOptions().quarterTurns, 1);
     EXPECT_TRUE(showsTheImport());
+
+    // The larger window shows the same square.
+    PicturePreviewWindow *larger = pane->openPreviewWindow();
+    ASSERT_NE(larger, nullptr);
+    ASSERT_NE(larger->squareFrame(), nullptr);
+    EXPECT_TRUE(larger->squareFrame()->isVisible());
+    EXPECT_EQ(larger->squareFrame()->square(), frame->square());
+    larger->close();
+
+    // Another picture starts unturned and uncropped; the same one keeps its turn.
+    emit dialog.currentChanged(widePath);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(dialog.conversionOptions().quarterTurns, 0);
+    EXPECT_FALSE(dialog.conversionOptions().cropSquare);
+    // With several files chosen, one turn is for them all.
+    pane->turn(1);
+    pane->showFile(tallPath, 2);
+    ASSERT_TRUE(PreviewSettles(pane));
+    EXPECT_EQ(dialog.conversionOptions().quarterTurns, 1);
 }
 
 TEST_F(PicturePreview, DialogAndPreviewWindowFitTheScreen)
@@ -230,7 +327,7 @@ TEST_F(PicturePreview, DialogAndPreviewWindowFitTheScreen)
     panorama.fill(Qt::darkGreen);
     QImage device(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     device.fill(Qt::gray);
-    PicturePreviewWindow window(panorama, device, &dialog);
+    PicturePreviewWindow window(panorama, device, {}, &dialog);
     window.show();
     EXPECT_LE(window.width(), room.width());
     EXPECT_LE(window.height(), room.height());

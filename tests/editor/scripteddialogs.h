@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "editor/dialogseam.h"
+#include "editor/commands/dialogseam.h"
 
 #include <QList>
 #include <QStringList>

@@ -5,8 +5,8 @@
 // Start-up: the compression library check decides whether a window ever exists.
 
 #include "albumfile/albumfile.h"
-#include "editor/project1.h"
-#include "editor/unit1.h"
+#include "editor/window/project1.h"
+#include "editor/window/unit1.h"
 #include "picture/albumbitmap.h"
 #include "support/testalbums.h"
 

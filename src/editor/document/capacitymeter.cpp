@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editor/document/capacitymeter.h"
+
+#include "editor/document/album.h"
+#include "messages/albumtexts.h"
+
+#include <QLocale>
+
+namespace {
+
+QString number(qint64 value)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(value);
+}
+
+// The labels of images first .. count - 1, which saving now would leave out:
+// each one while they are few, the first and the last when there are many.
+QString leftOut(int first, int count)
+{
+    constexpr int MostNamed = 8;
+    if (count - first > MostNamed)
+        return QStringLiteral("images %1 to %2").arg(ImageLabel(first), ImageLabel(count - 1));
+    QStringList labels;
+    for (int index = first; index < count; ++index)
+        labels.append(ImageLabel(index));
+    return (count - first == 1 ? QStringLiteral("image ") : QStringLiteral("images "))
+           + labels.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+CapacityMeter::CapacityMeter(Album &album, QObject *parent)
+    : QObject(parent)
+    , m_album(album)
+{
+    // Changes come in bursts (a load appends every image one by one): measure
+    // once the burst is over, still within the same trip through the event loop.
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &CapacityMeter::refresh);
+    connect(&m_album, &QAbstractItemModel::rowsInserted, this, &CapacityMeter::scheduleRefresh);
+    connect(&m_album, &QAbstractItemModel::rowsRemoved, this, &CapacityMeter::scheduleRefresh);
+    connect(&m_album, &QAbstractItemModel::modelReset, this, &CapacityMeter::scheduleRefresh);
+    connect(&m_album, &QAbstractItemModel::dataChanged, this, &CapacityMeter::scheduleRefresh);
+    refresh();
+}
+
+CapacityMeter::~CapacityMeter()
+{
+    m_workers.clear();
+    m_workers.waitForDone();
+}
+
+void CapacityMeter::scheduleRefresh()
+{
+    m_settled = false;
+    m_refreshTimer.start();
+}
+
+void CapacityMeter::compressInBackground(const QImage &image)
+{
+    const qint64 key = image.cacheKey();
+    if (m_pending.contains(key))
+        return;
+    m_pending.insert(key);
+    m_workers.start([this, image, key] {
+        const ImageRecord record = CompressAlbumImage(image);
+        // Back on the window's thread; dropped if the meter is gone by then.
+        QMetaObject::invokeMethod(
+            this, [this, key, record] { keep(key, record); }, Qt::QueuedConnection);
+    });
+}
+
+void CapacityMeter::keep(qint64 key, const ImageRecord &record)
+{
+    m_pending.remove(key);
+    m_records.insert(key, record);
+    scheduleRefresh();
+}
+
+ImageRecord CapacityMeter::record(int index)
+{
+    const QImage &image = m_album.image(index);
+    const auto kept = m_records.constFind(image.cacheKey());
+    if (kept != m_records.constEnd())
+        return *kept;
+    const ImageRecord made = CompressAlbumImage(image);
+    m_records.insert(image.cacheKey(), made);
+    return made;
+}
+
+void CapacityMeter::refresh()
+{
+    const int count = m_album.count();
+    QSet<qint64> live;
+    live.reserve(count);
+    bool complete = true;
+    for (int index = 0; index < count; ++index) {
+        const QImage &image = m_album.image(index);
+        live.insert(image.cacheKey());
+        if (!m_records.contains(image.cacheKey())) {
+            complete = false;
+            compressInBackground(image);
+        }
+    }
+    // Records of images that left the album go with them.
+    for (auto it = m_records.begin(); it != m_records.end();)
+        it = live.contains(it.key()) ? std::next(it) : m_records.erase(it);
+
+    m_settled = complete;
+    if (complete)
+        m_layout = EncodeAlbumRecords(
+            count, [this](int index) { return record(index); }, m_album.passwordText().toStdString());
+    emit changed();
+}
+
+bool CapacityMeter::warns() const
+{
+    return m_settled && (!m_layout.ok || m_layout.imagesWritten < m_album.count());
+}
+
+bool CapacityMeter::leavesOut(int index) const
+{
+    if (!m_settled || index < 0 || index >= m_album.count())
+        return false;
+    return m_layout.ok ? index >= m_layout.imagesWritten : index == m_layout.failedImage;
+}
+
+QString CapacityMeter::leftOutReason(int index) const
+{
+    if (!leavesOut(index))
+        return {};
+    return m_layout.ok ? QStringLiteral("will not be saved: the album is full")
+                       : QStringLiteral("will not be saved: it cannot be compressed");
+}
+
+QString CapacityMeter::summary() const
+{
+    const int count = m_album.count();
+    if (!m_settled)
+        return QStringLiteral("%1, measuring...").arg(ImageCount(count));
+    if (!m_layout.ok)
+        return WarningSign + QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
+    // Short enough for the label's width with thousands of images.
+    const QString bytes = QStringLiteral("%1/%2 B").arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
+    if (m_layout.imagesWritten < count)
+        return WarningSign + QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
+    return QStringLiteral("%1, %2").arg(ImageCount(count), bytes);
+}
+
+QString CapacityMeter::details() const
+{
+    const int count = m_album.count();
+    if (!m_settled)
+        return QStringLiteral("Measuring how much of the album's %1 bytes the %2 take.")
+            .arg(AlbumSizeLimitText(), ImageCount(count));
+    if (!m_layout.ok)
+        return QStringLiteral("Image %1 cannot be compressed: the album cannot be saved with it.")
+            .arg(ImageLabel(m_layout.failedImage));
+    QString text = QStringLiteral("Saved now, the album takes %1 of its %2 bytes.")
+                       .arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
+    if (m_layout.imagesWritten < count)
+        text += QStringLiteral(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.")
+                    .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten),
+                         leftOut(m_layout.imagesWritten, count));
+    return text;
+}

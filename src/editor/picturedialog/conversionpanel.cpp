@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editor/picturedialog/conversionpanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// In the order of the enums, whose values are the item indexes.
+const QStringList FitTexts{QStringLiteral("Stretch"), QStringLiteral("Crop"), QStringLiteral("Pad")};
+const QStringList FitTips{QStringLiteral("The whole picture over the whole square; the aspect ratio is not kept."),
+                          QStringLiteral("Keep the aspect ratio and fill the square; the overflow is cut off."),
+                          QStringLiteral("Keep the aspect ratio and show all of it, centred on white.")};
+const QStringList GreysTexts{QStringLiteral("None"), QStringLiteral("Floyd-Steinberg"), QStringLiteral("Atkinson"),
+                             QStringLiteral("Ordered"), QStringLiteral("Compact")};
+const QStringList GreysTips{
+    QStringLiteral("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
+    QStringLiteral("Error diffusion: the finest shading for photos, but large records."),
+    QStringLiteral("Error diffusion with more contrast: crisp photos and line art."),
+    QStringLiteral("A regular pattern: smooth shading that compresses far better than diffusion."),
+    QStringLiteral("A fine pattern on a light blur: shading for photos in records as small as no dither.")};
+
+QComboBox *choiceBox(const QStringList &texts, const QStringList &tips, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(texts);
+    for (int index = 0; index < tips.size(); ++index)
+        box->setItemData(index, tips.at(index), Qt::ToolTipRole);
+    return box;
+}
+
+QSpinBox *toneBox(QWidget *parent)
+{
+    auto *box = new QSpinBox(parent);
+    box->setRange(-ToneLimit, ToneLimit);
+    box->setValue(0);
+    return box;
+}
+
+} // namespace
+
+ConversionPanel::ConversionPanel(QWidget *parent)
+    : QWidget(parent)
+    , m_fit(choiceBox(FitTexts, FitTips, this))
+    , m_smooth(new QCheckBox(QStringLiteral("Smoothing"), this))
+    , m_greys(choiceBox(GreysTexts, GreysTips, this))
+    , m_brightness(toneBox(this))
+    , m_contrast(toneBox(this))
+{
+    setObjectName(QStringLiteral("conversionPanel"));
+    m_smooth->setToolTip(QStringLiteral("Average the pixels when shrinking, so thin lines and small text survive."));
+
+    auto *form = new QFormLayout;
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(QStringLiteral("Fit:"), m_fit);
+    form->addRow(QString(), m_smooth);
+    form->addRow(QStringLiteral("Greys:"), m_greys);
+    form->addRow(QStringLiteral("Brightness:"), m_brightness);
+    form->addRow(QStringLiteral("Contrast:"), m_contrast);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(form);
+    layout->addStretch(1);
+
+    connect(m_fit, &QComboBox::currentIndexChanged, this, &ConversionPanel::optionsChanged);
+    connect(m_smooth, &QCheckBox::toggled, this, &ConversionPanel::optionsChanged);
+    connect(m_greys, &QComboBox::currentIndexChanged, this, &ConversionPanel::optionsChanged);
+    connect(m_brightness, &QSpinBox::valueChanged, this, &ConversionPanel::optionsChanged);
+    connect(m_contrast, &QSpinBox::valueChanged, this, &ConversionPanel::optionsChanged);
+}
+
+ConversionOptions ConversionPanel::options() const
+{
+    ConversionOptions options;
+    options.fit = static_cast<PictureFit>(m_fit->currentIndex());
+    options.smooth = m_smooth->isChecked();
+    options.greys = static_cast<GreyDither>(m_greys->currentIndex());
+    options.brightness = m_brightness->value();
+    options.contrast = m_contrast->value();
+    return options;
+}

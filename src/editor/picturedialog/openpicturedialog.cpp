@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editor/picturedialog/openpicturedialog.h"
+
+#include "editor/picturedialog/conversionpanel.h"
+#include "editor/picturedialog/previewpane.h"
+#include "editor/picturedialog/viewgeometry.h"
+
+#include <QGridLayout>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+
+QStringList PictureNameFilters()
+{
+    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif)"),
+            QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("PNG (*.png)"),
+            QStringLiteral("JPEG (*.jpg *.jpeg)"),
+            QStringLiteral("GIF (*.gif)"),
+            QStringLiteral("Icons (*.ico)"),
+            QStringLiteral("WebP (*.webp)"),
+            QStringLiteral("TIFF (*.tif *.tiff)"),
+            QStringLiteral("HEIC/HEIF (*.heic *.heif)"),
+            QStringLiteral("AVIF (*.avif)")};
+}
+
+OpenPictureDialog::OpenPictureDialog(QWidget *parent)
+    : QFileDialog(parent)
+    , m_previewPane(nullptr)
+    , m_conversionPanel(nullptr)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    // Several pictures may be chosen at once, with the mouse or as quoted
+    // names typed into the name field.
+    setFileMode(QFileDialog::ExistingFiles);
+    setNameFilters(PictureNameFilters());
+    selectNameFilter(PictureNameFilters().constFirst());
+
+    // The widget dialog lays itself out on a grid: the folder row, then the
+    // file list, then the name and type rows. The pane takes a new column
+    // beside the list.
+    m_previewPane = new PicturePreviewPane(this);
+    m_conversionPanel = new ConversionPanel(this);
+    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
+        grid->addWidget(m_previewPane, 1, grid->columnCount(), 1, 1);
+        grid->addWidget(m_conversionPanel, 1, grid->columnCount(), 1, 1);
+    } else if (layout()) {
+        layout()->addWidget(m_previewPane);
+        layout()->addWidget(m_conversionPanel);
+    }
+    resize(sizeHint().expandedTo(QSize(860, 0)));
+
+    connect(m_conversionPanel, &ConversionPanel::optionsChanged, m_previewPane,
+            [this] { m_previewPane->setConversionOptions(m_conversionPanel->options()); });
+
+    // The pane shows what Open would add: whatever changes that, the
+    // highlighted file, the selection or the typed names, shows it anew.
+    connect(m_previewPane, &PicturePreviewPane::previewShown, this, [this] {
+        if (std::exchange(m_acceptWhenShown, false))
+            accept();
+    });
+    connect(this, &QFileDialog::currentChanged, this, [this](const QString &path) {
+        m_highlighted = path;
+        m_acceptWhenShown = false;
+        showChosenPicture();
+    });
+    // A new folder has nothing under the cursor yet.
+    connect(this, &QFileDialog::directoryEntered, this, [this] {
+        m_highlighted.clear();
+        queuePreview();
+    });
+    if (auto *field = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        connect(field, &QLineEdit::textChanged, this, &OpenPictureDialog::queuePreview);
+    if (auto *list = findChild<QListView *>(QStringLiteral("listView")); list && list->selectionModel())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &OpenPictureDialog::queuePreview);
+}
+
+void OpenPictureDialog::setVisible(bool visible)
+{
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (visible && screen) {
+        const QSize room = screen->availableSize() - WindowFrameAllowance;
+        if (width() > room.width() || height() > room.height())
+            resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+    }
+    QFileDialog::setVisible(visible);
+}
+
+void OpenPictureDialog::accept()
+{
+    const QStringList chosen = selectedFiles();
+    // A name typed and accepted at once may not be on show yet.
+    if (chosen.size() == 1 && chosen.constFirst() != m_previewPane->path())
+        showChosenPicture();
+    if (chosen.size() == 1 && !m_previewPane->path().isEmpty() && chosen.constFirst() == m_previewPane->path()) {
+        if (m_previewPane->isLoading()) {
+            m_acceptWhenShown = true;
+            return;
+        }
+        if (m_previewPane->refused())
+            return;
+    }
+    QFileDialog::accept();
+}
+
+void OpenPictureDialog::showEvent(QShowEvent *event)
+{
+    QFileDialog::showEvent(event);
+    // The name field may still hold the last choice: that is what Open adds.
+    queuePreview();
+}
+
+void OpenPictureDialog::queuePreview()
+{
+    // After the dialog's own handling of the same change, which moves the
+    // selection to match typed names; once for a burst of changes.
+    if (m_previewQueued)
+        return;
+    m_previewQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_previewQueued = false;
+            // The field is refilled as the dialog closes; the next show looks again.
+            if (isVisible())
+                showChosenPicture();
+        },
+        Qt::QueuedConnection);
+}
+
+void OpenPictureDialog::showChosenPicture()
+{
+    // What accept() reads: the selected rows, else the names typed in the field.
+    const QStringList chosen = selectedFiles();
+    QString shown = m_highlighted;
+    if (!chosen.isEmpty() && !chosen.contains(m_highlighted))
+        shown = chosen.constFirst();
+    m_previewPane->showFile(shown, std::max<int>(1, int(chosen.size())));
+}
+
+ConversionOptions OpenPictureDialog::conversionOptions() const
+{
+    return m_previewPane->withSquareChoice(m_conversionPanel->options());
+}

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "picture/conversionoptions.h"
+
+#include <QFileDialog>
+#include <QString>
+#include <QStringList>
+
+class ConversionPanel;
+class PicturePreviewPane;
+
+// The open dialog for pictures: every importable type, with a preview of the
+// file Open would add beside the file list and the conversion choices beside
+// the preview.
+class OpenPictureDialog : public QFileDialog
+{
+    Q_OBJECT
+
+public:
+    explicit OpenPictureDialog(QWidget *parent = nullptr);
+
+    PicturePreviewPane *previewPane() const { return m_previewPane; }
+    ConversionPanel *conversionPanel() const { return m_conversionPanel; }
+    // The conversion chosen in the dialog; the defaults until the user changes it.
+    ConversionOptions conversionOptions() const;
+    // Shrinks the dialog to the screen's free area first, where it is larger.
+    void setVisible(bool visible) override;
+    // Open on one picture the pane has refused keeps the dialog, its reason
+    // on show; one still loading is opened once the pane knows.
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void queuePreview();
+    void showChosenPicture();
+
+    PicturePreviewPane *m_previewPane;
+    ConversionPanel *m_conversionPanel;
+    QString m_highlighted;
+    bool m_previewQueued = false;
+    bool m_acceptWhenShown = false;
+};
+
+// "All" (every importable type, preselected), then one filter per type.
+QStringList PictureNameFilters();
