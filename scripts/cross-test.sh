@@ -53,7 +53,10 @@ if [[ -z "$lzo_source" ]]; then
     $sudo apt-get update -qq || echo "cross-test: apt-get update failed; using the package lists there are" >&2
   fi
   mkdir -p "$work/source"
-  (cd "$work/source" && apt-get source -qq lzo2 >/dev/null 2>&1) \
+  # A source index missing from an update that failed part way is fetched
+  # once more before giving up.
+  fetch_lzo_source() { (cd "$work/source" && apt-get source -qq lzo2 >/dev/null 2>&1); }
+  fetch_lzo_source || { $sudo apt-get update -qq || true; fetch_lzo_source; } \
     || { echo "cross-test: could not fetch the source of lzo2 (apt-get source lzo2)" >&2; exit 1; }
   lzo_source=$(find "$work/source" -maxdepth 1 -type d -name 'lzo2-*' | head -n 1)
 fi
