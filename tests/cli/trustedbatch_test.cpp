@@ -221,7 +221,8 @@ TEST_F(TrustedBatch, BestFitSplitNeedsNoMoreAlbumsThanTheSmallestRenderings)
         runValbum(QStringList{u"create"_s, u"--best-fit"_s, u"--split"_s, u"best.valbum"_s} + pictures, m_dir.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QRegularExpression total(
-        u"^total: (\\d+) bytes of %1 \\(none (\\d+), compact (\\d+), floyd-steinberg (\\d+)\\)$"_s.arg(AlbumSizeLimit),
+        u"^total: (\\d+) bytes of %1 \\(none (\\d+), compact (\\d+), compact-diffusion (\\d+), floyd-steinberg (\\d+)\\)$"_s
+            .arg(AlbumSizeLimit),
         QRegularExpression::MultilineOption);
     int albums = 0;
     qsizetype images = 0;
@@ -232,7 +233,8 @@ TEST_F(TrustedBatch, BestFitSplitNeedsNoMoreAlbumsThanTheSmallestRenderings)
         const AlbumFileContents contents = ReadAlbumFile(album);
         EXPECT_TRUE(contents.whole());
         EXPECT_EQ(found.captured(1).toLongLong(), QFileInfo(album).size());
-        EXPECT_EQ(found.captured(2).toInt() + found.captured(3).toInt() + found.captured(4).toInt(),
+        EXPECT_EQ(found.captured(2).toInt() + found.captured(3).toInt() + found.captured(4).toInt()
+                      + found.captured(5).toInt(),
                   static_cast<qsizetype>(contents.records.size()));
         images += static_cast<qsizetype>(contents.records.size());
     }
