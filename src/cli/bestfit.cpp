@@ -6,8 +6,7 @@
 
 #include "album/renderingchoice.h"
 #include "cli/pictureinput.h"
-#include "picture/albumimage.h"
-#include "picture/look.h"
+#include "picture/bestfitrenderings.h"
 
 #include <QThreadPool>
 
@@ -18,41 +17,13 @@ namespace {
 
 constexpr auto Steps = BestFitRenderings;
 
-struct Rendered
-{
-    std::array<ImageRecord, Steps.size()> records;
-    std::vector<RenderingCandidate> candidates; // the steps whose records came out
-    std::vector<std::size_t> stepOf;            // the step of each candidate
-};
-
-Rendered render(const QImage &placed, const ConversionOptions &options)
-{
-    Rendered result;
-    const std::vector<float> truth = TrueGreys(placed, options);
-    for (std::size_t step = 0; step < Steps.size(); ++step) {
-        ConversionOptions rendering = options;
-        rendering.greys = Steps[step];
-        const QImage image = ReducePlacedSquare(placed, rendering);
-        result.records[step] = CompressAlbumImage(image);
-        if (result.records[step].failure != AlbumWriteFailure::None)
-            continue;
-        result.candidates.push_back({result.records[step].recordSize(), Look(ShownGreys(image), truth, 1.0)});
-        result.stepOf.push_back(step);
-    }
-    return result;
-}
-
 } // namespace
 
 BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool skipUnreadable,
                            bool split)
 {
     // Loaded and placed once; every rendering starts from that square.
-    // Everything that places the picture (fit, gravity, turns, smoothing), none of what reduces it.
-    ConversionOptions placement = options;
-    placement.greys = GreyDither::None;
-    placement.brightness = 0;
-    placement.contrast = 0;
+    const ConversionOptions placement = BestFitPlacement(options);
     BestFitRun run;
     QList<QImage> images;
     convertPictures(paths, placement, jobs, false, [&](const ConvertedPicture &picture) {
@@ -67,11 +38,11 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
         return run;
 
     // Each rendering lands in its own slot, so the choice never depends on `jobs`.
-    std::vector<Rendered> rendered(static_cast<std::size_t>(images.size()));
+    std::vector<BestFitCandidates> rendered(static_cast<std::size_t>(images.size()));
     std::atomic<qsizetype> next{0};
     const auto work = [&] {
         for (qsizetype index = next++; index < images.size(); index = next++)
-            rendered[static_cast<std::size_t>(index)] = render(images.at(index), options);
+            rendered[static_cast<std::size_t>(index)] = RenderForBestFit(images.at(index), options);
     };
     if (jobs <= 1 || images.size() <= 1) {
         work();
@@ -86,7 +57,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
 
     std::vector<std::vector<RenderingCandidate>> candidates;
     candidates.reserve(rendered.size());
-    for (const Rendered &picture : rendered)
+    for (const BestFitCandidates &picture : rendered)
         candidates.push_back(picture.candidates);
 
     const QStringList names = GreyDitherNames();
@@ -105,7 +76,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
         album.renderingCounts.assign(Steps.size(), 0);
         const std::size_t end = split ? first + static_cast<std::size_t>(choice.fitting) : rendered.size();
         for (std::size_t picture = first; picture < end; ++picture) {
-            const Rendered &renderings = rendered[picture];
+            const BestFitCandidates &renderings = rendered[picture];
             const std::size_t place = picture - first;
             if (place >= static_cast<std::size_t>(choice.fitting)) {
                 album.records.push_back(renderings.records.front());

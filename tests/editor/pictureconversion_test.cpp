@@ -63,6 +63,57 @@ TEST_F(PictureConversionChoices, AddBringsThePictureInWithTheChosenConversion)
     EXPECT_EQ(added.pixel(45, 0), qRgb(255, 255, 255)); // padded above the picture
 }
 
+TEST_F(PictureConversionChoices, GreysListOffersEachRenderingUnderItsName)
+{
+    QWidget owner;
+    QtDialogs dialogs(&owner);
+    auto *dialog = qobject_cast<OpenPictureDialog *>(dialogs.pictureDialog());
+    ASSERT_NE(dialog, nullptr);
+    dialog->show();
+    PicturePreviewPane *pane = dialog->previewPane();
+    QComboBox *greys = dialog->conversionPanel()->greysBox();
+    emit dialog->currentChanged(rampPath);
+    ASSERT_TRUE(PreviewSettles(pane));
+
+    const struct
+    {
+        const char *text;
+        GreyDither greys;
+    } cases[] = {
+        {"Compact", GreyDither::Compact},
+        {"Compact diffusion", GreyDither::CompactDiffusion},
+        {"None", GreyDither::None},
+    };
+    // Best fit comes last, after the renderings it chooses among.
+    EXPECT_EQ(greys->count(), GreyDitherNames().size() + 1);
+    EXPECT_EQ(greys->itemText(greys->count() - 1), QStringLiteral("Best fit"));
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.text);
+        const int index = greys->findText(QString::fromLatin1(entry.text));
+        EXPECT_EQ(index, static_cast<int>(entry.greys));
+        EXPECT_FALSE(greys->itemData(index, Qt::ToolTipRole).toString().isEmpty());
+        greys->setCurrentIndex(index);
+        ASSERT_TRUE(PreviewSettles(pane));
+        ConversionOptions chosen;
+        chosen.greys = entry.greys;
+        EXPECT_EQ(dialogs.pictureConversion(), chosen);
+        // What the dialog shows is what the album gets.
+        EXPECT_EQ(pane->deviceView()->picture(), DeviceView(LoadAlbumImage(rampPath, chosen).albumImage));
+
+        EditorUnderTest editor;
+        editor.dialogs->conversion = chosen;
+        editor.dialogs->pictures = {rampPath};
+        editor.form->Button10Click();
+        ASSERT_EQ(editor.form->album().count(), 1);
+        EXPECT_EQ(DeviceView(editor.form->album().image(0)), pane->deviceView()->picture());
+    }
+    EXPECT_FALSE(dialogs.pictureBestFit());
+    // Best fit shows and keeps the plain import until saving chooses.
+    greys->setCurrentIndex(greys->count() - 1);
+    EXPECT_TRUE(dialogs.pictureBestFit());
+    EXPECT_EQ(dialogs.pictureConversion(), ConversionOptions{});
+}
+
 TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversion)
 {
     QWidget owner;

@@ -31,6 +31,7 @@ public:
     QList<QStringList> pictureSelections;
     QList<QMessageBox::StandardButton> answers;
     ConversionOptions conversion; // what the picture dialog has chosen
+    bool bestFit = false;         // and whether its Greys list has "Best fit"
 
     QList<Box> boxes;
     int openDialogsShown = 0;
@@ -55,6 +56,7 @@ public:
         return pictures.isEmpty() ? QStringList() : QStringList{pictures.takeFirst()};
     }
     ConversionOptions pictureConversion() override { return conversion; }
+    bool pictureBestFit() override { return bestFit; }
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override
     {
         boxes.append({QMessageBox::Question, caption, text, true});

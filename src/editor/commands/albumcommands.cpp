@@ -104,7 +104,9 @@ void AlbumCommands::saveAs()
 
 void AlbumCommands::saveTo(const QString &path)
 {
-    // The meter has compressed most images already; it makes any it has not.
+    // The meter has compressed most images already; it makes any it has not,
+    // and so best fit's choice is the one it shows once settled.
+    m_meter.settle();
     const AlbumWriteResult result = WriteAlbum(m_album, path, [this](int index) { return m_meter.record(index); });
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.

@@ -25,6 +25,10 @@ public:
     virtual QStringList choosePictures() = 0;
     // How pictures are brought in: what the picture dialog shows as chosen.
     virtual ConversionOptions pictureConversion() = 0;
+    // Whether the picture dialog has "Best fit" chosen among the greys: the
+    // pictures then come in with pictureConversion()'s placement and tone,
+    // their colours kept, and saving chooses their renderings.
+    virtual bool pictureBestFit() = 0;
 
     // A Yes/No question with No as the default button.
     virtual QMessageBox::StandardButton ask(const QString &caption, const QString &text) = 0;

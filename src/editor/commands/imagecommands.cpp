@@ -12,6 +12,7 @@
 #include "editor/document/albumselection.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
+#include "picture/bestfitrenderings.h"
 
 namespace {
 
@@ -29,22 +30,27 @@ ImageCommands::ImageCommands(Album &album, AlbumSelection &selection, DialogSeam
 int ImageCommands::addPictures(const QStringList &paths, int position)
 {
     const ConversionOptions conversion = m_dialogs.pictureConversion();
+    // Best fit keeps the placed square in colour; the rendering comes at saving.
+    std::optional<ConversionOptions> bestFit;
+    if (m_dialogs.pictureBestFit())
+        bestFit = conversion;
+    const ConversionOptions loading = bestFit ? BestFitPlacement(conversion) : conversion;
     QStringList failures;
     int imported = 0;
     for (const QString &path : paths) {
-        const AlbumImageLoad loaded = LoadAlbumImage(path, conversion);
+        const AlbumImageLoad loaded = LoadAlbumImage(path, loading);
         if (!loaded.ok) {
             failures.append(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem)));
             continue;
         }
         const QImage &albumImage = loaded.albumImage;
         if (position < 0) {
-            m_album.append(albumImage);
+            m_album.append(albumImage, bestFit);
             m_selection.selectEntry(m_album.count() - 1);
         } else {
             // Each one goes after the one before it, all before the entry
             // that was selected.
-            m_album.insert(position, albumImage);
+            m_album.insert(position, albumImage, bestFit);
             m_selection.selectEntry(position++);
         }
         m_album.setModified(true);

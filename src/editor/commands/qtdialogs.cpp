@@ -6,6 +6,7 @@
 
 #include "album/albumformat.h"
 #include "editor/commands/windowtitle.h"
+#include "editor/picturedialog/conversionpanel.h"
 #include "editor/picturedialog/openpicturedialog.h"
 
 #include <QAbstractItemView>
@@ -209,6 +210,12 @@ ConversionOptions QtDialogs::pictureConversion()
     // Until the dialog has been made nobody has chosen anything: the defaults.
     const auto *dialog = qobject_cast<OpenPictureDialog *>(m_pictureDialog.data());
     return dialog ? dialog->conversionOptions() : ConversionOptions{};
+}
+
+bool QtDialogs::pictureBestFit()
+{
+    const auto *dialog = qobject_cast<OpenPictureDialog *>(m_pictureDialog.data());
+    return dialog && dialog->conversionPanel()->bestFit();
 }
 
 QMessageBox::StandardButton QtDialogs::ask(const QString &caption, const QString &text)

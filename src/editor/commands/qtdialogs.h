@@ -45,6 +45,7 @@ public:
     QString chooseAlbumToSave() override;
     QStringList choosePictures() override;
     ConversionOptions pictureConversion() override;
+    bool pictureBestFit() override;
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override;
     void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) override;
 

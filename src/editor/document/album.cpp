@@ -9,6 +9,7 @@
 #include "album/password.h"
 #include "picture/albumbitmap.h"
 
+#include <algorithm>
 #include <utility>
 
 Album::Album(QObject *parent)
@@ -35,16 +36,17 @@ QVariant Album::data(const QModelIndex &index, int role) const
     return {};
 }
 
-void Album::append(const QImage &image)
+void Album::append(const QImage &image, const std::optional<ConversionOptions> &bestFit)
 {
-    insert(count(), image);
+    insert(count(), image, bestFit);
 }
 
-void Album::insert(int position, const QImage &image)
+void Album::insert(int position, const QImage &image, const std::optional<ConversionOptions> &bestFit)
 {
     const int row = qBound(0, position, count());
     beginInsertRows(QModelIndex(), row, row);
     m_images.insert(row, image);
+    m_bestFit.insert(row, bestFit);
     endInsertRows();
 }
 
@@ -54,6 +56,7 @@ void Album::remove(int index)
         return;
     beginRemoveRows(QModelIndex(), index, index);
     m_images.removeAt(index);
+    m_bestFit.removeAt(index);
     endRemoveRows();
 }
 
@@ -63,6 +66,7 @@ void Album::removeAll()
         return;
     beginResetModel();
     m_images.clear();
+    m_bestFit.clear();
     endResetModel();
 }
 
@@ -71,8 +75,14 @@ void Album::exchange(int first, int second)
     if (first < 0 || second < 0 || first >= count() || second >= count() || first == second)
         return;
     m_images.swapItemsAt(first, second);
+    m_bestFit.swapItemsAt(first, second);
     emit dataChanged(index(first), index(first));
     emit dataChanged(index(second), index(second));
+}
+
+bool Album::hasBestFit() const
+{
+    return std::any_of(m_bestFit.cbegin(), m_bestFit.cend(), [](const auto &options) { return options.has_value(); });
 }
 
 void Album::setPasswordText(const QString &text)

@@ -6,6 +6,7 @@
 
 #include "albumfile/albumfile.h"
 #include "picture/albumbitmap.h"
+#include "picture/conversionoptions.h"
 
 #include <QAbstractListModel>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The album being edited: its ordered 92 x 92 RGB images, the password text,
 // the path on disk and whether there are unsaved changes. It is a list model so
@@ -34,12 +36,18 @@ public:
     const QImage &image(int index) const { return m_images.at(index); }
     const QList<QImage> &images() const { return m_images; }
 
-    void append(const QImage &image);
+    // An entry added for best fit holds the picture placed on the square with
+    // its colours kept, and the options it was added with; saving renders it
+    // in the rendering best fit chooses for it (CapacityMeter).
+    void append(const QImage &image, const std::optional<ConversionOptions> &bestFit = {});
     // Inserts before the entry now at `position`; a position at or past the end appends.
-    void insert(int position, const QImage &image);
+    void insert(int position, const QImage &image, const std::optional<ConversionOptions> &bestFit = {});
+    // The options entry `index` was added with for best fit; none for a fixed entry.
+    const std::optional<ConversionOptions> &bestFit(int index) const { return m_bestFit.at(index); }
+    bool hasBestFit() const;
     void remove(int index);
     void removeAll();
-    // The two entries stay; only their images change places.
+    // The two entries stay; only their images (and how each is rendered) change places.
     void exchange(int first, int second);
 
     // What a screen reader says of entry `index` beyond its name, such as
@@ -67,6 +75,7 @@ signals:
 
 private:
     QList<QImage> m_images;
+    QList<std::optional<ConversionOptions>> m_bestFit; // one for each image
     QString m_passwordText;
     QString m_currentPath;
     bool m_modified = false;

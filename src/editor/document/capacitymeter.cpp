@@ -81,9 +81,54 @@ void CapacityMeter::keep(qint64 key, const ImageRecord &record)
     scheduleRefresh();
 }
 
+void CapacityMeter::renderInBackground(const QImage &image, const ConversionOptions &options)
+{
+    const qint64 key = image.cacheKey();
+    if (m_pending.contains(key))
+        return;
+    m_pending.insert(key);
+    m_workers.start([this, image, options, key] {
+        const BestFitCandidates renderings = RenderForBestFit(image, options);
+        QMetaObject::invokeMethod(
+            this, [this, key, renderings] { keepRenderings(key, renderings); }, Qt::QueuedConnection);
+    });
+}
+
+void CapacityMeter::keepRenderings(qint64 key, const BestFitCandidates &renderings)
+{
+    m_pending.remove(key);
+    m_renderings.insert(key, renderings);
+    scheduleRefresh();
+}
+
+void CapacityMeter::settle()
+{
+    if (m_settled)
+        return;
+    for (int index = 0; index < m_album.count(); ++index) {
+        const QImage &image = m_album.image(index);
+        if (const auto &options = m_album.bestFit(index)) {
+            if (!m_renderings.contains(image.cacheKey()))
+                m_renderings.insert(image.cacheKey(), RenderForBestFit(image, *options));
+        } else if (!m_records.contains(image.cacheKey())) {
+            m_records.insert(image.cacheKey(), CompressAlbumImage(image));
+        }
+    }
+    m_refreshTimer.stop();
+    refresh();
+}
+
 ImageRecord CapacityMeter::record(int index)
 {
     const QImage &image = m_album.image(index);
+    if (const auto &options = m_album.bestFit(index)) {
+        auto kept = m_renderings.constFind(image.cacheKey());
+        if (kept == m_renderings.constEnd())
+            kept = m_renderings.insert(image.cacheKey(), RenderForBestFit(image, *options));
+        const auto chosen = static_cast<std::size_t>(index) < m_chosenStep.size() ? m_chosenStep[index] : -1;
+        // Past the last that fits, the plain rendering, as `valbum create --best-fit` writes it.
+        return kept->records[chosen < 0 ? 0 : static_cast<std::size_t>(chosen)];
+    }
     const auto kept = m_records.constFind(image.cacheKey());
     if (kept != m_records.constEnd())
         return *kept;
@@ -101,7 +146,12 @@ void CapacityMeter::refresh()
     for (int index = 0; index < count; ++index) {
         const QImage &image = m_album.image(index);
         live.insert(image.cacheKey());
-        if (!m_records.contains(image.cacheKey())) {
+        if (const auto &options = m_album.bestFit(index)) {
+            if (!m_renderings.contains(image.cacheKey())) {
+                complete = false;
+                renderInBackground(image, *options);
+            }
+        } else if (!m_records.contains(image.cacheKey())) {
             complete = false;
             compressInBackground(image);
         }
@@ -109,12 +159,47 @@ void CapacityMeter::refresh()
     // Records of images that left the album go with them.
     for (auto it = m_records.begin(); it != m_records.end();)
         it = live.contains(it.key()) ? std::next(it) : m_records.erase(it);
+    for (auto it = m_renderings.begin(); it != m_renderings.end();)
+        it = live.contains(it.key()) ? std::next(it) : m_renderings.erase(it);
 
     m_settled = complete;
-    if (complete)
+    if (complete) {
+        chooseRenderings();
         m_layout = EncodeAlbumRecords(
             count, [this](int index) { return record(index); }, m_album.passwordText().toStdString());
+    }
     emit changed();
+}
+
+void CapacityMeter::chooseRenderings()
+{
+    m_chosenStep.assign(static_cast<std::size_t>(m_album.count()), -1);
+    m_renderingCounts.assign(BestFitRenderings.size(), 0);
+    if (!m_album.hasBestFit())
+        return;
+    // The fixed images take their records' room as they are; the choice is
+    // among the best-fit ones, exactly as `valbum create --best-fit` makes it.
+    std::vector<std::vector<RenderingCandidate>> candidates;
+    candidates.reserve(m_chosenStep.size());
+    for (int index = 0; index < m_album.count(); ++index) {
+        if (m_album.bestFit(index)) {
+            candidates.push_back(m_renderings.value(m_album.image(index).cacheKey()).candidates);
+            continue;
+        }
+        const ImageRecord fixed = record(index);
+        candidates.push_back(fixed.failure == AlbumWriteFailure::None
+                                 ? std::vector<RenderingCandidate>{{fixed.recordSize(), 0.0}}
+                                 : std::vector<RenderingCandidate>{});
+    }
+    const RenderingChoice choice = ChooseRenderings(candidates);
+    for (int index = 0; index < choice.fitting; ++index) {
+        if (!m_album.bestFit(index))
+            continue;
+        const BestFitCandidates &renderings = m_renderings[m_album.image(index).cacheKey()];
+        const std::size_t step = renderings.stepOf[static_cast<std::size_t>(choice.chosen[index])];
+        m_chosenStep[index] = static_cast<int>(step);
+        ++m_renderingCounts[step];
+    }
 }
 
 bool CapacityMeter::warns() const
@@ -146,6 +231,12 @@ QString CapacityMeter::summary() const
         return WarningSign + QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
     // Short enough for the label's width with thousands of images.
     const QString bytes = QStringLiteral("%1/%2 B").arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
+    if (m_album.hasBestFit()) {
+        if (m_layout.imagesWritten < count)
+            return WarningSign
+                   + QStringLiteral("%1 of %2 fit with best fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
+        return QStringLiteral("%1 fit with best fit, %2").arg(ImageCount(count), bytes);
+    }
     if (m_layout.imagesWritten < count)
         return WarningSign + QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
     return QStringLiteral("%1, %2").arg(ImageCount(count), bytes);
@@ -166,5 +257,14 @@ QString CapacityMeter::details() const
         text += QStringLiteral(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.")
                     .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten),
                          leftOut(m_layout.imagesWritten, count));
+    if (m_album.hasBestFit()) {
+        const QStringList names = GreyDitherNames();
+        QStringList counts;
+        for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
+            counts.append(QStringLiteral("%1 %2")
+                              .arg(m_renderingCounts[step])
+                              .arg(names.at(static_cast<qsizetype>(BestFitRenderings[step]))));
+        text += QStringLiteral(" Best fit renders: %1.").arg(counts.join(QStringLiteral(", ")));
+    }
     return text;
 }

@@ -6,12 +6,15 @@
 
 #include "albumfile/albumfile.h"
 #include "picture/albumbitmap.h"
+#include "picture/bestfitrenderings.h"
 
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QThreadPool>
 #include <QTimer>
+
+#include <vector>
 
 class Album;
 
@@ -21,7 +24,11 @@ inline const QString WarningSign = QStringLiteral("\u26A0 ");
 // How full the album's file would be, kept up to date as the album changes.
 // Each image is compressed once, on worker threads, and its record is kept for
 // as long as the image is in the album unchanged; saving writes those records,
-// so the window never waits for compression it has already done.
+// so the window never waits for compression it has already done. An image
+// added for best fit is rendered in each rendering best fit chooses among,
+// also on the workers, and once all are known the renderings are chosen for
+// the whole album as `valbum create --best-fit` chooses them: saving writes
+// the choice the meter shows.
 class CapacityMeter : public QObject
 {
     Q_OBJECT
@@ -35,8 +42,12 @@ public:
     // The file the album would be saved as, once settled.
     const AlbumWriteResult &layout() const { return m_layout; }
 
-    // The record of the album's image `index`: the kept one, or made now.
+    // The record of the album's image `index`: the kept one, or made now; for
+    // a best-fit image, the one best fit chose (settle() first).
     ImageRecord record(int index);
+    // Makes now whatever the workers have not delivered yet and measures, so
+    // the meter is settled and record() gives what it shows.
+    void settle();
 
     // True once settled when saving now would not keep every image: some do
     // not fit, or one cannot be compressed.
@@ -63,10 +74,16 @@ private:
     void refresh();
     void compressInBackground(const QImage &image);
     void keep(qint64 key, const ImageRecord &record);
+    void renderInBackground(const QImage &image, const ConversionOptions &options);
+    void keepRenderings(qint64 key, const BestFitCandidates &renderings);
+    void chooseRenderings();
 
     Album &m_album;
-    QHash<qint64, ImageRecord> m_records; // by QImage::cacheKey(): an image's data never changes under its key
+    QHash<qint64, ImageRecord> m_records;          // by QImage::cacheKey(): an image's data never changes under its key
+    QHash<qint64, BestFitCandidates> m_renderings; // of the best-fit images, by cache key
     QSet<qint64> m_pending;
+    std::vector<int> m_chosenStep;      // for each image: its step of BestFitRenderings, or -1 when fixed or left out
+    std::vector<int> m_renderingCounts; // how many images got each step
     QTimer m_refreshTimer;
     AlbumWriteResult m_layout;
     bool m_settled = false;

@@ -18,14 +18,19 @@ const QStringList FitTexts{QStringLiteral("Stretch"), QStringLiteral("Crop"), QS
 const QStringList FitTips{QStringLiteral("The whole picture over the whole square; the aspect ratio is not kept."),
                           QStringLiteral("Keep the aspect ratio and fill the square; the overflow is cut off."),
                           QStringLiteral("Keep the aspect ratio and show all of it, centred on white.")};
-const QStringList GreysTexts{QStringLiteral("None"), QStringLiteral("Floyd-Steinberg"), QStringLiteral("Atkinson"),
-                             QStringLiteral("Ordered"), QStringLiteral("Compact")};
+const QStringList GreysTexts{QStringLiteral("None"),     QStringLiteral("Floyd-Steinberg"),
+                             QStringLiteral("Atkinson"), QStringLiteral("Ordered"),
+                             QStringLiteral("Compact"),  QStringLiteral("Compact diffusion"),
+                             QStringLiteral("Best fit")};
 const QStringList GreysTips{
     QStringLiteral("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
     QStringLiteral("Error diffusion: the finest shading for photos, but large records."),
     QStringLiteral("Error diffusion with more contrast: crisp photos and line art."),
     QStringLiteral("A regular pattern: smooth shading that compresses far better than diffusion."),
-    QStringLiteral("A fine pattern on a light blur: shading for photos in records as small as no dither.")};
+    QStringLiteral("A fine pattern on a light blur: shading for photos in records as small as no dither."),
+    QStringLiteral("A finer pattern that hands on part of its error: nearer to diffusion, in records about as small."),
+    QStringLiteral(
+        "Colours kept; on saving, each picture gets the rendering that lets the whole album fit with the best look.")};
 
 QComboBox *choiceBox(const QStringList &texts, const QStringList &tips, QWidget *parent)
 {
@@ -81,8 +86,13 @@ ConversionOptions ConversionPanel::options() const
     ConversionOptions options;
     options.fit = static_cast<PictureFit>(m_fit->currentIndex());
     options.smooth = m_smooth->isChecked();
-    options.greys = static_cast<GreyDither>(m_greys->currentIndex());
+    options.greys = bestFit() ? GreyDither::None : static_cast<GreyDither>(m_greys->currentIndex());
     options.brightness = m_brightness->value();
     options.contrast = m_contrast->value();
     return options;
+}
+
+bool ConversionPanel::bestFit() const
+{
+    return m_greys->currentIndex() == GreyDitherNames().size();
 }

@@ -22,7 +22,11 @@ class ConversionPanel : public QWidget
 public:
     explicit ConversionPanel(QWidget *parent = nullptr);
 
+    // With "Best fit" chosen, the options come with the plain import's greys:
+    // the picture keeps its colours until saving chooses its rendering.
     ConversionOptions options() const;
+    // True when the Greys list has "Best fit", after the renderings it chooses among.
+    bool bestFit() const;
 
     QComboBox *fitBox() const { return m_fit; }
     QCheckBox *smoothBox() const { return m_smooth; }

@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// "Best fit" among the picture dialog's greys: the album saved is the one
+// `valbum create --best-fit` makes of the same pictures, and the capacity
+// line counts with that choice.
+
+#include "editor/document/album.h"
+#include "editor/document/capacitymeter.h"
+#include "editortestsupport.h"
+#include "picture/albumimage.h"
+#include "support/testpictures.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditorBestFit : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // Noise overflows an album whatever its greys; gradients want the finest.
+        for (int index = 0; index < 44; ++index) {
+            const QImage picture = index % 11 == 0 ? GradientPicture(100 + index, 90)
+                                                   : NoisyPicture(120, 90, static_cast<std::uint32_t>(index + 1));
+            pictures.append(dir.filePath(QStringLiteral("picture%1.png").arg(index)));
+            ASSERT_TRUE(picture.save(pictures.last()));
+        }
+        options.smooth = true;
+        options.contrast = 10;
+    }
+
+    QByteArray valbumBestFit(const QStringList &paths)
+    {
+        const QString album = dir.filePath(QStringLiteral("valbum%1.valbum").arg(paths.size()));
+        QProcess process;
+        process.start(QStringLiteral(VALBUM_PROGRAM),
+                      QStringList{QStringLiteral("create"), QStringLiteral("--best-fit"), QStringLiteral("--smooth"),
+                                  QStringLiteral("--contrast=10"), album}
+                          + paths);
+        EXPECT_TRUE(process.waitForFinished(120'000));
+        QFile file(album);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    static QByteArray saved(EditorUnderTest &editor, const QString &path)
+    {
+        editor.dialogs->albumsToSave = {path};
+        editor.form->Button9Click();
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    static bool settles(EditorUnderTest &editor)
+    {
+        return QTest::qWaitFor([&] { return editor.form->capacityMeter().settled(); }, 60'000);
+    }
+
+    QTemporaryDir dir;
+    QStringList pictures;
+    ConversionOptions options;
+};
+
+TEST_F(EditorBestFit, SavedAlbumIsValbumsBestFitAndTheLineCountsWithIt)
+{
+    EditorUnderTest editor;
+    editor.dialogs->conversion = options;
+    editor.dialogs->bestFit = true;
+    editor.dialogs->pictureSelections = {pictures};
+    editor.form->Button10Click();
+    ASSERT_EQ(editor.form->album().count(), pictures.size());
+    // Colours kept until saving, as with the plain import.
+    EXPECT_NE(DeviceView(editor.form->album().image(1)), editor.form->album().image(1));
+
+    ASSERT_TRUE(settles(editor));
+    const CapacityMeter &meter = editor.form->capacityMeter();
+    const int fitting = meter.layout().imagesWritten;
+    ASSERT_GT(fitting, 0);
+    ASSERT_LT(fitting, pictures.size());
+    EXPECT_EQ(meter.summary(), WarningSign
+                                   + QStringLiteral("%1 of %2 fit with best fit, %3/81,920 B")
+                                         .arg(fitting)
+                                         .arg(pictures.size())
+                                         .arg(QLocale(QLocale::English).toString(meter.layout().bytes.size())));
+    EXPECT_TRUE(meter.details().contains(QStringLiteral("Best fit renders: ")));
+
+    const QByteArray expected = valbumBestFit(pictures);
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(saved(editor, dir.filePath(QStringLiteral("editor.valbum"))), expected);
+
+    // Fewer pictures: all fit, and the line says best fit decided it.
+    const QStringList few = pictures.mid(0, 12);
+    EditorUnderTest small;
+    small.dialogs->conversion = options;
+    small.dialogs->bestFit = true;
+    small.dialogs->pictureSelections = {few};
+    small.form->Button10Click();
+    // Saved at once, before the workers are done: the same choice, made then.
+    EXPECT_EQ(saved(small, dir.filePath(QStringLiteral("few.valbum"))), valbumBestFit(few));
+    ASSERT_TRUE(settles(small));
+    EXPECT_TRUE(small.form->capacityMeter().summary().startsWith(QStringLiteral("12 images fit with best fit, ")))
+        << small.form->capacityMeter().summary().toStdString();
+}
+
+TEST_F(EditorBestFit, FixedPicturesKeepTheirRendering)
+{
+    EditorUnderTest editor;
+    ConversionOptions ordered = options;
+    ordered.greys = GreyDither::Ordered;
+    const struct
+    {
+        ConversionOptions options;
+        bool bestFit;
+        QStringList paths;
+    } adds[] = {
+        {ordered, false, pictures.mid(0, 2)},
+        {options, true, pictures.mid(2, 10)},
+        {options, false, pictures.mid(32, 1)},
+    };
+    for (const auto &add : adds) {
+        editor.dialogs->conversion = add.options;
+        editor.dialogs->bestFit = add.bestFit;
+        editor.dialogs->pictureSelections = {add.paths};
+        editor.form->Button10Click();
+    }
+    ASSERT_TRUE(settles(editor));
+    const QString path = dir.filePath(QStringLiteral("mixed.valbum"));
+    ASSERT_FALSE(saved(editor, path).isEmpty());
+    Album reread;
+    ASSERT_EQ(ReadAlbum(reread, path).outcome, AlbumReadOutcome::Read);
+    ASSERT_EQ(reread.count(), 13);
+    for (int index = 0; index < 2; ++index)
+        EXPECT_EQ(reread.image(index), LoadAlbumImage(pictures.at(index), ordered).albumImage);
+    EXPECT_EQ(reread.image(12), DeviceView(LoadAlbumImage(pictures.at(32), options).albumImage));
+    // The best-fit ones in between got renderings of their own.
+    EXPECT_EQ(reread.image(5), DeviceView(reread.image(5)));
+}
+
+} // namespace
