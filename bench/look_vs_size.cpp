@@ -15,6 +15,7 @@
 #include "album/albumformat.h"
 #include "album/renderingchoice.h"
 #include "albumfile/albumfile.h"
+#include "imagerecords/imagerecord.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/look.h"

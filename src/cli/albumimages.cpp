@@ -4,7 +4,7 @@
 
 #include "cli/albumimages.h"
 
-#include "picture/albumbitmap.h"
+#include "imagerecords/imagerecord.h"
 
 QImage AlbumImageAt(const AlbumFileContents &contents, std::size_t index)
 {

@@ -6,7 +6,7 @@
 
 #include "album/renderingchoice.h"
 #include "cli/pictureinput.h"
-#include "picture/bestfitrenderings.h"
+#include "imagerecords/bestfitrenderings.h"
 
 #include <QThreadPool>
 

@@ -5,6 +5,7 @@
 #include "cli/pictureinput.h"
 
 #include "cli/console.h"
+#include "imagerecords/imagerecord.h"
 #include "messages/picturetexts.h"
 
 #include <QFile>

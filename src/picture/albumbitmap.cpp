@@ -4,18 +4,11 @@
 
 #include "picture/albumbitmap.h"
 
-#include "album/albumreader.h"
-
 namespace {
 
 bool isRgb32(const QImage &image)
 {
     return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
-}
-
-QImage asRgb32(const QImage &image)
-{
-    return isRgb32(image) ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -26,6 +19,11 @@ ImageView ViewOf(const QImage &rgb32)
         return {};
     return {reinterpret_cast<const Rgb *>(rgb32.constBits()), rgb32.width(), rgb32.height(),
             rgb32.bytesPerLine() / static_cast<qsizetype>(sizeof(Rgb))};
+}
+
+QImage AsRgb32(const QImage &image)
+{
+    return isRgb32(image) ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage ToQImage(const AlbumBitmap &bitmap)
@@ -39,7 +37,7 @@ QImage ToQImage(const AlbumBitmap &bitmap)
 
 std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
 {
-    const QImage rgb = asRgb32(bitmap);
+    const QImage rgb = AsRgb32(bitmap);
     return EncodeImage(ViewOf(rgb), out);
 }
 
@@ -59,19 +57,4 @@ QImage DeviceView(const QImage &albumImage)
     QImage shown(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     DecodeImage(packed, shown);
     return shown;
-}
-
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress)
-{
-    const QImage rgb = asRgb32(image);
-    return CompressAlbumImage(ViewOf(rgb), compress);
-}
-
-QImage DecodeRecordImage(std::span<const std::uint8_t> payload)
-{
-    PackedImage packed{};
-    DecompressImage(payload, packed);
-    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    DecodeImage(packed, image);
-    return image;
 }

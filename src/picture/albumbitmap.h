@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "album/albumwriter.h"
 #include "codec/pixelcodec.h"
 
 #include <QImage>
@@ -17,6 +16,8 @@
 
 // The pixels of an RGB32 or ARGB32 image (any other format gives an empty view).
 ImageView ViewOf(const QImage &rgb32);
+// The image itself when ViewOf() can read it, else its RGB32 form.
+QImage AsRgb32(const QImage &image);
 
 // An album bitmap as a 92 x 92 RGB32 image.
 QImage ToQImage(const AlbumBitmap &bitmap);
@@ -26,7 +27,3 @@ std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out);
 // Sets every pixel of `bitmap`, which becomes a 92 x 92 RGB32 image if it is not one.
 void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap);
 QImage DeviceView(const QImage &albumImage);
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress = CompressImage);
-
-// The image of one album record's payload; black where the payload does not decompress.
-QImage DecodeRecordImage(std::span<const std::uint8_t> payload);

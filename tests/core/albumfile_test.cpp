@@ -4,6 +4,7 @@
 
 #include "album/password.h"
 #include "albumfile/albumfile.h"
+#include "imagerecords/imagerecord.h"
 #include "support/testalbums.h"
 
 #include <QFile>

@@ -4,6 +4,8 @@
 
 #include "support/testalbums.h"
 
+#include "imagerecords/imagerecord.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 

@@ -10,9 +10,9 @@
 #include "editor/commands/dialogseam.h"
 #include "editor/document/album.h"
 #include "editor/document/albumselection.h"
+#include "imagerecords/bestfitrenderings.h"
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
-#include "picture/bestfitrenderings.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "messages/albumtexts.h"
 
 #include "album/password.h"
+#include "imagerecords/imagerecord.h"
 #include "picture/albumbitmap.h"
 
 #include <algorithm>

@@ -7,6 +7,8 @@
 #include "editor/document/album.h"
 #include "messages/albumtexts.h"
 
+#include "imagerecords/imagerecord.h"
+
 #include <QLocale>
 
 namespace {

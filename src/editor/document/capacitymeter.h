@@ -5,8 +5,8 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
+#include "imagerecords/bestfitrenderings.h"
 #include "picture/albumbitmap.h"
-#include "picture/bestfitrenderings.h"
 
 #include <QHash>
 #include <QObject>

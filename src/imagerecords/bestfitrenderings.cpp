@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/bestfitrenderings.h"
+#include "imagerecords/bestfitrenderings.h"
 
+#include "imagerecords/imagerecord.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/look.h"

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "imagerecords/imagerecord.h"
+
+#include "album/compression.h"
+#include "picture/albumbitmap.h"
+
+ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress)
+{
+    const QImage rgb = AsRgb32(image);
+    return CompressAlbumImage(ViewOf(rgb), compress);
+}
+
+QImage DecodeRecordImage(std::span<const std::uint8_t> payload)
+{
+    PackedImage packed{};
+    DecompressImage(payload, packed);
+    QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
+    DecodeImage(packed, image);
+    return image;
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The valbum-editor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The libraries depend one way: each folder of src/ includes only from the
+# folders below it. The picture side and the album format know nothing of
+# each other; imagerecords is where they meet.
+# Usage: check_layers.sh SOURCE_DIR
+set -euo pipefail
+cd "$1/src"
+
+# folder: the folders it may include from (besides itself and the system)
+declare -A allowed=(
+  [codec]=""
+  [album]="codec"
+  [albumfile]="codec album"
+  [picture]="codec"
+  [imagerecords]="codec album picture"
+  [messages]="codec album albumfile picture imagerecords"
+  [cli]="codec album albumfile picture imagerecords messages"
+  [editor]="codec album albumfile picture imagerecords messages"
+)
+qt_free="codec album"
+
+faults=0
+for folder in "${!allowed[@]}"; do
+  while IFS=: read -r file line include; do
+    used=${include#*\"}
+    used=${used%%/*}
+    case " $folder ${allowed[$folder]} " in
+    *" $used "*) ;;
+    *)
+      echo "src/$file:$line: $folder includes from $used: $include"
+      faults=$((faults + 1))
+      ;;
+    esac
+  done < <(grep -rnE '^#include "[a-z]+/' "$folder" || true)
+done
+for folder in $qt_free; do
+  if grep -rnE '^#include <Q' "$folder"; then
+    echo "src/$folder must not include Qt"
+    faults=$((faults + 1))
+  fi
+done
+for folder in */; do
+  [[ -n ${allowed[${folder%/}]+set} ]] || { echo "src/$folder has no place in the layers"; faults=$((faults + 1)); }
+done
+((faults == 0)) && echo "every include in src/ points down the layers"
+((faults == 0))
