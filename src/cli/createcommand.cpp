@@ -9,12 +9,12 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
+#include "cli/importarguments.h"
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
-#include "cli/pictureinput.h"
+#include "cli/pictureimport.h"
 #include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
@@ -52,7 +52,7 @@ CommandSyntax createSyntax()
             .arg(AlbumSizeLimit);
     syntax.options =
         QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption, skipUnreadableOption()}
-        + conversionCommandOptions();
+        + importCommandOptions();
     syntax.minArguments = 2;
     return syntax;
 }
@@ -124,7 +124,7 @@ struct CreateRequest
 {
     QString path;
     QStringList pictures;
-    ConversionArguments conversion;
+    ImportArguments importing;
     QString passwordText;
     bool force = false;
     bool skipUnreadable = false;
@@ -138,16 +138,16 @@ int createAlbum(const CreateRequest &request)
     bool full = false;
     UnreadablePictures unreadable(request.skipUnreadable);
     QStringList read;
-    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
-                    [&](const ConvertedPicture &picture) {
-                        if (!picture.problem.isEmpty()) {
-                            unreadable.add(picture.problem);
-                        } else if (!unreadable.stopRun()) {
-                            read.append(request.pictures.at(picture.index));
-                            if (!full)
-                                full = album.add(picture.record) != AlbumFiller::Outcome::Added;
-                        }
-                    });
+    importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
+                   [&](const ImportedPicture &picture) {
+                       if (!picture.problem.isEmpty()) {
+                           unreadable.add(picture.problem);
+                       } else if (!unreadable.stopRun()) {
+                           read.append(request.pictures.at(picture.index));
+                           if (!full)
+                               full = album.add(picture.record) != AlbumFiller::Outcome::Added;
+                       }
+                   });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     if (refuseToOverwrite({request.path}, request.force))
@@ -163,7 +163,7 @@ int createAlbum(const CreateRequest &request)
 
 int createBestFitAlbums(const CreateRequest &request, bool split)
 {
-    const BestFitRun run = bestFitPictures(request.pictures, request.conversion.options, request.conversion.jobs,
+    const BestFitRun run = bestFitPictures(request.pictures, request.importing.options, request.importing.jobs,
                                            request.skipUnreadable, split);
     UnreadablePictures unreadable(request.skipUnreadable);
     for (const QString &problem : run.problems)
@@ -236,15 +236,15 @@ int createSplitAlbums(const CreateRequest &request)
     SplitAlbumWriter albums(request.path, request.passwordText, outputs);
     UnreadablePictures unreadable(request.skipUnreadable);
     QStringList read;
-    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
-                    [&](const ConvertedPicture &picture) {
-                        if (!picture.problem.isEmpty()) {
-                            unreadable.add(picture.problem);
-                        } else if (!unreadable.stopRun()) {
-                            read.append(request.pictures.at(picture.index));
-                            albums.add(picture.record);
-                        }
-                    });
+    importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
+                   [&](const ImportedPicture &picture) {
+                       if (!picture.problem.isEmpty()) {
+                           unreadable.add(picture.problem);
+                       } else if (!unreadable.stopRun()) {
+                           read.append(request.pictures.at(picture.index));
+                           albums.add(picture.record);
+                       }
+                   });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     albums.finish();
@@ -291,10 +291,10 @@ int runCreate(const QStringList &words)
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
 
-    const ConversionArguments conversion = conversionArguments(parser);
-    if (!conversion.problem.isEmpty())
-        return usageError(syntax.name, conversion.problem);
-    setVerbose(conversion.verbose);
+    const ImportArguments importing = importArguments(parser);
+    if (!importing.problem.isEmpty())
+        return usageError(syntax.name, importing.problem);
+    setVerbose(importing.verbose);
 
     const bool bestFit = parser.isSet(BestFitOption);
     if (bestFit && parser.isSet(QStringLiteral("dither")))
@@ -303,7 +303,7 @@ int runCreate(const QStringList &words)
     CreateRequest request;
     request.pictures = parser.positionalArguments();
     request.path = request.pictures.takeFirst();
-    request.conversion = conversion;
+    request.importing = importing;
     request.passwordText = passwordText;
     request.force = parser.isSet(ForceOption);
     request.skipUnreadable = parser.isSet(skipUnreadableOption());
