@@ -21,6 +21,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 namespace {
 
 const QCommandLineOption PasswordOption(QStringLiteral("password"),
@@ -38,23 +40,21 @@ const QCommandLineOption BestFitOption(
 
 CommandSyntax createSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("create");
-    syntax.arguments = QStringLiteral("OUT.valbum PICTURE...");
-    syntax.description =
-        QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
-                       "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
-                       "stretched over 92 x 92), and prints one line per picture with its place in the\n"
-                       "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
-                       "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
-                       "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
-                       "the rest are written (exit status 3).")
-            .arg(AlbumSizeLimit);
-    syntax.options =
-        QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption, skipUnreadableOption()}
-        + importCommandOptions();
-    syntax.minArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("create"),
+            .arguments = QStringLiteral("OUT.valbum PICTURE..."),
+            .description =
+                QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
+                               "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
+                               "stretched over 92 x 92), and prints one line per picture with its place in the\n"
+                               "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
+                               "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
+                               "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
+                               "the rest are written (exit status 3).")
+                    .arg(AlbumSizeLimit),
+            .options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption,
+                                                 skipUnreadableOption()}
+                       + importCommandOptions(),
+            .minArguments = 2};
 }
 
 void printAlbumLine(const QString &path, int imageCount)
@@ -130,13 +130,12 @@ struct CreateRequest
     bool skipUnreadable = false;
 };
 
-int createAlbum(const CreateRequest &request)
+// Imports the request's pictures, compressed, strictly in order: each one
+// that cannot be read goes to `unreadable`, each record that came in to
+// `keep` until the run stops. Returns the paths of the pictures that came in.
+QStringList importRecords(const CreateRequest &request, UnreadablePictures &unreadable,
+                          const std::function<void(const ImageRecord &)> &keep)
 {
-    // Only the records that fit are kept; past them the album is full and
-    // the rest are only counted.
-    AlbumFiller album;
-    bool full = false;
-    UnreadablePictures unreadable(request.skipUnreadable);
     QStringList read;
     importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
                    [&](const ImportedPicture &picture) {
@@ -144,10 +143,23 @@ int createAlbum(const CreateRequest &request)
                            unreadable.add(picture.problem);
                        } else if (!unreadable.stopRun()) {
                            read.append(request.pictures.at(picture.index));
-                           if (!full)
-                               full = album.add(picture.record) != AlbumFiller::Outcome::Added;
+                           keep(picture.record);
                        }
                    });
+    return read;
+}
+
+int createAlbum(const CreateRequest &request)
+{
+    // Only the records that fit are kept; past them the album is full and
+    // the rest are only counted.
+    AlbumFiller album;
+    bool full = false;
+    UnreadablePictures unreadable(request.skipUnreadable);
+    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) {
+        if (!full)
+            full = album.add(record) != AlbumFiller::Outcome::Added;
+    });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     if (refuseToOverwrite({request.path}, request.force))
@@ -235,16 +247,7 @@ int createSplitAlbums(const CreateRequest &request)
     PendingOutputs outputs;
     SplitAlbumWriter albums(request.path, request.passwordText, outputs);
     UnreadablePictures unreadable(request.skipUnreadable);
-    QStringList read;
-    importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
-                   [&](const ImportedPicture &picture) {
-                       if (!picture.problem.isEmpty()) {
-                           unreadable.add(picture.problem);
-                       } else if (!unreadable.stopRun()) {
-                           read.append(request.pictures.at(picture.index));
-                           albums.add(picture.record);
-                       }
-                   });
+    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) { albums.add(record); });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     albums.finish();

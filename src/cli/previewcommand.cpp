@@ -23,19 +23,17 @@ const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Re
 
 CommandSyntax previewSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("preview");
-    syntax.arguments = QStringLiteral("OUTDIR PICTURE...");
-    syntax.description =
-        QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
-                       "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
-                       "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
-                       "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
-                       "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
-                       "and the rest are written (exit status 3).");
-    syntax.options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + importCommandOptions();
-    syntax.minArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("preview"),
+            .arguments = QStringLiteral("OUTDIR PICTURE..."),
+            .description =
+                QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
+                               "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
+                               "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
+                               "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
+                               "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
+                               "and the rest are written (exit status 3)."),
+            .options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + importCommandOptions(),
+            .minArguments = 2};
 }
 
 } // namespace
