@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture/albumimage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/testalbums.h"
 
@@ -17,10 +17,10 @@
 #include <cmath>
 #include <random>
 
-// A 640 x 480 photo-like JPEG loaded as it is (BM_LoadJpeg), loaded and
-// brought into the album with each conversion (BM_LoadAndConvert), and the
-// conversion alone from the loaded picture (BM_Convert). Target (one core):
-// any options add at most 25 % to the load-and-convert time of the defaults;
+// A 640 x 480 photo-like JPEG read as it is (BM_ReadJpeg), imported (read and
+// brought into the album) with each conversion (BM_ImportPicture), and the
+// conversion alone from the picture read (BM_Convert). Target (one core):
+// any options add at most 25 % to the import time of the defaults;
 // run_bench.sh prints each ratio. Times are the CPU time of the whole process,
 // so smooth scaling that Qt spreads over threads is counted in full, and other
 // users of a shared machine do not blur differences of a few per cent.
@@ -85,32 +85,32 @@ const QString &jpegPath()
     return path;
 }
 
-void BM_LoadJpeg(benchmark::State &state)
+void BM_ReadJpeg(benchmark::State &state)
 {
     const QString &path = jpegPath();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadPicture(path).picture.constBits());
+        benchmark::DoNotOptimize(ReadPictureFile(path).picture.constBits());
 }
-BENCHMARK(BM_LoadJpeg)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadJpeg)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
-void BM_LoadAndConvert(benchmark::State &state)
+void BM_ImportPicture(benchmark::State &state)
 {
     const Case &c = Cases[static_cast<std::size_t>(state.range(0))];
     const QString &path = jpegPath();
     for (auto _ : state) {
-        const AlbumImageLoad loaded = LoadAlbumImage(path, c.options);
+        const PictureImport loaded = ImportPicture(path, c.options);
         if (!loaded.ok)
-            state.SkipWithError("the picture did not load");
+            state.SkipWithError("the picture did not come in");
         benchmark::DoNotOptimize(loaded.albumImage.constBits());
     }
     state.SetLabel(c.name);
 }
-BENCHMARK(BM_LoadAndConvert)->DenseRange(0, Cases.size() - 1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportPicture)->DenseRange(0, Cases.size() - 1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_Convert(benchmark::State &state)
 {
     const Case &c = Cases[static_cast<std::size_t>(state.range(0))];
-    const QImage picture = LoadPicture(jpegPath()).picture;
+    const QImage picture = ReadPictureFile(jpegPath()).picture;
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertToAlbumImage(picture, c.options).constBits());
     state.SetLabel(c.name);

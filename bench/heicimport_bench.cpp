@@ -64,7 +64,7 @@ void BM_HeicImportSmooth(benchmark::State &state)
         QByteArray file = heic;
         QBuffer device(&file);
         device.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(LoadAlbumImage(device, options).ok);
+        benchmark::DoNotOptimize(ImportPicture(device, options).ok);
     }
 }
 BENCHMARK(BM_HeicImportSmooth)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -121,7 +121,7 @@ int main(int argc, char *argv[])
     for (const QString &photo : photos) {
         ConversionOptions plain;
         plain.smooth = true;
-        const AlbumImageLoad placed = LoadAlbumImage(photo, plain);
+        const PictureImport placed = ImportPicture(photo, plain);
         if (!placed.ok) {
             std::fprintf(stderr, "%s: cannot be read\n", qPrintable(photo));
             return 2;
@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
             ConversionOptions options = plain;
             options.greys = static_cast<GreyDither>(rendering);
             // Loaded again, so the image is the one `valbum create` makes.
-            const AlbumImageLoad loaded = LoadAlbumImage(photo, options);
+            const PictureImport loaded = ImportPicture(photo, options);
             const std::vector<float> shown = ShownGreys(loaded.albumImage);
             Measured &row = table[static_cast<std::size_t>(rendering)];
             row.sizes.push_back(CompressAlbumImage(loaded.albumImage).recordSize());

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture/picturedamage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
 #include <QBuffer>
@@ -12,7 +12,7 @@
 #include <benchmark/benchmark.h>
 
 // Target (one core): checking a whole 12-megapixel JPEG or PNG for damage
-// costs less than loading it; the load includes the check.
+// costs less than reading it; the read includes the check.
 
 namespace {
 
@@ -49,17 +49,17 @@ void BM_DamageCheck(benchmark::State &state)
 }
 BENCHMARK(BM_DamageCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_LoadPicture(benchmark::State &state)
+void BM_ReadPictureFile(benchmark::State &state)
 {
     const char *format = Formats[state.range(0)];
     QByteArray file = LargePicture(format);
     for (auto _ : state) {
         QBuffer device(&file);
         device.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(LoadPicture(device).ok);
+        benchmark::DoNotOptimize(ReadPictureFile(device).ok);
     }
     state.SetLabel(format);
 }
-BENCHMARK(BM_LoadPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPictureFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -79,7 +79,7 @@ if "BM_EncodeAlbum/2" in medians:
           f"{encode_wall / floor_wall:.2f}x wall (cpu {encode_cpu / floor_cpu:.2f}x)")
 # Any conversion options against the defaults, both loading the same 640 x 480
 # JPEG, by process CPU time (see conversion_bench.cpp).
-labels = {r["run_name"]: r.get("label", "") for r in report["benchmarks"] if r["run_name"].startswith("BM_LoadAndConvert/")}
+labels = {r["run_name"]: r.get("label", "") for r in report["benchmarks"] if r["run_name"].startswith("BM_ImportPicture/")}
 base = next((name for name, label in labels.items() if label == "defaults" and name in medians), None)
 for name in sorted(n for n in labels if n in medians and n != base):
     if base is None:
@@ -87,7 +87,7 @@ for name in sorted(n for n in labels if n in medians and n != base):
     ratio = medians[name][1] / medians[base][1]
     met = ratio <= 1.25
     missed = missed or not met
-    print(f"LoadAndConvert {labels[name]} / defaults: {show(medians[name][1])} / {show(medians[base][1])} = "
+    print(f"ImportPicture {labels[name]} / defaults: {show(medians[name][1])} / {show(medians[base][1])} = "
           f"{ratio:.2f}x cpu (wall {medians[name][0] / medians[base][0]:.2f}x), target 1.25x: {'met' if met else 'missed'}")
 sys.exit(1 if missed else 0)
 EOF

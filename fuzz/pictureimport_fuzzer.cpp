@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer entry for the picture import, on the path a user's picture takes:
-// any bytes go through LoadAlbumImage as a picture file would, with
+// any bytes go through ImportPicture as a picture file would, with
 // conversion options taken from the input's last four bytes (pictures ignore
 // what follows their end, so a seed stays a whole picture while mutations of
 // its tail try every fit, dither and tone, and smoothing with its reduced JPEG
@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
     const ConversionOptions options = optionsFrom(bytes);
-    const AlbumImageLoad loaded = LoadAlbumImage(file, options);
+    const PictureImport loaded = ImportPicture(file, options);
     if (!loaded.ok) {
         require(loaded.problem.kind != PictureProblem::Kind::None, "a refused picture has a reason");
         return 0;

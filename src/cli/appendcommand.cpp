@@ -21,17 +21,15 @@ namespace {
 
 CommandSyntax appendSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("append");
-    syntax.arguments = QStringLiteral("TARGET.valbum SOURCE.valbum...");
-    syntax.description =
-        QStringLiteral("Adds the images of the source albums, in order, after the target's own and\n"
-                       "saves the target in place, keeping its password; a failed save leaves it as it\n"
-                       "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
-                       "If any album cannot be read whole, nothing is written (exit status 2).")
-            .arg(AlbumSizeLimit);
-    syntax.minArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("append"),
+            .arguments = QStringLiteral("TARGET.valbum SOURCE.valbum..."),
+            .description =
+                QStringLiteral("Adds the images of the source albums, in order, after the target's own and\n"
+                               "saves the target in place, keeping its password; a failed save leaves it as it\n"
+                               "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
+                               "If any album cannot be read whole, nothing is written (exit status 2).")
+                    .arg(AlbumSizeLimit),
+            .minArguments = 2};
 }
 
 // Where an image of the combined album came from, to name it when it is left out.

@@ -5,7 +5,7 @@
 #include "cli/bestfit.h"
 
 #include "album/renderingchoice.h"
-#include "cli/pictureinput.h"
+#include "cli/pictureimport.h"
 #include "imagerecords/bestfitrenderings.h"
 
 #include <QThreadPool>
@@ -22,11 +22,11 @@ constexpr auto Steps = BestFitRenderings;
 BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool skipUnreadable,
                            bool split)
 {
-    // Loaded and placed once; every rendering starts from that square.
+    // Read and placed once; every rendering starts from that square.
     const ConversionOptions placement = BestFitPlacement(options);
     BestFitRun run;
     QList<QImage> images;
-    convertPictures(paths, placement, jobs, false, [&](const ConvertedPicture &picture) {
+    importPictures(paths, placement, jobs, false, [&](const ImportedPicture &picture) {
         if (!picture.problem.isEmpty()) {
             run.problems.append(picture.problem);
         } else if (skipUnreadable || run.problems.isEmpty()) {

@@ -29,7 +29,7 @@ struct BestFitAlbum
 struct BestFitRun
 {
     QStringList pictures;             // the pictures read, in order
-    QStringList problems;             // "<path>: <reason>" for each picture that did not load
+    QStringList problems;             // "<path>: <reason>" for each picture that did not come in
     std::vector<BestFitAlbum> albums; // one, or with `split` as many as needed
     QString encodingProblem;          // a picture that fits in no album of its own; empty otherwise
 };
@@ -41,7 +41,7 @@ struct BestFitRun
 // longest run of pictures that fits with their smallest renderings and the
 // rest are left out; with it, each album in turn takes as many of the
 // remaining pictures as fit so, and so no more albums are made than the
-// smallest renderings need. Pictures that do not load stop the work, or are
+// smallest renderings need. Pictures that do not come in stop the work, or are
 // left out when `skipUnreadable`. `jobs` pictures are brought in at once;
 // the result is the same for any number.
 BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool skipUnreadable,

@@ -9,17 +9,19 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
+#include "cli/importarguments.h"
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
-#include "cli/pictureinput.h"
+#include "cli/pictureimport.h"
 #include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
 
 #include <QFileInfo>
+
+#include <functional>
 
 namespace {
 
@@ -38,23 +40,21 @@ const QCommandLineOption BestFitOption(
 
 CommandSyntax createSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("create");
-    syntax.arguments = QStringLiteral("OUT.valbum PICTURE...");
-    syntax.description =
-        QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
-                       "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
-                       "stretched over 92 x 92), and prints one line per picture with its place in the\n"
-                       "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
-                       "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
-                       "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
-                       "the rest are written (exit status 3).")
-            .arg(AlbumSizeLimit);
-    syntax.options =
-        QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption, skipUnreadableOption()}
-        + conversionCommandOptions();
-    syntax.minArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("create"),
+            .arguments = QStringLiteral("OUT.valbum PICTURE..."),
+            .description =
+                QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
+                               "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
+                               "stretched over 92 x 92), and prints one line per picture with its place in the\n"
+                               "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
+                               "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
+                               "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
+                               "the rest are written (exit status 3).")
+                    .arg(AlbumSizeLimit),
+            .options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption,
+                                                 skipUnreadableOption()}
+                       + importCommandOptions(),
+            .minArguments = 2};
 }
 
 void printAlbumLine(const QString &path, int imageCount)
@@ -124,11 +124,30 @@ struct CreateRequest
 {
     QString path;
     QStringList pictures;
-    ConversionArguments conversion;
+    ImportArguments importing;
     QString passwordText;
     bool force = false;
     bool skipUnreadable = false;
 };
+
+// Imports the request's pictures, compressed, strictly in order: each one
+// that cannot be read goes to `unreadable`, each record that came in to
+// `keep` until the run stops. Returns the paths of the pictures that came in.
+QStringList importRecords(const CreateRequest &request, UnreadablePictures &unreadable,
+                          const std::function<void(const ImageRecord &)> &keep)
+{
+    QStringList read;
+    importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
+                   [&](const ImportedPicture &picture) {
+                       if (!picture.problem.isEmpty()) {
+                           unreadable.add(picture.problem);
+                       } else if (!unreadable.stopRun()) {
+                           read.append(request.pictures.at(picture.index));
+                           keep(picture.record);
+                       }
+                   });
+    return read;
+}
 
 int createAlbum(const CreateRequest &request)
 {
@@ -137,17 +156,10 @@ int createAlbum(const CreateRequest &request)
     AlbumFiller album;
     bool full = false;
     UnreadablePictures unreadable(request.skipUnreadable);
-    QStringList read;
-    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
-                    [&](const ConvertedPicture &picture) {
-                        if (!picture.problem.isEmpty()) {
-                            unreadable.add(picture.problem);
-                        } else if (!unreadable.stopRun()) {
-                            read.append(request.pictures.at(picture.index));
-                            if (!full)
-                                full = album.add(picture.record) != AlbumFiller::Outcome::Added;
-                        }
-                    });
+    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) {
+        if (!full)
+            full = album.add(record) != AlbumFiller::Outcome::Added;
+    });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     if (refuseToOverwrite({request.path}, request.force))
@@ -163,7 +175,7 @@ int createAlbum(const CreateRequest &request)
 
 int createBestFitAlbums(const CreateRequest &request, bool split)
 {
-    const BestFitRun run = bestFitPictures(request.pictures, request.conversion.options, request.conversion.jobs,
+    const BestFitRun run = bestFitPictures(request.pictures, request.importing.options, request.importing.jobs,
                                            request.skipUnreadable, split);
     UnreadablePictures unreadable(request.skipUnreadable);
     for (const QString &problem : run.problems)
@@ -235,16 +247,7 @@ int createSplitAlbums(const CreateRequest &request)
     PendingOutputs outputs;
     SplitAlbumWriter albums(request.path, request.passwordText, outputs);
     UnreadablePictures unreadable(request.skipUnreadable);
-    QStringList read;
-    convertPictures(request.pictures, request.conversion.options, request.conversion.jobs, true,
-                    [&](const ConvertedPicture &picture) {
-                        if (!picture.problem.isEmpty()) {
-                            unreadable.add(picture.problem);
-                        } else if (!unreadable.stopRun()) {
-                            read.append(request.pictures.at(picture.index));
-                            albums.add(picture.record);
-                        }
-                    });
+    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) { albums.add(record); });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     albums.finish();
@@ -291,10 +294,10 @@ int runCreate(const QStringList &words)
             syntax.name,
             QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
 
-    const ConversionArguments conversion = conversionArguments(parser);
-    if (!conversion.problem.isEmpty())
-        return usageError(syntax.name, conversion.problem);
-    setVerbose(conversion.verbose);
+    const ImportArguments importing = importArguments(parser);
+    if (!importing.problem.isEmpty())
+        return usageError(syntax.name, importing.problem);
+    setVerbose(importing.verbose);
 
     const bool bestFit = parser.isSet(BestFitOption);
     if (bestFit && parser.isSet(QStringLiteral("dither")))
@@ -303,7 +306,7 @@ int runCreate(const QStringList &words)
     CreateRequest request;
     request.pictures = parser.positionalArguments();
     request.path = request.pictures.takeFirst();
-    request.conversion = conversion;
+    request.importing = importing;
     request.passwordText = passwordText;
     request.force = parser.isSet(ForceOption);
     request.skipUnreadable = parser.isSet(skipUnreadableOption());

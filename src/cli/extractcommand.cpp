@@ -22,18 +22,16 @@ const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Re
 
 CommandSyntax extractSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("extract");
-    syntax.arguments = QStringLiteral("ALBUM.valbum OUTDIR");
-    syntax.description =
-        QStringLiteral("Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album's\n"
-                       "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
-                       "missing. A damaged album gives the images before the damage, which is then\n"
-                       "reported (exit status 2).");
-    syntax.options = {FormatOption, ForceOption};
-    syntax.minArguments = 2;
-    syntax.maxArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("extract"),
+            .arguments = QStringLiteral("ALBUM.valbum OUTDIR"),
+            .description =
+                QStringLiteral("Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album's\n"
+                               "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
+                               "missing. A damaged album gives the images before the damage, which is then\n"
+                               "reported (exit status 2)."),
+            .options = {FormatOption, ForceOption},
+            .minArguments = 2,
+            .maxArguments = 2};
 }
 
 } // namespace

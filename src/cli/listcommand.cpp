@@ -22,27 +22,26 @@ const QCommandLineOption JsonOption(QStringLiteral("json"), QStringLiteral("Prin
 
 CommandSyntax listSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("list");
-    syntax.arguments = QStringLiteral("ALBUM.valbum");
     const QStringList kinds = readStopKeys();
-    syntax.description =
-        QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
-                       "offset and compressed size, and the bytes left under the %1-byte limit.\n"
-                       "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
-                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free,\n"
-                       "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
-                       "byte not read, message the line printed on standard error, and kind one of\n"
-                       "  %2,\n"
-                       "  %3.\n"
-                       "A file that cannot be opened or is not an album gives only error ({kind, message}):\n"
-                       "kind is cannot_open or not_an_album, message the line printed on standard error.")
-            .arg(AlbumSizeLimit)
-            .arg(kinds.mid(0, 3).join(QStringLiteral(", ")), kinds.mid(3).join(QStringLiteral(", ")));
-    syntax.options = {JsonOption};
-    syntax.minArguments = 1;
-    syntax.maxArguments = 1;
-    return syntax;
+    return {
+        .name = QStringLiteral("list"),
+        .arguments = QStringLiteral("ALBUM.valbum"),
+        .description =
+            QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
+                           "offset and compressed size, and the bytes left under the %1-byte limit.\n"
+                           "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
+                           "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free,\n"
+                           "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
+                           "byte not read, message the line printed on standard error, and kind one of\n"
+                           "  %2,\n"
+                           "  %3.\n"
+                           "A file that cannot be opened or is not an album gives only error ({kind, message}):\n"
+                           "kind is cannot_open or not_an_album, message the line printed on standard error.")
+                .arg(AlbumSizeLimit)
+                .arg(kinds.mid(0, 3).join(QStringLiteral(", ")), kinds.mid(3).join(QStringLiteral(", "))),
+        .options = {JsonOption},
+        .minArguments = 1,
+        .maxArguments = 1};
 }
 
 qint64 bytesFree(const AlbumInput &input)

@@ -5,11 +5,11 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "cli/conversionarguments.h"
 #include "cli/exitstatus.h"
+#include "cli/importarguments.h"
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
-#include "cli/pictureinput.h"
+#include "cli/pictureimport.h"
 #include "cli/unreadablepictures.h"
 #include "picture/albumbitmap.h"
 
@@ -23,19 +23,17 @@ const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Re
 
 CommandSyntax previewSyntax()
 {
-    CommandSyntax syntax;
-    syntax.name = QStringLiteral("preview");
-    syntax.arguments = QStringLiteral("OUTDIR PICTURE...");
-    syntax.description =
-        QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
-                       "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
-                       "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
-                       "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
-                       "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
-                       "and the rest are written (exit status 3).");
-    syntax.options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + conversionCommandOptions();
-    syntax.minArguments = 2;
-    return syntax;
+    return {.name = QStringLiteral("preview"),
+            .arguments = QStringLiteral("OUTDIR PICTURE..."),
+            .description =
+                QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
+                               "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
+                               "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
+                               "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
+                               "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
+                               "and the rest are written (exit status 3)."),
+            .options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + importCommandOptions(),
+            .minArguments = 2};
 }
 
 } // namespace
@@ -47,10 +45,10 @@ int runPreview(const QStringList &words)
     if (const auto stop = parseCommand(parser, syntax, words))
         return *stop;
 
-    const ConversionArguments conversion = conversionArguments(parser);
-    if (!conversion.problem.isEmpty())
-        return usageError(syntax.name, conversion.problem);
-    setVerbose(conversion.verbose);
+    const ImportArguments importing = importArguments(parser);
+    if (!importing.problem.isEmpty())
+        return usageError(syntax.name, importing.problem);
+    setVerbose(importing.verbose);
 
     QStringList pictures = parser.positionalArguments();
     const QDir outDir(pictures.takeFirst());
@@ -76,7 +74,7 @@ int runPreview(const QStringList &words)
     QString writeProblem;
     QString directoryProblem;
     bool directoryMade = false;
-    convertPictures(pictures, conversion.options, conversion.jobs, false, [&](const ConvertedPicture &picture) {
+    importPictures(pictures, importing.options, importing.jobs, false, [&](const ImportedPicture &picture) {
         if (!picture.problem.isEmpty()) {
             unreadable.add(picture.problem);
             return;

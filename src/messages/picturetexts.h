@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <QString>
 

@@ -21,15 +21,15 @@ DecodeReduction reductionFor(const ConversionOptions &options)
     return [options](QSize size) { return ReducedDecodeScale(size, options); };
 }
 
-AlbumImageLoad converted(const LoadedPicture &loaded, const ConversionOptions &options)
+PictureImport converted(const PictureFileContents &read, const ConversionOptions &options)
 {
-    AlbumImageLoad result;
-    if (!loaded.ok) {
-        result.problem = loaded.problem;
+    PictureImport result;
+    if (!read.ok) {
+        result.problem = read.problem;
         return result;
     }
     result.ok = true;
-    result.albumImage = ConvertToAlbumImage(loaded.picture, options);
+    result.albumImage = ConvertToAlbumImage(read.picture, options);
     return result;
 }
 
@@ -55,12 +55,12 @@ QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)
     return square;
 }
 
-AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options)
+PictureImport ImportPicture(const QString &path, const ConversionOptions &options)
 {
-    return converted(LoadPicture(path, reductionFor(options)), options);
+    return converted(ReadPictureFile(path, reductionFor(options)), options);
 }
 
-AlbumImageLoad LoadAlbumImage(QIODevice &device, const ConversionOptions &options)
+PictureImport ImportPicture(QIODevice &device, const ConversionOptions &options)
 {
-    return converted(LoadPicture(device, reductionFor(options)), options);
+    return converted(ReadPictureFile(device, reductionFor(options)), options);
 }

@@ -5,22 +5,22 @@
 #pragma once
 
 #include "picture/conversionoptions.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <QImage>
 #include <QString>
 
 class QIODevice;
 
-// A picture's whole way into an album: loaded with its checks
-// (pictureload.h), placed on the square (squareplacement.h), then toned and
+// A picture's import, its whole way into an album: the file read with its
+// checks (picturefile.h), placed on the square (squareplacement.h), then toned and
 // reduced to the greys (greyreduction.h), in that order.
 
 // The picture turned clockwise by `quarterTurns` quarter turns (any whole
 // number; 0 gives it back as it is).
 QImage TurnedPicture(const QImage &picture, int quarterTurns);
 
-// The 92 x 92 RGB32 album image of a loaded picture with the given options.
+// The 92 x 92 RGB32 album image of a picture read with the given options.
 // Transparent parts and an empty picture come out white. With
 // reducesToGreys() every pixel is one of the seven colours the device shows,
 // so DeviceView() gives it back unchanged. Default options give exactly
@@ -30,20 +30,21 @@ QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &optio
 // The album image of a square already placed with `options`' fit and
 // smoothing (a conversion with the same fit and smoothing and no tone or
 // greys): the same image ConvertToAlbumImage() gives the picture, so several
-// renderings of one picture need it loaded and placed only once.
+// renderings of one picture need it read and placed only once.
 QImage ReducePlacedSquare(QImage square, const ConversionOptions &options);
 
-struct AlbumImageLoad
+struct PictureImport
 {
     bool ok = false;
     QImage albumImage; // 92 x 92 when ok
     PictureProblem problem;
 };
 
-// Loads a picture file with LoadPicture()'s checks and converts it. With
+// Imports a picture file: reads it with ReadPictureFile()'s checks and converts it. With
 // smoothing on, a JPEG is decoded at a reduced scale by its decoder when the
 // reduced picture is still at least as large as the part the square needs.
-AlbumImageLoad LoadAlbumImage(const QString &path, const ConversionOptions &options);
+PictureImport ImportPicture(const QString &path, const ConversionOptions &options);
 
 // The same from an open device, read from its current position.
-AlbumImageLoad LoadAlbumImage(QIODevice &device, const ConversionOptions &options);
+PictureImport ImportPicture(QIODevice &device, const ConversionOptions &options);
+

@@ -140,7 +140,7 @@ bool IsDecodable(QByteArrayView type)
     return type.isEmpty() || type == "grid" || type == "iovl" || type == "iden";
 }
 
-LoadedPicture Refusal(const heif_error &error, QByteArrayView file, QSize size = {})
+PictureFileContents Refusal(const heif_error &error, QByteArrayView file, QSize size = {})
 {
     switch (error.code) {
     case heif_error_Unsupported_feature:
@@ -157,7 +157,7 @@ LoadedPicture Refusal(const heif_error &error, QByteArrayView file, QSize size =
     default:
         break;
     }
-    LoadedPicture refused = RefusedPicture(PictureProblem::Kind::Damaged);
+    PictureFileContents refused = RefusedPicture(PictureProblem::Kind::Damaged);
     refused.warnings.append(QString::fromUtf8(error.message));
     return refused;
 }
@@ -216,7 +216,7 @@ QImage DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
 
 } // namespace
 
-LoadedPicture DecodeHeif(QByteArrayView file)
+PictureFileContents DecodeHeif(QByteArrayView file)
 {
     // Named before libheif reads the file: it takes a kind of picture it
     // does not know for a damaged one.
@@ -264,7 +264,7 @@ LoadedPicture DecodeHeif(QByteArrayView file)
     if (error.code != heif_error_Ok || !image)
         return Refusal(error, file, size);
 
-    LoadedPicture result;
+    PictureFileContents result;
     result.picture =
         deep ? DeepPicture(image, hasAlpha, heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved))
              : EightBitPicture(std::move(image), hasAlpha);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <QByteArrayView>
 #include <QImageIOHandler>
@@ -15,24 +15,24 @@
 // pixels. The size is checked against MaxPicturePixels from the header,
 // before any pixel is decoded. The picture comes upright (the file's own
 // rotation and mirroring applied), as RGB32, or ARGB32 when it has alpha;
-// library warnings go to LoadedPicture::warnings, never to standard error.
+// library warnings go to PictureFileContents::warnings, never to standard error.
 
 // HEIC, HEIF and AVIF: the primary image, with its transform boxes applied.
-LoadedPicture DecodeHeif(QByteArrayView file);
+PictureFileContents DecodeHeif(QByteArrayView file);
 
 // WebP, lossy or lossless; the first frame of an animation.
-LoadedPicture DecodeWebP(QByteArrayView file);
+PictureFileContents DecodeWebP(QByteArrayView file);
 
 // TIFF: the first page.
-LoadedPicture DecodeTiff(QByteArrayView file);
+PictureFileContents DecodeTiff(QByteArrayView file);
 
 // The picture turned and mirrored as `transformation` says (an EXIF or TIFF
 // orientation, as Qt's readers give it).
 QImage OrientedPicture(QImage picture, QImageIOHandler::Transformations transformation);
 
-inline LoadedPicture RefusedPicture(PictureProblem::Kind kind, const QString &detail = {}, QSize size = {})
+inline PictureFileContents RefusedPicture(PictureProblem::Kind kind, const QString &detail = {}, QSize size = {})
 {
-    LoadedPicture result;
+    PictureFileContents result;
     result.problem.kind = kind;
     result.problem.detail = detail;
     result.problem.size = size;

@@ -4,7 +4,7 @@
 
 #include "picture/picturebytes.h"
 
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <QIODevice>
 

@@ -182,16 +182,16 @@ QImageIOHandler::Transformations TransformationFor(uint16_t orientation)
     }
 }
 
-LoadedPicture Damaged(const TiffMessages &messages)
+PictureFileContents Damaged(const TiffMessages &messages)
 {
-    LoadedPicture result = RefusedPicture(PictureProblem::Kind::Damaged);
+    PictureFileContents result = RefusedPicture(PictureProblem::Kind::Damaged);
     result.warnings = messages.warnings + messages.errors;
     return result;
 }
 
 } // namespace
 
-LoadedPicture DecodeTiff(QByteArrayView file)
+PictureFileContents DecodeTiff(QByteArrayView file)
 {
     if (IsCutShortTiff(file))
         return RefusedPicture(PictureProblem::Kind::Damaged);
@@ -246,7 +246,7 @@ LoadedPicture DecodeTiff(QByteArrayView file)
         raster[i] = qRgba(int(TIFFGetR(abgr)), int(TIFFGetG(abgr)), int(TIFFGetB(abgr)), int(TIFFGetA(abgr)));
     }
     picture.reinterpretAsFormat(hasAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    LoadedPicture result;
+    PictureFileContents result;
     result.ok = true;
     result.warnings = messages.warnings;
     result.picture = OrientedPicture(std::move(picture), TransformationFor(orientation));

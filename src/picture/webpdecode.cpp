@@ -35,7 +35,7 @@ QImage Settled(QImage picture, bool hasAlpha)
     return hasAlpha ? picture : std::move(picture).convertToFormat(QImage::Format_RGB32);
 }
 
-LoadedPicture FirstFrame(QByteArrayView file, bool hasAlpha)
+PictureFileContents FirstFrame(QByteArrayView file, bool hasAlpha)
 {
     WebPAnimDecoderOptions options;
     if (!WebPAnimDecoderOptionsInit(&options))
@@ -56,7 +56,7 @@ LoadedPicture FirstFrame(QByteArrayView file, bool hasAlpha)
         return RefusedPicture(PictureProblem::Kind::Damaged);
     const QImage frame(canvas, int(info.canvas_width), int(info.canvas_height), int(info.canvas_width) * 4,
                        QImage::Format_ARGB32);
-    LoadedPicture result;
+    PictureFileContents result;
     result.picture = Settled(frame.copy(), hasAlpha);
     result.ok = !result.picture.isNull();
     return result;
@@ -64,7 +64,7 @@ LoadedPicture FirstFrame(QByteArrayView file, bool hasAlpha)
 
 } // namespace
 
-LoadedPicture DecodeWebP(QByteArrayView file)
+PictureFileContents DecodeWebP(QByteArrayView file)
 {
     const auto *data = reinterpret_cast<const uint8_t *>(file.data());
     WebPBitstreamFeatures features;
@@ -94,7 +94,7 @@ LoadedPicture DecodeWebP(QByteArrayView file)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, QStringLiteral("This kind of WebP"));
     if (status != VP8_STATUS_OK)
         return RefusedPicture(PictureProblem::Kind::Damaged);
-    LoadedPicture result;
+    PictureFileContents result;
     result.ok = true;
     result.picture = Settled(std::move(picture), features.has_alpha);
     return result;

@@ -5,7 +5,7 @@
 #include "clitestsupport.h"
 
 #include "messages/picturetexts.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/testalbums.h"
 
@@ -41,7 +41,7 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 
 QImage editorAlbumImage(const QString &picturePath)
 {
-    const LoadedPicture loaded = LoadPicture(picturePath);
+    const PictureFileContents loaded = ReadPictureFile(picturePath);
     EXPECT_TRUE(loaded.ok) << picturePath.toStdString() << ": " << PictureProblemText(loaded.problem).toStdString();
     return ScaleToAlbumImage(loaded.picture);
 }

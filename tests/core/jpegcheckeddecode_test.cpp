@@ -5,7 +5,7 @@
 #include "messages/picturetexts.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"
 
@@ -70,12 +70,12 @@ QImage QtDecoded(const QByteArray &file, int scale)
     return reader.read();
 }
 
-LoadedPicture LoadDecoded(const QByteArray &file, int scale)
+PictureFileContents ReadDecoded(const QByteArray &file, int scale)
 {
     QByteArray bytes = file;
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    return LoadPicture(device, [scale](QSize) { return scale; });
+    return ReadPictureFile(device, [scale](QSize) { return scale; });
 }
 
 } // namespace
@@ -114,7 +114,7 @@ TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
     for (const QByteArray &file : {jpeg.left(jpeg.size() * 6 / 10), jpeg.left(jpeg.size() - 2), garbled}) {
         for (int scale : {1, 4}) {
             EXPECT_EQ(DecodeCheckedJpeg(file, [scale](QSize) { return scale; }).outcome, CheckedJpeg::Outcome::Damaged);
-            const LoadedPicture loaded = LoadDecoded(file, scale);
+            const PictureFileContents loaded = ReadDecoded(file, scale);
             EXPECT_FALSE(loaded.ok);
             EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);
         }
@@ -128,7 +128,7 @@ TEST(JpegCheckedDecode, ExifOrientationIsApplied)
         for (int scale : {1, 2}) {
             SCOPED_TRACE("orientation " + std::to_string(orientation) + " at 1/" + std::to_string(scale));
             const QByteArray file = WithOrientation(jpeg, orientation);
-            const LoadedPicture loaded = LoadDecoded(file, scale);
+            const PictureFileContents loaded = ReadDecoded(file, scale);
             ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
             // Orientations 5 to 8 turn the picture a quarter.
             const QSize size(640 / scale, 480 / scale);

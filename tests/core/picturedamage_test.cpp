@@ -4,7 +4,7 @@
 
 #include "messages/picturetexts.h"
 #include "picture/picturedamage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
 #include "support/bmpfixtures.h"
@@ -85,11 +85,11 @@ QByteArray PngWithRows(const QByteArray &png, const std::function<QByteArray(QBy
     return head + PngChunk("IDAT", change(rows)) + PngChunk("IEND", {});
 }
 
-LoadedPicture Load(QByteArray bytes)
+PictureFileContents Read(QByteArray bytes)
 {
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    return LoadPicture(device);
+    return ReadPictureFile(device);
 }
 
 QByteArray WithU32(QByteArray bytes, qsizetype at, quint32 value)
@@ -161,7 +161,7 @@ TEST(PictureDamage, DamagedPicturesAreRefused)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const LoadedPicture loaded = Load(c.file);
+        const PictureFileContents loaded = Read(c.file);
         EXPECT_FALSE(loaded.ok);
         EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);
     }
@@ -192,7 +192,7 @@ TEST(PictureDamage, WholePicturesWithHarmlessOdditiesLoad)
         cases.append({fixture.name.toStdString(), fixture.file});
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const LoadedPicture loaded = Load(c.file);
+        const PictureFileContents loaded = Read(c.file);
         EXPECT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     }
 }

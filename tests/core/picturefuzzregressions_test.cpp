@@ -10,7 +10,7 @@
 #include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
 #include <QDir>
@@ -47,7 +47,7 @@ TEST(FuzzRegressions, PictureImportEndsInAnAlbumImageOrAReason)
 {
     for (const QFileInfo &input : RegressionInputs()) {
         SCOPED_TRACE(input.fileName().toStdString());
-        const LoadedPicture loaded = LoadPicture(input.filePath());
+        const PictureFileContents loaded = ReadPictureFile(input.filePath());
         if (!loaded.ok) {
             EXPECT_FALSE(PictureProblemText(loaded.problem).isEmpty());
             continue;

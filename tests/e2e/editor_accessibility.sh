@@ -6,7 +6,9 @@
 
 # Reads the real editor's window through AT-SPI, as a screen reader does, on a
 # private X display and session bus: the window is a frame, the list and the
-# password field have names, and each thumbnail is named as its label reads.
+# password field have names, and each thumbnail is named as its label reads,
+# with what becomes of it as its description: nothing while it is kept, the
+# reason once it would be left out of the saved album.
 #
 # usage: editor_accessibility.sh VALBUM_EDITOR VALBUM
 set -uo pipefail
@@ -49,6 +51,11 @@ unset QT_QPA_PLATFORM
 
 for i in 1 2 3; do convert -size 92x92 "xc:gray$((i * 20))" "$work/picture$i.png"; done
 "$cli" create "$work/three.valbum" "$work"/picture*.png >/dev/null || fail "valbum create failed"
+# Noise hardly compresses: fifteen noisy images fill most of an album, so
+# appended twice to the three flat greys, the last of them no longer fit.
+for i in $(seq 1 15); do convert -size 92x92 xc:gray -seed "$i" +noise Random "$work/noise$i.png"; done
+"$cli" create "$work/noisy.valbum" "$work"/noise*.png >/dev/null || fail "valbum create failed"
+export NOISY_ALBUM=$work/noisy.valbum
 "$editor" "$work/three.valbum" >"$work/editor.log" 2>&1 &
 pids+=($!)
 
@@ -94,6 +101,67 @@ if [p.name for p in passwords] != ["Album password:"]:
 print("window role: %s; list: %r; thumbnails: %r; password field: %r"
       % (windows[0].getRoleName() if windows else None, [l.name for l in lists], names,
          [p.name for p in passwords]))
+if problems:
+    sys.exit("; ".join(problems))
+
+# Append the noisy album twice as a screen-reader user would: press the
+# button, type the name into the dialog's file name field, press Open.
+import os
+
+def wait_for(find, what, seconds=20):
+    for _ in range(seconds * 10):
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    sys.exit("no " + what)
+
+def press(node):
+    node.queryAction().doAction(0)
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+def thumbnails():
+    return [n for n in walk(lists[0]) if n.getRoleName() == "list item"]
+
+def append(path):
+    before = len(thumbnails())
+    button = [n for n in walk(app) if n.getRoleName() == "push button" and "Append Album" in n.name]
+    if not button:
+        sys.exit("no Append Album... button")
+    press(button[0])
+    dialog = wait_for(lambda: [n for n in app if n is not None and n.getRoleName() == "dialog" and n.name == "Open"
+                               and showing(n)], "Open dialog")[0]
+    fields = [n for n in walk(dialog) if n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_EDITABLE)
+              and "file name" in n.name.lower()]
+    buttons = [n for n in walk(dialog) if n.getRoleName() == "push button" and n.name.replace("&", "") == "Open"]
+    if not fields or not buttons:
+        sys.exit("no file name field or Open button in the Open dialog")
+    fields[0].queryEditableText().setTextContents(path)
+    press(buttons[0])
+    wait_for(lambda: len(thumbnails()) > before, "new thumbnails after appending " + path)
+
+for _ in range(2):
+    append(os.environ["NOISY_ALBUM"])
+
+def described():
+    items = thumbnails()
+    return items if items and items[-1].description else None
+
+items = wait_for(described, "description on the last thumbnail once the album is over the limit")
+descriptions = [(n.name, n.description) for n in items]
+kept = [d for d in descriptions if not d[1]]
+left_out = [d for d in descriptions if d[1]]
+print("after appending noisy.valbum twice: %d thumbnails, %d kept; %d left out, the first reading %r"
+      % (len(items), len(kept), len(left_out), left_out[:1]))
+if descriptions[0] != ("Image 000", ""):
+    problems.append("the first thumbnail, which fits, reads %r" % (descriptions[0],))
+if not left_out or descriptions[-1] != ("Image %03d" % (len(items) - 1), "will not be saved: the album is full"):
+    problems.append("the last thumbnail, past the limit, reads %r" % (descriptions[-1],))
+first_out = len(kept)
+if [d[1] for d in descriptions[first_out:]] != ["will not be saved: the album is full"] * len(left_out):
+    problems.append("the left-out thumbnails do not all follow the kept ones: %r" % descriptions)
 if problems:
     sys.exit("; ".join(problems))
 PY

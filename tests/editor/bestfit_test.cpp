@@ -141,8 +141,8 @@ TEST_F(EditorBestFit, FixedPicturesKeepTheirRendering)
     ASSERT_EQ(ReadAlbum(reread, path).outcome, AlbumReadOutcome::Read);
     ASSERT_EQ(reread.count(), 13);
     for (int index = 0; index < 2; ++index)
-        EXPECT_EQ(reread.image(index), LoadAlbumImage(pictures.at(index), ordered).albumImage);
-    EXPECT_EQ(reread.image(12), DeviceView(LoadAlbumImage(pictures.at(32), options).albumImage));
+        EXPECT_EQ(reread.image(index), ImportPicture(pictures.at(index), ordered).albumImage);
+    EXPECT_EQ(reread.image(12), DeviceView(ImportPicture(pictures.at(32), options).albumImage));
     // The best-fit ones in between got renderings of their own.
     EXPECT_EQ(reread.image(5), DeviceView(reread.image(5)));
 }

@@ -9,7 +9,7 @@
 #include "editor/picturedialog/previewwindow.h"
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/bmpfixtures.h"
 #include "support/jpegfiles.h"
@@ -397,7 +397,7 @@ TEST(BitmapImport, EveryKindLoadsWithItsColours)
         SCOPED_TRACE(fixture.name.toStdString());
         const QString file = dir.filePath(QStringLiteral("fixture.bmp"));
         ASSERT_TRUE(WriteFileBytes(file, fixture.file));
-        const LoadedPicture loaded = LoadPicture(file);
+        const PictureFileContents loaded = ReadPictureFile(file);
         ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
         ASSERT_EQ(loaded.picture.size(), QSize(fixture.width, fixture.height));
         for (int y = 0; y < fixture.height; ++y) {
@@ -456,7 +456,7 @@ TEST(BitmapImport, DamagedBitmapsNeverCrash)
     const auto attempt = [&](QByteArray bytes) {
         QBuffer device(&bytes);
         ASSERT_TRUE(device.open(QIODevice::ReadOnly));
-        const LoadedPicture result = LoadPicture(device);
+        const PictureFileContents result = ReadPictureFile(device);
         if (result.ok) {
             EXPECT_FALSE(result.picture.isNull());
             ++loaded;

@@ -109,7 +109,7 @@ TEST_F(PicturePreview, ADamagedPictureShowsTheReasonTheImportGives)
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(cut);
     damaged.close();
-    const AlbumImageLoad import = LoadAlbumImage(damagedPath, {});
+    const PictureImport import = ImportPicture(damagedPath, {});
     ASSERT_FALSE(import.ok);
 
     OpenPictureDialog dialog;
@@ -259,7 +259,7 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     ASSERT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->square(), QRectF(0.25, 0, 0.5, 1));
     const auto showsTheImport = [&] {
-        return pane->deviceView()->picture() == DeviceView(LoadAlbumImage(path, dialog.conversionOptions()).albumImage);
+        return pane->deviceView()->picture() == DeviceView(ImportPicture(path, dialog.conversionOptions()).albumImage);
     };
 
     // Dragged all the way right, it keeps the white half.

@@ -38,7 +38,7 @@ int ImageCommands::addPictures(const QStringList &paths, int position)
     QStringList failures;
     int imported = 0;
     for (const QString &path : paths) {
-        const AlbumImageLoad loaded = LoadAlbumImage(path, loading);
+        const PictureImport loaded = ImportPicture(path, loading);
         if (!loaded.ok) {
             failures.append(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem)));
             continue;

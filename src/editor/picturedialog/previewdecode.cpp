@@ -7,7 +7,7 @@
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
                     return scale = candidate;
             return scale = 1;
         };
-        const LoadedPicture loaded = LoadPicture(job.path, forScreen);
+        const PictureFileContents loaded = ReadPictureFile(job.path, forScreen);
         if (!loaded.ok)
             return refused(outcome, loaded.problem);
         outcome.pictureSize = loaded.picture.size();
@@ -63,14 +63,14 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
 
     if (job.options.smooth) {
         // Smoothing lets the import decode a JPEG reduced: only its own load gives its pixels.
-        const AlbumImageLoad loaded = LoadAlbumImage(job.path, job.options);
+        const PictureImport loaded = ImportPicture(job.path, job.options);
         if (!loaded.ok)
             return refused(outcome, loaded.problem);
         outcome.deviceImage = DeviceView(loaded.albumImage);
     } else {
         // Without smoothing the import converts the whole picture: the same one gives the same pixels.
         if (full.isNull()) {
-            const LoadedPicture loaded = LoadPicture(job.path);
+            const PictureFileContents loaded = ReadPictureFile(job.path);
             if (!loaded.ok)
                 return refused(outcome, loaded.problem);
             full = loaded.picture;

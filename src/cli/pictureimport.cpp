@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/pictureinput.h"
+#include "cli/pictureimport.h"
 
 #include "cli/console.h"
 #include "imagerecords/imagerecord.h"
@@ -42,21 +42,21 @@ bool mayBeHuge(const QString &path)
     return qint64{size.width()} * size.height() > HugePicturePixels;
 }
 
-ConvertedPicture convertPicture(const QStringList &paths, qsizetype index, const ConversionOptions &options,
-                                bool compress)
+ImportedPicture importPicture(const QStringList &paths, qsizetype index, const ConversionOptions &options,
+                              bool compress)
 {
-    ConvertedPicture converted;
-    converted.index = index;
+    ImportedPicture imported;
+    imported.index = index;
     const InputInProgress input(paths.at(index));
-    AlbumImageLoad loaded = LoadAlbumImage(paths.at(index), options);
-    if (!loaded.ok) {
-        converted.problem = QStringLiteral("%1: %2").arg(paths.at(index), PictureProblemText(loaded.problem));
-        return converted;
+    PictureImport picture = ImportPicture(paths.at(index), options);
+    if (!picture.ok) {
+        imported.problem = QStringLiteral("%1: %2").arg(paths.at(index), PictureProblemText(picture.problem));
+        return imported;
     }
-    converted.image = std::move(loaded.albumImage);
+    imported.image = std::move(picture.albumImage);
     if (compress)
-        converted.record = CompressAlbumImage(converted.image);
-    return converted;
+        imported.record = CompressAlbumImage(imported.image);
+    return imported;
 }
 
 // The results between the next picture to take and the furthest one a
@@ -79,7 +79,7 @@ public:
         return m_nextToClaim++;
     }
 
-    void put(ConvertedPicture converted)
+    void put(ImportedPicture converted)
     {
         {
             const std::lock_guard lock(m_mutex);
@@ -89,9 +89,9 @@ public:
     }
 
     // Waits for the next picture in order and frees its slot.
-    ConvertedPicture take()
+    ImportedPicture take()
     {
-        ConvertedPicture converted;
+        ImportedPicture converted;
         {
             std::unique_lock lock(m_mutex);
             m_resultReady.wait(lock, [&] { return slot(m_nextToTake).has_value(); });
@@ -105,7 +105,7 @@ public:
 
 private:
     qsizetype slotCount() const { return static_cast<qsizetype>(m_slots.size()); }
-    std::optional<ConvertedPicture> &slot(qsizetype index)
+    std::optional<ImportedPicture> &slot(qsizetype index)
     {
         return m_slots[static_cast<std::size_t>(index % slotCount())];
     }
@@ -113,19 +113,19 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_roomFreed;
     std::condition_variable m_resultReady;
-    std::vector<std::optional<ConvertedPicture>> m_slots;
+    std::vector<std::optional<ImportedPicture>> m_slots;
     qsizetype m_nextToClaim = 0;
     qsizetype m_nextToTake = 0;
 };
 
 } // namespace
 
-void convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
-                     const std::function<void(const ConvertedPicture &)> &take)
+void importPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
+                    const std::function<void(const ImportedPicture &)> &take)
 {
     if (jobs <= 1 || paths.size() <= 1) {
         for (qsizetype index = 0; index < paths.size(); ++index)
-            take(convertPicture(paths, index, options, compress));
+            take(importPicture(paths, index, options, compress));
         return;
     }
 
@@ -143,7 +143,7 @@ void convertPictures(const QStringList &paths, const ConversionOptions &options,
                 std::unique_lock oneHugePicture(hugePicture, std::defer_lock);
                 if (mayBeHuge(paths.at(*index)))
                     oneHugePicture.lock();
-                window.put(convertPicture(paths, *index, options, compress));
+                window.put(importPicture(paths, *index, options, compress));
             }
         });
     for (qsizetype index = 0; index < paths.size(); ++index)

@@ -7,7 +7,7 @@
 
 #include "messages/picturetexts.h"
 #include "picture/albumimage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include <QFile>
 #include <QProcess>
@@ -55,7 +55,7 @@ QImage Argb(const QImage &picture)
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
-class LibraryFormats : public ::testing::Test
+class LibraryDecoders : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
@@ -153,7 +153,7 @@ const Made Lossy[] = {
 
 } // namespace
 
-TEST_F(LibraryFormats, EachComesInAsThePngOfTheSamePixels)
+TEST_F(LibraryDecoders, EachComesInAsThePngOfTheSamePixels)
 {
     const QString opaque = saved(Blocks(48, 32), u"opaque.png"_s);
     const QString alpha = saved(Blocks(48, 32, true), u"alpha.png"_s);
@@ -166,9 +166,9 @@ TEST_F(LibraryFormats, EachComesInAsThePngOfTheSamePixels)
         const QString file = make(made.tool, Filled(made.arguments, png, other, path(made.name)), path(made.name));
         if (file.isEmpty())
             continue;
-        const LoadedPicture loaded = LoadPicture(file);
+        const PictureFileContents loaded = ReadPictureFile(file);
         ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-        const LoadedPicture expected = LoadPicture(png);
+        const PictureFileContents expected = ReadPictureFile(png);
         // libtiff hands alpha over premultiplied: only the device picture can match.
         EXPECT_EQ(loaded.picture.hasAlphaChannel(), made.alpha);
         ASSERT_EQ(loaded.picture.size(), expected.picture.size());
@@ -179,13 +179,13 @@ TEST_F(LibraryFormats, EachComesInAsThePngOfTheSamePixels)
         if (loaded.picture.format() != QImage::Format_ARGB32_Premultiplied)
             EXPECT_EQ(Argb(loaded.picture), Argb(expected.picture));
         // What the album gets: the device picture, alpha composed on white.
-        EXPECT_EQ(LoadAlbumImage(file, smooth).albumImage, LoadAlbumImage(png, smooth).albumImage);
+        EXPECT_EQ(ImportPicture(file, smooth).albumImage, ImportPicture(png, smooth).albumImage);
     }
     if (!m_missing.isEmpty())
         GTEST_SKIP() << "encoders not installed: " << m_missing.join(u' ').toStdString();
 }
 
-TEST_F(LibraryFormats, CutShortByOneByteIsDamaged)
+TEST_F(LibraryDecoders, CutShortByOneByteIsDamaged)
 {
     const QString png = saved(Blocks(48, 32), u"opaque.png"_s);
     const QString other = saved(Blocks(48, 32).mirrored(true, true), u"other.png"_s);
@@ -196,9 +196,9 @@ TEST_F(LibraryFormats, CutShortByOneByteIsDamaged)
             if (file.isEmpty())
                 continue;
             const QByteArray whole = ReadAll(file);
-            EXPECT_TRUE(LoadPictureBytes(whole).ok);
+            EXPECT_TRUE(ReadPictureBytes(whole).ok);
             for (const qsizetype kept : {whole.size() - 1, whole.size() / 2}) {
-                const LoadedPicture cut = LoadPictureBytes(whole.first(kept));
+                const PictureFileContents cut = ReadPictureBytes(whole.first(kept));
                 EXPECT_FALSE(cut.ok) << kept;
                 EXPECT_EQ(cut.problem.kind, PictureProblem::Kind::Damaged) << kept;
             }
@@ -209,7 +209,7 @@ TEST_F(LibraryFormats, CutShortByOneByteIsDamaged)
 
 // Every 10-bit level once; each must come down to the nearest 8-bit level,
 // where dropping the two low bits would give the one below for most.
-TEST_F(LibraryFormats, TenBitAvifIsRoundedToEightBits)
+TEST_F(LibraryDecoders, TenBitAvifIsRoundedToEightBits)
 {
     QImage deep(64, 16, QImage::Format_RGBX64);
     for (int level = 0; level < 1024; ++level) {
@@ -221,7 +221,7 @@ TEST_F(LibraryFormats, TenBitAvifIsRoundedToEightBits)
                               path(u"deep.avif"_s));
     if (avif.isEmpty())
         GTEST_SKIP() << "avifenc is not installed";
-    const LoadedPicture loaded = LoadPicture(avif);
+    const PictureFileContents loaded = ReadPictureFile(avif);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     int differsFromTruncation = 0;
     for (int level = 0; level < 1024; ++level) {
@@ -290,14 +290,14 @@ QByteArray TurnedHeic(const QImage &picture)
 
 } // namespace
 
-TEST(LibraryFormatsHeif, TurnedHeicComesInUpright)
+TEST(LibraryDecodersHeif, TurnedHeicComesInUpright)
 {
     const QImage stored = Blocks(64, 32);
     const QByteArray heic = TurnedHeic(stored);
     if (heic.isEmpty())
         GTEST_SKIP() << "libheif has no HEVC encoder here";
     ASSERT_TRUE(heic.contains("irot"));
-    const LoadedPicture loaded = LoadPictureBytes(heic);
+    const PictureFileContents loaded = ReadPictureBytes(heic);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     const QImage upright = stored.transformed(QTransform().rotate(90));
     ASSERT_EQ(loaded.picture.size(), upright.size());
@@ -312,7 +312,7 @@ TEST(LibraryFormatsHeif, TurnedHeicComesInUpright)
 
 // Variants that are refused with their name, and files of other types with
 // what they are.
-TEST_F(LibraryFormats, UnreadVariantsAndTypesAreNamed)
+TEST_F(LibraryDecoders, UnreadVariantsAndTypesAreNamed)
 {
     const QString png = saved(Blocks(48, 32), u"opaque.png"_s);
     const QString heic = make(u"heif-enc"_s, {png, u"-o"_s, path(u"a.heic"_s)}, path(u"a.heic"_s));
@@ -344,7 +344,7 @@ TEST_F(LibraryFormats, UnreadVariantsAndTypesAreNamed)
         {QByteArray::fromHex("00010203ff"), u"Unsupported image format. "_s + types},
     };
     for (const auto &[bytes, text] : cases) {
-        const LoadedPicture loaded = LoadPictureBytes(bytes);
+        const PictureFileContents loaded = ReadPictureBytes(bytes);
         EXPECT_FALSE(loaded.ok);
         EXPECT_EQ(PictureProblemText(loaded.problem), text);
     }
@@ -352,7 +352,7 @@ TEST_F(LibraryFormats, UnreadVariantsAndTypesAreNamed)
 
 // Sizes over the limit are refused from the header, before decoding: a
 // small file that claims a huge picture is a decompression bomb.
-TEST_F(LibraryFormats, HugePicturesAreRefusedFromTheHeader)
+TEST_F(LibraryDecoders, HugePicturesAreRefusedFromTheHeader)
 {
     const QString png = saved(Blocks(48, 32), u"opaque.png"_s);
     const QString heic = make(u"heif-enc"_s, {png, u"-o"_s, path(u"a.heic"_s)}, path(u"a.heic"_s));
@@ -378,7 +378,7 @@ TEST_F(LibraryFormats, HugePicturesAreRefusedFromTheHeader)
         }
     }
     for (const QByteArray &bytes : {hugeHeif, hugeTiff}) {
-        const LoadedPicture loaded = LoadPictureBytes(bytes);
+        const PictureFileContents loaded = ReadPictureBytes(bytes);
         EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::TooLarge);
         EXPECT_EQ(loaded.problem.size, QSize(12000, 11000));
     }

@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using ConversionOptionsTest = CliTest;
+using ImportArguments = CliTest;
 
-TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
+TEST_F(ImportArguments, PreviewShowsExactlyWhatTheAlbumHolds)
 {
     const QStringList pictures{savePicture(u"photo.jpg"_s, GradientPicture(640, 480)),
                                savePicture(u"tall.png"_s, NoisyPicture(50, 130, 3))};
@@ -48,7 +48,7 @@ TEST_F(ConversionOptionsTest, PreviewShowsExactlyWhatTheAlbumHolds)
     }
 }
 
-TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
+TEST_F(ImportArguments, ExplicitDefaultsWriteTheSameAlbum)
 {
     const QStringList pictures{savePicture(u"a.jpg"_s, GradientPicture(300, 200)),
                                savePicture(u"b.png"_s, NoisyPicture(40, 60, 7))};
@@ -89,7 +89,7 @@ TEST_F(ConversionOptionsTest, ExplicitDefaultsWriteTheSameAlbum)
     }
 }
 
-TEST_F(ConversionOptionsTest, GravityAndRotateChooseWhatTheSquareShows)
+TEST_F(ImportArguments, GravityAndRotateChooseWhatTheSquareShows)
 {
     // Black, white, black in thirds across; black above white.
     QImage bands(276, 92, QImage::Format_RGB32);
@@ -140,7 +140,7 @@ TEST_F(ConversionOptionsTest, GravityAndRotateChooseWhatTheSquareShows)
     }
 }
 
-TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
+TEST_F(ImportArguments, BadValuesAreUsageErrorsAndWriteNothing)
 {
     const QString picture = savePicture(u"p.png"_s, GradientPicture(20, 20));
     const QList<QStringList> badOptions{
@@ -171,7 +171,7 @@ TEST_F(ConversionOptionsTest, BadValuesAreUsageErrorsAndWriteNothing)
 
 } // namespace
 
-TEST_F(ConversionOptionsTest, BestFitFillsOneAlbumTheSameWhateverTheJobs)
+TEST_F(ImportArguments, BestFitFillsOneAlbumTheSameWhateverTheJobs)
 {
     // Noise fills an album whatever its greys; gradients take the finest.
     QStringList pictures = noisyPictures(48);

@@ -7,7 +7,7 @@
 #include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"
 
@@ -61,7 +61,7 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
             64);
     const ProgramRun unreadable = runValbum({u"create"_s, u"--force"_s, out, picture, broken});
     EXPECT_EQ(unreadable.exitCode, 2);
-    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, PictureProblemText(LoadPicture(broken).problem))))
+    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, PictureProblemText(ReadPictureFile(broken).problem))))
         << unreadable.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 

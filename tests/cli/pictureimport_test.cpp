@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using PictureInput = CliTest;
+using PictureImport = CliTest;
 
 struct Encoder
 {
@@ -48,7 +48,7 @@ bool Encode(const Encoder &encoder, const QString &in, const QString &out)
     return process.waitForFinished(60'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-TEST_F(PictureInput, EachNewTypeComesInAsTheEditorAddsItAndCutShortIsRefused)
+TEST_F(PictureImport, EachNewTypeComesInAsTheEditorAddsItAndCutShortIsRefused)
 {
     const QString png = savePicture(u"source.png"_s, GradientPicture(320, 240));
     QStringList missing;
@@ -82,7 +82,7 @@ TEST_F(PictureInput, EachNewTypeComesInAsTheEditorAddsItAndCutShortIsRefused)
 #ifdef Q_OS_UNIX
 // A stream has no size to check and cannot seek: the picture is read whole
 // first, so a FIFO gets the verdict the same bytes get as a regular file.
-TEST_F(PictureInput, PicturesThroughAFifoGetAFilesVerdict)
+TEST_F(PictureImport, PicturesThroughAFifoGetAFilesVerdict)
 {
     const QString jpeg = savePicture(u"whole.jpg"_s, GradientPicture(320, 240));
     const QString png = savePicture(u"whole.png"_s, GradientPicture(320, 240));

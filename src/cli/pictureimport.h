@@ -15,20 +15,20 @@
 #include <functional>
 
 // One picture brought in, handed over in the order the pictures were given.
-struct ConvertedPicture
+struct ImportedPicture
 {
     qsizetype index = 0; // its place among the pictures given
-    QImage image;        // its 92 x 92 album image, when it loaded
+    QImage image;        // its 92 x 92 album image, when it came in
     ImageRecord record;  // that image's record, when asked for
-    QString problem;     // "<path>: <reason>" when it did not load; empty when it did
+    QString problem;     // "<path>: <reason>" when it did not come in; empty when it did
 };
 
-// Loads each picture and converts it exactly as the editor's add command does
+// Imports each picture exactly as the editor's add command does
 // with the same options, compressing it too when `compress` is set, and hands
 // each to `take` on the calling thread, strictly in order. Every picture is
 // tried so that one run names all the unreadable ones. `jobs` pictures are
 // brought in at once, and only a few per job are kept waiting for their turn,
 // so memory does not grow with the number of pictures; what `take` sees is
 // the same for any number of jobs.
-void convertPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
-                     const std::function<void(const ConvertedPicture &)> &take);
+void importPictures(const QStringList &paths, const ConversionOptions &options, int jobs, bool compress,
+                    const std::function<void(const ImportedPicture &)> &take);

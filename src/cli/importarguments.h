@@ -13,9 +13,9 @@
 
 // --fit, --gravity, --rotate, --smooth, --dither, --brightness, --contrast,
 // --jobs and --verbose: how create and preview bring pictures in.
-QList<QCommandLineOption> conversionCommandOptions();
+QList<QCommandLineOption> importCommandOptions();
 
-struct ConversionArguments
+struct ImportArguments
 {
     ConversionOptions options;
     int jobs = 1;         // pictures brought in at once
@@ -23,5 +23,5 @@ struct ConversionArguments
     QString problem;      // a bad value, worded for the user; empty when all are good
 };
 
-// Reads the options from a parser that has parsed conversionCommandOptions().
-ConversionArguments conversionArguments(const QCommandLineParser &parser);
+// Reads the options from a parser that has parsed importCommandOptions().
+ImportArguments importArguments(const QCommandLineParser &parser);

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/conversionarguments.h"
+#include "cli/importarguments.h"
 
 #include <QThread>
 
@@ -39,7 +39,7 @@ QString choices(const QStringList &names)
 
 } // namespace
 
-QList<QCommandLineOption> conversionCommandOptions()
+QList<QCommandLineOption> importCommandOptions()
 {
     return {
         QCommandLineOption(FitName,
@@ -78,9 +78,9 @@ QList<QCommandLineOption> conversionCommandOptions()
     };
 }
 
-ConversionArguments conversionArguments(const QCommandLineParser &parser)
+ImportArguments importArguments(const QCommandLineParser &parser)
 {
-    ConversionArguments result;
+    ImportArguments result;
     const auto bad = [&](const QString &name, const QString &expected) {
         result.problem = QStringLiteral("--%1 takes %2, not \"%3\".").arg(name, expected, parser.value(name));
         return result;

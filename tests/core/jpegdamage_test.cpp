@@ -7,7 +7,7 @@
 // decode are refused, each with its reason.
 
 #include "messages/picturetexts.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include "support/jpegfiles.h"
 #include "support/testpictures.h"
@@ -24,11 +24,11 @@
 
 namespace {
 
-LoadedPicture Load(QByteArray bytes)
+PictureFileContents Read(QByteArray bytes)
 {
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    return LoadPicture(device);
+    return ReadPictureFile(device);
 }
 
 const QByteArray Junk("\x00\x01stray bytes\x00", 14);
@@ -125,10 +125,10 @@ TEST(JpegKinds, WholeFilesComeInDamagedAndUnsupportedAreRefused)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const LoadedPicture loaded = Load(c.file);
+        const PictureFileContents loaded = Read(c.file);
         if (c.refusal == Kind::None) {
             EXPECT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-            const QImage whole = Load(c.whole).picture;
+            const QImage whole = Read(c.whole).picture;
             EXPECT_FALSE(whole.isNull());
             EXPECT_EQ(loaded.picture, whole);
             continue;

@@ -57,7 +57,7 @@ TEST_F(PictureConversionChoices, AddBringsThePictureInWithTheChosenConversion)
 
     ASSERT_EQ(editor.form->album().count(), 1);
     const QImage added = editor.form->album().image(0);
-    EXPECT_EQ(added, LoadAlbumImage(rampPath, options).albumImage);
+    EXPECT_EQ(added, ImportPicture(rampPath, options).albumImage);
     // Already in the device greys, so the thumbnail is what the device shows.
     EXPECT_EQ(DeviceView(added), added);
     EXPECT_EQ(added.pixel(45, 0), qRgb(255, 255, 255)); // padded above the picture
@@ -98,7 +98,7 @@ TEST_F(PictureConversionChoices, GreysListOffersEachRenderingUnderItsName)
         chosen.greys = entry.greys;
         EXPECT_EQ(dialogs.pictureConversion(), chosen);
         // What the dialog shows is what the album gets.
-        EXPECT_EQ(pane->deviceView()->picture(), DeviceView(LoadAlbumImage(rampPath, chosen).albumImage));
+        EXPECT_EQ(pane->deviceView()->picture(), DeviceView(ImportPicture(rampPath, chosen).albumImage));
 
         EditorUnderTest editor;
         editor.dialogs->conversion = chosen;
@@ -129,7 +129,7 @@ TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversio
     emit dialog->currentChanged(rampPath);
     ASSERT_TRUE(PreviewSettles(pane));
     // The defaults: the plain import, as the device shows it, drawn at twice its size.
-    EXPECT_EQ(pane->deviceView()->picture(), DeviceView(LoadAlbumImage(rampPath, {}).albumImage));
+    EXPECT_EQ(pane->deviceView()->picture(), DeviceView(ImportPicture(rampPath, {}).albumImage));
     EXPECT_EQ(pane->deviceView()->pictureRect().size(), QSize(2 * AlbumImageSide, 2 * AlbumImageSide));
 
     panel->fitBox()->setCurrentIndex(static_cast<int>(PictureFit::Crop));
@@ -143,7 +143,7 @@ TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversio
     chosen.greys = GreyDither::FloydSteinberg;
     chosen.contrast = -25;
     EXPECT_EQ(dialogs.pictureConversion(), chosen);
-    EXPECT_EQ(pane->deviceView()->picture(), LoadAlbumImage(rampPath, chosen).albumImage);
+    EXPECT_EQ(pane->deviceView()->picture(), ImportPicture(rampPath, chosen).albumImage);
 
     // The larger window shows both, the device view four times enlarged.
     QTest::mouseClick(pane->previewButton(), Qt::LeftButton);

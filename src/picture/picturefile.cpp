@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 
 #include "picture/bitmapheader.h"
 #include "picture/jpegcheckeddecode.h"
@@ -20,9 +20,9 @@
 
 namespace {
 
-LoadedPicture Failure(PictureProblem::Kind kind, const QString &detail = {}, QSize size = {})
+PictureFileContents Failure(PictureProblem::Kind kind, const QString &detail = {}, QSize size = {})
 {
-    LoadedPicture result;
+    PictureFileContents result;
     result.problem = {kind, detail, size};
     return result;
 }
@@ -35,7 +35,7 @@ bool IsTooLarge(QSize size)
     return size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels;
 }
 
-LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
+PictureFileContents Read(QImageReader &reader, const DecodeReduction &reduction = {})
 {
     // Qt's own allocation limit (128 MB) refuses a 48-megapixel photo with a
     // bare "Unable to read image data"; ours is larger, and says why.
@@ -52,7 +52,7 @@ LoadedPicture Read(QImageReader &reader, const DecodeReduction &reduction = {})
         }
     }
 
-    LoadedPicture result;
+    PictureFileContents result;
     result.picture = reader.read();
     if (result.picture.isNull())
         return Failure(PictureProblem::Kind::Unreadable, reader.errorString());
@@ -90,8 +90,8 @@ namespace {
 // reader's path (a colour model the reader converts itself). Libjpeg reads
 // the header before the reader does, so a kind of JPEG it cannot decode is
 // refused with its name and never handed to the reader.
-std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayView file,
-                                             const DecodeReduction &reduction)
+std::optional<PictureFileContents> ReadCheckedJpeg(QImageReader &reader, QByteArrayView file,
+                                                   const DecodeReduction &reduction)
 {
     CheckedJpeg decoded = DecodeCheckedJpeg(file, [&reduction](QSize size) {
         if (IsTooLarge(size))
@@ -106,14 +106,14 @@ std::optional<LoadedPicture> LoadCheckedJpeg(QImageReader &reader, QByteArrayVie
     case CheckedJpeg::Outcome::Damaged:
         return Failure(PictureProblem::Kind::Damaged);
     case CheckedJpeg::Outcome::Unsupported: {
-        LoadedPicture refused = Failure(PictureProblem::Kind::UnsupportedJpeg);
+        PictureFileContents refused = Failure(PictureProblem::Kind::UnsupportedJpeg);
         refused.problem.jpegKind = decoded.unsupported;
         return refused;
     }
     case CheckedJpeg::Outcome::Decoded:
         break;
     }
-    LoadedPicture result;
+    PictureFileContents result;
     result.ok = true;
     result.picture = OrientedPicture(std::move(decoded.picture), reader.transformation());
     return result;
@@ -132,15 +132,15 @@ QString ReadPictureTypesText()
     return QStringLiteral("BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF");
 }
 
-LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction)
+PictureFileContents ReadPictureFile(const QString &path, const DecodeReduction &reduction)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure(PictureProblem::Kind::CannotOpen, file.errorString());
-    return LoadPicture(file, reduction);
+    return ReadPictureFile(file, reduction);
 }
 
-LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
+PictureFileContents ReadPictureFile(QIODevice &device, const DecodeReduction &reduction)
 {
     const PictureBytes read = ReadPictureBytes(device);
     switch (read.outcome) {
@@ -151,10 +151,10 @@ LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction)
     case PictureBytes::Outcome::Failed:
         return Failure(PictureProblem::Kind::CannotOpen, read.error);
     }
-    return LoadPictureBytes(read.bytes, reduction);
+    return ReadPictureBytes(read.bytes, reduction);
 }
 
-LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &reduction)
+PictureFileContents ReadPictureBytes(const QByteArray &file, const DecodeReduction &reduction)
 {
     // An empty file is a picture whose every byte is missing: taking it as a
     // white square would report a failed copy or download as a success.
@@ -173,7 +173,7 @@ LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &re
     }
 
     // What the file holds decides, not its name: a picture of another type
-    // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" still loads.
+    // renamed to ".bmp" is still refused, and a PNG renamed to ".bmp" is still read.
     QBuffer device;
     device.setData(file); // shared, not copied
     device.open(QIODevice::ReadOnly);
@@ -184,7 +184,7 @@ LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &re
     if (format.isEmpty() || !ImportablePictureFormats().contains(QString::fromLatin1(format)))
         return Failure(PictureProblem::Kind::UnsupportedFormat, DescribeUnreadFile(file));
     if (format == "jpeg") {
-        if (std::optional<LoadedPicture> decoded = LoadCheckedJpeg(reader, file, reduction))
+        if (std::optional<PictureFileContents> decoded = ReadCheckedJpeg(reader, file, reduction))
             return *std::move(decoded);
     }
     // The readers fill in what is missing or undecodable; a damaged file is refused instead.
@@ -200,7 +200,7 @@ LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &re
         QImageReader bitmapReader(&buffer, "bmp");
         return Read(bitmapReader);
     }
-    LoadedPicture loaded = Read(reader, format == "jpeg" ? reduction : DecodeReduction());
+    PictureFileContents loaded = Read(reader, format == "jpeg" ? reduction : DecodeReduction());
     // Every chunk was whole and checked; rows that still do not decompress are damage too.
     if (!loaded.ok && format == "png" && reader.error() == QImageReader::InvalidDataError)
         return Failure(PictureProblem::Kind::Damaged);

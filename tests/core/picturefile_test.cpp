@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
 #include "support/testalbums.h"
@@ -27,14 +27,14 @@ bool Near(QRgb actual, QRgb expected, int tolerance)
 
 } // namespace
 
-TEST(PictureImport, ReadersForEveryImportableTypeArePresent)
+TEST(PictureFile, ReadersForEveryImportableTypeArePresent)
 {
     const QList<QByteArray> present = QImageReader::supportedImageFormats();
     for (const QString &format : ImportablePictureFormats())
         EXPECT_TRUE(present.contains(format.toLatin1())) << format.toStdString();
 }
 
-TEST(PictureImport, EachTypeLoadsWhateverItsName)
+TEST(PictureFile, EachTypeIsReadWhateverItsName)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -57,7 +57,7 @@ TEST(PictureImport, EachTypeLoadsWhateverItsName)
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(picture.save(path, c.writeAs, 100));
-        const LoadedPicture loaded = LoadPicture(path);
+        const PictureFileContents loaded = ReadPictureFile(path);
         ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
         ASSERT_EQ(loaded.picture.size(), picture.size());
         EXPECT_TRUE(Near(loaded.picture.pixel(4, 3), qRgb(250, 250, 10), c.tolerance));
@@ -69,12 +69,12 @@ TEST(PictureImport, EachTypeLoadsWhateverItsName)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(OnePixelGif);
     file.close();
-    const LoadedPicture loaded = LoadPicture(gif);
+    const PictureFileContents loaded = ReadPictureFile(gif);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     EXPECT_EQ(loaded.picture.pixel(0, 0) | 0xFF000000u, qRgb(0x12, 0x34, 0x56));
 }
 
-TEST(PictureImport, OtherTypesAreRefused)
+TEST(PictureFile, OtherTypesAreRefused)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -86,7 +86,7 @@ TEST(PictureImport, OtherTypesAreRefused)
                                        std::pair{"XBM", "an XBM picture"}}) {
         const QString path = dir.filePath(QStringLiteral("picture.bmp"));
         ASSERT_TRUE(picture.save(path, format));
-        const LoadedPicture loaded = LoadPicture(path);
+        const PictureFileContents loaded = ReadPictureFile(path);
         EXPECT_FALSE(loaded.ok) << format;
         EXPECT_EQ(PictureProblemText(loaded.problem),
                   QStringLiteral("Unsupported image format: this is ") + QString::fromLatin1(what) + types)
@@ -97,7 +97,7 @@ TEST(PictureImport, OtherTypesAreRefused)
 // A one-bit bitmap of any size costs little to make: up to MaxPicturePixels
 // it loads (Qt's own 128 MB limit would refuse some of these as 32-bit
 // pictures), beyond it the refusal names the size.
-TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
+TEST(PictureFile, HugePicturesAreReadUpToTheLimitAndAreRefusedBeyondIt)
 {
     const auto monochromeBitmap = [](int side) {
         const qint64 stride = (side + 31) / 32 * 4;
@@ -120,7 +120,7 @@ TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
         QByteArray bytes = monochromeBitmap(side);
         QBuffer buffer(&bytes);
         ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-        const LoadedPicture loaded = LoadPicture(buffer);
+        const PictureFileContents loaded = ReadPictureFile(buffer);
         EXPECT_EQ(loaded.ok, loads) << side << ": " << PictureProblemText(loaded.problem).toStdString();
         if (loads)
             EXPECT_EQ(loaded.picture.size(), QSize(side, side));
@@ -132,7 +132,7 @@ TEST(PictureImport, HugePicturesLoadUpToTheLimitAndAreRefusedBeyondIt)
 
 // Pixels that name colours past a bitmap's palette come out black; drawing
 // them used to read past Qt's colour table (found by the fuzzer as a crash).
-TEST(PictureImport, ColoursPastThePaletteAreBlack)
+TEST(PictureFile, ColoursPastThePaletteAreBlack)
 {
     // 2 x 1, 8 bits a pixel, a palette of one white colour; the pixels are 0 and 200.
     QByteArray bitmap = QByteArray::fromHex("424d"
@@ -154,7 +154,7 @@ TEST(PictureImport, ColoursPastThePaletteAreBlack)
                                             "00c80000");
     QBuffer buffer(&bitmap);
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    const LoadedPicture loaded = LoadPicture(buffer);
+    const PictureFileContents loaded = ReadPictureFile(buffer);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
     // Every index has a colour: what Qt reads unchecked is always there.
     EXPECT_EQ(loaded.picture.colorCount(), 256);

@@ -68,7 +68,7 @@ struct PictureProblem
     UnsupportedJpeg jpegKind = UnsupportedJpeg::Other;
 };
 
-struct LoadedPicture
+struct PictureFileContents
 {
     bool ok = false;
     QImage picture;
@@ -78,15 +78,15 @@ struct LoadedPicture
     QStringList warnings;
 };
 
-// Loads a picture file (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
+// Reads a picture file (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
 // AVIF), whatever its name says: its contents decide the type. The file is
 // read whole once, and a stream gets the same verdict as a regular file. A
 // zero-byte file is refused as empty. With a `reduction`, a JPEG may
 // arrive decoded at a reduced size.
-LoadedPicture LoadPicture(const QString &path, const DecodeReduction &reduction = {});
+PictureFileContents ReadPictureFile(const QString &path, const DecodeReduction &reduction = {});
 
 // The same from an open device, read from its current position.
-LoadedPicture LoadPicture(QIODevice &device, const DecodeReduction &reduction = {});
+PictureFileContents ReadPictureFile(QIODevice &device, const DecodeReduction &reduction = {});
 
 // The same from a whole file's bytes.
-LoadedPicture LoadPictureBytes(const QByteArray &file, const DecodeReduction &reduction = {});
+PictureFileContents ReadPictureBytes(const QByteArray &file, const DecodeReduction &reduction = {});

@@ -5,7 +5,7 @@
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
-#include "picture/pictureload.h"
+#include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
 #include <QPainter>
@@ -61,7 +61,7 @@ ConversionOptions withGreys(GreyDither greys)
 
 } // namespace
 
-TEST(PictureConversion, DitheringKeepsTheLocalMeanOfAGradient)
+TEST(AlbumImage, DitheringKeepsTheLocalMeanOfAGradient)
 {
     const QImage gradient = horizontalGradient();
     // Thresholds alone leave strips up to half a level step off (Atkinson,
@@ -74,7 +74,7 @@ TEST(PictureConversion, DitheringKeepsTheLocalMeanOfAGradient)
     }
 }
 
-TEST(PictureConversion, GreyOutputHoldsOnlyTheDeviceGreys)
+TEST(AlbumImage, GreyOutputHoldsOnlyTheDeviceGreys)
 {
     // Colours, transparency and extremes, under every dither and with tone changes.
     QImage picture(150, 110, QImage::Format_ARGB32);
@@ -97,7 +97,7 @@ TEST(PictureConversion, GreyOutputHoldsOnlyTheDeviceGreys)
         }
 }
 
-TEST(PictureConversion, CropAndPadKeepTheAspectRatio)
+TEST(AlbumImage, CropAndPadKeepTheAspectRatio)
 {
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
     const QImage wide = bands(QSize(276, 92), {red, green, blue});
@@ -144,7 +144,7 @@ TEST(PictureConversion, CropAndPadKeepTheAspectRatio)
     }
 }
 
-TEST(PictureConversion, AChosenCropSquareIsKeptAndDecodedFinelyEnough)
+TEST(AlbumImage, AChosenCropSquareIsKeptAndDecodedFinelyEnough)
 {
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255);
     ConversionOptions options;
@@ -161,7 +161,7 @@ TEST(PictureConversion, AChosenCropSquareIsKeptAndDecodedFinelyEnough)
     EXPECT_EQ(ReducedDecodeScale(QSize(4000, 3000), options), 2);
 }
 
-TEST(PictureConversion, SmoothingAveragesACheckerboard)
+TEST(AlbumImage, SmoothingAveragesACheckerboard)
 {
     // Every fit shrinks it by a whole even factor: 4 x 2, 2 x 2 and 4 x 4.
     QImage board(368, 184, QImage::Format_RGB32);
@@ -183,7 +183,7 @@ TEST(PictureConversion, SmoothingAveragesACheckerboard)
     }
 }
 
-TEST(PictureConversion, ToneMovesAFlatGreyBetweenLevels)
+TEST(AlbumImage, ToneMovesAFlatGreyBetweenLevels)
 {
     QImage flat(40, 40, QImage::Format_RGB32);
     flat.fill(qRgb(120, 120, 120)); // level 2, shown as 0x808080
@@ -204,7 +204,7 @@ TEST(PictureConversion, ToneMovesAFlatGreyBetweenLevels)
     }
 }
 
-TEST(PictureConversion, DefaultsAreTodaysImport)
+TEST(AlbumImage, DefaultsAreTodaysImport)
 {
     QImage transparent(37, 250, QImage::Format_ARGB32);
     transparent.fill(Qt::transparent);
@@ -219,14 +219,14 @@ TEST(PictureConversion, DefaultsAreTodaysImport)
         EXPECT_EQ(ConvertToAlbumImage(picture, {}), ScaleToAlbumImage(picture));
         const QString path = dir.filePath(QStringLiteral("p.png"));
         if (!picture.isNull() && picture.save(path)) {
-            const AlbumImageLoad loaded = LoadAlbumImage(path, {});
+            const PictureImport loaded = ImportPicture(path, {});
             ASSERT_TRUE(loaded.ok);
-            EXPECT_EQ(loaded.albumImage, ScaleToAlbumImage(LoadPicture(path).picture));
+            EXPECT_EQ(loaded.albumImage, ScaleToAlbumImage(ReadPictureFile(path).picture));
         }
     }
 }
 
-TEST(PictureConversion, SmoothJpegLoadsReducedButStillAveraged)
+TEST(AlbumImage, SmoothJpegIsReadReducedButStillAveraged)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -238,9 +238,9 @@ TEST(PictureConversion, SmoothJpegLoadsReducedButStillAveraged)
     ASSERT_TRUE(photo.save(jpeg, "JPEG", 95));
     ConversionOptions options;
     options.smooth = true;
-    const AlbumImageLoad loaded = LoadAlbumImage(jpeg, options);
+    const PictureImport loaded = ImportPicture(jpeg, options);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-    const QImage full = ConvertToAlbumImage(LoadPicture(jpeg).picture, options);
+    const QImage full = ConvertToAlbumImage(ReadPictureFile(jpeg).picture, options);
     for (int y = 0; y < AlbumImageSide; y += 7)
         for (int x = 0; x < AlbumImageSide; x += 7)
             EXPECT_NEAR(Luminance(loaded.albumImage.pixel(x, y)), Luminance(full.pixel(x, y)), 8) << x << "," << y;
@@ -252,8 +252,8 @@ TEST(PictureConversion, SmoothJpegLoadsReducedButStillAveraged)
     file.write(QByteArray::fromHex("ffd8ffe000104a464946") + QByteArray(40, 'x'));
     file.close();
     for (const QString &path : {broken, dir.filePath(QStringLiteral("missing.jpg"))}) {
-        const AlbumImageLoad refused = LoadAlbumImage(path, options);
+        const PictureImport refused = ImportPicture(path, options);
         EXPECT_FALSE(refused.ok);
-        EXPECT_EQ(PictureProblemText(refused.problem), PictureProblemText(LoadPicture(path).problem));
+        EXPECT_EQ(PictureProblemText(refused.problem), PictureProblemText(ReadPictureFile(path).problem));
     }
 }
