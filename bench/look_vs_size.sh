@@ -6,12 +6,13 @@
 # Look against size over 20 real photos that Debian ships as sample data
 # (scikit-image's and matplotlib's), then --best-fit over each photo and its
 # mirror image against plain create of the same 40, and --best-fit over 60
-# (each photo upside down too), more than one album holds.
+# (each photo upside down too), more than one album holds; the editor's best
+# fit over the same 40 and 60 beside each, whose album must be valbum's.
 #     bench/look_vs_size.sh [BUILD_DIR]     (BUILD_DIR configured with -DVALBUM_BUILD_BENCHMARKS=ON)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
-cmake --build "$build" -j2 --target look_vs_size valbum >/dev/null
+cmake --build "$build" -j2 --target look_vs_size editor_bestfit valbum >/dev/null
 
 if [[ ! -d /usr/lib/python3/dist-packages/skimage/data || ! -d /usr/share/matplotlib/mpl-data/sample_data ]]; then
     apt-get update -qq
@@ -33,6 +34,24 @@ QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" "${photos[@]
 # --best-fit over twice as many: each photo and its mirror image.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+# The editor's best fit over the photos given: its row of the table, then how
+# soon its line showed the choice; its album must be valbum's, byte for byte.
+editor_best_fit() {
+    local out
+    out=$(QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/editor_bestfit" --save "$work/editor.valbum" "$@")
+    grep '^|' <<<"$out"
+    echo
+    grep -v '^|' <<<"$out"
+    QT_LOGGING_RULES='qt.gui.imageio=false' "$build/src/cli/valbum" create --force --smooth --best-fit \
+        "$work/valbum.valbum" "$@" >/dev/null 2>&1 || [[ $? == 3 ]]
+    if cmp -s "$work/editor.valbum" "$work/valbum.valbum"; then
+        echo "the editor's album is valbum create --best-fit's, byte for byte"
+    else
+        echo "the editor's album differs from valbum create --best-fit's" >&2
+        exit 1
+    fi
+}
 both=()
 for photo in "${photos[@]}"; do
     name=$(basename "${photo%.*}")
@@ -43,6 +62,7 @@ done
 echo
 echo "\$ look_vs_size --best-fit ${#both[@]} photos (each and its mirror image)"
 QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" --best-fit "${both[@]}"
+editor_best_fit "${both[@]}"
 
 # More than one album holds: the choice decides how many fit and how they look.
 upturned=()
@@ -54,6 +74,7 @@ done
 echo
 echo "\$ look_vs_size --best-fit $((${#both[@]} + ${#upturned[@]})) photos (each, its mirror image, upside down)"
 QT_LOGGING_RULES='qt.gui.imageio=false' "$build/bench/look_vs_size" --best-fit "${both[@]}" "${upturned[@]}"
+editor_best_fit "${both[@]}" "${upturned[@]}"
 
 # One run each, the same 40 photos; --jobs 1 so the ratio is the work's, not the cores'.
 seconds() {

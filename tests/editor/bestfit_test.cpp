@@ -4,7 +4,7 @@
 
 // "Best fit" among the picture dialog's greys: the album saved is the one
 // `valbum create --best-fit` makes of the same pictures, and the capacity
-// line counts with that choice.
+// line counts with that choice, made off the window's thread.
 
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
@@ -15,10 +15,15 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 
@@ -145,6 +150,80 @@ TEST_F(EditorBestFit, FixedPicturesKeepTheirRendering)
     EXPECT_EQ(reread.image(12), DeviceView(ImportPicture(pictures.at(32), options).albumImage));
     // The best-fit ones in between got renderings of their own.
     EXPECT_EQ(reread.image(5), DeviceView(reread.image(5)));
+}
+
+// The first choice is held on its worker while the album loses its last
+// picture: the window keeps turning, the held choice is dropped, and the line
+// and the saved album are valbum's for the album as it is.
+TEST_F(EditorBestFit, TheChoiceRunsOffTheWindowAndAStaleOneIsDropped)
+{
+    const struct
+    {
+        const char *name;
+        bool saveWhileHeld; // settle() chooses on the window's thread, as saving may
+        int choicesMade;    // the held one, then none or one for the album as it is
+    } cases[] = {
+        {"changed while held", false, 2},
+        {"changed and saved while held", true, 1},
+    };
+    const QStringList kept = pictures.mid(0, 12);
+    const QByteArray expected = valbumBestFit(kept);
+    ASSERT_FALSE(expected.isEmpty());
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.name);
+        EditorUnderTest editor;
+        CapacityMeter &meter = editor.form->capacityMeter();
+        QSemaphore release;
+        std::atomic<int> started = 0;
+        std::atomic<int> finished = 0;
+        std::atomic<bool> onWindowThread = false;
+        meter.setBestFitChooser([&](const BestFitSnapshot &snapshot) {
+            if (QThread::currentThread() == editor.form->thread())
+                onWindowThread = true;
+            // Bounded, so a choice made on the window's thread fails the test rather than hanging it.
+            if (started++ == 0)
+                release.tryAcquire(1, 20'000);
+            BestFitLayout layout = LayOutBestFit(snapshot);
+            ++finished;
+            return layout;
+        });
+        QStringList lines;
+        QObject::connect(&meter, &CapacityMeter::changed, [&] {
+            if (meter.settled())
+                lines.append(meter.summary());
+        });
+
+        editor.dialogs->conversion = options;
+        editor.dialogs->bestFit = true;
+        editor.dialogs->pictureSelections = {pictures.mid(0, 13)};
+        editor.form->Button10Click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return started == 1; }, 60'000));
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(10);
+        QTest::qWait(200);
+        EXPECT_GE(ticks, 5);
+        EXPECT_FALSE(meter.settled());
+
+        editor.form->album().remove(12);
+        QTest::qWait(50);
+        EXPECT_FALSE(meter.settled());
+        if (test.saveWhileHeld) {
+            EXPECT_EQ(saved(editor, dir.filePath(QStringLiteral("held.valbum"))), expected);
+        }
+        release.release();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return finished == test.choicesMade && meter.settled(); }, 60'000));
+        QTest::qWait(50);
+
+        EXPECT_FALSE(onWindowThread);
+        EXPECT_EQ(started, test.choicesMade);
+        EXPECT_TRUE(meter.summary().startsWith(QStringLiteral("12 images fit with best fit, ")))
+            << meter.summary().toStdString();
+        // Only the album as it is was ever shown.
+        EXPECT_EQ(lines.join(QStringLiteral("\n")).toStdString(), meter.summary().toStdString());
+        EXPECT_EQ(saved(editor, dir.filePath(QStringLiteral("after.valbum"))), expected);
+    }
 }
 
 } // namespace

@@ -43,10 +43,10 @@ CapacityMeter::CapacityMeter(Album &album, QObject *parent)
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &CapacityMeter::refresh);
-    connect(&m_album, &QAbstractItemModel::rowsInserted, this, &CapacityMeter::scheduleRefresh);
-    connect(&m_album, &QAbstractItemModel::rowsRemoved, this, &CapacityMeter::scheduleRefresh);
-    connect(&m_album, &QAbstractItemModel::modelReset, this, &CapacityMeter::scheduleRefresh);
-    connect(&m_album, &QAbstractItemModel::dataChanged, this, &CapacityMeter::scheduleRefresh);
+    connect(&m_album, &QAbstractItemModel::rowsInserted, this, &CapacityMeter::albumChanged);
+    connect(&m_album, &QAbstractItemModel::rowsRemoved, this, &CapacityMeter::albumChanged);
+    connect(&m_album, &QAbstractItemModel::modelReset, this, &CapacityMeter::albumChanged);
+    connect(&m_album, &QAbstractItemModel::dataChanged, this, &CapacityMeter::albumChanged);
     refresh();
 }
 
@@ -56,10 +56,17 @@ CapacityMeter::~CapacityMeter()
     m_workers.waitForDone();
 }
 
-void CapacityMeter::scheduleRefresh()
+void CapacityMeter::albumChanged()
 {
+    ++m_generation;
     m_settled = false;
     m_refreshTimer.start();
+}
+
+void CapacityMeter::scheduleRefresh()
+{
+    if (!m_settled)
+        m_refreshTimer.start();
 }
 
 void CapacityMeter::compressInBackground(const QImage &image)
@@ -117,7 +124,14 @@ void CapacityMeter::settle()
         }
     }
     m_refreshTimer.stop();
-    refresh();
+    if (!m_album.hasBestFit()) {
+        refresh();
+        return;
+    }
+    // Only here does the window wait for the choice: what is saved must be the
+    // album as it is. A worker's choice for this same album, if one is on its
+    // way, finds the meter settled and is dropped.
+    show(LayOutBestFit(snapshot()));
 }
 
 ImageRecord CapacityMeter::record(int index)
@@ -139,7 +153,7 @@ ImageRecord CapacityMeter::record(int index)
     return made;
 }
 
-void CapacityMeter::refresh()
+bool CapacityMeter::startMissing()
 {
     const int count = m_album.count();
     QSet<qint64> live;
@@ -163,45 +177,82 @@ void CapacityMeter::refresh()
         it = live.contains(it.key()) ? std::next(it) : m_records.erase(it);
     for (auto it = m_renderings.begin(); it != m_renderings.end();)
         it = live.contains(it.key()) ? std::next(it) : m_renderings.erase(it);
+    return complete;
+}
 
-    m_settled = complete;
-    if (complete) {
-        chooseRenderings();
-        m_layout = EncodeAlbumRecords(
-            count, [this](int index) { return record(index); }, m_album.passwordText().toStdString());
+void CapacityMeter::refresh()
+{
+    if (m_settled)
+        return;
+    if (!startMissing()) {
+        emit changed();
+        return;
     }
+    if (m_album.hasBestFit()) {
+        chooseInBackground();
+        emit changed();
+        return;
+    }
+    // Without best fit there is nothing to choose: the layout is the records
+    // laid end to end, quick enough for the window's thread.
+    const int count = m_album.count();
+    m_chosenStep.assign(static_cast<std::size_t>(count), -1);
+    m_renderingCounts.assign(BestFitRenderings.size(), 0);
+    m_layout = EncodeAlbumRecords(
+        count, [this](int index) { return record(index); }, m_album.passwordText().toStdString());
+    m_settled = true;
     emit changed();
 }
 
-void CapacityMeter::chooseRenderings()
+BestFitSnapshot CapacityMeter::snapshot()
 {
-    m_chosenStep.assign(static_cast<std::size_t>(m_album.count()), -1);
-    m_renderingCounts.assign(BestFitRenderings.size(), 0);
-    if (!m_album.hasBestFit())
-        return;
-    // The fixed images take their records' room as they are; the choice is
-    // among the best-fit ones, exactly as `valbum create --best-fit` makes it.
-    std::vector<std::vector<RenderingCandidate>> candidates;
-    candidates.reserve(m_chosenStep.size());
+    BestFitSnapshot snapshot;
+    snapshot.passwordText = m_album.passwordText().toStdString();
+    snapshot.images.resize(static_cast<std::size_t>(m_album.count()));
     for (int index = 0; index < m_album.count(); ++index) {
-        if (m_album.bestFit(index)) {
-            candidates.push_back(m_renderings.value(m_album.image(index).cacheKey()).candidates);
-            continue;
-        }
-        const ImageRecord fixed = record(index);
-        candidates.push_back(fixed.failure == AlbumWriteFailure::None
-                                 ? std::vector<RenderingCandidate>{{fixed.recordSize(), 0.0}}
-                                 : std::vector<RenderingCandidate>{});
+        BestFitImage &image = snapshot.images[static_cast<std::size_t>(index)];
+        const qint64 key = m_album.image(index).cacheKey();
+        if (m_album.bestFit(index))
+            image.renderings = m_renderings.value(key);
+        else
+            image.record = m_records.value(key);
     }
-    const RenderingChoice choice = ChooseRenderings(candidates);
-    for (int index = 0; index < choice.fitting; ++index) {
-        if (!m_album.bestFit(index))
-            continue;
-        const BestFitCandidates &renderings = m_renderings[m_album.image(index).cacheKey()];
-        const std::size_t step = renderings.stepOf[static_cast<std::size_t>(choice.chosen[index])];
-        m_chosenStep[index] = static_cast<int>(step);
-        ++m_renderingCounts[step];
+    return snapshot;
+}
+
+void CapacityMeter::chooseInBackground()
+{
+    // One choice at a time: when it comes back stale, refresh() asks again for
+    // the album as it is then, so a burst of changes costs at most two.
+    if (m_choosing)
+        return;
+    m_choosing = true;
+    m_workers.start([this, input = snapshot(), generation = m_generation, choose = m_chooser] {
+        const BestFitLayout layout = choose(input);
+        QMetaObject::invokeMethod(
+            this, [this, generation, layout] { keepChoice(generation, layout); }, Qt::QueuedConnection);
+    });
+}
+
+void CapacityMeter::keepChoice(quint64 generation, const BestFitLayout &layout)
+{
+    m_choosing = false;
+    if (m_settled)
+        return; // settle() chose for this album already
+    if (generation != m_generation) {
+        m_refreshTimer.start(); // made for an album that has changed since
+        return;
     }
+    show(layout);
+}
+
+void CapacityMeter::show(BestFitLayout layout)
+{
+    m_chosenStep = std::move(layout.chosenStep);
+    m_renderingCounts = std::move(layout.renderingCounts);
+    m_layout = std::move(layout.file);
+    m_settled = true;
+    emit changed();
 }
 
 bool CapacityMeter::warns() const

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
-#include "imagerecords/bestfitrenderings.h"
+#include "editor/document/bestfitlayout.h"
 #include "picture/albumbitmap.h"
 
 #include <QHash>
@@ -14,6 +14,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 class Album;
@@ -27,8 +28,11 @@ inline const QString WarningSign = QStringLiteral("\u26A0 ");
 // so the window never waits for compression it has already done. An image
 // added for best fit is rendered in each rendering best fit chooses among,
 // also on the workers, and once all are known the renderings are chosen for
-// the whole album as `valbum create --best-fit` chooses them: saving writes
-// the choice the meter shows.
+// the whole album as `valbum create --best-fit` chooses them, on a worker too,
+// from a copy of what the choice needs: the window never waits on it. A choice
+// made for an album that has changed since is dropped, and while one is being
+// made the next waits for it rather than piling up. Saving writes the choice
+// the meter shows.
 class CapacityMeter : public QObject
 {
     Q_OBJECT
@@ -37,7 +41,7 @@ public:
     explicit CapacityMeter(Album &album, QObject *parent = nullptr);
     ~CapacityMeter() override;
 
-    // True once every image's record is known and the figures below are final.
+    // True once the figures below are those of the album as it is now.
     bool settled() const { return m_settled; }
     // The file the album would be saved as, once settled.
     const AlbumWriteResult &layout() const { return m_layout; }
@@ -46,8 +50,14 @@ public:
     // a best-fit image, the one best fit chose (settle() first).
     ImageRecord record(int index);
     // Makes now whatever the workers have not delivered yet and measures, so
-    // the meter is settled and record() gives what it shows.
+    // the meter is settled and record() gives what it shows. When it is
+    // settled already, nothing is made again: saving writes what is shown.
     void settle();
+
+    // Replaces how the workers choose best fit's renderings (LayOutBestFit),
+    // so that tests can hold a choice back while the album changes.
+    using BestFitChooser = std::function<BestFitLayout(const BestFitSnapshot &)>;
+    void setBestFitChooser(BestFitChooser chooser) { m_chooser = std::move(chooser); }
 
     // True once settled when saving now would not keep every image: some do
     // not fit, or one cannot be compressed.
@@ -70,13 +80,18 @@ signals:
     void changed();
 
 private:
+    void albumChanged();
     void scheduleRefresh();
     void refresh();
+    bool startMissing();
     void compressInBackground(const QImage &image);
     void keep(qint64 key, const ImageRecord &record);
     void renderInBackground(const QImage &image, const ConversionOptions &options);
     void keepRenderings(qint64 key, const BestFitCandidates &renderings);
-    void chooseRenderings();
+    BestFitSnapshot snapshot();
+    void chooseInBackground();
+    void keepChoice(quint64 generation, const BestFitLayout &layout);
+    void show(BestFitLayout layout);
 
     Album &m_album;
     QHash<qint64, ImageRecord> m_records;          // by QImage::cacheKey(): an image's data never changes under its key
@@ -87,5 +102,8 @@ private:
     QTimer m_refreshTimer;
     AlbumWriteResult m_layout;
     bool m_settled = false;
+    quint64 m_generation = 0; // counts the album's changes: a choice is for the album of its generation
+    bool m_choosing = false;  // a worker is choosing best fit's renderings
+    BestFitChooser m_chooser = LayOutBestFit;
     QThreadPool m_workers; // last: finished before the rest goes
 };
