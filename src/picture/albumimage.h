@@ -47,4 +47,3 @@ PictureImport ImportPicture(const QString &path, const ConversionOptions &option
 
 // The same from an open device, read from its current position.
 PictureImport ImportPicture(QIODevice &device, const ConversionOptions &options);
-
