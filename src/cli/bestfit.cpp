@@ -79,7 +79,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
             const BestFitCandidates &renderings = rendered[picture];
             const std::size_t place = picture - first;
             if (place >= static_cast<std::size_t>(choice.fitting)) {
-                album.records.push_back(renderings.records.front());
+                album.records.push_back(renderings.savedRecord(-1));
                 continue;
             }
             const std::size_t step = renderings.stepOf[static_cast<std::size_t>(choice.chosen[place])];

@@ -23,6 +23,10 @@ struct BestFitCandidates
     std::array<ImageRecord, BestFitRenderings.size()> records; // by step of BestFitRenderings
     std::vector<RenderingCandidate> candidates;                // the steps whose records came out, plainest first
     std::vector<std::size_t> stepOf;                           // the step of each candidate
+
+    // The record saved for the chosen step; a picture the choice left out
+    // (step -1) is saved, where there is room, in its plainest rendering.
+    const ImageRecord &savedRecord(int step) const { return records[step < 0 ? 0 : static_cast<std::size_t>(step)]; }
 };
 
 // What places a picture on the square for best fit: everything of `options`

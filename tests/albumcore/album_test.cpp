@@ -7,11 +7,11 @@
 #include "album/littleendian.h"
 #include "album/password.h"
 #include "coretestsupport.h"
+#include "fakecompressor.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 namespace {
@@ -42,18 +42,6 @@ void SetLength(Bytes &bytes, std::int64_t recordOffset, std::uint16_t length)
 {
     bytes[static_cast<std::size_t>(recordOffset)] = static_cast<std::uint8_t>(length);
     bytes[static_cast<std::size_t>(recordOffset) + 1] = static_cast<std::uint8_t>(length >> 8);
-}
-
-// A compressor that claims the given sizes, one per image, without compressing.
-ImageCompressor FakeSizes(std::vector<std::size_t> sizes)
-{
-    auto next = std::make_shared<std::size_t>(0);
-    return [sizes = std::move(sizes), next](const PackedImage &, std::vector<std::uint8_t> &out) {
-        const std::size_t size = sizes.at(std::min(*next, sizes.size() - 1));
-        ++*next;
-        out.assign(size, 0x11);
-        return size;
-    };
 }
 
 std::vector<AlbumBitmap> Solids(int count)

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "album/password.h"
+#include "albumcore/fakecompressor.h"
 #include "albumfile/albumfile.h"
 #include "imagerecords/imagerecord.h"
 #include "support/testalbums.h"
@@ -53,18 +54,6 @@ protected:
         return AsByteArray(encoded.bytes);
     }
 
-    // A compressor that claims the given sizes, one per image, without compressing.
-    static ImageCompressor fakeSizes(std::vector<std::size_t> sizes)
-    {
-        auto next = std::make_shared<std::size_t>(0);
-        return [sizes = std::move(sizes), next](const PackedImage &, std::vector<std::uint8_t> &out) {
-            const std::size_t size = sizes.at(std::min(*next, sizes.size() - 1));
-            ++*next;
-            out.assign(size, 0x11);
-            return size;
-        };
-    }
-
     QTemporaryDir m_dir;
 };
 
@@ -93,7 +82,7 @@ TEST_F(AlbumFileTest, FailedCompressionFailsTheWriteAndKeepsTheOldFile)
 
     std::vector<std::size_t> sizes(8, 100);
     sizes[5] = 0;
-    const AlbumWriteResult result = WriteAlbumFile(file, album, {}, fakeSizes(sizes));
+    const AlbumWriteResult result = WriteAlbumFile(file, album, {}, FakeSizes(sizes));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure, AlbumWriteFailure::ImageNotCompressible);
     EXPECT_EQ(result.failedImage, 5);
@@ -101,7 +90,7 @@ TEST_F(AlbumFileTest, FailedCompressionFailsTheWriteAndKeepsTheOldFile)
 
     // A compressor result the reader could not take back counts as a failure too.
     sizes[5] = CompressedImageCapacity + 1;
-    EXPECT_FALSE(WriteAlbumFile(file, album, {}, fakeSizes(sizes)).ok);
+    EXPECT_FALSE(WriteAlbumFile(file, album, {}, FakeSizes(sizes)).ok);
     EXPECT_EQ(readAll(file), QByteArray("previous contents"));
 }
 

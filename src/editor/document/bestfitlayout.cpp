@@ -38,8 +38,7 @@ BestFitLayout LayOutBestFit(const BestFitSnapshot &snapshot)
             const BestFitImage &image = snapshot.images[position];
             if (!image.renderings)
                 return image.record;
-            const int step = layout.chosenStep[position];
-            return image.renderings->records[step < 0 ? 0 : static_cast<std::size_t>(step)];
+            return image.renderings->savedRecord(layout.chosenStep[position]);
         },
         snapshot.passwordText);
     return layout;

@@ -5,9 +5,8 @@
 #include "editor/document/capacitymeter.h"
 
 #include "editor/document/album.h"
-#include "messages/albumtexts.h"
-
 #include "imagerecords/imagerecord.h"
+#include "messages/albumtexts.h"
 
 #include <QLocale>
 
@@ -141,9 +140,7 @@ ImageRecord CapacityMeter::record(int index)
         auto kept = m_renderings.constFind(image.cacheKey());
         if (kept == m_renderings.constEnd())
             kept = m_renderings.insert(image.cacheKey(), RenderForBestFit(image, *options));
-        const auto chosen = static_cast<std::size_t>(index) < m_chosenStep.size() ? m_chosenStep[index] : -1;
-        // Past the last that fits, the plain rendering, as `valbum create --best-fit` writes it.
-        return kept->records[chosen < 0 ? 0 : static_cast<std::size_t>(chosen)];
+        return kept->savedRecord(static_cast<std::size_t>(index) < m_chosenStep.size() ? m_chosenStep[index] : -1);
     }
     const auto kept = m_records.constFind(image.cacheKey());
     if (kept != m_records.constEnd())
