@@ -5,6 +5,7 @@
 #include "picture/gifdecode.h"
 
 #include "picture/gifblocks.h"
+#include "picture/gifwidecodes.h"
 
 #include <gif_lib.h>
 
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -179,8 +181,16 @@ PictureFileContents DecodeGif(std::span<const std::uint8_t> file)
                 return Damaged();
         }
     }
-    if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
-        return Damaged();
+    // giflib refuses a smallest code size over 8 bits, which Qt's reader
+    // read; those frames are decoded here. The descriptor was read whole
+    // (the block walk saw it), and the refused size was the last byte taken.
+    std::optional<WideCodeDecoder> wideCodes;
+    if (DGifGetImageDesc(gif.get()) == GIF_ERROR) {
+        const int codeSize = source.at > 0 ? file[source.at - 1] : 0;
+        if (gif->Error != D_GIF_ERR_READ_FAILED || codeSize < 9 || codeSize > 11)
+            return Damaged();
+        wideCodes.emplace(file.subspan(source.at), codeSize);
+    }
 
     const GifImageDesc &frame = gif->Image;
     const int left = frame.Left;
@@ -214,15 +224,22 @@ PictureFileContents DecodeGif(std::span<const std::uint8_t> file)
     const int shownWidth = left < width ? std::min(frameWidth, width - left) : 0;
 
     std::vector<GifPixelType> line(std::size_t(std::max(frameWidth, 1)));
+    const auto readLine = [&]() {
+        if (wideCodes)
+            return wideCodes->readLine(std::span(line).first(std::size_t(frameWidth)));
+        if (DGifGetLine(gif.get(), line.data(), frameWidth) != GIF_ERROR)
+            return WideCodeDecoder::Line::Whole;
+        return gif->Error == D_GIF_ERR_EOF_TOO_SOON ? WideCodeDecoder::Line::EndedEarly : WideCodeDecoder::Line::Defect;
+    };
     RowOrder rows(frameHeight, frame.Interlace);
     for (int stored = 0; stored < frameHeight; ++stored, rows.next()) {
         // A frame whose data ends early keeps what came, as the reader
         // before ours kept it; a defect in the data refuses it.
-        if (DGifGetLine(gif.get(), line.data(), frameWidth) == GIF_ERROR) {
-            if (gif->Error == D_GIF_ERR_EOF_TOO_SOON)
-                break;
+        const WideCodeDecoder::Line read = readLine();
+        if (read == WideCodeDecoder::Line::EndedEarly)
+            break;
+        if (read == WideCodeDecoder::Line::Defect)
             return Damaged();
-        }
         const int y = top + rows.y();
         if (y >= height || shownWidth == 0)
             continue;

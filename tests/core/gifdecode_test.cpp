@@ -173,6 +173,44 @@ TEST(DecodeGif, GivesTheFirstFrameAsTheScreenShowsIt)
     }
 }
 
+// A 4 x 1 GIF of the four colours whose codes start 10 bits wide (a smallest
+// code size of 9), as giflib does not write them: a clear code, `codes` as
+// literals, an end code.
+Bytes WideCodeGif(const std::vector<int> &codes)
+{
+    Bytes file = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 1, 0, 0x81, 0, 0};
+    for (const GifColorType &colour : Four)
+        file.insert(file.end(), {colour.Red, colour.Green, colour.Blue});
+    file.insert(file.end(), {0x2C, 0, 0, 0, 0, 4, 0, 1, 0, 0, 9});
+    Bytes packed;
+    std::uint32_t bits = 0;
+    int count = 0;
+    std::vector<int> all = {512};
+    all.insert(all.end(), codes.begin(), codes.end());
+    all.push_back(513);
+    for (int code : all) {
+        bits |= std::uint32_t(code) << count;
+        for (count += 10; count >= 8; count -= 8, bits >>= 8)
+            packed.push_back(std::uint8_t(bits));
+    }
+    if (count > 0)
+        packed.push_back(std::uint8_t(bits));
+    file.push_back(std::uint8_t(packed.size()));
+    file.insert(file.end(), packed.begin(), packed.end());
+    file.insert(file.end(), {0, 0x3B});
+    return file;
+}
+
+// Each code's low 8 bits are its colour index, as Qt's reader took them.
+TEST(DecodeGif, ReadsCodesWiderThanGiflibReads)
+{
+    const PictureFileContents read = DecodeGif(WideCodeGif({0, 1, 2, 256 + 3}));
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.picture.pixels, (std::vector<Rgb>{Red, Green, Blue, Pale}));
+    // A code past the table after a first code past it names no string.
+    EXPECT_EQ(DecodeGif(WideCodeGif({1000, 1000})).problem.kind, PictureProblem::Kind::Damaged);
+}
+
 TEST(DecodeGif, RefusesDamageAndPicturesTooLarge)
 {
     const Bytes good = WriteGif({2, 2, Four, 0, 0, 0, 2, 2, false, {}, -1, {0, 1, 2, 3}});
