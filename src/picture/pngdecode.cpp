@@ -8,6 +8,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <array>
 #include <csetjmp>
 #include <cstddef>
@@ -158,7 +159,9 @@ Rgb Opaque(int red, int green, int blue)
 }
 
 // The colours of a table-looked picture, as Qt's PNG reader built its colour
-// tables: entries past the palette are opaque black; a grey tRNS value
+// tables. An index past a palette takes the first entry's colour (the reader
+// set such indices to 0), and past a one-colour palette at one bit a pixel,
+// white (its two-colour table began as black and white). A grey tRNS value
 // clears its entry to transparent black, except at one bit a pixel, where it
 // keeps its colour.
 std::array<Rgb, 256> ColourTable(png_structp png, png_infop info, const PngHeader &header)
@@ -173,10 +176,15 @@ std::array<Rgb, 256> ColourTable(png_structp png, png_infop info, const PngHeade
         png_colorp palette = nullptr;
         int colours = 0;
         png_get_PLTE(png, info, &palette, &colours);
-        for (int i = 0; i < colours && i < 256; ++i) {
+        colours = std::clamp(colours, 0, 256);
+        for (int i = 0; i < colours; ++i) {
             const Rgb alpha = hasTransparency && transparency && i < transparent ? transparency[i] : 0xFF;
             table[i] = alpha << 24 | Rgb(palette[i].red) << 16 | Rgb(palette[i].green) << 8 | Rgb(palette[i].blue);
         }
+        if (header.bitDepth == 1 && colours < 2)
+            table[1] = Opaque(255, 255, 255);
+        else
+            std::fill(table.begin() + colours, table.end(), table[0]);
         return table;
     }
     const int greys = 1 << header.bitDepth;

@@ -178,6 +178,8 @@ std::vector<PixelCase> PixelCases()
     PngPlan palette = Plan(4, 1, PNG_COLOR_TYPE_PALETTE, 2, {0, 1, 2, 3});
     palette.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
     palette.paletteAlpha = {128};
+    PngPlan onePalette = Plan(2, 1, PNG_COLOR_TYPE_PALETTE, 1, {0, 1});
+    onePalette.palette = {{10, 20, 30}};
     PngPlan greyFour = Plan(3, 1, PNG_COLOR_TYPE_GRAY, 4, {0, 5, 15});
     greyFour.transparent = Grey(5);
     PngPlan greyOne = Plan(2, 1, PNG_COLOR_TYPE_GRAY, 1, {0, 1});
@@ -202,8 +204,10 @@ std::vector<PixelCase> PixelCases()
         // 16-bit samples are rounded to 8 bits, not cut: 0x12F0 / 257 = 18.9, 0xFF00 / 257 = 254.0.
         {"grey, 16 bits", Plan(2, 1, PNG_COLOR_TYPE_GRAY, 16, {0x12F0, 0xFF00}), {0xFF131313, 0xFFFEFEFE}, false},
         {"grey and alpha, 8 bits", Plan(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {90, 40}), {0x285A5A5A}, true},
-        // An index past the palette is opaque black.
-        {"palette, 2 bits, tRNS", palette, {0x80FF0000, 0xFF00FF00, 0xFF0000FF, 0xFF000000}, true},
+        // An index past the palette takes the first entry; past a one-colour
+        // palette at one bit, white.
+        {"palette, 2 bits, tRNS", palette, {0x80FF0000, 0xFF00FF00, 0xFF0000FF, 0x80FF0000}, true},
+        {"palette of one colour, 1 bit", onePalette, {0xFF0A141E, 0xFFFFFFFF}, false},
         {"RGB, 8 bits, tRNS", rgbMasked, {0x000A141E, 0xFF0A141F}, true},
         // Qt's reader striped these; each pixel is its own colour here.
         {"RGB, 16 bits, tRNS", deepMasked, {0x0004080C, 0xFFFF0080}, true},
