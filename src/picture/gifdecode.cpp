@@ -5,7 +5,7 @@
 #include "picture/gifdecode.h"
 
 #include "picture/gifblocks.h"
-#include "picture/gifwidecodes.h"
+#include "picture/gifcodereader.h"
 
 #include <gif_lib.h>
 
@@ -118,14 +118,11 @@ private:
     bool m_interlaced;
 };
 
-// The screen, as the reader before ours sized it: a screen ten times wider
-// (or taller) than the first frame and 200 pixels is not believed, nor one
-// of no size; the frame's own extent is taken instead.
+// The screen, as the reader before ours sized it: one of no size takes the
+// frame's own extent.
 int ScreenSide(int screen, int offset, int frame)
 {
-    if (screen / 10 > std::max(frame, 200) || screen <= 0)
-        return offset + frame;
-    return screen;
+    return screen > 0 ? screen : offset + frame;
 }
 
 PictureFileContents Damaged()
@@ -184,12 +181,14 @@ PictureFileContents DecodeGif(std::span<const std::uint8_t> file)
     // giflib refuses a smallest code size over 8 bits, which Qt's reader
     // read; those frames are decoded here. The descriptor was read whole
     // (the block walk saw it), and the refused size was the last byte taken.
-    std::optional<WideCodeDecoder> wideCodes;
-    if (DGifGetImageDesc(gif.get()) == GIF_ERROR) {
-        const int codeSize = source.at > 0 ? file[source.at - 1] : 0;
+    std::optional<GifCodeReader> ownReader;
+    const bool giflibReads = DGifGetImageDesc(gif.get()) != GIF_ERROR;
+    const std::size_t dataStart = source.at;
+    const int codeSize = dataStart > 0 ? file[dataStart - 1] : 0;
+    if (!giflibReads) {
         if (gif->Error != D_GIF_ERR_READ_FAILED || codeSize < 9 || codeSize > 11)
             return Damaged();
-        wideCodes.emplace(file.subspan(source.at), codeSize);
+        ownReader.emplace(file.subspan(dataStart), codeSize);
     }
 
     const GifImageDesc &frame = gif->Image;
@@ -207,12 +206,14 @@ PictureFileContents DecodeGif(std::span<const std::uint8_t> file)
     const bool transparent = transparentIndex >= 0;
     const Palette palette = frame.ColorMap ? PaletteOf(frame.ColorMap, frame.ColorMap->ColorCount) : global;
     // Where the frame does not cover the screen: transparent when the frame
-    // has a transparent index, else the background colour, else black.
+    // has a transparent index, else the background colour, else black. Qt's
+    // reader took the background from the frame's own table before reading
+    // it, which gave black; so does this.
     Rgb fill = 0;
     if (left != 0 || top != 0 || frameWidth < width || frameHeight < height) {
         if (transparent)
             fill = palette[transparentIndex] & 0x00FFFFFFu;
-        else if (background >= 0)
+        else if (background >= 0 && !frame.ColorMap)
             fill = global[background];
     }
     RgbPicture picture(width, height, fill, transparent);
@@ -224,28 +225,45 @@ PictureFileContents DecodeGif(std::span<const std::uint8_t> file)
     const int shownWidth = left < width ? std::min(frameWidth, width - left) : 0;
 
     std::vector<GifPixelType> line(std::size_t(std::max(frameWidth, 1)));
+    const std::span<GifPixelType> lineSpan = std::span(line).first(std::size_t(frameWidth));
+    std::size_t filled = lineSpan.size();
     const auto readLine = [&]() {
-        if (wideCodes)
-            return wideCodes->readLine(std::span(line).first(std::size_t(frameWidth)));
+        if (ownReader) {
+            const GifCodeReader::Line read = ownReader->readLine(lineSpan);
+            filled = ownReader->filled();
+            return read;
+        }
         if (DGifGetLine(gif.get(), line.data(), frameWidth) != GIF_ERROR)
-            return WideCodeDecoder::Line::Whole;
-        return gif->Error == D_GIF_ERR_EOF_TOO_SOON ? WideCodeDecoder::Line::EndedEarly : WideCodeDecoder::Line::Defect;
+            return GifCodeReader::Line::Whole;
+        return gif->Error == D_GIF_ERR_EOF_TOO_SOON ? GifCodeReader::Line::EndedEarly : GifCodeReader::Line::Defect;
     };
     RowOrder rows(frameHeight, frame.Interlace);
     for (int stored = 0; stored < frameHeight; ++stored, rows.next()) {
-        // A frame whose data ends early keeps what came, as the reader
-        // before ours kept it; a defect in the data refuses it.
-        const WideCodeDecoder::Line read = readLine();
-        if (read == WideCodeDecoder::Line::EndedEarly)
-            break;
-        if (read == WideCodeDecoder::Line::Defect)
+        GifCodeReader::Line read = readLine();
+        if (read == GifCodeReader::Line::EndedEarly && !ownReader) {
+            // giflib does not say how much of the line came: the frame is
+            // decoded again from its start, the same rows the same way, by
+            // the reader that does.
+            ownReader.emplace(file.subspan(dataStart), codeSize);
+            rows = RowOrder(frameHeight, frame.Interlace);
+            stored = 0;
+            read = readLine();
+        }
+        if (read == GifCodeReader::Line::Defect)
             return Damaged();
+        const bool endedEarly = read == GifCodeReader::Line::EndedEarly;
         const int y = top + rows.y();
-        if (y >= height || shownWidth == 0)
+        if (y >= height || shownWidth == 0) {
+            if (endedEarly)
+                break;
             continue;
+        }
         Rgb *row = picture.row(y);
-        for (int x = 0; x < shownWidth; ++x)
+        const int came = endedEarly ? std::min(shownWidth, static_cast<int>(filled)) : shownWidth;
+        for (int x = 0; x < came; ++x)
             row[left + x] = colours[line[x]];
+        if (endedEarly)
+            break; // the last row that came is not copied down
         // Without transparency, an early pass's row is copied down over the
         // rows it stands for, within the screen.
         if (!transparent) {

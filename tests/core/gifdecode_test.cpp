@@ -127,6 +127,13 @@ std::vector<PixelCase> PixelCases()
          2,
          {Pale, Pale, Pale, Pale, Blue, Pale},
          false},
+        // ... read from the frame's own table before it came, which was black ...
+        {"a frame with its own table within the screen",
+         {2, 1, Four, 3, 1, 0, 1, 1, false, {{1, 2, 3}, {4, 5, 6}}, -1, {1}},
+         2,
+         1,
+         {0xFF000000, 0xFF040506},
+         false},
         // ... or are transparent when the frame has a transparent index.
         {"a transparent frame within the screen",
          {2, 1, Four, 3, 1, 0, 1, 1, false, {}, 0, {0}},
@@ -148,9 +155,20 @@ std::vector<PixelCase> PixelCases()
          {0xFFFFFFFF, 0xFFFFFFFF},
          false},
         {"an interlaced frame", {1, 11, Four, 0, 0, 0, 1, 11, true, {}, -1, ramp}, 1, 11, rampColours, false},
-        // A screen of no size is the frame's own extent; with no background
-        // colour what the frame leaves is black.
+        // A screen of no size is the frame's own extent, and a screen far
+        // larger than the frame is believed; with no background colour what
+        // the frame leaves is black.
         {"a screen of no size", {0, 0, Four, 0, 1, 0, 1, 1, false, {}, -1, {2}}, 2, 1, {Red, Blue}, false},
+        {"a screen far larger than the frame",
+         {3000, 1, Four, 1, 0, 0, 1, 1, false, {}, -1, {2}},
+         3000,
+         1,
+         [] {
+             std::vector<Rgb> pixels(3000, Green);
+             pixels[0] = Blue;
+             return pixels;
+         }(),
+         false},
         {"a screen of no size, no colour table",
          {0, 0, {}, 0, 1, 0, 1, 1, false, two, -1, {1}},
          2,
@@ -173,25 +191,35 @@ TEST(DecodeGif, GivesTheFirstFrameAsTheScreenShowsIt)
     }
 }
 
-// A 4 x 1 GIF of the four colours whose codes start 10 bits wide (a smallest
-// code size of 9), as giflib does not write them: a clear code, `codes` as
-// literals, an end code.
-Bytes WideCodeGif(const std::vector<int> &codes)
+// A GIF of the four colours whose frame is `codes` as given, packed as a
+// decoder reads them: a clear code first, widening as the table grows.
+Bytes HandCodedGif(int width, int height, int codeSize, const std::vector<int> &codes)
 {
-    Bytes file = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 1, 0, 0x81, 0, 0};
+    Bytes file = {'G', 'I', 'F', '8', '9', 'a', std::uint8_t(width), 0, std::uint8_t(height), 0, 0x81, 0, 0};
     for (const GifColorType &colour : Four)
         file.insert(file.end(), {colour.Red, colour.Green, colour.Blue});
-    file.insert(file.end(), {0x2C, 0, 0, 0, 0, 4, 0, 1, 0, 0, 9});
+    file.insert(file.end(),
+                {0x2C, 0, 0, 0, 0, std::uint8_t(width), 0, std::uint8_t(height), 0, 0, std::uint8_t(codeSize)});
+    const int clear = 1 << codeSize;
     Bytes packed;
     std::uint32_t bits = 0;
-    int count = 0;
-    std::vector<int> all = {512};
+    int count = 0, bitsPerCode = codeSize + 1, next = clear + 2;
+    bool first = true;
+    std::vector<int> all = {clear};
     all.insert(all.end(), codes.begin(), codes.end());
-    all.push_back(513);
     for (int code : all) {
         bits |= std::uint32_t(code) << count;
-        for (count += 10; count >= 8; count -= 8, bits >>= 8)
+        for (count += bitsPerCode; count >= 8; count -= 8, bits >>= 8)
             packed.push_back(std::uint8_t(bits));
+        if (code == clear || code == clear + 1) {
+            first = code == clear;
+            bitsPerCode = codeSize + 1;
+            next = clear + 2;
+        } else if (first) {
+            first = false;
+        } else if (++next >= 1 << bitsPerCode && bitsPerCode < 12) {
+            ++bitsPerCode;
+        }
     }
     if (count > 0)
         packed.push_back(std::uint8_t(bits));
@@ -204,11 +232,21 @@ Bytes WideCodeGif(const std::vector<int> &codes)
 // Each code's low 8 bits are its colour index, as Qt's reader took them.
 TEST(DecodeGif, ReadsCodesWiderThanGiflibReads)
 {
-    const PictureFileContents read = DecodeGif(WideCodeGif({0, 1, 2, 256 + 3}));
+    const PictureFileContents read = DecodeGif(HandCodedGif(4, 1, 9, {0, 1, 2, 256 + 3, 513}));
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.picture.pixels, (std::vector<Rgb>{Red, Green, Blue, Pale}));
     // A code past the table after a first code past it names no string.
-    EXPECT_EQ(DecodeGif(WideCodeGif({1000, 1000})).problem.kind, PictureProblem::Kind::Damaged);
+    EXPECT_EQ(DecodeGif(HandCodedGif(4, 1, 9, {1000, 1000})).problem.kind, PictureProblem::Kind::Damaged);
+}
+
+// Data that ends inside a line keeps the pixels that came; the rest is black.
+TEST(DecodeGif, KeepsWhatCameOfAFrameWhoseDataEndsEarly)
+{
+    const PictureFileContents read = DecodeGif(HandCodedGif(4, 3, 2, {0, 1, 2, 3, 1, 5}));
+    ASSERT_TRUE(read.ok);
+    constexpr Rgb Black = 0xFF000000;
+    EXPECT_EQ(read.picture.pixels,
+              (std::vector<Rgb>{Red, Green, Blue, Pale, Green, Black, Black, Black, Black, Black, Black, Black}));
 }
 
 TEST(DecodeGif, RefusesDamageAndPicturesTooLarge)

@@ -10,10 +10,12 @@
 #include <span>
 #include <vector>
 
-// The pixels of a GIF frame whose codes start wider than giflib reads: a
-// smallest code size of 9 to 12 bits, which some writers give 8-bit
-// pictures and Qt's reader read. Each code's low 8 bits are the colour index.
-class WideCodeDecoder
+// The pixels of a GIF frame decoded as Qt's reader decoded them, where giflib
+// does not give the same: codes that start wider than giflib reads (a
+// smallest code size of 9 to 11 bits, which some writers give 8-bit
+// pictures), whose low 8 bits are the colour index; and a frame whose data
+// ends inside a line, of which Qt kept the pixels that came.
+class GifCodeReader
 {
 public:
     enum class Line {
@@ -23,12 +25,13 @@ public:
     };
 
     // `data` starts with the frame's first sub-block, after its code size;
-    // `codeSize` is 9 to 12.
-    WideCodeDecoder(std::span<const std::uint8_t> data, int codeSize);
+    // `codeSize` is at most 11.
+    GifCodeReader(std::span<const std::uint8_t> data, int codeSize);
 
-    // Fills `line` with the next pixels; after anything but Whole, how much
-    // of it was filled is not said.
+    // Fills `line` with the next pixels; after EndedEarly, filled() says how
+    // many came.
     Line readLine(std::span<std::uint8_t> line);
+    std::size_t filled() const { return m_filled; }
 
 private:
     // The next code, or -1 when the sub-blocks end.
@@ -53,4 +56,5 @@ private:
     std::array<std::uint16_t, LargestCodes> m_prefix{};
     std::array<std::uint16_t, LargestCodes> m_suffix{};
     std::vector<std::uint16_t> m_pending; // a string's pixels, last first
+    std::size_t m_filled = 0;
 };

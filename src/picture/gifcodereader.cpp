@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/gifwidecodes.h"
+#include "picture/gifcodereader.h"
 
-WideCodeDecoder::WideCodeDecoder(std::span<const std::uint8_t> data, int codeSize)
+GifCodeReader::GifCodeReader(std::span<const std::uint8_t> data, int codeSize)
     : m_data(data)
     , m_smallestSize(codeSize)
     , m_codeSize(codeSize + 1)
@@ -17,7 +17,7 @@ WideCodeDecoder::WideCodeDecoder(std::span<const std::uint8_t> data, int codeSiz
     m_pending.reserve(LargestCodes);
 }
 
-void WideCodeDecoder::resetCodes()
+void GifCodeReader::resetCodes()
 {
     m_codeSize = m_smallestSize + 1;
     m_nextCode = m_clear + 2;
@@ -26,7 +26,7 @@ void WideCodeDecoder::resetCodes()
 
 // Codes are packed lowest bit first across sub-blocks of a length byte and
 // that many bytes; a zero length ends them.
-int WideCodeDecoder::nextCode()
+int GifCodeReader::nextCode()
 {
     while (m_bitCount < m_codeSize) {
         if (m_dataEnded)
@@ -52,7 +52,7 @@ int WideCodeDecoder::nextCode()
     return code;
 }
 
-WideCodeDecoder::Line WideCodeDecoder::readLine(std::span<std::uint8_t> line)
+GifCodeReader::Line GifCodeReader::readLine(std::span<std::uint8_t> line)
 {
     std::size_t x = 0;
     while (x < line.size()) {
@@ -62,8 +62,10 @@ WideCodeDecoder::Line WideCodeDecoder::readLine(std::span<std::uint8_t> line)
             continue;
         }
         int code = nextCode();
-        if (code < 0 || code == m_clear + 1)
+        if (code < 0 || code == m_clear + 1) {
+            m_filled = x;
             return Line::EndedEarly;
+        }
         if (code == m_clear) {
             resetCodes();
             m_needFirst = true;
@@ -100,5 +102,6 @@ WideCodeDecoder::Line WideCodeDecoder::readLine(std::span<std::uint8_t> line)
         }
         m_previous = incoming;
     }
+    m_filled = x;
     return Line::Whole;
 }
