@@ -77,7 +77,8 @@ Bytes WriteGif(const GifPlan &plan)
     const ColourMap local = MapOf(plan.local);
     EGifPutScreenDesc(gif, plan.screenWidth, plan.screenHeight, 8, plan.background, global.get());
     if (plan.transparentIndex >= 0) {
-        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, plan.transparentIndex};
+        GraphicsControlBlock control{}; // no disposal, no delay
+        control.TransparentColor = plan.transparentIndex;
         GifByteType block[4];
         EGifGCBToExtension(&control, block);
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, block);
