@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "codec/pixelcodec.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// Rows of a bitmap's pixels, shared by the bitmap and icon readers.
+
+// 256 opaque colours; the entries past a file's own table are black, as
+// bitmap viewers show pixels that name a colour the table does not hold.
+using Palette = std::array<Rgb, 256>;
+
+// The first `count` (at most 256) entries of a colour table stored blue,
+// green, red and, when `entryBytes` is 4, a byte that is ignored. `table`
+// holds at least count * entryBytes bytes.
+Palette ReadPalette(std::span<const std::uint8_t> table, std::size_t count, std::size_t entryBytes);
+
+// How each colour is taken out of a 16- or 32-bit pixel: masked, shifted
+// down to its lowest bit, then multiplied by 256 / (its largest value + 1), so
+// a 5-bit colour becomes 0 to 248 in steps of 8. A mask wider than 8 bits is
+// shifted until its top 8 bits remain instead.
+struct BitFields
+{
+    std::array<std::uint32_t, 4> masks{}; // red, green, blue, alpha
+    std::array<unsigned, 4> shifts{};
+    std::array<std::uint32_t, 4> factors{};
+};
+
+// The fields for the given masks (red, green, blue, alpha).
+BitFields BitFieldsOf(const std::array<std::uint32_t, 4> &masks);
+
+// The fields of an uncompressed pixel: 5 bits each at 16 bits, bytes at 24 and 32.
+BitFields DefaultBitFields(std::uint32_t bits);
+
+// One row of `width` pixels of 1, 4 or 8 bits, the highest bits first, looked
+// up in `palette`. `row` holds at least the row's bytes.
+void UnpackIndexedRow(std::span<const std::uint8_t> row, std::uint32_t bits, std::size_t width, const Palette &palette,
+                      Rgb *out);
+
+// One row of `width` pixels of 16, 24 or 32 bits, little-endian, taken apart
+// by `fields`; opaque unless `withAlpha`. `row` holds at least the row's bytes.
+void UnpackFieldsRow(std::span<const std::uint8_t> row, std::uint32_t bits, std::size_t width, const BitFields &fields,
+                     bool withAlpha, Rgb *out);
