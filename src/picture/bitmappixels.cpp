@@ -22,10 +22,10 @@ unsigned ShiftFor(std::uint32_t mask)
 
 } // namespace
 
-Palette ReadPalette(std::span<const std::uint8_t> table, std::size_t count, std::size_t entryBytes)
+Palette ReadPalette(std::span<const std::uint8_t> table, std::size_t count, std::size_t entryBytes, Rgb beyond)
 {
     Palette palette;
-    palette.fill(Opaque);
+    palette.fill(beyond);
     for (std::size_t i = 0; i < count && i < palette.size(); ++i) {
         const std::size_t at = i * entryBytes;
         palette[i] = Opaque | static_cast<Rgb>(table[at + 2]) << 16 | static_cast<Rgb>(table[at + 1]) << 8 | table[at];

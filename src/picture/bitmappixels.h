@@ -13,14 +13,13 @@
 
 // Rows of a bitmap's pixels, shared by the bitmap and icon readers.
 
-// 256 opaque colours; the entries past a file's own table are black, as
-// bitmap viewers show pixels that name a colour the table does not hold.
+// 256 colours, as many as an 8-bit index can name.
 using Palette = std::array<Rgb, 256>;
 
-// The first `count` (at most 256) entries of a colour table stored blue,
-// green, red and, when `entryBytes` is 4, a byte that is ignored. `table`
-// holds at least count * entryBytes bytes.
-Palette ReadPalette(std::span<const std::uint8_t> table, std::size_t count, std::size_t entryBytes);
+// A file's colour table, opaque: its first `count` (at most 256) entries stored
+// blue, green, red and, when `entryBytes` is 4, a byte that is ignored; the
+// entries past it `beyond`. `table` holds at least count * entryBytes bytes.
+Palette ReadPalette(std::span<const std::uint8_t> table, std::size_t count, std::size_t entryBytes, Rgb beyond);
 
 // How each colour is taken out of a 16- or 32-bit pixel: masked, shifted
 // down to its lowest bit, then multiplied by 256 / (its largest value + 1), so

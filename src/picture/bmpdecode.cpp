@@ -245,7 +245,8 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
         // (at most 256 entries of 4 bytes: no overflow).
         if (colours < 1 || file.size() - at <= static_cast<std::size_t>(colours) * entryBytes)
             return Malformed(PictureFault::Palette);
-        palette = ReadPalette(file.subspan(at), static_cast<std::size_t>(colours), entryBytes);
+        // Pixels naming a colour past the table show black, as bitmap viewers show them.
+        palette = ReadPalette(file.subspan(at), static_cast<std::size_t>(colours), entryBytes, 0xFF000000u);
         // A two-colour bitmap with one colour in its table shows its other
         // pixels white, as the table's second colour defaults to.
         if (header.bits == 1 && colours == 1)

@@ -68,7 +68,7 @@ PictureFileContents DecodeIconBitmap(std::span<const std::uint8_t> bitmap, int e
     if (bits == 0)
         bits = entryBits;
     if (bits == 16)
-        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, "16-bit icon");
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, "16-bit colour in icons");
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
         return Malformed(PictureFault::Depth);
     // Icons are never run-length or bit-field coded; such data would be
@@ -98,7 +98,8 @@ PictureFileContents DecodeIconBitmap(std::span<const std::uint8_t> bitmap, int e
         const std::size_t tableBytes = static_cast<std::size_t>(colours) * 4;
         if (bitmap.size() - at < tableBytes)
             return RefusedPicture(PictureProblem::Kind::Damaged);
-        palette = ReadPalette(bitmap.subspan(at), static_cast<std::size_t>(colours), 4);
+        // An icon's pixels naming a colour past its table are left transparent.
+        palette = ReadPalette(bitmap.subspan(at), static_cast<std::size_t>(colours), 4, 0);
         at += tableBytes;
     }
     const std::size_t stride = Stride(w, bits);
