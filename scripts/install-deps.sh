@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev liblzo2-dev libjpeg62-turbo-dev zlib1g-dev
-  libheif-dev libwebp-dev libtiff-dev
+  libheif-dev libwebp-dev libtiff-dev libpng-dev libgif-dev
   libheif-examples libavif-bin webp libtiff-tools
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
