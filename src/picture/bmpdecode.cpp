@@ -8,10 +8,10 @@
 #include "picture/bitmappixels.h"
 #include "picture/bytesle.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <limits>
-#include <vector>
 
 namespace {
 
@@ -117,20 +117,25 @@ bool IsCompressionFor(std::uint32_t compression, std::uint32_t bits)
            || (compression == Masked && (bits == 16 || bits == 32));
 }
 
-// Expands run-length data into one palette index a pixel, rows from the
-// bottom. Pixels the data skips keep index 0. The data has been walked by
-// RunLengthDataIsBroken() already, so every run and literal fits its row.
-std::vector<std::uint8_t> ExpandRuns(std::span<const std::uint8_t> data, std::size_t width, std::size_t height,
-                                     bool fourBit)
+// Draws run-length data into `picture`, its rows from the bottom unless
+// `topDown`. Pixels the data skips keep the table's first colour. The data
+// has been walked by RunLengthDataIsBroken() already, so every run and
+// literal fits its row; the checks here only keep every write inside.
+void DrawRuns(std::span<const std::uint8_t> data, bool fourBit, bool topDown, const Palette &palette,
+              RgbPicture &picture)
 {
-    std::vector<std::uint8_t> indices(width * height, 0);
+    const auto width = static_cast<std::size_t>(picture.width);
+    const auto height = static_cast<std::size_t>(picture.height);
     std::size_t x = 0;
     std::size_t y = 0;
     std::size_t at = 0;
     const auto put = [&](std::uint8_t index) {
         if (y < height && x < width)
-            indices[(height - 1 - y) * width + x] = index;
+            picture.row(static_cast<int>(topDown ? y : height - 1 - y))[x] = palette[index];
         ++x;
+    };
+    const auto nibble = [](std::uint8_t byte, std::size_t i) {
+        return static_cast<std::uint8_t>(i % 2 == 0 ? byte >> 4 : byte & 0x0F);
     };
     while (y < height && data.size() - at >= 2) {
         const std::uint8_t count = data[at];
@@ -138,7 +143,7 @@ std::vector<std::uint8_t> ExpandRuns(std::span<const std::uint8_t> data, std::si
         at += 2;
         if (count > 0) {
             for (std::size_t i = 0; i < count; ++i)
-                put(fourBit ? static_cast<std::uint8_t>(i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+                put(fourBit ? nibble(value, i) : value);
         } else if (value == 0) {
             x = 0;
             ++y;
@@ -154,14 +159,12 @@ std::vector<std::uint8_t> ExpandRuns(std::span<const std::uint8_t> data, std::si
             const std::size_t bytes = fourBit ? (value + 1u) / 2 : value;
             if (data.size() - at < bytes)
                 break;
-            for (std::size_t i = 0; i < value; ++i) {
-                const std::uint8_t byte = data[at + (fourBit ? i / 2 : i)];
-                put(fourBit ? static_cast<std::uint8_t>(i % 2 == 0 ? byte >> 4 : byte & 0x0F) : byte);
-            }
+            for (std::size_t i = 0; i < value; ++i)
+                put(fourBit ? nibble(data[at + i / 2], i) : data[at + i]);
+            // Literals are padded to a 16-bit word.
             at += std::min(bytes + bytes % 2, data.size() - at);
         }
     }
-    return indices;
 }
 
 } // namespace
@@ -262,14 +265,8 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
         const bool fourBit = header.compression == Rle4;
         if (RunLengthDataIsBroken(data, header.width, height, fourBit))
             return RefusedPicture(PictureProblem::Kind::Damaged);
-        const std::vector<std::uint8_t> indices = ExpandRuns(data, width, rows, fourBit);
-        result.picture = RgbPicture(static_cast<int>(width), static_cast<int>(rows));
-        for (std::size_t y = 0; y < rows; ++y) {
-            const std::size_t sourceRow = topDown ? rows - 1 - y : y;
-            Rgb *out = result.picture.row(static_cast<int>(y));
-            for (std::size_t x = 0; x < width; ++x)
-                out[x] = palette[indices[sourceRow * width + x]];
-        }
+        result.picture = RgbPicture(static_cast<int>(width), static_cast<int>(rows), palette[0]);
+        DrawRuns(data, fourBit, topDown, palette, result.picture);
     } else {
         const std::uint64_t stride = (static_cast<std::uint64_t>(width) * header.bits + 31) / 32 * 4;
         const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * header.bits + 7) / 8;
