@@ -22,10 +22,11 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Kind = PictureProblem::Kind;
 
+// `value` in `bytes` little-endian bytes (at most 4), or that many zeros.
 void Put(Bytes &out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        out.push_back(i < 4 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
 }
 
 Bytes operator+(Bytes a, const Bytes &b)
