@@ -204,7 +204,7 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
     // The palette or the masks follow the header at its stated length; a
     // length that points outside the file leaves reading where the fields ended.
     std::size_t at = header.fieldsEnd;
-    if (InfoStart + header.size <= file.size())
+    if (header.size <= file.size() - InfoStart)
         at = InfoStart + header.size;
 
     BitFields fields = DefaultBitFields(header.bits);
@@ -242,7 +242,8 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
         // ends: the core header has no colour count to say so.
         if (offsetUsable) {
             const auto room = static_cast<std::int64_t>((static_cast<std::size_t>(pixelOffset) - at) / entryBytes);
-            colours = std::min(colours, room);
+            if (room >= 1)
+                colours = std::min(colours, room);
         }
         // The table, and at least one byte after it, must be in the file
         // (at most 256 entries of 4 bytes: no overflow).
