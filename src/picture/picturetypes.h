@@ -59,6 +59,7 @@ enum class PictureFault {
     None,
     Header,        // a header field out of its range: its length, the planes, an unknown version
     Dimensions,    // a width or height of zero, out of range or too large for the file
+    Depth,         // a number of bits a pixel the format does not define
     Palette,       // a colour table longer than the depth allows, or cut short
     BitFields,     // colour masks missing, overlapping or not one run of bits
     Compression,   // a compression the format does not define for this depth

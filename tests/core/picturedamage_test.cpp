@@ -149,6 +149,8 @@ TEST(PictureDamage, DamagedPicturesAreRefused)
         {"bitmap whose pixels start past its end", WithU32(bmp, 10, quint32(bmp.size()) + 1)},
         {"bitmap with a huge height", WithU32(bmp, 22, 0x7FFFFFFF)},
         {"RLE8 run past the row end", RleBitmap(8, {5, 1, 0, 0, 4, 0, 0, 1})},
+        {"RLE8 top-down, a run past the row end",
+         WithU32(RleBitmap(8, {5, 1, 0, 0, 4, 0, 0, 1}), 22, static_cast<quint32>(-2))},
         {"RLE8 literal past the row end", RleBitmap(8, {0, 3, 1, 1, 1, 0, 2, 1, 0, 0, 4, 0, 0, 1})},
         {"RLE8 move out of the picture", RleBitmap(8, {4, 1, 0, 2, 0, 2, 0, 1})},
         {"RLE8 rows above the top", RleBitmap(8, {4, 1, 0, 0, 4, 0, 0, 0, 4, 1, 0, 1})},
@@ -186,6 +188,7 @@ TEST(PictureDamage, WholePicturesWithHarmlessOdditiesLoad)
         {"RLE8 ending at the picture's end without the marker", RleBitmap(8, {4, 1, 0, 0, 4, 0})},
         {"RLE8 ending after the last row without the marker", RleBitmap(8, {4, 1, 0, 0, 4, 0, 0, 0})},
         {"RLE8 moving within the picture", RleBitmap(8, {0, 2, 2, 1, 2, 1, 0, 1})},
+        {"RLE8 top-down", WithU32(RleBitmap(8, {4, 1, 0, 0, 4, 0, 0, 1}), 22, static_cast<quint32>(-2))},
         {"RLE8 ending early with the marker", RleBitmap(8, {2, 1, 0, 1})},
     };
     for (const BmpFixture &fixture : BmpFixtures())
