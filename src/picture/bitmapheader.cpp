@@ -4,64 +4,60 @@
 
 #include "picture/bitmapheader.h"
 
-#include <QIODevice>
-#include <QtEndian>
+#include "picture/byteorder.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
 // Bitmap layout: a 14-byte file header, then an info header whose first
 // field is its own length.
-constexpr qsizetype FileHeaderSize = 14;
-constexpr qsizetype PixelOffsetField = 10;
-constexpr quint32 V2InfoHeaderSize = 52; // adds the red, green and blue masks
-constexpr quint32 V3InfoHeaderSize = 56; // adds the alpha mask too
-constexpr quint32 V4InfoHeaderSize = 108;
-constexpr quint32 SrgbColourSpace = 0x73524742; // 'sRGB'
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::size_t PixelOffsetField = 10;
+constexpr std::uint32_t V2InfoHeaderSize = 52; // adds the red, green and blue masks
+constexpr std::uint32_t V3InfoHeaderSize = 56; // adds the alpha mask too
+constexpr std::uint32_t V4InfoHeaderSize = 108;
+constexpr std::uint32_t SrgbColourSpace = 0x73524742; // 'sRGB'
 
-quint32 readU32(const QByteArray &bytes, qsizetype at)
+void WriteU32(std::vector<std::uint8_t> &bytes, std::size_t at, std::uint32_t value)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-void writeU32(QByteArray &bytes, qsizetype at, quint32 value)
-{
-    qToLittleEndian<quint32>(value, bytes.data() + at);
+    for (int i = 0; i < 4; ++i)
+        bytes[at + std::size_t(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 } // namespace
 
-bool HasMaskInfoHeader(QIODevice &device)
+bool HasMaskInfoHeader(std::span<const std::uint8_t> file)
 {
-    const QByteArray start = device.peek(FileHeaderSize + 4);
-    if (start.size() < FileHeaderSize + 4 || !start.startsWith("BM"))
+    if (file.size() < FileHeaderSize + 4 || !HasBytesAt(file, 0, "BM"))
         return false;
-    const quint32 infoSize = readU32(start, FileHeaderSize);
+    const std::uint32_t infoSize = U32le(file, FileHeaderSize);
     return infoSize == V2InfoHeaderSize || infoSize == V3InfoHeaderSize;
 }
 
-QByteArray WithLongerInfoHeader(const QByteArray &file)
+std::vector<std::uint8_t> WithLongerInfoHeader(std::span<const std::uint8_t> file)
 {
-    if (file.size() < FileHeaderSize + qsizetype(V2InfoHeaderSize))
+    if (file.size() < FileHeaderSize + V2InfoHeaderSize)
         return {};
-    const quint32 infoSize = readU32(file, FileHeaderSize);
+    const std::uint32_t infoSize = U32le(file, FileHeaderSize);
     if (infoSize != V2InfoHeaderSize && infoSize != V3InfoHeaderSize)
         return {};
-    if (file.size() < FileHeaderSize + qsizetype(infoSize))
+    if (file.size() < FileHeaderSize + infoSize)
         return {};
 
-    const qsizetype growth = V4InfoHeaderSize - infoSize;
-    QByteArray header(FileHeaderSize + V4InfoHeaderSize, '\0');
-    std::memcpy(header.data(), file.constData(), FileHeaderSize + infoSize);
-    writeU32(header, FileHeaderSize, V4InfoHeaderSize);
-    writeU32(header, FileHeaderSize + V3InfoHeaderSize, SrgbColourSpace);
+    const std::uint32_t growth = V4InfoHeaderSize - infoSize;
+    std::vector<std::uint8_t> rewritten(FileHeaderSize + V4InfoHeaderSize, 0);
+    std::copy_n(file.begin(), FileHeaderSize + infoSize, rewritten.begin());
+    WriteU32(rewritten, FileHeaderSize, V4InfoHeaderSize);
+    WriteU32(rewritten, FileHeaderSize + V3InfoHeaderSize, SrgbColourSpace);
 
     // An offset into the old header stays where it was; anything past it
     // moves with the rest of the file. The reader checks the result.
-    const quint32 pixelOffset = readU32(file, PixelOffsetField);
+    const std::uint32_t pixelOffset = U32le(file, PixelOffsetField);
     if (pixelOffset >= FileHeaderSize + infoSize && pixelOffset <= 0xFFFFFFFFu - growth)
-        writeU32(header, PixelOffsetField, pixelOffset + static_cast<quint32>(growth));
+        WriteU32(rewritten, PixelOffsetField, pixelOffset + growth);
 
-    return header + file.mid(FileHeaderSize + infoSize);
+    const auto rest = file.subspan(FileHeaderSize + infoSize);
+    rewritten.insert(rewritten.end(), rest.begin(), rest.end());
+    return rewritten;
 }

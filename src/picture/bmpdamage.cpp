@@ -4,7 +4,7 @@
 
 #include "picture/picturedamagecheckers.h"
 
-#include <QtEndian>
+#include "picture/byteorder.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,56 +13,61 @@ namespace {
 
 // Bitmap layout: a 14-byte file header whose last field is the offset of the
 // pixel data, then an info header whose first field is its own length.
-constexpr qsizetype FileHeaderSize = 14;
-constexpr qsizetype PixelOffsetField = 10;
-constexpr quint32 CoreInfoHeaderSize = 12; // 16-bit sizes, no compression
+constexpr std::int64_t FileHeaderSize = 14;
+constexpr std::int64_t PixelOffsetField = 10;
+constexpr std::uint32_t CoreInfoHeaderSize = 12; // 16-bit sizes, no compression
 
-enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
 // What the pixel data must hold: rows are counted from the bottom unless the
 // height is negative.
 struct Layout
 {
-    qint64 width = 0;
-    qint64 height = 0;
-    quint32 bits = 0;
-    quint32 compression = Rgb;
-    qsizetype pixelStart = 0;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = Rgb;
+    std::int64_t pixelStart = 0;
 };
 
-quint16 U16(QByteArrayView file, qsizetype at)
+std::int64_t Size(FileBytes bytes)
 {
-    return qFromLittleEndian<quint16>(file.data() + at);
+    return static_cast<std::int64_t>(bytes.size());
 }
 
-quint32 U32(QByteArrayView file, qsizetype at)
+std::uint16_t U16(FileBytes file, std::int64_t at)
 {
-    return qFromLittleEndian<quint32>(file.data() + at);
+    return U16le(file, std::size_t(at));
+}
+
+std::uint32_t U32(FileBytes file, std::int64_t at)
+{
+    return U32le(file, std::size_t(at));
 }
 
 // The headers as the reader takes them, or nothing when they are too odd or
 // too short to read: the reader then refuses the file with its own reason.
-std::optional<Layout> ReadLayout(QByteArrayView file)
+std::optional<Layout> ReadLayout(FileBytes file)
 {
-    if (file.size() < FileHeaderSize + 4)
+    if (Size(file) < FileHeaderSize + 4)
         return std::nullopt;
-    const quint32 infoSize = U32(file, FileHeaderSize);
+    const std::uint32_t infoSize = U32(file, FileHeaderSize);
     const bool core = infoSize == CoreInfoHeaderSize;
     if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124)
         return std::nullopt;
-    const qsizetype headersEnd = FileHeaderSize + qsizetype(infoSize);
-    if (file.size() < headersEnd)
+    const std::int64_t headersEnd = FileHeaderSize + std::int64_t(infoSize);
+    if (Size(file) < headersEnd)
         return std::nullopt;
 
     Layout layout;
-    const qsizetype info = FileHeaderSize;
+    const std::int64_t info = FileHeaderSize;
     if (core) {
         layout.width = U16(file, info + 4);
         layout.height = U16(file, info + 6);
         layout.bits = U16(file, info + 10);
     } else {
-        layout.width = qint32(U32(file, info + 4));
-        layout.height = qint32(U32(file, info + 8));
+        layout.width = std::int32_t(U32(file, info + 4));
+        layout.height = std::int32_t(U32(file, info + 8));
         layout.bits = U16(file, info + 14);
         layout.compression = U32(file, info + 16);
     }
@@ -70,20 +75,20 @@ std::optional<Layout> ReadLayout(QByteArrayView file)
         return std::nullopt;
     // An offset pointing back into the headers is ignored by the reader, which
     // then reads on after the palette; the headers' end is a safe lower bound.
-    layout.pixelStart = std::max<qsizetype>(headersEnd, U32(file, PixelOffsetField));
+    layout.pixelStart = std::max<std::int64_t>(headersEnd, U32(file, PixelOffsetField));
     return layout;
 }
 
 // Uncompressed rows are padded to four bytes; the file size field and the
 // image size field are often wrong and play no part.
-bool RowsAreShort(QByteArrayView file, const Layout &layout)
+bool RowsAreShort(FileBytes file, const Layout &layout)
 {
-    if (layout.pixelStart > file.size())
+    if (layout.pixelStart > Size(file))
         return true;
-    const quint64 stride = (quint64(layout.width) * layout.bits + 31) / 32 * 4;
-    const quint64 rows = quint64(layout.height < 0 ? -layout.height : layout.height);
+    const std::uint64_t stride = (std::uint64_t(layout.width) * layout.bits + 31) / 32 * 4;
+    const std::uint64_t rows = std::uint64_t(layout.height < 0 ? -layout.height : layout.height);
     // Divided rather than multiplied, so no product can overflow.
-    return stride > quint64(file.size() - layout.pixelStart) / rows;
+    return stride > std::uint64_t(Size(file) - layout.pixelStart) / rows;
 }
 
 // Walks run-length data: pairs of a count and a colour (a run), or a zero and
@@ -92,15 +97,15 @@ bool RowsAreShort(QByteArrayView file, const Layout &layout)
 // Damage is a run or literal past its row's end or above the top row, a move
 // out of the picture, or data that stops before the end-of-bitmap marker
 // without having reached the end of the last row.
-bool RunsAreBroken(QByteArrayView data, qint64 width, qint64 height, bool fourBit)
+bool RunsAreBroken(FileBytes data, std::int64_t width, std::int64_t height, bool fourBit)
 {
-    qint64 x = 0;
-    qint64 y = 0;
-    qsizetype at = 0;
-    const auto pixelsFit = [&](qint64 count) { return y < height && x + count <= width; };
-    while (data.size() - at >= 2) {
-        const auto count = static_cast<unsigned char>(data[at]);
-        const auto escape = static_cast<unsigned char>(data[at + 1]);
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    std::int64_t at = 0;
+    const auto pixelsFit = [&](std::int64_t count) { return y < height && x + count <= width; };
+    while (Size(data) - at >= 2) {
+        const auto count = data[std::size_t(at)];
+        const auto escape = data[std::size_t(at + 1)];
         at += 2;
         if (count > 0) {
             if (!pixelsFit(count))
@@ -113,18 +118,18 @@ bool RunsAreBroken(QByteArrayView data, qint64 width, qint64 height, bool fourBi
         } else if (escape == 1) {
             return false;
         } else if (escape == 2) {
-            if (data.size() - at < 2)
+            if (Size(data) - at < 2)
                 return true;
-            x += static_cast<unsigned char>(data[at]);
-            y += static_cast<unsigned char>(data[at + 1]);
+            x += data[std::size_t(at)];
+            y += data[std::size_t(at + 1)];
             at += 2;
             if (x > width || y >= height)
                 return true;
         } else {
-            const qsizetype bytes = fourBit ? (escape + 1) / 2 : escape;
-            if (!pixelsFit(escape) || data.size() - at < bytes)
+            const std::int64_t bytes = fourBit ? (escape + 1) / 2 : escape;
+            if (!pixelsFit(escape) || Size(data) - at < bytes)
                 return true;
-            at += std::min<qsizetype>(bytes + bytes % 2, data.size() - at);
+            at += std::min<std::int64_t>(bytes + bytes % 2, Size(data) - at);
             x += escape;
         }
     }
@@ -133,7 +138,7 @@ bool RunsAreBroken(QByteArrayView data, qint64 width, qint64 height, bool fourBi
 
 } // namespace
 
-bool IsDamagedBitmap(QByteArrayView file)
+bool IsDamagedBitmap(std::span<const std::uint8_t> file)
 {
     const std::optional<Layout> layout = ReadLayout(file);
     if (!layout)
@@ -150,9 +155,9 @@ bool IsDamagedBitmap(QByteArrayView file)
         // Run-length data is always stored bottom-up, at its own depth.
         if (layout->height < 0 || layout->bits != (layout->compression == Rle8 ? 8u : 4u))
             return false;
-        if (layout->pixelStart > file.size())
+        if (layout->pixelStart > Size(file))
             return true;
-        return RunsAreBroken(file.sliced(layout->pixelStart), layout->width, layout->height,
+        return RunsAreBroken(file.subspan(std::size_t(layout->pixelStart)), layout->width, layout->height,
                              layout->compression == Rle4);
     default:
         return false;

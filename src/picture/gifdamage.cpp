@@ -4,7 +4,7 @@
 
 #include "picture/picturedamagecheckers.h"
 
-#include <QtEndian>
+#include "picture/byteorder.h"
 
 namespace {
 
@@ -12,26 +12,25 @@ namespace {
 // byte may announce a colour table, then blocks: extensions (0x21), images
 // (0x2C) and the trailer (0x3B). Extensions and image data are runs of
 // sub-blocks, each a length byte and that many bytes, ended by a zero length.
-constexpr qsizetype SignatureSize = 6;
-constexpr qsizetype ScreenDescriptorSize = 7;
-constexpr qsizetype ImageDescriptorSize = 9; // after its 0x2C
-constexpr char ExtensionIntroducer = 0x21;
-constexpr char ImageSeparator = 0x2C;
-constexpr char Trailer = 0x3B;
+constexpr std::size_t SignatureSize = 6;
+constexpr std::size_t ScreenDescriptorSize = 7;
+constexpr std::size_t ImageDescriptorSize = 9; // after its 0x2C
+constexpr std::uint8_t ExtensionIntroducer = 0x21;
+constexpr std::uint8_t ImageSeparator = 0x2C;
+constexpr std::uint8_t Trailer = 0x3B;
 
 // A colour table follows when the packed byte's top bit is set; its low
 // three bits give 2^(n+1) entries of three bytes.
-qsizetype ColourTableSize(char packed)
+std::size_t ColourTableSize(std::uint8_t packed)
 {
-    const auto bits = static_cast<unsigned char>(packed);
-    return (bits & 0x80) != 0 ? 3 * (qsizetype(2) << (bits & 0x07)) : 0;
+    return (packed & 0x80) != 0 ? 3 * (std::size_t(2) << (packed & 0x07)) : 0;
 }
 
 // Moves `at` past a run of sub-blocks; false when the file ends first.
-bool SkipSubBlocks(QByteArrayView file, qsizetype &at)
+bool SkipSubBlocks(FileBytes file, std::size_t &at)
 {
     while (at < file.size()) {
-        const auto length = static_cast<unsigned char>(file[at]);
+        const std::size_t length = file[at];
         ++at;
         if (length == 0)
             return true;
@@ -48,15 +47,15 @@ bool SkipSubBlocks(QByteArrayView file, qsizetype &at)
 // blocks finds a file that ends inside one; one that only lacks its trailer
 // after a whole image is a common writer's slip that every viewer accepts.
 // The compressed pixels themselves are left to the reader.
-bool IsDamagedGif(QByteArrayView file)
+bool IsDamagedGif(std::span<const std::uint8_t> file)
 {
     if (file.size() < SignatureSize + ScreenDescriptorSize)
         return true;
-    qsizetype at = SignatureSize + ScreenDescriptorSize;
+    std::size_t at = SignatureSize + ScreenDescriptorSize;
     at += ColourTableSize(file[SignatureSize + 4]);
     bool imageRead = false;
     while (at < file.size()) {
-        const char introducer = file[at++];
+        const std::uint8_t introducer = file[at++];
         if (introducer == Trailer)
             return false;
         if (introducer == ExtensionIntroducer) {

@@ -4,7 +4,7 @@
 
 #include "picture/picturedamagecheckers.h"
 
-#include <QtEndian>
+#include "picture/byteorder.h"
 
 #include <zlib.h>
 
@@ -12,14 +12,9 @@ namespace {
 
 // A PNG file: the 8-byte signature, then chunks of a 4-byte length, a 4-byte
 // type, the data and a CRC-32 of type and data, up to and including IEND.
-constexpr QByteArrayView Signature("\x89PNG\r\n\x1a\n", 8);
-constexpr qsizetype ChunkFraming = 12; // length, type, CRC
-constexpr quint32 LargestChunk = 0x7FFFFFFF;
-
-quint32 readU32(QByteArrayView file, qsizetype at)
-{
-    return qFromBigEndian<quint32>(file.data() + at);
-}
+constexpr std::string_view Signature("\x89PNG\r\n\x1a\n", 8);
+constexpr std::size_t ChunkFraming = 12; // length, type, CRC
+constexpr std::uint32_t LargestChunk = 0x7FFFFFFF;
 
 } // namespace
 
@@ -28,24 +23,23 @@ quint32 readU32(QByteArrayView file, qsizetype at)
 // changed, at the cost of a checksum rather than a second decode. Damage in
 // the compressed rows that the checksums do not show makes Qt's reader fail,
 // which the import reports as damage too.
-bool IsDamagedPng(QByteArrayView file)
+bool IsDamagedPng(std::span<const std::uint8_t> file)
 {
-    if (!file.startsWith(Signature))
+    if (!HasBytesAt(file, 0, Signature))
         return false; // not for this check to judge
-    qsizetype at = Signature.size();
+    std::size_t at = Signature.size();
     while (true) {
         if (file.size() - at < ChunkFraming)
             return true;
-        const quint32 length = readU32(file, at);
-        if (length > LargestChunk || file.size() - at - ChunkFraming < qsizetype(length))
+        const std::uint32_t length = U32be(file, at);
+        if (length > LargestChunk || file.size() - at - ChunkFraming < length)
             return true;
-        const QByteArrayView typeAndData = file.sliced(at + 4, 4 + qsizetype(length));
-        const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(typeAndData.data()),
-                                static_cast<uInt>(typeAndData.size()));
-        if (crc != readU32(file, at + 8 + qsizetype(length)))
+        const FileBytes typeAndData = file.subspan(at + 4, 4 + std::size_t(length));
+        const uLong crc = crc32(crc32(0L, Z_NULL, 0), typeAndData.data(), static_cast<uInt>(typeAndData.size()));
+        if (crc != U32be(file, at + 8 + length))
             return true;
-        if (typeAndData.first(4) == QByteArrayView("IEND"))
+        if (CharsOf(typeAndData.first(4)) == "IEND")
             return false;
-        at += ChunkFraming + qsizetype(length);
+        at += ChunkFraming + length;
     }
 }
