@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
-#include "picture/albumbitmap.h"
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"

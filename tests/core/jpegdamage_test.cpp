@@ -10,8 +10,8 @@
 #include "picture/picturefile.h"
 
 #include "support/jpegfiles.h"
-#include "support/testpictures.h"
 #include "support/readpictures.h"
+#include "support/testpictures.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -9,8 +9,8 @@
 
 #include "support/bmpfixtures.h"
 
-#include "support/testalbums.h"
 #include "support/readpictures.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -6,8 +6,8 @@
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
-#include "support/testalbums.h"
 #include "support/readpictures.h"
+#include "support/testalbums.h"
 
 #include <QBuffer>
 #include <QFile>
