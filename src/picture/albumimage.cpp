@@ -12,6 +12,15 @@
 
 namespace {
 
+// With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
+// transform, averaging as it goes; without, every source pixel counts.
+DecodeReduction ReductionFor(const ConversionOptions &options)
+{
+    if (!options.smooth)
+        return {};
+    return [options](PictureSize size) { return ReducedDecodeScale(QSize(size.width, size.height), options); };
+}
+
 PictureImport converted(PictureFileContents read, const ConversionOptions &options)
 {
     PictureImport result;
@@ -25,15 +34,6 @@ PictureImport converted(PictureFileContents read, const ConversionOptions &optio
 }
 
 } // namespace
-
-DecodeReduction ReductionFor(const ConversionOptions &options)
-{
-    // With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
-    // transform, averaging as it goes; without, every source pixel counts.
-    if (!options.smooth)
-        return {};
-    return [options](PictureSize size) { return ReducedDecodeScale(QSize(size.width, size.height), options); };
-}
 
 std::filesystem::path PicturePath(const QString &path)
 {

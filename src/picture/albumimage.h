@@ -49,9 +49,5 @@ PictureImport ImportPicture(const QString &path, const ConversionOptions &option
 // The same from a whole file's bytes.
 PictureImport ImportPictureBytes(std::span<const std::uint8_t> file, const ConversionOptions &options);
 
-// The decoding reduction ImportPicture() asks the readers for with these
-// options: none without smoothing.
-DecodeReduction ReductionFor(const ConversionOptions &options);
-
 // A path as the readers take it.
 std::filesystem::path PicturePath(const QString &path);
