@@ -5,6 +5,7 @@
 #include "picture/albumimage.h"
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
+#include "support/readpictures.h"
 #include "support/testalbums.h"
 
 #include <QBuffer>
@@ -89,7 +90,7 @@ void BM_ReadJpeg(benchmark::State &state)
 {
     const QString &path = jpegPath();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadPictureFile(path).picture.constBits());
+        benchmark::DoNotOptimize(ReadPictureAt(path).picture.pixels.data());
 }
 BENCHMARK(BM_ReadJpeg)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
@@ -110,7 +111,7 @@ BENCHMARK(BM_ImportPicture)->DenseRange(0, Cases.size() - 1)->MeasureProcessCPUT
 void BM_Convert(benchmark::State &state)
 {
     const Case &c = Cases[static_cast<std::size_t>(state.range(0))];
-    const QImage picture = ReadPictureFile(jpegPath()).picture;
+    const QImage picture = ImageOf(ReadPictureAt(jpegPath()));
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertToAlbumImage(picture, c.options).constBits());
     state.SetLabel(c.name);

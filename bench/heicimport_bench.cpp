@@ -9,6 +9,8 @@
 
 #include "picture/albumimage.h"
 
+#include "support/readpictures.h"
+
 #include <QBuffer>
 #include <QFile>
 
@@ -60,12 +62,8 @@ void BM_HeicImportSmooth(benchmark::State &state)
     }
     ConversionOptions options;
     options.smooth = true;
-    for (auto _ : state) {
-        QByteArray file = heic;
-        QBuffer device(&file);
-        device.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(ImportPicture(device, options).ok);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ImportPictureBytes(BytesOf(heic), options).ok);
 }
 BENCHMARK(BM_HeicImportSmooth)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -105,11 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (claimsTooManyPixels(bytes))
         return -1;
 
-    QBuffer file;
-    file.setData(bytes);
-    file.open(QIODevice::ReadOnly);
     const ConversionOptions options = optionsFrom(bytes);
-    const PictureImport loaded = ImportPicture(file, options);
+    const PictureImport loaded = ImportPictureBytes({data, size}, options);
     if (!loaded.ok) {
         require(loaded.problem.kind != PictureProblem::Kind::None, "a refused picture has a reason");
         return 0;

@@ -4,6 +4,8 @@
 
 #include "messages/picturetexts.h"
 
+#include "messages/picturefaulttexts.h"
+
 namespace {
 
 QString UnsupportedJpegText(UnsupportedJpeg kind)
@@ -29,18 +31,19 @@ QString UnsupportedJpegText(UnsupportedJpeg kind)
 
 QString PictureProblemText(const PictureProblem &problem)
 {
+    const QString detail = QString::fromStdString(problem.detail);
+    const QString types = QString::fromStdString(ReadPictureTypesText());
     switch (problem.kind) {
     case PictureProblem::Kind::None:
         break;
     case PictureProblem::Kind::CannotOpen:
     case PictureProblem::Kind::Unreadable:
-        return problem.detail;
+        return detail;
     case PictureProblem::Kind::UnsupportedFormat:
-        if (problem.detail.isEmpty())
-            return QStringLiteral("Unsupported image format. Pictures are read from %1 files.")
-                .arg(ReadPictureTypesText());
+        if (detail.isEmpty())
+            return QStringLiteral("Unsupported image format. Pictures are read from %1 files.").arg(types);
         return QStringLiteral("Unsupported image format: this is %1. Pictures are read from %2 files.")
-            .arg(problem.detail, ReadPictureTypesText());
+            .arg(detail, types);
     case PictureProblem::Kind::Empty:
         return QStringLiteral("The file is empty.");
     case PictureProblem::Kind::Damaged:
@@ -51,15 +54,17 @@ QString PictureProblemText(const PictureProblem &problem)
                 .arg(MaxPictureFileBytes / 1'000'000)
                 .arg(MaxPicturePixels / 1'000'000);
         return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
-            .arg(problem.size.width())
-            .arg(problem.size.height())
+            .arg(problem.size.width)
+            .arg(problem.size.height)
             .arg(MaxPicturePixels / 1'000'000);
     case PictureProblem::Kind::HeaderCutShort:
         return QStringLiteral("The bitmap's header is cut short");
     case PictureProblem::Kind::UnsupportedJpeg:
         return UnsupportedJpegText(problem.jpegKind);
+    case PictureProblem::Kind::Malformed:
+        return PictureFaultText(problem.fault);
     case PictureProblem::Kind::UnsupportedVariant:
-        return QStringLiteral("%1 is not supported.").arg(problem.detail);
+        return QStringLiteral("%1 is not supported.").arg(detail);
     }
     return {};
 }

@@ -4,6 +4,8 @@
 
 #include "picture/albumbitmap.h"
 
+#include <memory>
+
 namespace {
 
 bool isRgb32(const QImage &image)
@@ -24,6 +26,24 @@ ImageView ViewOf(const QImage &rgb32)
 QImage AsRgb32(const QImage &image)
 {
     return isRgb32(image) ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage QImageOf(RgbPicture picture)
+{
+    if (picture.isNull())
+        return {};
+    // The image's cleanup takes the picture back, so the pixels live exactly
+    // as long as the image and every copy Qt shares of it.
+    auto owned = std::make_unique<RgbPicture>(std::move(picture));
+    const QImage::Format format = owned->hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    auto *pixels = reinterpret_cast<uchar *>(owned->pixels.data());
+    const int width = owned->width;
+    const int height = owned->height;
+    const qsizetype bytesPerLine = qsizetype(width) * qsizetype(sizeof(Rgb));
+    RgbPicture *handedOver = owned.release();
+    return QImage(
+        pixels, width, height, bytesPerLine, format,
+        [](void *held) { std::unique_ptr<RgbPicture>(static_cast<RgbPicture *>(held)); }, handedOver);
 }
 
 QImage ToQImage(const AlbumBitmap &bitmap)

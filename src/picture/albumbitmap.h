@@ -5,6 +5,7 @@
 #pragma once
 
 #include "codec/pixelcodec.h"
+#include "codec/rgbpicture.h"
 
 #include <QImage>
 
@@ -18,6 +19,10 @@
 ImageView ViewOf(const QImage &rgb32);
 // The image itself when ViewOf() can read it, else its RGB32 form.
 QImage AsRgb32(const QImage &image);
+
+// A picture as read, as an image over its own pixels, moved rather than
+// copied: RGB32, or ARGB32 when it has alpha. The image owns the pixels.
+QImage QImageOf(RgbPicture picture);
 
 // An album bitmap as a 92 x 92 RGB32 image.
 QImage ToQImage(const AlbumBitmap &bitmap);

@@ -4,36 +4,41 @@
 
 #include "picture/albumimage.h"
 
+#include "picture/albumbitmap.h"
 #include "picture/greyreduction.h"
 #include "picture/squareplacement.h"
 
-#include <QFile>
 #include <QTransform>
 
 namespace {
 
 // With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
 // transform, averaging as it goes; without, every source pixel counts.
-DecodeReduction reductionFor(const ConversionOptions &options)
+DecodeReduction ReductionFor(const ConversionOptions &options)
 {
     if (!options.smooth)
         return {};
-    return [options](QSize size) { return ReducedDecodeScale(size, options); };
+    return [options](PictureSize size) { return ReducedDecodeScale(QSize(size.width, size.height), options); };
 }
 
-PictureImport converted(const PictureFileContents &read, const ConversionOptions &options)
+PictureImport converted(PictureFileContents read, const ConversionOptions &options)
 {
     PictureImport result;
     if (!read.ok) {
-        result.problem = read.problem;
+        result.problem = std::move(read.problem);
         return result;
     }
     result.ok = true;
-    result.albumImage = ConvertToAlbumImage(read.picture, options);
+    result.albumImage = ConvertToAlbumImage(QImageOf(std::move(read.picture)), options);
     return result;
 }
 
 } // namespace
+
+std::filesystem::path PicturePath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
 
 QImage TurnedPicture(const QImage &picture, int quarterTurns)
 {
@@ -57,10 +62,10 @@ QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)
 
 PictureImport ImportPicture(const QString &path, const ConversionOptions &options)
 {
-    return converted(ReadPictureFile(path, reductionFor(options)), options);
+    return converted(ReadPictureFile(PicturePath(path), ReductionFor(options)), options);
 }
 
-PictureImport ImportPicture(QIODevice &device, const ConversionOptions &options)
+PictureImport ImportPictureBytes(std::span<const std::uint8_t> file, const ConversionOptions &options)
 {
-    return converted(ReadPictureFile(device, reductionFor(options)), options);
+    return converted(ReadPictureBytes(file, ReductionFor(options)), options);
 }

@@ -10,7 +10,8 @@
 #include <QImage>
 #include <QString>
 
-class QIODevice;
+#include <cstdint>
+#include <span>
 
 // A picture's import, its whole way into an album: the file read with its
 // checks (picturefile.h), placed on the square (squareplacement.h), then toned and
@@ -45,5 +46,8 @@ struct PictureImport
 // reduced picture is still at least as large as the part the square needs.
 PictureImport ImportPicture(const QString &path, const ConversionOptions &options);
 
-// The same from an open device, read from its current position.
-PictureImport ImportPicture(QIODevice &device, const ConversionOptions &options);
+// The same from a whole file's bytes.
+PictureImport ImportPictureBytes(std::span<const std::uint8_t> file, const ConversionOptions &options);
+
+// A path as the readers take it.
+std::filesystem::path PicturePath(const QString &path);

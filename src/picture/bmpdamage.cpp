@@ -6,11 +6,7 @@
 
 #include "picture/bitmapdamage.h"
 
-#include <cstdint>
-#include <span>
-
-bool IsDamagedBitmap(QByteArrayView file)
+bool IsDamagedBitmap(std::span<const std::uint8_t> file)
 {
-    return IsDamagedBitmapFile(
-        std::span(reinterpret_cast<const std::uint8_t *>(file.data()), static_cast<std::size_t>(file.size())));
+    return IsDamagedBitmapFile(file);
 }

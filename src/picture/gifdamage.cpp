@@ -6,7 +6,7 @@
 
 #include "picture/gifblocks.h"
 
-bool IsDamagedGif(QByteArrayView file)
+bool IsDamagedGif(std::span<const std::uint8_t> file)
 {
-    return HasDamagedGifBlocks({reinterpret_cast<const std::uint8_t *>(file.data()), std::size_t(file.size())});
+    return HasDamagedGifBlocks(file);
 }

@@ -2,14 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "picture/byteorder.h"
 #include "picture/librarydecoders.h"
-
-#include <QtEndian>
+#include "picture/straightalpha.h"
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -34,87 +37,85 @@ using HeifImage = std::unique_ptr<heif_image, ImageReleaser>;
 // An ISO box: its type and where its contents lie in the file.
 struct Box
 {
-    QByteArrayView type;
-    QByteArrayView contents;
+    std::string_view type;
+    FileBytes contents;
 };
 
 // The boxes one after the other in `area`; stops at the first that does not fit.
 template <typename Visit>
-void ForEachBox(QByteArrayView area, Visit visit)
+void ForEachBox(FileBytes area, Visit visit)
 {
-    qsizetype at = 0;
+    std::size_t at = 0;
     while (area.size() - at >= 8) {
-        quint64 size = qFromBigEndian<quint32>(area.data() + at);
-        qsizetype header = 8;
+        std::uint64_t size = U32be(area, at);
+        std::size_t header = 8;
         if (size == 1 && area.size() - at >= 16) {
-            size = qFromBigEndian<quint64>(area.data() + at + 8);
+            size = U64be(area, at + 8);
             header = 16;
         } else if (size == 0) {
-            size = quint64(area.size() - at);
+            size = area.size() - at;
         }
-        if (size < quint64(header) || size > quint64(area.size() - at))
+        if (size < header || size > area.size() - at)
             return;
-        if (!visit(Box{area.sliced(at + 4, 4), area.sliced(at + header, qsizetype(size) - header)}))
+        if (!visit(Box{CharsOf(area.subspan(at + 4, 4)), area.subspan(at + header, std::size_t(size) - header)}))
             return;
-        at += qsizetype(size);
+        at += std::size_t(size);
     }
 }
 
 // The item type ("hvc1", "av01", "unci", ...) of the file's primary image,
 // read from its 'meta' box: the primary item's number in 'pitm', its type in
 // the 'infe' entry of 'iinf'. Empty when the boxes do not say.
-QByteArrayView PrimaryItemType(QByteArrayView file)
+std::string_view PrimaryItemType(FileBytes file)
 {
-    QByteArrayView meta;
+    FileBytes meta;
     ForEachBox(file, [&meta](const Box &box) {
         if (box.type == "meta" && box.contents.size() > 4)
-            meta = box.contents.sliced(4); // past its version and flags
-        return meta.isEmpty();
+            meta = box.contents.subspan(4); // past its version and flags
+        return meta.empty();
     });
-    std::optional<quint32> primary;
-    QByteArrayView entries;
+    std::optional<std::uint32_t> primary;
+    FileBytes entries;
     ForEachBox(meta, [&](const Box &box) {
-        const QByteArrayView c = box.contents;
+        const FileBytes c = box.contents;
         if (box.type == "pitm" && c.size() >= 6)
-            primary = c[0] == 0       ? qFromBigEndian<quint16>(c.data() + 4)
-                      : c.size() >= 8 ? qFromBigEndian<quint32>(c.data() + 4)
-                                      : 0;
+            primary = c[0] == 0 ? U16be(c, 4) : c.size() >= 8 ? U32be(c, 4) : 0;
         if (box.type == "iinf" && c.size() >= 6)
-            entries = c.sliced(c[0] == 0 ? 6 : std::min<qsizetype>(8, c.size()));
+            entries = c.subspan(c[0] == 0 ? 6 : std::min<std::size_t>(8, c.size()));
         return true;
     });
     if (!primary)
         return {};
     // The primary's type; for a grid, overlay or derived picture the type
     // of the pictures it is made of.
-    const auto derived = [](QByteArrayView type) { return type == "grid" || type == "iovl" || type == "iden"; };
-    const auto notAPicture = [](QByteArrayView type) { return type == "Exif" || type == "mime" || type == "uri "; };
-    QByteArrayView type, coded;
+    const auto derived = [](std::string_view type) { return type == "grid" || type == "iovl" || type == "iden"; };
+    const auto notAPicture = [](std::string_view type) { return type == "Exif" || type == "mime" || type == "uri "; };
+    std::string_view type, coded;
     ForEachBox(entries, [&](const Box &box) {
-        const QByteArrayView c = box.contents;
+        const FileBytes c = box.contents;
         if (box.type != "infe" || c.size() < 4 || c[0] < 2)
             return true;
         const bool wide = c[0] >= 3;
-        const qsizetype typeAt = 4 + (wide ? 4 : 2) + 2;
+        const std::size_t typeAt = 4 + (wide ? 4 : 2) + 2;
         if (c.size() < typeAt + 4)
             return true;
-        const quint32 id = wide ? qFromBigEndian<quint32>(c.data() + 4) : qFromBigEndian<quint16>(c.data() + 4);
-        const QByteArrayView itemType = c.sliced(typeAt, 4);
+        const std::uint32_t id = wide ? U32be(c, 4) : U16be(c, 4);
+        const std::string_view itemType = CharsOf(c.subspan(typeAt, 4));
         if (id == *primary)
             type = itemType;
-        else if (coded.isEmpty() && !derived(itemType) && !notAPicture(itemType))
+        else if (coded.empty() && !derived(itemType) && !notAPicture(itemType))
             coded = itemType;
         return true;
     });
-    return derived(type) && !coded.isEmpty() ? coded : type;
+    return derived(type) && !coded.empty() ? coded : type;
 }
 
 // The variant that no decoder here reads, named by its item type.
-QString UnsupportedVariant(QByteArrayView file)
+std::string UnsupportedVariant(FileBytes file)
 {
-    const QByteArrayView type = PrimaryItemType(file);
+    const std::string_view type = PrimaryItemType(file);
     if (type == "unci")
-        return QStringLiteral("Uncompressed HEIF");
+        return "Uncompressed HEIF";
     const struct
     {
         const char *type;
@@ -123,24 +124,32 @@ QString UnsupportedVariant(QByteArrayView file)
                   {"avc1", "H.264"}, {"jpeg", "JPEG"}, {"mski", "mask"}};
     for (const auto &codec : codecs)
         if (type == codec.type)
-            return QStringLiteral("HEIF with %1 compression").arg(QString::fromLatin1(codec.codec));
-    if (!type.isEmpty() && std::all_of(type.begin(), type.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-        return QStringLiteral("HEIF with '%1' pictures").arg(QString::fromLatin1(type));
-    return QStringLiteral("This kind of HEIF");
+            return std::string("HEIF with ") + codec.codec + " compression";
+    if (!type.empty() && std::all_of(type.begin(), type.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return "HEIF with '" + std::string(type) + "' pictures";
+    return "This kind of HEIF";
 }
 
 // Whether the primary image is of a kind decoded here: HEVC or AV1 with its
 // decoder present, or a grid, overlay or derived picture of such pictures.
-bool IsDecodable(QByteArrayView type)
+bool IsDecodable(std::string_view type)
 {
     if (type == "hvc1")
         return heif_have_decoder_for_format(heif_compression_HEVC) != 0;
     if (type == "av01")
         return heif_have_decoder_for_format(heif_compression_AV1) != 0;
-    return type.isEmpty() || type == "grid" || type == "iovl" || type == "iden";
+    return type.empty() || type == "grid" || type == "iovl" || type == "iden";
 }
 
-PictureFileContents Refusal(const heif_error &error, QByteArrayView file, QSize size = {})
+// libheif's messages are English, in ASCII.
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return text;
+}
+
+PictureFileContents Refusal(const heif_error &error, FileBytes file, PictureSize size = {})
 {
     switch (error.code) {
     case heif_error_Unsupported_feature:
@@ -148,8 +157,7 @@ PictureFileContents Refusal(const heif_error &error, QByteArrayView file, QSize 
         if (error.subcode == heif_suberror_Unsupported_codec || error.subcode == heif_suberror_Unsupported_image_type
             || error.subcode == heif_suberror_No_ftyp_box || error.code == heif_error_Unsupported_filetype)
             return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnsupportedVariant(file));
-        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant,
-                              QStringLiteral("HEIF with %1").arg(QString::fromUtf8(error.message).toLower()));
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, "HEIF with " + LowerCase(error.message));
     case heif_error_Memory_allocation_error:
         if (error.subcode == heif_suberror_Security_limit_exceeded)
             return RefusedPicture(PictureProblem::Kind::TooLarge, {}, size);
@@ -158,34 +166,35 @@ PictureFileContents Refusal(const heif_error &error, QByteArrayView file, QSize 
         break;
     }
     PictureFileContents refused = RefusedPicture(PictureProblem::Kind::Damaged);
-    refused.warnings.append(QString::fromUtf8(error.message));
+    refused.warnings.emplace_back(error.message);
     return refused;
 }
 
-// 8-bit samples as they are, without a copy.
-QImage EightBitPicture(HeifImage image, bool hasAlpha)
+// 8 bits a sample, interleaved RGB or RGBA, alpha straight or premultiplied.
+RgbPicture EightBitPicture(const HeifImage &image, bool hasAlpha)
 {
     int stride = 0;
-    uint8_t *plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
-    if (plane == nullptr)
-        return {};
+    const uint8_t *plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     const int width = heif_image_get_primary_width(image.get());
     const int height = heif_image_get_primary_height(image.get());
-    const QImage::Format format = !hasAlpha ? QImage::Format_RGB888
-                                  : heif_image_is_premultiplied_alpha(image.get()) != 0
-                                      ? QImage::Format_RGBA8888_Premultiplied
-                                      : QImage::Format_RGBA8888;
-    // A null QImage would never call its cleanup: nothing handed over then.
-    if (width <= 0 || height <= 0 || stride < width * (hasAlpha ? 4 : 3))
+    const int samples = hasAlpha ? 4 : 3;
+    if (plane == nullptr || width <= 0 || height <= 0 || stride < width * samples)
         return {};
-    heif_image *owned = image.release();
-    return QImage(
-        plane, width, height, stride, format, [](void *data) { heif_image_release(static_cast<heif_image *>(data)); },
-        owned);
+    const bool premultiplied = hasAlpha && heif_image_is_premultiplied_alpha(image.get()) != 0;
+    RgbPicture picture(width, height, 0, hasAlpha);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *in = plane + std::ptrdiff_t(y) * stride;
+        Rgb *out = picture.row(y);
+        for (int x = 0; x < width; ++x, in += samples) {
+            const Rgb pixel = (Rgb(hasAlpha ? in[3] : 255) << 24) | (Rgb(in[0]) << 16) | (Rgb(in[1]) << 8) | in[2];
+            out[x] = premultiplied ? StraightFromPremultiplied(pixel) : pixel;
+        }
+    }
+    return picture;
 }
 
 // 10 to 16 bits a sample, each rounded to the nearest of 8 bits' levels.
-QImage DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
+RgbPicture DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
 {
     int stride = 0;
     const uint8_t *plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
@@ -193,30 +202,31 @@ QImage DeepPicture(const HeifImage &image, bool hasAlpha, int bits)
         return {};
     const int width = heif_image_get_primary_width(image.get());
     const int height = heif_image_get_primary_height(image.get());
-    const quint32 top = (quint32(1) << bits) - 1;
-    const auto eight = [top](const uint8_t *sample) {
-        const quint32 value = std::min<quint32>(qFromLittleEndian<quint16>(sample), top);
-        return int((value * 255 + top / 2) / top);
-    };
-    QImage picture(width, height,
-                   !hasAlpha                                             ? QImage::Format_RGB32
-                   : heif_image_is_premultiplied_alpha(image.get()) != 0 ? QImage::Format_ARGB32_Premultiplied
-                                                                         : QImage::Format_ARGB32);
-    if (picture.isNull())
-        return {};
     const int samples = hasAlpha ? 4 : 3;
+    if (width <= 0 || height <= 0 || stride < width * samples * 2)
+        return {};
+    const std::uint32_t top = (std::uint32_t(1) << bits) - 1;
+    const auto eight = [top](const uint8_t *sample) {
+        const std::uint32_t value = std::min<std::uint32_t>(std::uint32_t(sample[0] | (sample[1] << 8)), top);
+        return Rgb((value * 255 + top / 2) / top);
+    };
+    const bool premultiplied = hasAlpha && heif_image_is_premultiplied_alpha(image.get()) != 0;
+    RgbPicture picture(width, height, 0, hasAlpha);
     for (int y = 0; y < height; ++y) {
-        const uint8_t *in = plane + qsizetype(y) * stride;
-        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x, in += 2 * samples)
-            out[x] = qRgba(eight(in), eight(in + 2), eight(in + 4), hasAlpha ? eight(in + 6) : 255);
+        const uint8_t *in = plane + std::ptrdiff_t(y) * stride;
+        Rgb *out = picture.row(y);
+        for (int x = 0; x < width; ++x, in += 2 * samples) {
+            const Rgb pixel =
+                ((hasAlpha ? eight(in + 6) : 255) << 24) | (eight(in) << 16) | (eight(in + 2) << 8) | eight(in + 4);
+            out[x] = premultiplied ? StraightFromPremultiplied(pixel) : pixel;
+        }
     }
     return picture;
 }
 
 } // namespace
 
-PictureFileContents DecodeHeif(QByteArrayView file)
+PictureFileContents DecodeHeif(std::span<const std::uint8_t> file)
 {
     // Named before libheif reads the file: it takes a kind of picture it
     // does not know for a damaged one.
@@ -224,9 +234,8 @@ PictureFileContents DecodeHeif(QByteArrayView file)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnsupportedVariant(file));
     const std::unique_ptr<heif_context, ContextFreer> context(heif_context_alloc());
     if (!context)
-        return RefusedPicture(PictureProblem::Kind::Unreadable, QStringLiteral("The HEIF decoder is unusable"));
-    heif_error error =
-        heif_context_read_from_memory_without_copy(context.get(), file.data(), std::size_t(file.size()), nullptr);
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The HEIF decoder is unusable");
+    heif_error error = heif_context_read_from_memory_without_copy(context.get(), file.data(), file.size(), nullptr);
     if (error.code != heif_error_Ok)
         return Refusal(error, file);
     heif_image_handle *primary = nullptr;
@@ -237,12 +246,12 @@ PictureFileContents DecodeHeif(QByteArrayView file)
 
     // The size after the file's rotation and clean aperture: checked
     // before a pixel is decoded.
-    const QSize size(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()));
-    if (IsTooLargePicture(size.width(), size.height())
+    const PictureSize size{heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get())};
+    if (IsTooLargePicture(size.width, size.height)
         || IsTooLargePicture(heif_image_handle_get_ispe_width(handle.get()),
                              heif_image_handle_get_ispe_height(handle.get())))
         return RefusedPicture(PictureProblem::Kind::TooLarge, {}, size);
-    if (size.isEmpty())
+    if (!size.isValid())
         return RefusedPicture(PictureProblem::Kind::Damaged);
 
     const bool hasAlpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
@@ -267,7 +276,7 @@ PictureFileContents DecodeHeif(QByteArrayView file)
     PictureFileContents result;
     result.picture =
         deep ? DeepPicture(image, hasAlpha, heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved))
-             : EightBitPicture(std::move(image), hasAlpha);
+             : EightBitPicture(image, hasAlpha);
     if (result.picture.isNull())
         return RefusedPicture(PictureProblem::Kind::Damaged);
     result.ok = true;

@@ -4,74 +4,88 @@
 
 #include "picture/jpegcheckeddecode.h"
 
+#include "picture/exiforientation.h"
 #include "picture/jpegreporter.h"
 
-#include <QColorSpace>
-#include <QtGlobal>
-
-#include <cstdlib>
-#include <memory>
+#include <bit>
+#include <vector>
 
 namespace {
 
-// Four bytes a pixel in QImage::Format_RGB32's order, 0xffRRGGBB in memory's
-// word; libjpeg fills the padding byte with 0xff.
-constexpr J_COLOR_SPACE Rgb32ColourSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+// A pixel word 0xAARRGGBB as memory holds it, libjpeg filling the padding
+// byte with 0xFF: opaque.
+constexpr J_COLOR_SPACE RgbWordColourSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
-// An ICC profile as libjpeg hands it over, to be freed with the C library.
-struct IccProfile
-{
-    JOCTET *data = nullptr;
-    unsigned int length = 0;
+// How the rows come out of libjpeg for the picture's colour model.
+enum class RowKind {
+    Grey,    // one byte a pixel
+    RgbWord, // straight into the picture's words
+    Cmyk,    // four bytes a pixel, inverted (Adobe's CMYK)
 };
 
-// Gives libjpeg's allocation back to the C library it came from.
-struct FreeWithCLibrary
-{
-    void operator()(JOCTET *data) const { std::free(data); }
-};
-using OwnedIccData = std::unique_ptr<JOCTET, FreeWithCLibrary>;
-
-// Reads the header and its ICC profile. Kept apart from the C++ objects
-// around it so the jump skips no destructor.
-bool ReadHeader(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByteArrayView file, IccProfile &profile)
+// Reads the header and keeps the APP1 segments, where EXIF lives. Kept
+// apart from the C++ objects around it so the jump skips no destructor.
+bool ReadHeader(jpeg_decompress_struct &info, JpegDamageReporter &reporter, std::span<const std::uint8_t> file)
 {
     if (setjmp(reporter.jump) != 0)
         return false;
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.data()), static_cast<unsigned long>(file.size()));
-    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF); // where an ICC profile is kept
+    jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
     reporter.headerRead = true;
-    jpeg_read_icc_profile(&info, &profile.data, &profile.length);
     return true;
 }
 
-// Settles the output size and colours.
-bool SetOutput(jpeg_decompress_struct &info, JpegDamageReporter &reporter, int scale)
+// Settles the output size and colours. Kept at the library's defaults (the
+// accurate integer transform, fancy upsampling) as a full-quality decode.
+bool SetOutput(jpeg_decompress_struct &info, JpegDamageReporter &reporter, int scale, RowKind kind)
 {
     if (setjmp(reporter.jump) != 0)
         return false;
-    // Qt's reader at its default or full quality keeps the library's
-    // defaults too: the accurate integer transform and fancy upsampling.
     info.scale_num = 1;
     info.scale_denom = static_cast<unsigned int>(scale);
-    info.out_color_space = info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : Rgb32ColourSpace;
+    info.out_color_space = kind == RowKind::Grey   ? JCS_GRAYSCALE
+                           : kind == RowKind::Cmyk ? JCS_CMYK
+                                                   : RgbWordColourSpace;
     jpeg_calc_output_dimensions(&info);
     return true;
 }
 
-// Decodes every row straight into `picture` and reads on to the end-of-image
-// marker, as the damage check does: a missing one is data cut short.
-bool DecodeRows(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QImage &picture)
+// Adobe's CMYK files store every channel inverted, and libjpeg hands them on
+// so: each stored byte is already 255 minus the ink, and the ink of K darkens
+// the other three.
+void CmykRow(const JSAMPLE *in, Rgb *out, int width)
+{
+    for (int x = 0; x < width; ++x, in += 4) {
+        const unsigned k = in[3];
+        out[x] = 0xFF000000u | ((k * in[0] / 255) << 16) | ((k * in[1] / 255) << 8) | (k * in[2] / 255);
+    }
+}
+
+void GreyRow(const JSAMPLE *in, Rgb *out, int width)
+{
+    for (int x = 0; x < width; ++x)
+        out[x] = 0xFF000000u | (Rgb(in[x]) * 0x010101u);
+}
+
+// Decodes every row into `picture` and reads on to the end-of-image marker,
+// as the damage check does: a missing one is data cut short.
+bool DecodeRows(jpeg_decompress_struct &info, JpegDamageReporter &reporter, RowKind kind, RgbPicture &picture,
+                std::vector<JSAMPLE> &row)
 {
     if (setjmp(reporter.jump) != 0)
         return false;
     jpeg_start_decompress(&info);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row[1] = {picture.scanLine(static_cast<int>(info.output_scanline))};
-        jpeg_read_scanlines(&info, row, 1);
+        Rgb *out = picture.row(static_cast<int>(info.output_scanline));
+        JSAMPROW rows[1] = {kind == RowKind::RgbWord ? reinterpret_cast<JSAMPLE *>(out) : row.data()};
+        jpeg_read_scanlines(&info, rows, 1);
+        if (kind == RowKind::Cmyk)
+            CmykRow(row.data(), out, picture.width);
+        else if (kind == RowKind::Grey)
+            GreyRow(row.data(), out, picture.width);
     }
     if (!HasAllScans(info)) {
         reporter.damageWarned = true;
@@ -94,46 +108,59 @@ CheckedJpeg Refused(const JpegDamageReporter &reporter)
     return result;
 }
 
+// The APP1 segments' contents in the file's order, joined.
+std::vector<std::uint8_t> App1Contents(const jpeg_decompress_struct &info)
+{
+    std::vector<std::uint8_t> joined;
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next)
+        if (marker->marker == JPEG_APP0 + 1)
+            joined.insert(joined.end(), marker->data, marker->data + marker->data_length);
+    return joined;
+}
+
 } // namespace
 
-CheckedJpeg DecodeCheckedJpeg(QByteArrayView file, const DecodeReduction &scale)
+CheckedJpeg DecodeCheckedJpeg(std::span<const std::uint8_t> file, const DecodeReduction &scale)
 {
     JpegDamageReporter reporter;
     jpeg_decompress_struct info{};
     reporter.attachTo(info);
     const JpegDecompressGuard guard(info);
 
-    IccProfile profile;
-    const bool headerRead = ReadHeader(info, reporter, file, profile);
-    // Owned from here on, so every way out frees it.
-    const OwnedIccData ownedProfile(profile.data);
-    // The colour space the profile names, as Qt's reader gives the picture.
-    const QColorSpace colourSpace =
-        profile.data ? QColorSpace::fromIccProfile(
-            QByteArray(reinterpret_cast<const char *>(profile.data), static_cast<qsizetype>(profile.length)))
-                     : QColorSpace();
-    if (!headerRead)
+    if (!ReadHeader(info, reporter, file))
         return Refused(reporter);
     CheckedJpeg result;
-    result.size = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+    result.size = {static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+    // Read now: the saved segments go with the rest of the decode's memory.
+    const int orientation = ExifOrientation(App1Contents(info));
     const int reduction = scale ? scale(result.size) : 1;
     if (reduction != 1 && reduction != 2 && reduction != 4 && reduction != 8)
         return result;
-    // CMYK and YCCK go through the reader's own conversion, whole-file check first.
-    if (info.jpeg_color_space != JCS_GRAYSCALE && info.jpeg_color_space != JCS_YCbCr
-        && info.jpeg_color_space != JCS_RGB)
-        return result;
-    if (!SetOutput(info, reporter, reduction))
+    RowKind kind = RowKind::RgbWord;
+    switch (info.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        kind = RowKind::Grey;
+        break;
+    case JCS_YCbCr:
+    case JCS_RGB:
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        kind = RowKind::Cmyk;
+        break;
+    default:
+        return result; // two components, or five and more: no colours to show
+    }
+    if (!SetOutput(info, reporter, reduction, kind))
         return Refused(reporter);
 
-    QImage picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   info.out_color_space == JCS_GRAYSCALE ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
-    if (picture.isNull())
-        return result;
-    picture.setColorSpace(colourSpace);
-    if (!DecodeRows(info, reporter, picture))
+    RgbPicture picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+    std::vector<JSAMPLE> row(
+        kind == RowKind::RgbWord ? 0 : std::size_t(info.output_width) * std::size_t(kind == RowKind::Cmyk ? 4 : 1));
+    if (!DecodeRows(info, reporter, kind, picture, row))
         return Refused(reporter);
     result.outcome = CheckedJpeg::Outcome::Decoded;
     result.picture = std::move(picture);
+    result.orientation = orientation;
     return result;
 }

@@ -13,13 +13,13 @@ namespace {
 // Decodes every scan at an eighth of the size, into a single reused row: the
 // entropy-coded data is read whole either way, the inverse transforms shrink.
 // Kept apart from the C++ objects around it so the jump skips no destructor.
-bool DecodesCleanly(jpeg_decompress_struct &info, JpegDamageReporter &reporter, QByteArrayView file,
+bool DecodesCleanly(jpeg_decompress_struct &info, JpegDamageReporter &reporter, std::span<const std::uint8_t> file,
                     std::vector<JSAMPLE> &row)
 {
     if (setjmp(reporter.jump) != 0)
         return false;
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.data()), static_cast<unsigned long>(file.size()));
+    jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
     reporter.headerRead = true;
@@ -45,7 +45,7 @@ bool DecodesCleanly(jpeg_decompress_struct &info, JpegDamageReporter &reporter, 
 
 } // namespace
 
-bool IsDamagedJpeg(QByteArrayView file)
+bool IsDamagedJpeg(std::span<const std::uint8_t> file)
 {
     JpegDamageReporter reporter;
     jpeg_decompress_struct info{};

@@ -8,7 +8,7 @@
 // jumps back to the caller, and so does the first warning that means the data
 // is damaged. Only for the files in this folder that call libjpeg.
 
-#include "picture/picturefile.h"
+#include "picture/picturetypes.h"
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE declared first

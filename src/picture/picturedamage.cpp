@@ -6,15 +6,18 @@
 
 #include "picture/picturedamagecheckers.h"
 
-bool IsDamagedPicture(const QByteArray &format, QByteArrayView file)
+bool IsDamagedPicture(PictureType type, std::span<const std::uint8_t> file)
 {
-    if (format == "jpeg")
+    switch (type) {
+    case PictureType::Jpeg:
         return IsDamagedJpeg(file);
-    if (format == "png")
+    case PictureType::Png:
         return IsDamagedPng(file);
-    if (format == "bmp")
+    case PictureType::Bmp:
         return IsDamagedBitmap(file);
-    if (format == "gif")
+    case PictureType::Gif:
         return IsDamagedGif(file);
-    return false;
+    default:
+        return false;
+    }
 }

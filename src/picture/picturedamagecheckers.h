@@ -4,10 +4,11 @@
 
 #pragma once
 
-#include <QByteArrayView>
+#include <cstdint>
+#include <span>
 
 // One check per format, each given the whole file; see IsDamagedPicture.
-bool IsDamagedJpeg(QByteArrayView file);
-bool IsDamagedPng(QByteArrayView file);
-bool IsDamagedBitmap(QByteArrayView file);
-bool IsDamagedGif(QByteArrayView file);
+bool IsDamagedJpeg(std::span<const std::uint8_t> file);
+bool IsDamagedPng(std::span<const std::uint8_t> file);
+bool IsDamagedBitmap(std::span<const std::uint8_t> file);
+bool IsDamagedGif(std::span<const std::uint8_t> file);

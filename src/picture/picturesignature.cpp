@@ -4,37 +4,37 @@
 
 #include "picture/picturesignature.h"
 
-#include <QtEndian>
+#include "picture/byteorder.h"
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace {
 
-using namespace Qt::StringLiterals;
-
 // An ISO media file begins with its 'ftyp' box: size, "ftyp", the major
 // brand, a minor version and the compatible brands, four bytes each.
-QByteArrayView FileTypeBox(QByteArrayView file)
+FileBytes FileTypeBox(FileBytes file)
 {
-    if (file.size() < 16 || file.sliced(4, 4) != "ftyp")
+    if (file.size() < 16 || !HasBytesAt(file, 4, "ftyp"))
         return {};
-    const quint32 size = qFromBigEndian<quint32>(file.data());
+    const std::uint32_t size = U32be(file, 0);
     if (size < 16)
         return {};
-    return file.first(std::min<qsizetype>(file.size(), size));
+    return file.first(std::min<std::size_t>(file.size(), size));
 }
 
-// The brand at `at` and the compatible brands after the minor version.
-bool HasBrand(QByteArrayView box, const auto &brands)
+// The major brand and the compatible brands after the minor version.
+bool HasBrand(FileBytes box, const auto &brands)
 {
-    const auto known = [&brands](QByteArrayView brand) {
-        return std::any_of(std::begin(brands), std::end(brands), [brand](const char *b) { return brand == b; });
+    const auto known = [&brands](FileBytes brand) {
+        return std::any_of(std::begin(brands), std::end(brands),
+                           [brand](const char *b) { return CharsOf(brand) == std::string_view(b); });
     };
-    if (known(box.sliced(8, 4)))
+    if (known(box.subspan(8, 4)))
         return true;
-    for (qsizetype at = 16; at + 4 <= box.size(); at += 4)
-        if (known(box.sliced(at, 4)))
+    for (std::size_t at = 16; at + 4 <= box.size(); at += 4)
+        if (known(box.subspan(at, 4)))
             return true;
     return false;
 }
@@ -46,16 +46,16 @@ constexpr std::array HeifBrands{"heic", "heix", "heim", "heis", "hevc", "hevx", 
 
 struct Signature
 {
-    qsizetype at;
-    QByteArrayView bytes;
+    std::size_t at;
+    std::string_view bytes;
     const char *what;
 };
 
 // Types people try to bring in, most of them pictures of other kinds.
 const Signature KnownSignatures[] = {
     {0, "\xFF\x0A", "a JPEG XL picture"},
-    {0, QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12), "a JPEG XL picture"},
-    {0, QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12), "a JPEG 2000 picture"},
+    {0, std::string_view("\0\0\0\x0CJXL \r\n\x87\n", 12), "a JPEG XL picture"},
+    {0, std::string_view("\0\0\0\x0CjP  \r\n\x87\n", 12), "a JPEG 2000 picture"},
     {0, "\xFF\x4F\xFF\x51", "a JPEG 2000 picture"},
     {0, "%PDF", "a PDF document"},
     {0, "%!PS", "a PostScript document"},
@@ -89,32 +89,32 @@ const Signature KnownSignatures[] = {
 
 struct RiffKind
 {
-    QByteArrayView form;
+    std::string_view form;
     const char *what;
 };
 
 const RiffKind RiffKinds[] = {{"WAVE", "a WAV sound"}, {"AVI ", "an AVI video"}, {"ANI ", "an animated cursor"}};
 
-QString DescribeIsoMedia(QByteArrayView box)
+std::string DescribeIsoMedia(FileBytes box)
 {
     if (HasBrand(box, std::array{"crx "}))
-        return u"a camera raw photo"_s;
+        return "a camera raw photo";
     if (HasBrand(box, std::array{"jxl "}))
-        return u"a JPEG XL picture"_s;
+        return "a JPEG XL picture";
     if (HasBrand(box, std::array{"jp2 ", "jpx ", "jpm "}))
-        return u"a JPEG 2000 picture"_s;
+        return "a JPEG 2000 picture";
     if (HasBrand(box, std::array{"qt  "}))
-        return u"a QuickTime video"_s;
+        return "a QuickTime video";
     if (HasBrand(box, std::array{"M4A ", "M4B "}))
-        return u"an MP4 sound"_s;
-    return u"an MP4 video"_s;
+        return "an MP4 sound";
+    return "an MP4 video";
 }
 
 // Readable text, as a look at the first bytes shows it: no control bytes
 // but line ends and tabs.
-bool LooksLikeText(QByteArrayView start)
+bool LooksLikeText(std::string_view start)
 {
-    if (start.isEmpty())
+    if (start.empty())
         return false;
     return std::all_of(start.begin(), start.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
@@ -122,40 +122,76 @@ bool LooksLikeText(QByteArrayView start)
     });
 }
 
-} // namespace
-
-LibraryPictureType LibraryPictureTypeOf(QByteArrayView file)
+// An icon or cursor file has no signature: its 6-byte directory (reserved 0,
+// type 1 for icons or 2 for cursors, the count) and first 16-byte entry must
+// look like one. A cursor's entry holds its hot spot where an icon's holds
+// the planes and the depth, so those are checked for icons only. The count
+// is not checked here: a directory that names no picture is the reader's to
+// refuse.
+bool LooksLikeIconDirectory(FileBytes file)
 {
-    if (file.size() >= 12 && file.first(4) == "RIFF" && file.sliced(8, 4) == "WEBP")
-        return LibraryPictureType::WebP;
-    if (file.size() >= 4
-        && (file.first(4) == QByteArrayView("II*\0", 4) || file.first(4) == QByteArrayView("MM\0*", 4)
-            || file.first(4) == QByteArrayView("II+\0", 4) || file.first(4) == QByteArrayView("MM\0+", 4)))
-        return LibraryPictureType::Tiff;
-    if (const QByteArrayView box = FileTypeBox(file); !box.isEmpty() && HasBrand(box, HeifBrands))
-        return LibraryPictureType::Heif;
-    return LibraryPictureType::None;
+    constexpr std::size_t DirectorySize = 6;
+    constexpr std::size_t EntrySize = 16;
+    if (file.size() < DirectorySize + EntrySize)
+        return false;
+    const std::uint16_t type = U16le(file, 2);
+    const bool cursor = type == 2;
+    const std::size_t entry = DirectorySize;
+    return U16le(file, 0) == 0 && (type == 1 || cursor) && file[entry + 3] == 0
+           && (U16le(file, entry + 4) <= 1 || cursor) && (U16le(file, entry + 6) <= 32 || cursor)
+           && U32le(file, entry + 8) >= 40; // at least a bitmap info header
 }
 
-QString DescribeUnreadFile(QByteArrayView file)
+} // namespace
+
+PictureType PictureTypeOf(FileBytes file)
+{
+    if (const PictureType library = LibraryPictureTypeOf(file); library != PictureType::None)
+        return library;
+    if (HasBytesAt(file, 0, "GIF87a") || HasBytesAt(file, 0, "GIF89a"))
+        return PictureType::Gif;
+    if (LooksLikeIconDirectory(file))
+        return PictureType::Ico;
+    if (HasBytesAt(file, 0, "\xFF\xD8"))
+        return PictureType::Jpeg;
+    if (HasBytesAt(file, 0, "\x89PNG\r\n\x1A\n"))
+        return PictureType::Png;
+    if (HasBytesAt(file, 0, "BM"))
+        return PictureType::Bmp;
+    return PictureType::None;
+}
+
+PictureType LibraryPictureTypeOf(FileBytes file)
+{
+    if (HasBytesAt(file, 0, "RIFF") && HasBytesAt(file, 8, "WEBP"))
+        return PictureType::WebP;
+    using namespace std::string_view_literals;
+    for (const std::string_view tiff : {"II*\0"sv, "MM\0*"sv, "II+\0"sv, "MM\0+"sv})
+        if (HasBytesAt(file, 0, tiff))
+            return PictureType::Tiff;
+    if (const FileBytes box = FileTypeBox(file); !box.empty() && HasBrand(box, HeifBrands))
+        return PictureType::Heif;
+    return PictureType::None;
+}
+
+std::string DescribeUnreadFile(FileBytes file)
 {
     for (const Signature &signature : KnownSignatures)
-        if (file.size() >= signature.at + signature.bytes.size()
-            && file.sliced(signature.at, signature.bytes.size()) == signature.bytes)
-            return QString::fromLatin1(signature.what);
-    if (file.size() >= 12 && file.first(4) == "RIFF") {
+        if (HasBytesAt(file, signature.at, signature.bytes))
+            return signature.what;
+    if (HasBytesAt(file, 0, "RIFF") && file.size() >= 12) {
         for (const RiffKind &kind : RiffKinds)
-            if (file.sliced(8, 4) == kind.form)
-                return QString::fromLatin1(kind.what);
+            if (HasBytesAt(file, 8, kind.form))
+                return kind.what;
     }
-    if (const QByteArrayView box = FileTypeBox(file); !box.isEmpty())
+    if (const FileBytes box = FileTypeBox(file); !box.empty())
         return DescribeIsoMedia(box);
-    const QByteArrayView start = file.first(std::min<qsizetype>(file.size(), 512));
-    if (start.startsWith("<svg") || (start.startsWith("<?xml") && start.contains("<svg")))
-        return u"an SVG drawing"_s;
+    const std::string_view start = CharsOf(file.first(std::min<std::size_t>(file.size(), 512)));
+    if (start.starts_with("<svg") || (start.starts_with("<?xml") && start.find("<svg") != std::string_view::npos))
+        return "an SVG drawing";
     if (start.size() >= 2 && start[0] == 'P' && start[1] >= '1' && start[1] <= '7')
-        return u"a Netpbm picture"_s;
+        return "a Netpbm picture";
     if (LooksLikeText(start))
-        return u"a text file"_s;
+        return "a text file";
     return {};
 }

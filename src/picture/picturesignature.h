@@ -4,20 +4,32 @@
 
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
+#include <cstdint>
+#include <span>
+#include <string>
 
-// The picture types read by a library of their own rather than by Qt's
-// image readers, told from a file's first bytes.
-enum class LibraryPictureType {
-    None,
+// A picture's type, told from the file's first bytes, never from its name.
+enum class PictureType {
+    None, // not a type read here
+    Bmp,
+    Png,
+    Jpeg,
+    Gif,
+    Ico,  // icons and cursors
     Heif, // HEIC, HEIF and AVIF: one container, HEVC or AV1 inside
     WebP,
     Tiff,
 };
 
-LibraryPictureType LibraryPictureTypeOf(QByteArrayView file);
+// The type a file holds. The first bytes decide as the readers' own checks
+// do: "BM"; the PNG signature; FF D8; "GIF87a" or "GIF89a"; an icon or
+// cursor directory whose first entry looks like one (see the definition).
+PictureType PictureTypeOf(std::span<const std::uint8_t> file);
+
+// The types read by a library of their own (HEIF, WebP, TIFF), and None for
+// every other file.
+PictureType LibraryPictureTypeOf(std::span<const std::uint8_t> file);
 
 // What a file of a type that is not read is, as "a PDF document" or "a JPEG
 // XL picture", when its first bytes tell; empty when they do not.
-QString DescribeUnreadFile(QByteArrayView file);
+std::string DescribeUnreadFile(std::span<const std::uint8_t> file);

@@ -79,6 +79,7 @@ struct PictureProblem
         TooLarge,           // size: more than MaxPicturePixels; no size: a file of more than MaxPictureFileBytes
         HeaderCutShort,     // a bitmap whose info header is cut short
         Malformed,          // fault: what is wrong with its structure
+        Unreadable,         // detail: the image reader's own reason (UTF-8)
         UnsupportedJpeg,    // jpegKind: a kind of JPEG that is never decoded
         UnsupportedVariant, // detail: a variant of a type read here that is not, named ("Uncompressed HEIF")
     };

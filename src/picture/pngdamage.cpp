@@ -8,7 +8,7 @@
 
 // Damage in the compressed rows that the checksums do not show makes the
 // reader fail, which the import reports as damage too.
-bool IsDamagedPng(QByteArrayView file)
+bool IsDamagedPng(std::span<const std::uint8_t> file)
 {
-    return HasDamagedPngChunks({reinterpret_cast<const std::uint8_t *>(file.data()), std::size_t(file.size())});
+    return HasDamagedPngChunks(file);
 }

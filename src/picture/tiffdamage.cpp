@@ -4,12 +4,17 @@
 
 #include "picture/tiffdamage.h"
 
-#include <QSet>
-#include <QtEndian>
+#include "picture/byteorder.h"
+#include <set>
 
 #include <optional>
 
 namespace {
+
+std::int64_t Size(FileBytes bytes)
+{
+    return static_cast<std::int64_t>(bytes.size());
+}
 
 // A TIFF file: a header giving the byte order and the first directory's
 // offset; each directory a count of 12-byte entries (20 bytes in BigTIFF)
@@ -18,9 +23,9 @@ namespace {
 class TiffLayout
 {
 public:
-    explicit TiffLayout(QByteArrayView file)
+    explicit TiffLayout(FileBytes file)
         : m_file(file)
-        , m_little(file.first(2) == "II")
+        , m_little(HasBytesAt(file, 0, "II"))
         , m_big(number(2, 2) == 43)
     {
     }
@@ -28,10 +33,10 @@ public:
     // Whether every byte a directory names lies within the file.
     bool isWhole()
     {
-        QSet<quint64> seen;
-        std::optional<quint64> at = m_big ? number(8, 8) : number(4, 4);
+        std::set<std::uint64_t> seen;
+        std::optional<std::uint64_t> at = m_big ? number(8, 8) : number(4, 4);
         while (at && *at != 0) {
-            if (seen.contains(*at) || seen.size() > 4096)
+            if (seen.count(*at) != 0 || seen.size() > 4096)
                 return true; // a loop: for libtiff to refuse
             seen.insert(*at);
             at = directoryEnd(*at);
@@ -40,22 +45,22 @@ public:
     }
 
 private:
-    std::optional<quint64> number(quint64 at, int size) const
+    std::optional<std::uint64_t> number(std::uint64_t at, int size) const
     {
-        if (at > quint64(m_file.size()) || quint64(m_file.size()) - at < quint64(size))
+        if (at > std::uint64_t(Size(m_file)) || std::uint64_t(Size(m_file)) - at < std::uint64_t(size))
             return std::nullopt;
-        const char *p = m_file.data() + at;
+        const auto p = std::size_t(at);
         switch (size) {
         case 2:
-            return m_little ? qFromLittleEndian<quint16>(p) : qFromBigEndian<quint16>(p);
+            return m_little ? U16le(m_file, p) : U16be(m_file, p);
         case 4:
-            return m_little ? qFromLittleEndian<quint32>(p) : qFromBigEndian<quint32>(p);
+            return m_little ? U32le(m_file, p) : U32be(m_file, p);
         default:
-            return m_little ? qFromLittleEndian<quint64>(p) : qFromBigEndian<quint64>(p);
+            return m_little ? U64le(m_file, p) : U64be(m_file, p);
         }
     }
 
-    static int typeSize(quint64 type)
+    static int typeSize(std::uint64_t type)
     {
         switch (type) {
         case 1:
@@ -83,23 +88,23 @@ private:
         }
     }
 
-    bool fits(quint64 at, quint64 length) const
+    bool fits(std::uint64_t at, std::uint64_t length) const
     {
-        return at <= quint64(m_file.size()) && quint64(m_file.size()) - at >= length;
+        return at <= std::uint64_t(Size(m_file)) && std::uint64_t(Size(m_file)) - at >= length;
     }
 
     // The offsets and byte counts of strips or tiles: each pair within the file.
-    bool piecesFit(const std::optional<std::pair<quint64, quint64>> &offsets,
-                   const std::optional<std::pair<quint64, quint64>> &counts) const
+    bool piecesFit(const std::optional<std::pair<std::uint64_t, std::uint64_t>> &offsets,
+                   const std::optional<std::pair<std::uint64_t, std::uint64_t>> &counts) const
     {
         if (!offsets || !counts || offsets->second != counts->second)
             return true; // for libtiff to judge
         const auto [offsetsAt, n] = *offsets;
-        const quint64 countsAt = counts->first;
+        const std::uint64_t countsAt = counts->first;
         const int width = int(m_pieceSize);
-        for (quint64 i = 0; i < n && i < 1'000'000; ++i) {
-            const std::optional<quint64> at = number(offsetsAt + i * width, width);
-            const std::optional<quint64> length = number(countsAt + i * m_countSize, int(m_countSize));
+        for (std::uint64_t i = 0; i < n && i < 1'000'000; ++i) {
+            const std::optional<std::uint64_t> at = number(offsetsAt + i * width, width);
+            const std::optional<std::uint64_t> length = number(countsAt + i * m_countSize, int(m_countSize));
             if (!at || !length || !fits(*at, *length))
                 return false;
         }
@@ -107,30 +112,30 @@ private:
     }
 
     // The next directory's offset, or nothing when this one names bytes past the end.
-    std::optional<quint64> directoryEnd(quint64 at)
+    std::optional<std::uint64_t> directoryEnd(std::uint64_t at)
     {
         const int countSize = m_big ? 8 : 2, entrySize = m_big ? 20 : 12, inlineSize = m_big ? 8 : 4;
-        const std::optional<quint64> entries = number(at, countSize);
+        const std::optional<std::uint64_t> entries = number(at, countSize);
         if (!entries || !fits(at + countSize, *entries * entrySize + inlineSize))
             return std::nullopt;
-        std::optional<std::pair<quint64, quint64>> stripOffsets, stripCounts;
-        for (quint64 i = 0; i < *entries; ++i) {
-            const quint64 entry = at + countSize + i * entrySize;
-            const quint64 tag = *number(entry, 2), type = *number(entry + 2, 2);
-            const quint64 count = *number(entry + 4, m_big ? 8 : 4);
-            const quint64 valueAt = entry + (m_big ? 12 : 8);
+        std::optional<std::pair<std::uint64_t, std::uint64_t>> stripOffsets, stripCounts;
+        for (std::uint64_t i = 0; i < *entries; ++i) {
+            const std::uint64_t entry = at + countSize + i * entrySize;
+            const std::uint64_t tag = *number(entry, 2), type = *number(entry + 2, 2);
+            const std::uint64_t count = *number(entry + 4, m_big ? 8 : 4);
+            const std::uint64_t valueAt = entry + (m_big ? 12 : 8);
             const int size = typeSize(type);
-            if (size == 0 || count > quint64(m_file.size()))
+            if (size == 0 || count > std::uint64_t(Size(m_file)))
                 continue; // unknown types are skipped, as libtiff skips them
-            const quint64 length = count * size;
-            const quint64 where = length <= quint64(inlineSize) ? valueAt : *number(valueAt, inlineSize);
+            const std::uint64_t length = count * size;
+            const std::uint64_t where = length <= std::uint64_t(inlineSize) ? valueAt : *number(valueAt, inlineSize);
             if (!fits(where, length))
                 return std::nullopt;
             if (tag == 273 || tag == 324) {
-                m_pieceSize = quint64(size);
+                m_pieceSize = std::uint64_t(size);
                 stripOffsets = std::pair{where, count};
             } else if (tag == 279 || tag == 325) {
-                m_countSize = quint64(size);
+                m_countSize = std::uint64_t(size);
                 stripCounts = std::pair{where, count};
             }
         }
@@ -142,18 +147,18 @@ private:
         return number(at + countSize + *entries * entrySize, inlineSize);
     }
 
-    QByteArrayView m_file;
+    FileBytes m_file;
     bool m_little;
     bool m_big;
-    quint64 m_pieceSize = 0;
-    quint64 m_countSize = 0;
+    std::uint64_t m_pieceSize = 0;
+    std::uint64_t m_countSize = 0;
 };
 
 } // namespace
 
-bool IsCutShortTiff(QByteArrayView file)
+bool IsCutShortTiff(std::span<const std::uint8_t> file)
 {
-    if (file.size() < 8)
+    if (Size(file) < 8)
         return true;
     TiffLayout layout(file);
     return !layout.isWhole();

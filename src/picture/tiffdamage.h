@@ -4,10 +4,11 @@
 
 #pragma once
 
-#include <QByteArrayView>
+#include <cstdint>
+#include <span>
 
 // Whether a TIFF file lacks bytes that one of its directories names: a tag's
 // value, a strip or a tile, on any page, or a directory itself. libtiff
 // reads only what the first page needs and takes a missing tag value as a
 // warning; a file cut short is damaged all the same, as for the other types.
-bool IsCutShortTiff(QByteArrayView file);
+bool IsCutShortTiff(std::span<const std::uint8_t> file);

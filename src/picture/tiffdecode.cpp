@@ -3,28 +3,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture/librarydecoders.h"
+#include "picture/orientation.h"
+#include "picture/straightalpha.h"
 #include "picture/tiffdamage.h"
 
 #include <tiffio.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
 // The file in memory, as libtiff's client procedures see it.
 struct MemoryFile
 {
-    QByteArrayView bytes;
-    qint64 at = 0;
+    std::span<const std::uint8_t> bytes;
+    std::int64_t at = 0;
 };
 
 tsize_t ReadProc(thandle_t handle, tdata_t buffer, tsize_t size)
 {
     auto *file = static_cast<MemoryFile *>(handle);
-    const qint64 count = std::clamp<qint64>(file->bytes.size() - file->at, 0, size);
+    const std::int64_t count = std::clamp<std::int64_t>(std::int64_t(file->bytes.size()) - file->at, 0, size);
     if (count > 0)
         std::memcpy(buffer, file->bytes.data() + file->at, std::size_t(count));
     file->at += count;
@@ -39,15 +45,15 @@ tsize_t WriteProc(thandle_t, tdata_t, tsize_t)
 toff_t SeekProc(thandle_t handle, toff_t offset, int whence)
 {
     auto *file = static_cast<MemoryFile *>(handle);
-    qint64 base = 0;
+    std::int64_t base = 0;
     if (whence == SEEK_CUR)
         base = file->at;
     else if (whence == SEEK_END)
-        base = file->bytes.size();
+        base = std::int64_t(file->bytes.size());
     // An offset past any real file's length is a hostile header's: refused.
-    if (offset > toff_t(std::numeric_limits<qint64>::max() / 2))
+    if (offset > toff_t(std::numeric_limits<std::int64_t>::max() / 2))
         return toff_t(-1);
-    file->at = base + qint64(offset);
+    file->at = base + std::int64_t(offset);
     return toff_t(file->at);
 }
 
@@ -65,7 +71,7 @@ toff_t SizeProc(thandle_t handle)
 int MapProc(thandle_t handle, tdata_t *base, toff_t *size)
 {
     auto *file = static_cast<MemoryFile *>(handle);
-    *base = const_cast<char *>(file->bytes.data());
+    *base = const_cast<std::uint8_t *>(file->bytes.data());
     *size = toff_t(file->bytes.size());
     return 1;
 }
@@ -78,21 +84,20 @@ void UnmapProc(thandle_t, tdata_t, toff_t)
 // to the picture's warnings. Nothing reaches standard error.
 struct TiffMessages
 {
-    QStringList errors;
-    QStringList warnings;
+    std::vector<std::string> errors;
+    std::vector<std::string> warnings;
 };
 
-QString Formatted(const char *module, const char *format, va_list arguments)
+std::string Formatted(const char *module, const char *format, va_list arguments)
 {
     char text[512];
     std::vsnprintf(text, sizeof text, format, arguments);
-    return module != nullptr && *module != '\0' ? QStringLiteral("%1: %2").arg(QString::fromUtf8(module), text)
-                                                : QString::fromUtf8(text);
+    return module != nullptr && *module != '\0' ? std::string(module) + ": " + text : std::string(text);
 }
 
 int OnError(TIFF *, void *messages, const char *module, const char *format, va_list arguments)
 {
-    static_cast<TiffMessages *>(messages)->errors.append(Formatted(module, format, arguments));
+    static_cast<TiffMessages *>(messages)->errors.push_back(Formatted(module, format, arguments));
     return 1;
 }
 
@@ -101,11 +106,11 @@ int OnError(TIFF *, void *messages, const char *module, const char *format, va_l
 int OnWarning(TIFF *, void *messages, const char *module, const char *format, va_list arguments)
 {
     auto *said = static_cast<TiffMessages *>(messages);
-    const QString text = Formatted(module, format, arguments);
+    std::string text = Formatted(module, format, arguments);
     if (module != nullptr && std::strcmp(module, "JPEGLib") == 0)
-        said->errors.append(text);
+        said->errors.push_back(std::move(text));
     else
-        said->warnings.append(text);
+        said->warnings.push_back(std::move(text));
     return 1;
 }
 
@@ -125,73 +130,51 @@ struct RgbaImageEnder
 };
 
 // The compressions Debian's libtiff leaves out, by name.
-QString CompressionName(uint16_t compression)
+std::string CompressionName(uint16_t compression)
 {
     switch (compression) {
     case 34712:
-        return QStringLiteral("JPEG 2000");
+        return "JPEG 2000";
     case 34887:
     case 34888:
     case 34889:
-        return QStringLiteral("ESRI LERC");
+        return "ESRI LERC";
     case 34892:
-        return QStringLiteral("lossy JPEG (DNG)");
+        return "lossy JPEG (DNG)";
     default:
         break;
     }
     if (const TIFFCodec *codec = TIFFFindCODEC(compression); codec != nullptr && codec->name != nullptr)
-        return QString::fromLatin1(codec->name);
-    return QStringLiteral("number %1").arg(compression);
+        return codec->name;
+    return "number " + std::to_string(compression);
 }
 
 // Why TIFFRGBAImageOK refused the page, named from its tags.
-QString UnreadableLayout(TIFF *tiff)
+std::string UnreadableLayout(TIFF *tiff)
 {
     uint16_t bits = 0, sampleFormat = SAMPLEFORMAT_UINT, photometric = 0;
     TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
     TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLEFORMAT, &sampleFormat);
     if (sampleFormat == SAMPLEFORMAT_IEEEFP)
-        return QStringLiteral("TIFF with floating-point samples");
+        return "TIFF with floating-point samples";
     if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16)
-        return QStringLiteral("TIFF with %1-bit samples").arg(bits);
+        return "TIFF with " + std::to_string(bits) + "-bit samples";
     if (TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric) != 0)
-        return QStringLiteral("TIFF with colour model %1").arg(photometric);
-    return QStringLiteral("This kind of TIFF");
-}
-
-// The Orientation tag's values are those of EXIF's orientation.
-QImageIOHandler::Transformations TransformationFor(uint16_t orientation)
-{
-    switch (orientation) {
-    case ORIENTATION_TOPRIGHT:
-        return QImageIOHandler::TransformationMirror;
-    case ORIENTATION_BOTRIGHT:
-        return QImageIOHandler::TransformationRotate180;
-    case ORIENTATION_BOTLEFT:
-        return QImageIOHandler::TransformationFlip;
-    case ORIENTATION_LEFTTOP:
-        return QImageIOHandler::TransformationFlipAndRotate90;
-    case ORIENTATION_RIGHTTOP:
-        return QImageIOHandler::TransformationRotate90;
-    case ORIENTATION_RIGHTBOT:
-        return QImageIOHandler::TransformationMirrorAndRotate90;
-    case ORIENTATION_LEFTBOT:
-        return QImageIOHandler::TransformationRotate270;
-    default:
-        return QImageIOHandler::TransformationNone;
-    }
+        return "TIFF with colour model " + std::to_string(photometric);
+    return "This kind of TIFF";
 }
 
 PictureFileContents Damaged(const TiffMessages &messages)
 {
     PictureFileContents result = RefusedPicture(PictureProblem::Kind::Damaged);
-    result.warnings = messages.warnings + messages.errors;
+    result.warnings = messages.warnings;
+    result.warnings.insert(result.warnings.end(), messages.errors.begin(), messages.errors.end());
     return result;
 }
 
 } // namespace
 
-PictureFileContents DecodeTiff(QByteArrayView file)
+PictureFileContents DecodeTiff(std::span<const std::uint8_t> file)
 {
     if (IsCutShortTiff(file))
         return RefusedPicture(PictureProblem::Kind::Damaged);
@@ -217,10 +200,10 @@ PictureFileContents DecodeTiff(QByteArrayView file)
     if (width == 0 || height == 0)
         return Damaged(messages);
     if (IsTooLargePicture(width, height))
-        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, QSize(int(width), int(height)));
+        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, {int(width), int(height)});
     if (TIFFIsCODECConfigured(compression) == 0)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant,
-                              QStringLiteral("TIFF with %1 compression").arg(CompressionName(compression)));
+                              "TIFF with " + CompressionName(compression) + " compression");
     char reason[1024] = {};
     if (TIFFRGBAImageOK(tiff.get(), reason) == 0)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnreadableLayout(tiff.get()));
@@ -234,21 +217,22 @@ PictureFileContents DecodeTiff(QByteArrayView file)
     reader.req_orientation = ORIENTATION_TOPLEFT;
     reader.orientation = ORIENTATION_TOPLEFT;
     const bool hasAlpha = reader.alpha != 0;
-    QImage picture(int(width), int(height), QImage::Format_ARGB32);
-    if (picture.isNull())
-        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, QSize(int(width), int(height)));
-    auto *raster = reinterpret_cast<uint32_t *>(picture.bits());
-    if (TIFFRGBAImageGet(&reader, raster, width, height) == 0 || !messages.errors.isEmpty())
+    RgbPicture picture(int(width), int(height), 0, hasAlpha);
+    uint32_t *raster = picture.pixels.data();
+    if (TIFFRGBAImageGet(&reader, raster, width, height) == 0 || !messages.errors.empty())
         return Damaged(messages);
-    // libtiff packs each pixel as ABGR, its alpha premultiplied.
-    for (qsizetype i = 0, count = qsizetype(width) * height; i < count; ++i) {
-        const uint32_t abgr = raster[i];
-        raster[i] = qRgba(int(TIFFGetR(abgr)), int(TIFFGetG(abgr)), int(TIFFGetB(abgr)), int(TIFFGetA(abgr)));
+    // libtiff packs each pixel as ABGR, its alpha premultiplied; without
+    // alpha the picture is opaque whatever the byte says.
+    for (uint32_t &pixel : picture.pixels) {
+        const uint32_t abgr = pixel;
+        const Rgb argb = (TIFFGetA(abgr) << 24) | (TIFFGetR(abgr) << 16) | (TIFFGetG(abgr) << 8) | TIFFGetB(abgr);
+        pixel = hasAlpha ? StraightFromPremultiplied(argb) : (argb | 0xFF000000u);
     }
-    picture.reinterpretAsFormat(hasAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     PictureFileContents result;
     result.ok = true;
     result.warnings = messages.warnings;
-    result.picture = OrientedPicture(std::move(picture), TransformationFor(orientation));
+    // The Orientation tag's values are those of EXIF's orientation.
+    result.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+    result.picture = OrientedPicture(std::move(picture), result.orientation);
     return result;
 }

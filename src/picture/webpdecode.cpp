@@ -4,17 +4,19 @@
 
 #include "picture/librarydecoders.h"
 
-#include <QtEndian>
+#include "picture/byteorder.h"
 
 #include <webp/decode.h>
 #include <webp/demux.h>
 
+#include <algorithm>
+#include <bit>
 #include <memory>
 
 namespace {
 
-// Bytes as QImage::Format_ARGB32 lays them out in memory, unpremultiplied.
-constexpr WEBP_CSP_MODE ArgbOrder = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? MODE_BGRA : MODE_ARGB;
+// Bytes as a pixel word 0xAARRGGBB lies in memory, unpremultiplied.
+constexpr WEBP_CSP_MODE ArgbOrder = std::endian::native == std::endian::little ? MODE_BGRA : MODE_ARGB;
 
 struct AnimationDecoderDeleter
 {
@@ -23,26 +25,30 @@ struct AnimationDecoderDeleter
 
 // The RIFF header gives the file's length: a file shorter than that is cut
 // short, even where the part that is missing holds no pixels.
-bool IsCutShort(QByteArrayView file)
+bool IsCutShort(FileBytes file)
 {
-    const qint64 riffLength = qint64(qFromLittleEndian<quint32>(file.data() + 4)) + 8;
+    const std::uint64_t riffLength = std::uint64_t(U32le(file, 4)) + 8;
     return file.size() < riffLength;
 }
 
 // Whole, with or without alpha as the picture has it.
-QImage Settled(QImage picture, bool hasAlpha)
+RgbPicture Settled(RgbPicture picture, bool hasAlpha)
 {
-    return hasAlpha ? picture : std::move(picture).convertToFormat(QImage::Format_RGB32);
+    picture.hasAlpha = hasAlpha;
+    if (!hasAlpha)
+        for (Rgb &pixel : picture.pixels)
+            pixel |= 0xFF000000u;
+    return picture;
 }
 
-PictureFileContents FirstFrame(QByteArrayView file, bool hasAlpha)
+PictureFileContents FirstFrame(FileBytes file, bool hasAlpha)
 {
     WebPAnimDecoderOptions options;
     if (!WebPAnimDecoderOptionsInit(&options))
-        return RefusedPicture(PictureProblem::Kind::Unreadable, QStringLiteral("The WebP decoder is unusable"));
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable");
     options.color_mode = ArgbOrder;
     options.use_threads = 0;
-    const WebPData data{reinterpret_cast<const uint8_t *>(file.data()), std::size_t(file.size())};
+    const WebPData data{file.data(), file.size()};
     // The demultiplexer takes only a whole file: every frame's chunk must be there.
     const std::unique_ptr<WebPAnimDecoder, AnimationDecoderDeleter> decoder(WebPAnimDecoderNew(&data, &options));
     if (!decoder)
@@ -54,44 +60,47 @@ PictureFileContents FirstFrame(QByteArrayView file, bool hasAlpha)
     int timestamp = 0;
     if (!WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp))
         return RefusedPicture(PictureProblem::Kind::Damaged);
-    const QImage frame(canvas, int(info.canvas_width), int(info.canvas_height), int(info.canvas_width) * 4,
-                       QImage::Format_ARGB32);
+    if (canvas == nullptr || info.canvas_width == 0 || info.canvas_height == 0
+        || IsTooLargePicture(info.canvas_width, info.canvas_height))
+        return RefusedPicture(PictureProblem::Kind::Damaged);
+    RgbPicture frame(int(info.canvas_width), int(info.canvas_height), 0, true);
+    std::copy_n(reinterpret_cast<const Rgb *>(canvas), frame.pixels.size(), frame.pixels.data());
     PictureFileContents result;
-    result.picture = Settled(frame.copy(), hasAlpha);
-    result.ok = !result.picture.isNull();
+    result.picture = Settled(std::move(frame), hasAlpha);
+    result.ok = true;
     return result;
 }
 
 } // namespace
 
-PictureFileContents DecodeWebP(QByteArrayView file)
+PictureFileContents DecodeWebP(std::span<const std::uint8_t> file)
 {
-    const auto *data = reinterpret_cast<const uint8_t *>(file.data());
+    const std::uint8_t *data = file.data();
     WebPBitstreamFeatures features;
     if (file.size() < 12 || IsCutShort(file) || WebPGetFeatures(data, file.size(), &features) != VP8_STATUS_OK)
         return RefusedPicture(PictureProblem::Kind::Damaged);
     if (IsTooLargePicture(features.width, features.height))
-        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, QSize(features.width, features.height));
+        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, {features.width, features.height});
     if (features.has_animation)
         return FirstFrame(file, features.has_alpha);
 
-    QImage picture(features.width, features.height, QImage::Format_ARGB32);
-    if (picture.isNull())
-        return RefusedPicture(PictureProblem::Kind::TooLarge, {}, picture.size());
+    if (features.width <= 0 || features.height <= 0)
+        return RefusedPicture(PictureProblem::Kind::Damaged);
+    RgbPicture picture(features.width, features.height, 0, true);
     WebPDecoderConfig config;
     if (!WebPInitDecoderConfig(&config))
-        return RefusedPicture(PictureProblem::Kind::Unreadable, QStringLiteral("The WebP decoder is unusable"));
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable");
     config.output.colorspace = ArgbOrder;
     config.output.is_external_memory = 1;
-    config.output.u.RGBA.rgba = picture.bits();
-    config.output.u.RGBA.stride = int(picture.bytesPerLine());
-    config.output.u.RGBA.size = std::size_t(picture.sizeInBytes());
+    config.output.u.RGBA.rgba = reinterpret_cast<std::uint8_t *>(picture.pixels.data());
+    config.output.u.RGBA.stride = picture.width * int(sizeof(Rgb));
+    config.output.u.RGBA.size = picture.pixels.size() * sizeof(Rgb);
     // Decoded whole or not at all: unlike the incremental decoder, this one
     // refuses data that ends before the last pixel.
     const VP8StatusCode status = WebPDecode(data, file.size(), &config);
     WebPFreeDecBuffer(&config.output);
     if (status == VP8_STATUS_UNSUPPORTED_FEATURE)
-        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, QStringLiteral("This kind of WebP"));
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, "This kind of WebP");
     if (status != VP8_STATUS_OK)
         return RefusedPicture(PictureProblem::Kind::Damaged);
     PictureFileContents result;

@@ -7,6 +7,7 @@
 #include "messages/picturetexts.h"
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
+#include "support/readpictures.h"
 #include "support/testalbums.h"
 
 #include <QFileInfo>
@@ -41,9 +42,9 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 
 QImage editorAlbumImage(const QString &picturePath)
 {
-    const PictureFileContents loaded = ReadPictureFile(picturePath);
+    const PictureFileContents loaded = ReadPictureAt(picturePath);
     EXPECT_TRUE(loaded.ok) << picturePath.toStdString() << ": " << PictureProblemText(loaded.problem).toStdString();
-    return ScaleToAlbumImage(loaded.picture);
+    return ScaleToAlbumImage(ImageOf(loaded));
 }
 
 QByteArray editorSavedBytes(const QList<QImage> &images, const QString &passwordText)

@@ -10,6 +10,7 @@
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"
+#include "support/readpictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ TEST_F(CreateCommand, RefusalsLeaveTheExistingAlbumAlone)
             64);
     const ProgramRun unreadable = runValbum({u"create"_s, u"--force"_s, out, picture, broken});
     EXPECT_EQ(unreadable.exitCode, 2);
-    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, PictureProblemText(ReadPictureFile(broken).problem))))
+    EXPECT_TRUE(unreadable.err.contains(u"%1: %2"_s.arg(broken, PictureProblemText(ReadPictureAt(broken).problem))))
         << unreadable.err.toStdString();
     EXPECT_EQ(readFileBytes(out), QByteArray("an older album"));
 

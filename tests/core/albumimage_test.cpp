@@ -8,6 +8,8 @@
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
+#include "support/readpictures.h"
+
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -221,7 +223,7 @@ TEST(AlbumImage, DefaultsAreTodaysImport)
         if (!picture.isNull() && picture.save(path)) {
             const PictureImport loaded = ImportPicture(path, {});
             ASSERT_TRUE(loaded.ok);
-            EXPECT_EQ(loaded.albumImage, ScaleToAlbumImage(ReadPictureFile(path).picture));
+            EXPECT_EQ(loaded.albumImage, ScaleToAlbumImage(ImageOf(ReadPictureAt(path))));
         }
     }
 }
@@ -240,7 +242,7 @@ TEST(AlbumImage, SmoothJpegIsReadReducedButStillAveraged)
     options.smooth = true;
     const PictureImport loaded = ImportPicture(jpeg, options);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-    const QImage full = ConvertToAlbumImage(ReadPictureFile(jpeg).picture, options);
+    const QImage full = ConvertToAlbumImage(ImageOf(ReadPictureAt(jpeg)), options);
     for (int y = 0; y < AlbumImageSide; y += 7)
         for (int x = 0; x < AlbumImageSide; x += 7)
             EXPECT_NEAR(Luminance(loaded.albumImage.pixel(x, y)), Luminance(full.pixel(x, y)), 8) << x << "," << y;
@@ -254,6 +256,6 @@ TEST(AlbumImage, SmoothJpegIsReadReducedButStillAveraged)
     for (const QString &path : {broken, dir.filePath(QStringLiteral("missing.jpg"))}) {
         const PictureImport refused = ImportPicture(path, options);
         EXPECT_FALSE(refused.ok);
-        EXPECT_EQ(PictureProblemText(refused.problem), PictureProblemText(ReadPictureFile(path).problem));
+        EXPECT_EQ(PictureProblemText(refused.problem), PictureProblemText(ReadPictureAt(path).problem));
     }
 }

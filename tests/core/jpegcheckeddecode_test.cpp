@@ -3,11 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 #include "support/jpegfiles.h"
+#include "support/readpictures.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -17,6 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include <cstdio>
+#include <jpeglib.h>
 
 namespace {
 
@@ -67,15 +72,47 @@ QImage QtDecoded(const QByteArray &file, int scale)
         const QSize size = reader.size();
         reader.setScaledSize(QSize(size.width() / scale, size.height() / scale));
     }
-    return reader.read();
+    // Grey pictures come as Grayscale8: the same pixels, drawn. The colour
+    // profile plays no part in what is drawn, and the readers give none.
+    QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
+    picture.setColorSpace(QColorSpace());
+    return picture;
 }
 
 PictureFileContents ReadDecoded(const QByteArray &file, int scale)
 {
-    QByteArray bytes = file;
-    QBuffer device(&bytes);
-    device.open(QIODevice::ReadOnly);
-    return ReadPictureFile(device, [scale](QSize) { return scale; });
+    return ReadPictureIn(file, [scale](PictureSize) { return scale; });
+}
+
+// An EXIF segment whose first directory holds one entry: tag, type, count,
+// value, in the byte order given ("II" or "MM").
+QByteArray WithExifEntry(const QByteArray &jpeg, const char *order, quint16 tag, quint16 type, quint32 count,
+                         quint16 value)
+{
+    const bool little = order[0] == 'I';
+    QByteArray tiff(order, 2);
+    const auto put16 = [&](quint16 v) {
+        tiff += little ? char(v & 0xFF) : char(v >> 8);
+        tiff += little ? char(v >> 8) : char(v & 0xFF);
+    };
+    const auto put32 = [&](quint32 v) {
+        put16(little ? quint16(v & 0xFFFF) : quint16(v >> 16));
+        put16(little ? quint16(v >> 16) : quint16(v & 0xFFFF));
+    };
+    put16(42);
+    put32(8);
+    put16(1);
+    put16(tag);
+    put16(type);
+    put32(count);
+    put16(value);
+    put16(0);
+    put32(0);
+    const QByteArray contents = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    segment += char((contents.size() + 2) >> 8);
+    segment += char((contents.size() + 2) & 0xFF);
+    return jpeg.left(2) + segment + contents + jpeg.mid(2);
 }
 
 } // namespace
@@ -94,12 +131,12 @@ TEST(JpegCheckedDecode, GivesQtsPixelsWholeAndReduced)
     for (const Case &c : cases)
         for (int scale : {1, 2, 4, 8}) {
             SCOPED_TRACE(c.name + " at 1/" + std::to_string(scale));
-            const CheckedJpeg decoded = DecodeCheckedJpeg(c.file, [scale](QSize) { return scale; });
+            const CheckedJpeg decoded = DecodeCheckedJpeg(BytesOf(c.file), [scale](PictureSize) { return scale; });
             ASSERT_EQ(decoded.outcome, CheckedJpeg::Outcome::Decoded);
-            EXPECT_EQ(decoded.picture.size(), QSize(640 / scale, 480 / scale));
-            const QImage expected = QtDecoded(c.file, scale);
-            EXPECT_EQ(decoded.picture, expected);
-            EXPECT_EQ(decoded.picture.colorSpace(), expected.colorSpace());
+            EXPECT_EQ(decoded.picture.width, 640 / scale);
+            EXPECT_EQ(decoded.picture.height, 480 / scale);
+            EXPECT_FALSE(decoded.picture.hasAlpha);
+            EXPECT_EQ(QImageOf(decoded.picture), QtDecoded(c.file, scale));
         }
 }
 
@@ -113,7 +150,8 @@ TEST(JpegCheckedDecode, DamagedJpegsAreRefusedWholeAndReduced)
         garbled[at] = char(garbled[at] ^ 0x5A);
     for (const QByteArray &file : {jpeg.left(jpeg.size() * 6 / 10), jpeg.left(jpeg.size() - 2), garbled}) {
         for (int scale : {1, 4}) {
-            EXPECT_EQ(DecodeCheckedJpeg(file, [scale](QSize) { return scale; }).outcome, CheckedJpeg::Outcome::Damaged);
+            EXPECT_EQ(DecodeCheckedJpeg(BytesOf(file), [scale](PictureSize) { return scale; }).outcome,
+                      CheckedJpeg::Outcome::Damaged);
             const PictureFileContents loaded = ReadDecoded(file, scale);
             EXPECT_FALSE(loaded.ok);
             EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Damaged);
@@ -132,7 +170,72 @@ TEST(JpegCheckedDecode, ExifOrientationIsApplied)
             ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
             // Orientations 5 to 8 turn the picture a quarter.
             const QSize size(640 / scale, 480 / scale);
-            EXPECT_EQ(loaded.picture.size(), orientation >= 5 ? size.transposed() : size);
-            EXPECT_EQ(loaded.picture, QtDecoded(file, scale));
+            const QImage read = ImageOf(loaded);
+            EXPECT_EQ(read.size(), orientation >= 5 ? size.transposed() : size);
+            EXPECT_EQ(read, QtDecoded(file, scale));
+            EXPECT_EQ(loaded.orientation, orientation);
         }
+}
+
+// Only one short of 1 to 8 in the first directory turns the picture, in
+// either byte order, as Qt's reader takes it.
+TEST(JpegCheckedDecode, ExifOrientationOutsideTheRulesIsIgnored)
+{
+    const QByteArray jpeg = QtJpeg(Photo(QImage::Format_RGB32));
+    struct Case
+    {
+        const char *name;
+        QByteArray file;
+        int orientation;
+    };
+    const Case cases[] = {
+        {"big-endian", WithExifEntry(jpeg, "MM", 0x0112, 3, 1, 6), 6},
+        {"little-endian", WithExifEntry(jpeg, "II", 0x0112, 3, 1, 8), 8},
+        {"out of range", WithExifEntry(jpeg, "II", 0x0112, 3, 1, 9), 1},
+        {"zero", WithExifEntry(jpeg, "MM", 0x0112, 3, 1, 0), 1},
+        {"a long, not a short", WithExifEntry(jpeg, "II", 0x0112, 4, 1, 6), 1},
+        {"two values", WithExifEntry(jpeg, "II", 0x0112, 3, 2, 6), 1},
+        {"another tag", WithExifEntry(jpeg, "II", 0x0110, 3, 1, 6), 1},
+        {"a bad byte order", WithExifEntry(jpeg, "IM", 0x0112, 3, 1, 6), 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const PictureFileContents loaded = ReadDecoded(c.file, 1);
+        ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
+        EXPECT_EQ(loaded.orientation, c.orientation);
+        EXPECT_EQ(ImageOf(loaded), QtDecoded(c.file, 1));
+    }
+}
+
+// CMYK and YCCK files, which Qt's reader once decoded, come with its pixels
+// (Adobe's inverted CMYK, each channel times K over 255), whole and reduced.
+TEST(JpegCheckedDecode, CmykAndYcckGiveQtsPixels)
+{
+    const QImage photo = Photo(QImage::Format_ARGB32);
+    for (const auto &[name, space] : {std::pair{"CMYK", int(JCS_CMYK)}, std::pair{"YCCK", int(JCS_YCCK)}}) {
+        const QByteArray file = JpegOfChannels(photo, 4, space);
+        for (int scale : {1, 2, 8}) {
+            SCOPED_TRACE(std::string(name) + " at 1/" + std::to_string(scale));
+            const PictureFileContents loaded = ReadDecoded(file, scale);
+            ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
+            EXPECT_EQ(ImageOf(loaded), QtDecoded(file, scale));
+        }
+        // Cut short, it is damaged, as any other JPEG.
+        EXPECT_EQ(ReadDecoded(file.left(file.size() / 2), 1).problem.kind, PictureProblem::Kind::Damaged);
+    }
+}
+
+// Two colour channels make no picture: refused as Qt's reader refused them.
+TEST(JpegCheckedDecode, TwoChannelsAreUnreadable)
+{
+    const QByteArray file = JpegOfChannels(Photo(QImage::Format_ARGB32), 2, JCS_UNKNOWN);
+    const PictureFileContents loaded = ReadDecoded(file, 1);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.problem.kind, PictureProblem::Kind::Unreadable);
+    QByteArray bytes = file;
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device, "jpeg");
+    EXPECT_TRUE(reader.read().isNull());
+    EXPECT_EQ(PictureProblemText(loaded.problem), reader.errorString());
 }

@@ -10,6 +10,7 @@
 #include "picture/picturefile.h"
 
 #include "support/jpegfiles.h"
+#include "support/readpictures.h"
 #include "support/testpictures.h"
 
 #include <QBuffer>
@@ -24,11 +25,9 @@
 
 namespace {
 
-PictureFileContents Read(QByteArray bytes)
+PictureFileContents Read(const QByteArray &bytes)
 {
-    QBuffer device(&bytes);
-    device.open(QIODevice::ReadOnly);
-    return ReadPictureFile(device);
+    return ReadPictureIn(bytes);
 }
 
 const QByteArray Junk("\x00\x01stray bytes\x00", 14);
@@ -128,7 +127,7 @@ TEST(JpegKinds, WholeFilesComeInDamagedAndUnsupportedAreRefused)
         const PictureFileContents loaded = Read(c.file);
         if (c.refusal == Kind::None) {
             EXPECT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-            const QImage whole = Read(c.whole).picture;
+            const RgbPicture whole = Read(c.whole).picture;
             EXPECT_FALSE(whole.isNull());
             EXPECT_EQ(loaded.picture, whole);
             continue;

@@ -9,6 +9,7 @@
 
 #include "support/bmpfixtures.h"
 
+#include "support/readpictures.h"
 #include "support/testalbums.h"
 
 #include <QBuffer>
@@ -85,11 +86,9 @@ QByteArray PngWithRows(const QByteArray &png, const std::function<QByteArray(QBy
     return head + PngChunk("IDAT", change(rows)) + PngChunk("IEND", {});
 }
 
-PictureFileContents Read(QByteArray bytes)
+PictureFileContents Read(const QByteArray &bytes)
 {
-    QBuffer device(&bytes);
-    device.open(QIODevice::ReadOnly);
-    return ReadPictureFile(device);
+    return ReadPictureIn(bytes);
 }
 
 QByteArray WithU32(QByteArray bytes, qsizetype at, quint32 value)

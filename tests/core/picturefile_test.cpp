@@ -6,6 +6,7 @@
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
+#include "support/readpictures.h"
 #include "support/testalbums.h"
 
 #include <QBuffer>
@@ -29,9 +30,10 @@ bool Near(QRgb actual, QRgb expected, int tolerance)
 
 TEST(PictureFile, ReadersForEveryImportableTypeArePresent)
 {
+    // The types read through Qt's readers until their own readers come.
     const QList<QByteArray> present = QImageReader::supportedImageFormats();
-    for (const QString &format : ImportablePictureFormats())
-        EXPECT_TRUE(present.contains(format.toLatin1())) << format.toStdString();
+    for (const char *format : {"bmp", "png", "gif", "ico"})
+        EXPECT_TRUE(present.contains(format)) << format;
 }
 
 TEST(PictureFile, EachTypeIsReadWhateverItsName)
@@ -57,11 +59,12 @@ TEST(PictureFile, EachTypeIsReadWhateverItsName)
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(picture.save(path, c.writeAs, 100));
-        const PictureFileContents loaded = ReadPictureFile(path);
+        const PictureFileContents loaded = ReadPictureAt(path);
         ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-        ASSERT_EQ(loaded.picture.size(), picture.size());
-        EXPECT_TRUE(Near(loaded.picture.pixel(4, 3), qRgb(250, 250, 10), c.tolerance));
-        EXPECT_TRUE(Near(loaded.picture.pixel(28, 12), qRgb(40, 120, 200), c.tolerance));
+        const QImage read = ImageOf(loaded);
+        ASSERT_EQ(read.size(), picture.size());
+        EXPECT_TRUE(Near(read.pixel(4, 3), qRgb(250, 250, 10), c.tolerance));
+        EXPECT_TRUE(Near(read.pixel(28, 12), qRgb(40, 120, 200), c.tolerance));
     }
 
     const QString gif = dir.filePath(QStringLiteral("d.gif"));
@@ -69,9 +72,9 @@ TEST(PictureFile, EachTypeIsReadWhateverItsName)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(OnePixelGif);
     file.close();
-    const PictureFileContents loaded = ReadPictureFile(gif);
+    const PictureFileContents loaded = ReadPictureAt(gif);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-    EXPECT_EQ(loaded.picture.pixel(0, 0) | 0xFF000000u, qRgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(loaded.picture.pixels.at(0) | 0xFF000000u, qRgb(0x12, 0x34, 0x56));
 }
 
 TEST(PictureFile, OtherTypesAreRefused)
@@ -86,7 +89,7 @@ TEST(PictureFile, OtherTypesAreRefused)
                                        std::pair{"XBM", "an XBM picture"}}) {
         const QString path = dir.filePath(QStringLiteral("picture.bmp"));
         ASSERT_TRUE(picture.save(path, format));
-        const PictureFileContents loaded = ReadPictureFile(path);
+        const PictureFileContents loaded = ReadPictureAt(path);
         EXPECT_FALSE(loaded.ok) << format;
         EXPECT_EQ(PictureProblemText(loaded.problem),
                   QStringLiteral("Unsupported image format: this is ") + QString::fromLatin1(what) + types)
@@ -117,13 +120,11 @@ TEST(PictureFile, HugePicturesAreReadUpToTheLimitAndAreRefusedBeyondIt)
         return bytes;
     };
     for (const auto &[side, loads] : {std::pair{10'000, true}, std::pair{11'000, false}}) {
-        QByteArray bytes = monochromeBitmap(side);
-        QBuffer buffer(&bytes);
-        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-        const PictureFileContents loaded = ReadPictureFile(buffer);
+        const QByteArray bytes = monochromeBitmap(side);
+        const PictureFileContents loaded = ReadPictureIn(bytes);
         EXPECT_EQ(loaded.ok, loads) << side << ": " << PictureProblemText(loaded.problem).toStdString();
         if (loads)
-            EXPECT_EQ(loaded.picture.size(), QSize(side, side));
+            EXPECT_EQ(PictureSize(loaded.picture.width, loaded.picture.height), PictureSize(side, side));
         else
             EXPECT_EQ(PictureProblemText(loaded.problem),
                       QStringLiteral("The picture is too large: 11000 x 11000 pixels, more than 120 megapixels"));
@@ -152,13 +153,9 @@ TEST(PictureFile, ColoursPastThePaletteAreBlack)
                                             "01000000"
                                             "ffffff00"
                                             "00c80000");
-    QBuffer buffer(&bitmap);
-    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    const PictureFileContents loaded = ReadPictureFile(buffer);
+    const PictureFileContents loaded = ReadPictureIn(bitmap);
     ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-    // Every index has a colour: what Qt reads unchecked is always there.
-    EXPECT_EQ(loaded.picture.colorCount(), 256);
-    const QImage albumImage = ScaleToAlbumImage(loaded.picture);
+    const QImage albumImage = ScaleToAlbumImage(ImageOf(loaded));
     EXPECT_EQ(albumImage.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(albumImage.pixel(91, 0), qRgb(0, 0, 0));
 }

@@ -13,6 +13,8 @@
 #include "picture/picturefile.h"
 #include "picture/squareplacement.h"
 
+#include "support/readpictures.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -47,12 +49,12 @@ TEST(FuzzRegressions, PictureImportEndsInAnAlbumImageOrAReason)
 {
     for (const QFileInfo &input : RegressionInputs()) {
         SCOPED_TRACE(input.fileName().toStdString());
-        const PictureFileContents loaded = ReadPictureFile(input.filePath());
+        const PictureFileContents loaded = ReadPictureAt(input.filePath());
         if (!loaded.ok) {
             EXPECT_FALSE(PictureProblemText(loaded.problem).isEmpty());
             continue;
         }
-        const QImage albumImage = ScaleToAlbumImage(loaded.picture);
+        const QImage albumImage = ScaleToAlbumImage(ImageOf(loaded));
         ASSERT_EQ(albumImage.size(), QSize(AlbumImageSide, AlbumImageSide));
         PackedImage packed{};
         EXPECT_EQ(EncodeImage(albumImage, packed), PackedImageSize);

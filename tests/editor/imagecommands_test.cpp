@@ -13,6 +13,7 @@
 #include "picture/squareplacement.h"
 #include "support/bmpfixtures.h"
 #include "support/jpegfiles.h"
+#include "support/readpictures.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -397,12 +398,13 @@ TEST(BitmapImport, EveryKindLoadsWithItsColours)
         SCOPED_TRACE(fixture.name.toStdString());
         const QString file = dir.filePath(QStringLiteral("fixture.bmp"));
         ASSERT_TRUE(WriteFileBytes(file, fixture.file));
-        const PictureFileContents loaded = ReadPictureFile(file);
-        ASSERT_TRUE(loaded.ok) << PictureProblemText(loaded.problem).toStdString();
-        ASSERT_EQ(loaded.picture.size(), QSize(fixture.width, fixture.height));
+        const PictureFileContents read = ReadPictureAt(file);
+        ASSERT_TRUE(read.ok) << PictureProblemText(read.problem).toStdString();
+        const QImage loaded = ImageOf(read);
+        ASSERT_EQ(loaded.size(), QSize(fixture.width, fixture.height));
         for (int y = 0; y < fixture.height; ++y) {
             for (int x = 0; x < fixture.width; ++x) {
-                const QRgb actual = loaded.picture.pixel(x, y);
+                const QRgb actual = loaded.pixel(x, y);
                 const QRgb expected = fixture.expected.at(y * fixture.width + x);
                 EXPECT_EQ(qAlpha(actual), 255) << x << "," << y;
                 EXPECT_TRUE(Near(actual, expected, fixture.tolerance))
@@ -453,10 +455,8 @@ TEST(BitmapImport, DamagedBitmapsNeverCrash)
     const QuietReaders quiet;
     int loaded = 0;
     int refused = 0;
-    const auto attempt = [&](QByteArray bytes) {
-        QBuffer device(&bytes);
-        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
-        const PictureFileContents result = ReadPictureFile(device);
+    const auto attempt = [&](const QByteArray &bytes) {
+        const PictureFileContents result = ReadPictureIn(bytes);
         if (result.ok) {
             EXPECT_FALSE(result.picture.isNull());
             ++loaded;

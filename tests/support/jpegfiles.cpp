@@ -10,6 +10,7 @@
 #include <cstdio> // jpeglib.h needs FILE declared first
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -47,6 +48,39 @@ QByteArray JpegWithRestarts(const QImage &picture)
     while (info.next_scanline < info.image_height) {
         JSAMPROW row[1] = {const_cast<JSAMPLE *>(rgb.constScanLine(static_cast<int>(info.next_scanline)))};
         jpeg_write_scanlines(&info, row, 1);
+    }
+    jpeg_finish_compress(&info);
+    const std::unique_ptr<unsigned char, void (*)(void *)> owned(buffer, std::free);
+    return QByteArray(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
+}
+
+QByteArray JpegOfChannels(const QImage &picture, int components, int colourSpace)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    const std::unique_ptr<jpeg_compress_struct, void (*)(jpeg_compress_struct *)> guard(&info, jpeg_destroy_compress);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(argb.width());
+    info.image_height = static_cast<JDIMENSION>(argb.height());
+    info.input_components = components;
+    info.in_color_space = components == 4 ? JCS_CMYK : JCS_UNKNOWN;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, static_cast<J_COLOR_SPACE>(colourSpace));
+    jpeg_set_quality(&info, 90, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(argb.width()) * std::size_t(components));
+    while (info.next_scanline < info.image_height) {
+        const uchar *pixels = argb.constScanLine(static_cast<int>(info.next_scanline));
+        for (int x = 0; x < argb.width(); ++x)
+            for (int c = 0; c < components; ++c)
+                row[std::size_t(x * components + c)] = pixels[x * 4 + c];
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
     }
     jpeg_finish_compress(&info);
     const std::unique_ptr<unsigned char, void (*)(void *)> owned(buffer, std::free);

@@ -18,6 +18,12 @@ QByteArray QtJpeg(const QImage &picture, bool progressive = false);
 // cameras write them; libjpeg's encoder, as Qt's writer has no such option.
 QByteArray JpegWithRestarts(const QImage &picture);
 
+// A JPEG of `components` stored colour channels of the given colour space
+// (JCS_CMYK or JCS_YCCK from four, JCS_UNKNOWN from two), each channel a byte
+// of the picture's pixels in turn (blue, green, red, alpha as memory holds
+// an ARGB32 word): Adobe's inverted CMYK as libjpeg writes it, with its marker.
+QByteArray JpegOfChannels(const QImage &picture, int components, int colourSpace);
+
 // Where the `occurrence`th marker 0xFF `marker` starts (from 0), -1 if none.
 // Markers inside the compressed data are found too.
 qsizetype MarkerAt(const QByteArray &jpeg, unsigned char marker, int occurrence = 0);

@@ -34,31 +34,30 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
     if (job.withPicture) {
         QSize fileSize;
         int scale = 1;
-        const DecodeReduction forScreen = [&](QSize size) {
-            fileSize = size;
-            const int longSide = std::max(size.width(), size.height());
+        const DecodeReduction forScreen = [&](PictureSize size) {
+            fileSize = QSize(size.width, size.height);
+            const int longSide = std::max(size.width, size.height);
             for (int candidate : {8, 4, 2})
                 if (longSide / candidate >= PreviewPictureLimit)
                     return scale = candidate;
             return scale = 1;
         };
-        const PictureFileContents loaded = ReadPictureFile(job.path, forScreen);
-        if (!loaded.ok)
-            return refused(outcome, loaded.problem);
-        outcome.pictureSize = loaded.picture.size();
+        PictureFileContents read = ReadPictureFile(PicturePath(job.path), forScreen);
+        if (!read.ok)
+            return refused(outcome, read.problem);
+        const QImage picture = QImageOf(std::move(read.picture));
+        outcome.pictureSize = picture.size();
         if (scale > 1) {
             // Reduced by the decoder: the file's own size, turned as the orientation tag turned the picture.
             const QSize reduced(fileSize.width() / scale, fileSize.height() / scale);
-            outcome.pictureSize = loaded.picture.size() == reduced || reduced.transposed() != loaded.picture.size()
-                                      ? fileSize
-                                      : fileSize.transposed();
+            outcome.pictureSize =
+                picture.size() == reduced || reduced.transposed() != picture.size() ? fileSize : fileSize.transposed();
         } else if (full.isNull()) {
-            full = loaded.picture;
+            full = picture;
         }
-        outcome.picture = std::max(loaded.picture.width(), loaded.picture.height()) > PreviewPictureLimit
-                              ? loaded.picture.scaled(PreviewPictureLimit, PreviewPictureLimit, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation)
-                              : loaded.picture;
+        outcome.picture = std::max(picture.width(), picture.height()) > PreviewPictureLimit ? picture.scaled(
+                              PreviewPictureLimit, PreviewPictureLimit, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                                                                            : picture;
     }
 
     if (job.options.smooth) {
@@ -70,10 +69,10 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
     } else {
         // Without smoothing the import converts the whole picture: the same one gives the same pixels.
         if (full.isNull()) {
-            const PictureFileContents loaded = ReadPictureFile(job.path);
-            if (!loaded.ok)
-                return refused(outcome, loaded.problem);
-            full = loaded.picture;
+            PictureFileContents read = ReadPictureFile(PicturePath(job.path));
+            if (!read.ok)
+                return refused(outcome, read.problem);
+            full = QImageOf(std::move(read.picture));
         }
         outcome.deviceImage = DeviceView(ConvertToAlbumImage(full, job.options));
         outcome.fullPicture = full;
