@@ -21,7 +21,7 @@
 #include "editor/document/capacitymeter.h"
 #include "editor/window/unit1.h"
 #include "picture/albumimage.h"
-#include "picture/look.h"
+#include "conversion/look.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

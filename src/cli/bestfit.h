@@ -6,7 +6,7 @@
 
 #include "albumfile/albumfile.h"
 #include "picture/albumbitmap.h"
-#include "picture/conversionoptions.h"
+#include "conversion/conversionoptions.h"
 
 #include <QStringList>
 

@@ -75,7 +75,7 @@ RgbPicture opaqueRegion(const RgbPicture &picture, const PixelRect &region)
         const Rgb *from = picture.row(region.y + y) + region.x;
         Rgb *to = opaque.row(y);
         for (int x = 0; x < region.width; ++x)
-            to[x] = picture.hasAlpha ? UnscaledOnWhite(from[x]) : from[x] | OpaqueAlpha;
+            to[x] = picture.hasAlpha ? OnWhite(from[x]) : from[x] | OpaqueAlpha;
     }
     return opaque;
 }
@@ -86,9 +86,7 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
         {picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
     const auto down = NearestPicks(
         {picture.height, place.source.y, place.source.height, place.target.y, place.target.height});
-    // A part drawn at its own size was blended 1:1, anything scaled the other way.
-    const bool unscaled =
-        place.source.width == place.target.width && place.source.height == place.target.height;
+    const bool onePixel = place.source.width == 1 && place.source.height == 1;
     for (int y = 0; y < AlbumImageSide; ++y) {
         if (down[static_cast<std::size_t>(y)] == NoPick)
             continue;
@@ -99,7 +97,7 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
             if (pick == NoPick)
                 continue;
             const Rgb pixel = line[pick];
-            out[x] = !picture.hasAlpha ? pixel | OpaqueAlpha : unscaled ? UnscaledOnWhite(pixel) : ScaledOnWhite(pixel);
+            out[x] = !picture.hasAlpha ? pixel | OpaqueAlpha : onePixel ? OnePixelOnWhite(pixel) : OnWhite(pixel);
         }
     }
 }

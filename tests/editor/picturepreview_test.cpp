@@ -259,7 +259,7 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     ASSERT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->square(), QRectF(0.25, 0, 0.5, 1));
     const auto showsTheImport = [&] {
-        return pane->deviceView()->picture() == DeviceView(ImportPicture(path, dialog.conversionOptions()).albumImage);
+        return pane->deviceView()->picture() == DeviceViewOf(ImportPicture(path, dialog.conversionOptions()).albumImage);
     };
 
     // Dragged all the way right, it keeps the white half.

@@ -6,7 +6,7 @@
 
 #include "editor/picturedialog/previewdecode.h"
 #include "editor/picturedialog/previewwindow.h"
-#include "picture/conversionoptions.h"
+#include "conversion/conversionoptions.h"
 
 #include <QImage>
 #include <QPointer>
