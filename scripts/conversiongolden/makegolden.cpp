@@ -31,8 +31,8 @@ constexpr std::uint32_t White = 0xFFFFFFu;
 
 // The lengths beyond the sweep: powers of two and their neighbours, camera
 // and screen sizes, primes.
-constexpr std::array LargeLengths{401,  479,  500,  511,  512,  513,  640,  800,  997,  1000, 1023,
-                                  1024, 1025, 1080, 1366, 1920, 2047, 2048, 2049, 3000, 3024, 4000,
+constexpr std::array LargeLengths{401,  479,  500,  511,  512,  513,  640,  800,  997,   1000, 1023,
+                                  1024, 1025, 1080, 1366, 1920, 2047, 2048, 2049, 3000,  3024, 4000,
                                   4032, 4095, 5000, 6000, 7919, 8000, 8191, 9973, 11999, 12000};
 constexpr std::array ShortLengths{1, 2, 3, 7, 91, 92, 93, 183, 184, 400};
 
@@ -56,7 +56,8 @@ void placement(Mode mode, int w, int h, Rect &source, Rect &target)
     } else if (mode == Mode::Pad) {
         const int longSide = std::max(w, h);
         const int shortSide = std::max(1, (2 * Side * std::min(w, h) + longSide) / (2 * longSide));
-        target = w >= h ? Rect{0, (Side - shortSide) / 2, Side, shortSide} : Rect{(Side - shortSide) / 2, 0, shortSide, Side};
+        target = w >= h ? Rect{0, (Side - shortSide) / 2, Side, shortSide}
+                        : Rect{(Side - shortSide) / 2, 0, shortSide, Side};
     }
 }
 

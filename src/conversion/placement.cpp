@@ -82,10 +82,10 @@ RgbPicture opaqueRegion(const RgbPicture &picture, const PixelRect &region)
 
 void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap &square)
 {
-    const auto across = NearestPicks(
-        {picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
-    const auto down = NearestPicks(
-        {picture.height, place.source.y, place.source.height, place.target.y, place.target.height});
+    const auto across =
+        NearestPicks({picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
+    const auto down =
+        NearestPicks({picture.height, place.source.y, place.source.height, place.target.y, place.target.height});
     const bool onePixel = place.source.width == 1 && place.source.height == 1;
     for (int y = 0; y < AlbumImageSide; ++y) {
         if (down[static_cast<std::size_t>(y)] == NoPick)
@@ -105,7 +105,8 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
 bool wellFormed(const RgbPicture &picture)
 {
     return picture.width > 0 && picture.height > 0
-           && picture.pixels.size() == static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+           && picture.pixels.size()
+                  == static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
 }
 
 } // namespace
@@ -130,10 +131,12 @@ Placement PlacementOf(int width, int height, const ConversionOptions &options)
         const int longSide = std::max(width, height);
         if (longSide <= 0)
             return {whole, square};
-        const int shortSide = std::max(
-            1, static_cast<int>((2 * std::int64_t{AlbumImageSide} * std::min(width, height) + longSide) / (2 * longSide)));
-        return {whole, width >= height ? PixelRect{0, leaning(AlbumImageSide, shortSide, down), AlbumImageSide, shortSide}
-                                       : PixelRect{leaning(AlbumImageSide, shortSide, across), 0, shortSide, AlbumImageSide}};
+        const int shortSide =
+            std::max(1, static_cast<int>((2 * std::int64_t{AlbumImageSide} * std::min(width, height) + longSide)
+                                         / (2 * longSide)));
+        return {whole, width >= height
+                           ? PixelRect{0, leaning(AlbumImageSide, shortSide, down), AlbumImageSide, shortSide}
+                           : PixelRect{leaning(AlbumImageSide, shortSide, across), 0, shortSide, AlbumImageSide}};
     }
     }
     return {whole, square};

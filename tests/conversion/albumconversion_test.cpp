@@ -54,7 +54,8 @@ RgbPicture bands(int width, int height, const std::vector<Rgb> &colours)
     RgbPicture picture(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.row(y)[x] = colours.at(static_cast<std::size_t>(x) * colours.size() / static_cast<std::size_t>(width));
+            picture.row(y)[x] =
+                colours.at(static_cast<std::size_t>(x) * colours.size() / static_cast<std::size_t>(width));
     return picture;
 }
 
@@ -223,9 +224,9 @@ TEST(AlbumConversion, QuarterTurnsAreClockwise)
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             picture.row(y)[x] = Rgb(y * 3 + x);
-    for (const TurnCase &test : {TurnCase{0, 3, 2, 0, 0, 2, 0}, TurnCase{1, 2, 3, 1, 0, 1, 2},
-                                 TurnCase{2, 3, 2, 2, 1, 0, 1}, TurnCase{3, 2, 3, 0, 2, 0, 0},
-                                 TurnCase{-1, 2, 3, 0, 2, 0, 0}, TurnCase{5, 2, 3, 1, 0, 1, 2}}) {
+    for (const TurnCase &test :
+         {TurnCase{0, 3, 2, 0, 0, 2, 0}, TurnCase{1, 2, 3, 1, 0, 1, 2}, TurnCase{2, 3, 2, 2, 1, 0, 1},
+          TurnCase{3, 2, 3, 0, 2, 0, 0}, TurnCase{-1, 2, 3, 0, 2, 0, 0}, TurnCase{5, 2, 3, 1, 0, 1, 2}}) {
         const RgbPicture turned = TurnedPicture(picture, test.turns);
         ASSERT_EQ(turned.width, test.width) << test.turns;
         ASSERT_EQ(turned.height, test.height) << test.turns;

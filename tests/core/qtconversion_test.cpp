@@ -38,8 +38,9 @@ QImage pattern(QSize size, QImage::Format format, bool withAlpha)
     QImage picture(size, QImage::Format_ARGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            picture.setPixel(x, y, qRgba((x * 37 + y) % 256, (y * 11) % 256, (x ^ y) % 256,
-                                         withAlpha ? (x * 5 + y * 3) % 256 : 255));
+            picture.setPixel(
+                x, y,
+                qRgba((x * 37 + y) % 256, (y * 11) % 256, (x ^ y) % 256, withAlpha ? (x * 5 + y * 3) % 256 : 255));
     return picture.convertToFormat(format);
 }
 
@@ -75,14 +76,16 @@ const FormatCase FormatCases[] = {
 TEST(QtConversion, NearestPlacementIsThePaintersForEveryFormat)
 {
     for (const FormatCase &test : FormatCases)
-        for (QSize size : {QSize(1, 1), QSize(5, 1), QSize(92, 92), QSize(91, 93), QSize(300, 77), QSize(37, 250), QSize(1000, 999)})
+        for (QSize size :
+             {QSize(1, 1), QSize(5, 1), QSize(92, 92), QSize(91, 93), QSize(300, 77), QSize(37, 250), QSize(1000, 999)})
             for (PictureFit fit : {PictureFit::Stretch, PictureFit::Crop, PictureFit::Pad})
                 for (Gravity gravity : {Gravity::Center, Gravity::SouthEast, Gravity::NorthWest}) {
                     ConversionOptions options;
                     options.fit = fit;
                     options.gravity = gravity;
                     const QImage picture = pattern(size, test.format, test.withAlpha);
-                    EXPECT_EQ(firstDifference(ConvertToAlbumImage(picture, options), paintedSquare(picture, options)), "")
+                    EXPECT_EQ(firstDifference(ConvertToAlbumImage(picture, options), paintedSquare(picture, options)),
+                              "")
                         << test.name << " " << size.width() << "x" << size.height() << " fit " << int(fit)
                         << " gravity " << int(gravity);
                 }

@@ -6,8 +6,8 @@
 
 #include "editor/document/album.h"
 #include "imagerecords/imagerecord.h"
-#include "picture/albumbitmap.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
 #include "picture/qtconversion.h"
 
 #include <QLocale>
