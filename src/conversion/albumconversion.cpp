@@ -36,6 +36,10 @@ RgbPicture TurnedPicture(const RgbPicture &picture, int quarterTurns)
 
 AlbumBitmap ConvertToAlbumBitmap(const RgbPicture &picture, const ConversionOptions &options)
 {
+    // An unturned picture is placed where it is: a camera's picture is a
+    // hundred megabytes and more, not to be copied for nothing.
+    if (((options.quarterTurns % 4) + 4) % 4 == 0)
+        return ReducePlacedSquare(PlaceOnSquare(picture, options), options);
     return ReducePlacedSquare(PlaceOnSquare(TurnedPicture(picture, options.quarterTurns), options), options);
 }
 

@@ -68,19 +68,24 @@ PixelRect chosenSquare(int width, int height, const CropSquare &chosen)
 }
 
 // The picture's part with every pixel over white, as smoothing starts from it.
-RgbPicture opaqueRegion(const RgbPicture &picture, const PixelRect &region)
+const Rgb *rowOf(const ImageView &picture, int y)
+{
+    return picture.pixels + static_cast<std::ptrdiff_t>(y) * picture.stride;
+}
+
+RgbPicture opaqueRegion(const ImageView &picture, bool hasAlpha, const PixelRect &region)
 {
     RgbPicture opaque(region.width, region.height);
     for (int y = 0; y < region.height; ++y) {
-        const Rgb *from = picture.row(region.y + y) + region.x;
+        const Rgb *from = rowOf(picture, region.y + y) + region.x;
         Rgb *to = opaque.row(y);
         for (int x = 0; x < region.width; ++x)
-            to[x] = picture.hasAlpha ? OnWhite(from[x]) : from[x] | OpaqueAlpha;
+            to[x] = hasAlpha ? OnWhite(from[x]) : from[x] | OpaqueAlpha;
     }
     return opaque;
 }
 
-void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap &square)
+void placeNearest(const ImageView &picture, bool hasAlpha, const Placement &place, AlbumBitmap &square)
 {
     const auto across =
         NearestPicks({picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
@@ -90,14 +95,14 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
     for (int y = 0; y < AlbumImageSide; ++y) {
         if (down[static_cast<std::size_t>(y)] == NoPick)
             continue;
-        const Rgb *line = picture.row(down[static_cast<std::size_t>(y)]);
+        const Rgb *line = rowOf(picture, down[static_cast<std::size_t>(y)]);
         Rgb *out = square.pixels.data() + static_cast<std::size_t>(y) * AlbumImageSide;
         for (int x = 0; x < AlbumImageSide; ++x) {
             const int pick = across[static_cast<std::size_t>(x)];
             if (pick == NoPick)
                 continue;
             const Rgb pixel = line[pick];
-            out[x] = !picture.hasAlpha ? pixel | OpaqueAlpha : onePixel ? OnePixelOnWhite(pixel) : OnWhite(pixel);
+            out[x] = !hasAlpha ? pixel | OpaqueAlpha : onePixel ? OnePixelOnWhite(pixel) : OnWhite(pixel);
         }
     }
 }
@@ -149,17 +154,24 @@ PixelRect PlacementSource(int width, int height, const ConversionOptions &option
 
 AlbumBitmap PlaceOnSquare(const RgbPicture &turned, const ConversionOptions &options)
 {
+    if (!wellFormed(turned))
+        return PlaceOnSquare(ImageView{}, false, options);
+    return PlaceOnSquare(turned.view(), turned.hasAlpha, options);
+}
+
+AlbumBitmap PlaceOnSquare(ImageView turned, bool hasAlpha, const ConversionOptions &options)
+{
     AlbumBitmap square;
     square.pixels.fill(OpaqueWhite);
-    if (!wellFormed(turned))
+    if (turned.pixels == nullptr || turned.width <= 0 || turned.height <= 0 || turned.stride < turned.width)
         return square;
     const Placement place = PlacementOf(turned.width, turned.height, options);
     if (place.source.isEmpty() || place.target.isEmpty())
         return square;
     if (options.smooth)
-        SmoothOnto(opaqueRegion(turned, place.source), square, place.target);
+        SmoothOnto(opaqueRegion(turned, hasAlpha, place.source), square, place.target);
     else
-        placeNearest(turned, place, square);
+        placeNearest(turned, hasAlpha, place, square);
     return square;
 }
 

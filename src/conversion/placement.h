@@ -42,6 +42,10 @@ PixelRect PlacementSource(int width, int height, const ConversionOptions &option
 // turned already. An empty picture gives a white square.
 AlbumBitmap PlaceOnSquare(const RgbPicture &turned, const ConversionOptions &options);
 
+// The same over rows held elsewhere (straight alpha when `hasAlpha`, else
+// the alpha byte ignored), so a large picture is placed without a copy.
+AlbumBitmap PlaceOnSquare(ImageView turned, bool hasAlpha, const ConversionOptions &options);
+
 // The largest power-of-two reduction (at most the JPEG decoder's 1/8) that
 // still leaves the part of a picture of `width` x `height` (before any turn)
 // that the options show at least 92 pixels across.

@@ -17,15 +17,35 @@ RgbPicture RgbPictureOf(const QImage &image)
     if (image.isNull())
         return {};
     const bool alpha = image.hasAlphaChannel();
-    const QImage rgb = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    RgbPicture picture(rgb.width(), rgb.height(), 0xFFFFFFFFu, alpha);
-    for (int y = 0; y < rgb.height(); ++y)
-        std::copy_n(reinterpret_cast<const Rgb *>(rgb.constScanLine(y)), rgb.width(), picture.row(y));
+    const QImage::Format format = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    // Converted a row at a time straight into the picture's own rows, so a
+    // large picture is never held three times over.
+    RgbPicture picture;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.hasAlpha = alpha;
+    picture.pixels.resize(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+    if (image.format() == format) {
+        for (int y = 0; y < image.height(); ++y)
+            std::copy_n(reinterpret_cast<const Rgb *>(image.constScanLine(y)), image.width(), picture.row(y));
+        return picture;
+    }
+    constexpr int Band = 256; // rows converted at once
+    for (int top = 0; top < image.height(); top += Band) {
+        const int rows = std::min(Band, image.height() - top);
+        const QImage band = image.copy(0, top, image.width(), rows).convertToFormat(format);
+        for (int y = 0; y < rows; ++y)
+            std::copy_n(reinterpret_cast<const Rgb *>(band.constScanLine(y)), image.width(), picture.row(top + y));
+    }
     return picture;
 }
 
 QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
 {
+    // An unturned RGB32 or ARGB32 picture is placed from its own rows.
+    const ImageView rows = ViewOf(picture);
+    if (((options.quarterTurns % 4) + 4) % 4 == 0 && rows.pixels != nullptr)
+        return ToQImage(ReducePlacedSquare(PlaceOnSquare(rows, picture.hasAlphaChannel(), options), options));
     return ToQImage(ConvertToAlbumBitmap(RgbPictureOf(picture), options));
 }
 
