@@ -129,13 +129,13 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s: cannot be read\n", qPrintable(photo));
             return 2;
         }
-        const std::vector<float> truth = TrueGreys(placed.albumImage, plain);
+        const std::vector<float> truth = TrueGreys(AlbumBitmapOf(placed.albumImage), plain);
         for (qsizetype rendering = 0; rendering < names.size(); ++rendering) {
             ConversionOptions options = plain;
             options.greys = static_cast<GreyDither>(rendering);
             // Loaded again, so the image is the one `valbum create` makes.
             const PictureImport loaded = ImportPicture(photo, options);
-            const std::vector<float> shown = ShownGreys(loaded.albumImage);
+            const std::vector<float> shown = ShownGreys(AlbumBitmapOf(loaded.albumImage));
             Measured &row = table[static_cast<std::size_t>(rendering)];
             row.sizes.push_back(CompressAlbumImage(loaded.albumImage).recordSize());
             row.recordBytes += static_cast<double>(row.sizes.back());
