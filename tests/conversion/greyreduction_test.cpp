@@ -32,9 +32,8 @@ struct ToneCase
 // Contrast scales the distance from 127.5, brightness then lifts by up to a
 // full white; both clamp.
 const ToneCase ToneCases[] = {
-    {120, 0, 0, 120 * 16},       {0, 100, 0, 255 * 16},       {255, -100, 0, 0},
-    {200, 0, -100, 2040},        {200, 0, 50, 255 * 16},      {100, 20, 0, 100 * 16 + 816},
-    {128, 0, 99, 2040 + 800}, {120, 0, 500, 0},
+    {120, 0, 0, 120 * 16},  {0, 100, 0, 255 * 16},        {255, -100, 0, 0},        {200, 0, -100, 2040},
+    {200, 0, 50, 255 * 16}, {100, 20, 0, 100 * 16 + 816}, {128, 0, 99, 2040 + 800}, {120, 0, 500, 0},
 };
 
 TEST(GreyReduction, ToneIsExactInSixteenths)

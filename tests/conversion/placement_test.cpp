@@ -24,7 +24,12 @@ const PlacementCase PlacementCases[] = {
     {"crop south-east", 100, 300, PictureFit::Crop, Gravity::SouthEast, {0, 200, 100, 100}, {0, 0, 92, 92}},
     {"pad wide centred", 300, 100, PictureFit::Pad, Gravity::Center, {0, 0, 300, 100}, {0, 30, 92, 31}},
     {"pad tall east", 100, 300, PictureFit::Pad, Gravity::East, {0, 0, 100, 300}, {61, 0, 31, 92}},
-    {"pad north puts a wide picture on top", 300, 100, PictureFit::Pad, Gravity::North, {0, 0, 300, 100},
+    {"pad north puts a wide picture on top",
+     300,
+     100,
+     PictureFit::Pad,
+     Gravity::North,
+     {0, 0, 300, 100},
      {0, 0, 92, 31}},
     {"pad a sliver keeps one row", 10000, 1, PictureFit::Pad, Gravity::Center, {0, 0, 10000, 1}, {0, 45, 92, 1}},
 };
@@ -75,10 +80,11 @@ struct ScaleCase
 
 TEST(Placement, ReducedDecodeScaleKeepsTheSquaresPixels)
 {
-    for (const ScaleCase &test : {ScaleCase{6000, 4000, PictureFit::Stretch, 8}, ScaleCase{736, 2000, PictureFit::Stretch, 8},
-                                  ScaleCase{735, 2000, PictureFit::Crop, 4}, ScaleCase{400, 100, PictureFit::Pad, 4},
-                                  ScaleCase{183, 183, PictureFit::Stretch, 1}, ScaleCase{184, 5000, PictureFit::Crop, 2},
-                                  ScaleCase{-1, 100, PictureFit::Stretch, 1}}) {
+    for (const ScaleCase &test :
+         {ScaleCase{6000, 4000, PictureFit::Stretch, 8}, ScaleCase{736, 2000, PictureFit::Stretch, 8},
+          ScaleCase{735, 2000, PictureFit::Crop, 4}, ScaleCase{400, 100, PictureFit::Pad, 4},
+          ScaleCase{183, 183, PictureFit::Stretch, 1}, ScaleCase{184, 5000, PictureFit::Crop, 2},
+          ScaleCase{-1, 100, PictureFit::Stretch, 1}}) {
         ConversionOptions options;
         options.fit = test.fit;
         EXPECT_EQ(ReducedDecodeScale(test.width, test.height, options), test.scale)
