@@ -71,6 +71,9 @@ const FormatCase FormatCases[] = {
     {"ARGB32 with alpha", QImage::Format_ARGB32, true},
     {"RGB888", QImage::Format_RGB888, false},
     {"Grayscale8", QImage::Format_Grayscale8, false},
+    {"ARGB32 premultiplied", QImage::Format_ARGB32_Premultiplied, true},
+    {"RGBA8888", QImage::Format_RGBA8888, true},
+    {"Indexed8", QImage::Format_Indexed8, true},
 };
 
 TEST(QtConversion, NearestPlacementIsThePaintersForEveryFormat)
