@@ -11,7 +11,7 @@
 #include "albumfile/albumfile.h"
 #include "editor/document/album.h"
 #include "editor/window/unit1.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QApplication>

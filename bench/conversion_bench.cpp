@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/albumimage.h"
+#include "qtimage/albumimage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "qtimage/qtconversion.h"
 #include "support/readpictures.h"
 #include "support/testalbums.h"
 

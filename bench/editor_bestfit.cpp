@@ -16,12 +16,13 @@
 //     editor_bestfit [--save OUT.valbum] PHOTO...
 
 #include "albumfile/albumfile.h"
+#include "conversion/look.h"
 #include "editor/document/album.h"
 #include "editor/document/bestfitlayout.h"
 #include "editor/document/capacitymeter.h"
 #include "editor/window/unit1.h"
-#include "picture/albumimage.h"
-#include "picture/look.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -120,7 +121,7 @@ int main(int argc, char *argv[])
     BestFitSnapshot snapshot;
     for (const QImage &image : placed) {
         clock.start();
-        snapshot.images.push_back({RenderForBestFit(image, options), {}});
+        snapshot.images.push_back({RenderForBestFit(AlbumBitmapOf(image), options), {}});
     }
     const double renderMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     clock.start();
@@ -145,8 +146,8 @@ int main(int argc, char *argv[])
     double near = 0;
     for (int index = 0; index < reread.count(); ++index) {
         const PictureImport plain = ImportPicture(photos.at(index), options);
-        const std::vector<float> truth = TrueGreys(plain.albumImage, options);
-        const std::vector<float> shown = ShownGreys(reread.image(index));
+        const std::vector<float> truth = TrueGreys(AlbumBitmapOf(plain.albumImage), options);
+        const std::vector<float> shown = ShownGreys(AlbumBitmapOf(reread.image(index)));
         far += Look(shown, truth, 1.0);
         near += Look(shown, truth, 0.6);
     }

@@ -7,7 +7,7 @@
 // skip the decode. Target: at most 1.2 times the floor. The file is named by
 // VALBUM_BENCH_HEIC (bench/heic_import.sh makes one and prints the ratio).
 
-#include "picture/albumimage.h"
+#include "qtimage/albumimage.h"
 
 #include "support/readpictures.h"
 

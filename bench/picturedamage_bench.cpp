@@ -4,7 +4,7 @@
 
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "qtimage/qtconversion.h"
 
 #include "support/readpictures.h"
 

@@ -7,7 +7,7 @@
 // by mutation alone, so the fuzzer starts from real records and breaks them.
 
 #include "albumfile/albumfile.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QDir>

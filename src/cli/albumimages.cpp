@@ -4,7 +4,7 @@
 
 #include "cli/albumimages.h"
 
-#include "imagerecords/imagerecord.h"
+#include "qtimage/imagerecord.h"
 
 QImage AlbumImageAt(const AlbumFileContents &contents, std::size_t index)
 {

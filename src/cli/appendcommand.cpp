@@ -13,7 +13,7 @@
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "messages/albumtexts.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 
 #include <vector>
 

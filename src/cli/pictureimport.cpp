@@ -5,7 +5,7 @@
 #include "cli/pictureimport.h"
 
 #include "cli/console.h"
-#include "imagerecords/imagerecord.h"
+#include "qtimage/imagerecord.h"
 #include "messages/picturetexts.h"
 
 #include <QFile>

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
-#include "picture/albumbitmap.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 
 #include <QImage>
 #include <QString>

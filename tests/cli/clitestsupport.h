@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QImage>

@@ -6,9 +6,9 @@
 
 #include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "qtimage/qtconversion.h"
 #include "support/jpegfiles.h"
 #include "support/readpictures.h"
 
@@ -137,7 +137,7 @@ TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (const QString &picture : pictures) {
         const QString preview = path(u"previews/%1.png"_s.arg(QFileInfo(picture).completeBaseName()));
-        EXPECT_TRUE(samePixels(QImage(preview), DeviceView(editorAlbumImage(picture)))) << preview.toStdString();
+        EXPECT_TRUE(samePixels(QImage(preview), DeviceViewOf(editorAlbumImage(picture)))) << preview.toStdString();
     }
 }
 

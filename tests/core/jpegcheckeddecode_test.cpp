@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "qtimage/qtconversion.h"
 #include "support/jpegfiles.h"
 #include "support/readpictures.h"
 

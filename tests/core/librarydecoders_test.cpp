@@ -6,7 +6,7 @@
 // pictures whose pixels are known.
 
 #include "messages/picturetexts.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumimage.h"
 #include "picture/picturefile.h"
 
 #include "support/readpictures.h"

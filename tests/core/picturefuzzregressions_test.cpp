@@ -9,9 +9,9 @@
 
 #include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "qtimage/qtconversion.h"
 
 #include "support/readpictures.h"
 
@@ -57,6 +57,6 @@ TEST(FuzzRegressions, PictureImportEndsInAnAlbumImageOrAReason)
         const QImage albumImage = ScaleToAlbumImage(ImageOf(loaded));
         ASSERT_EQ(albumImage.size(), QSize(AlbumImageSide, AlbumImageSide));
         PackedImage packed{};
-        EXPECT_EQ(EncodeImage(albumImage, packed), PackedImageSize);
+        EXPECT_EQ(EncodeImageOf(albumImage, packed), PackedImageSize);
     }
 }

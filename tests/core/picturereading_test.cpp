@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/albumbitmap.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 #include "picture/orientation.h"
 #include "picture/picturebytes.h"
 #include "picture/picturesignature.h"

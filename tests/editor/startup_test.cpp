@@ -7,7 +7,7 @@
 #include "albumfile/albumfile.h"
 #include "editor/window/project1.h"
 #include "editor/window/unit1.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "support/testalbums.h"
 
 #include <QAbstractButton>

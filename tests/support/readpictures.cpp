@@ -4,8 +4,8 @@
 
 #include "support/readpictures.h"
 
-#include "picture/albumbitmap.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 
 std::span<const std::uint8_t> BytesOf(const QByteArray &bytes)
 {

@@ -4,7 +4,7 @@
 
 #include "support/testalbums.h"
 
-#include "imagerecords/imagerecord.h"
+#include "qtimage/imagerecord.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 #include "support/testpictures.h"
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 
 #include "support/testpictures.h"
 
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 
 #include <algorithm>
 #include <cmath>

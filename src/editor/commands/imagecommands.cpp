@@ -12,7 +12,7 @@
 #include "editor/document/albumselection.h"
 #include "imagerecords/bestfitrenderings.h"
 #include "messages/picturetexts.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumimage.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "messages/albumtexts.h"
 
 #include "album/password.h"
-#include "imagerecords/imagerecord.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/imagerecord.h"
+#include "qtimage/albumbitmap.h"
 
 #include <algorithm>
 #include <utility>

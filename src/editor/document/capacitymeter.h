@@ -6,7 +6,7 @@
 
 #include "albumfile/albumfile.h"
 #include "editor/document/bestfitlayout.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 
 #include <QHash>
 #include <QObject>

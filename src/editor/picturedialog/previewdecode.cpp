@@ -5,9 +5,10 @@
 #include "editor/picturedialog/previewdecode.h"
 
 #include "messages/picturetexts.h"
-#include "picture/albumbitmap.h"
-#include "picture/albumimage.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 #include "picture/picturefile.h"
+#include "qtimage/qtconversion.h"
 
 #include <algorithm>
 
@@ -65,7 +66,7 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
         const PictureImport loaded = ImportPicture(job.path, job.options);
         if (!loaded.ok)
             return refused(outcome, loaded.problem);
-        outcome.deviceImage = DeviceView(loaded.albumImage);
+        outcome.deviceImage = DeviceViewOf(loaded.albumImage);
     } else {
         // Without smoothing the import converts the whole picture: the same one gives the same pixels.
         if (full.isNull()) {
@@ -74,7 +75,7 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
                 return refused(outcome, read.problem);
             full = QImageOf(std::move(read.picture));
         }
-        outcome.deviceImage = DeviceView(ConvertToAlbumImage(full, job.options));
+        outcome.deviceImage = DeviceViewOf(ConvertToAlbumImage(full, job.options));
         outcome.fullPicture = full;
     }
     outcome.ok = true;

@@ -7,7 +7,7 @@
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
 #include "messages/albumtexts.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

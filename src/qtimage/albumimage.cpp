@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/albumimage.h"
+#include "qtimage/albumimage.h"
 
-#include "picture/albumbitmap.h"
-#include "picture/greyreduction.h"
-#include "picture/squareplacement.h"
-
-#include <QTransform>
+#include "conversion/albumconversion.h"
+#include "conversion/placement.h"
+#include "qtimage/albumbitmap.h"
 
 namespace {
 
@@ -18,7 +16,7 @@ DecodeReduction ReductionFor(const ConversionOptions &options)
 {
     if (!options.smooth)
         return {};
-    return [options](PictureSize size) { return ReducedDecodeScale(QSize(size.width, size.height), options); };
+    return [options](PictureSize size) { return ReducedDecodeScale(size.width, size.height, options); };
 }
 
 PictureImport converted(PictureFileContents read, const ConversionOptions &options)
@@ -29,7 +27,7 @@ PictureImport converted(PictureFileContents read, const ConversionOptions &optio
         return result;
     }
     result.ok = true;
-    result.albumImage = ConvertToAlbumImage(QImageOf(std::move(read.picture)), options);
+    result.albumImage = ToQImage(ConvertToAlbumBitmap(read.picture, options));
     return result;
 }
 
@@ -38,26 +36,6 @@ PictureImport converted(PictureFileContents read, const ConversionOptions &optio
 std::filesystem::path PicturePath(const QString &path)
 {
     return std::filesystem::path(path.toStdU16String());
-}
-
-QImage TurnedPicture(const QImage &picture, int quarterTurns)
-{
-    const int turns = ((quarterTurns % 4) + 4) % 4;
-    if (turns == 0 || picture.isNull())
-        return picture;
-    return picture.transformed(QTransform().rotate(90 * turns));
-}
-
-QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
-{
-    return ReducePlacedSquare(PlaceOnSquare(TurnedPicture(picture, options.quarterTurns), options), options);
-}
-
-QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)
-{
-    if (options.reducesToGreys())
-        ReduceToGreys(square, options);
-    return square;
 }
 
 PictureImport ImportPicture(const QString &path, const ConversionOptions &options)

@@ -2,9 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/greyreduction.h"
-
-#include "picture/albumbitmap.h"
+#include "conversion/greyreduction.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +20,7 @@ constexpr int MaxValue = 255 * SubSteps;
 // sixteenths: whatever the codec decodes, not a copy of its table.
 struct DeviceGreys
 {
-    std::array<QRgb, 7> colour{};
+    std::array<Rgb, 7> colour{};
     std::array<int, 7> value{};
 };
 
@@ -30,7 +28,7 @@ DeviceGreys deviceGreys()
 {
     DeviceGreys greys;
     for (int nibble = 0; nibble < 16; ++nibble) {
-        const QRgb colour = NibbleColour(static_cast<std::uint8_t>(nibble));
+        const Rgb colour = NibbleColour(static_cast<std::uint8_t>(nibble));
         const std::uint8_t luminance = Luminance(colour);
         const auto level = static_cast<std::size_t>(GreyLevel(luminance));
         greys.colour[level] = colour;
@@ -178,9 +176,9 @@ constexpr int CompactDiffusionBlurCentre = 6;
 constexpr int CompactDiffusionDivisor = 10;
 constexpr int CompactDiffusionShare = 5; // sixteenths of the error handed on
 constexpr std::array<int, 4> CopyDistances{1, 2, AlbumImageSide / 2, AlbumImageSide}; // in bytes
-constexpr int ShortestCopy = 3;    // bytes: the compressor's shortest cheap match
-constexpr int LongestCopy = 32;    // bytes
-constexpr double BytePrice = 5000; // squared sixteenths of added error worth one stored byte
+constexpr int ShortestCopy = 3;          // bytes: the compressor's shortest cheap match
+constexpr int LongestCopy = 32;          // bytes
+constexpr std::int64_t BytePrice = 5000; // squared sixteenths of added error worth one stored byte
 
 // Stored bytes a copied run of `bytes` saves: a match of up to 8 bytes takes
 // 2, a longer one 3.
@@ -253,7 +251,7 @@ private:
                 FloydSteinbergSpread, FloydSteinbergDivisor);
     }
 
-    static double squared(int value) { return static_cast<double>(value) * value; }
+    static std::int64_t squared(int value) { return std::int64_t{value} * value; }
 
     // The pattern's own error over the next `pixels` pixels, as sums from x.
     void simulatePattern(int x, int y, int pixels)
@@ -273,14 +271,14 @@ private:
     Copy bestCopy(int x, int y, int pixels)
     {
         Copy best;
-        double bestGain = 0;
+        std::int64_t bestGain = 0;
         const std::size_t start = index(x, y);
         for (int distance : CopyDistances) {
             const auto back = 2 * static_cast<std::size_t>(distance);
             if (back > start)
                 continue;
             int carry = 0;
-            double cost = 0;
+            std::int64_t cost = 0;
             for (int i = 0; i < pixels; ++i) {
                 const std::size_t at = start + static_cast<std::size_t>(i);
                 // A run shorter than its distance repeats itself.
@@ -292,7 +290,7 @@ private:
                 const int bytes = (i + 1) / 2;
                 if (i % 2 == 0 || bytes < ShortestCopy)
                     continue;
-                const double gain =
+                const std::int64_t gain =
                     BytePrice * bytesSaved(bytes) - (cost - m_patternCost[static_cast<std::size_t>(i) + 1]);
                 if (gain > bestGain) {
                     bestGain = gain;
@@ -306,25 +304,22 @@ private:
     std::vector<int> &m_values;
     const DeviceGreys &m_greys;
     std::vector<int> m_levels = std::vector<int>(static_cast<std::size_t>(AlbumImageSide) * AlbumImageSide);
-    std::array<double, 2 * LongestCopy + 1> m_patternCost{};
+    std::array<std::int64_t, 2 * LongestCopy + 1> m_patternCost{};
     std::array<int, 2 * LongestCopy> m_run{};
 };
 
 } // namespace
 
-std::vector<int> AdjustedLuminance(const QImage &square, int brightness, int contrast)
+std::vector<int> AdjustedLuminance(const AlbumBitmap &square, int brightness, int contrast)
 {
     const std::array<int, 256> tone = toneTable(brightness, contrast);
-    std::vector<int> values(static_cast<std::size_t>(AlbumImageSide) * AlbumImageSide);
-    for (int y = 0; y < AlbumImageSide; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(square.constScanLine(y));
-        for (int x = 0; x < AlbumImageSide; ++x)
-            values[static_cast<std::size_t>(y * AlbumImageSide + x)] = tone[Luminance(line[x])];
-    }
+    std::vector<int> values(square.pixels.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = tone[Luminance(square.pixels[i])];
     return values;
 }
 
-void ReduceToGreys(QImage &square, const ConversionOptions &options)
+void ReduceToGreys(AlbumBitmap &square, const ConversionOptions &options)
 {
     const DeviceGreys greys = deviceGreys();
     std::vector<int> values = AdjustedLuminance(square, options.brightness, options.contrast);
@@ -337,7 +332,7 @@ void ReduceToGreys(QImage &square, const ConversionOptions &options)
     }
 
     for (int y = 0; y < AlbumImageSide; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(square.scanLine(y));
+        Rgb *line = square.pixels.data() + static_cast<std::size_t>(y) * AlbumImageSide;
         for (int x = 0; x < AlbumImageSide; ++x) {
             const int value = values[static_cast<std::size_t>(y * AlbumImageSide + x)];
             int level = 0;

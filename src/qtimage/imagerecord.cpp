@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "imagerecords/imagerecord.h"
+#include "qtimage/imagerecord.h"
 
 #include "album/compression.h"
-#include "picture/albumbitmap.h"
+#include "qtimage/albumbitmap.h"
 
 ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress)
 {
@@ -18,6 +18,6 @@ QImage DecodeRecordImage(std::span<const std::uint8_t> payload)
     PackedImage packed{};
     DecompressImage(payload, packed);
     QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    DecodeImage(packed, image);
+    DecodeImageInto(packed, image);
     return image;
 }

@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "picture/look.h"
+#include "conversion/look.h"
 
-#include "picture/albumbitmap.h"
-#include "picture/greyreduction.h"
+#include "conversion/greyreduction.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -17,11 +15,15 @@ constexpr std::size_t PixelCount = std::size_t{Side} * Side;
 
 std::vector<float> gaussianKernel(double sigma)
 {
-    const int radius = std::max(1, static_cast<int>(std::ceil(3 * sigma)));
+    // The smallest whole radius of at least three sigma.
+    int radius = static_cast<int>(3 * sigma);
+    if (radius < 3 * sigma)
+        ++radius;
+    radius = std::max(1, radius);
     std::vector<float> kernel(static_cast<std::size_t>(2 * radius + 1));
     double sum = 0;
     for (int i = -radius; i <= radius; ++i) {
-        const double weight = std::exp(-(i * i) / (2 * sigma * sigma));
+        const double weight = PortableExp(-(i * i) / (2 * sigma * sigma));
         kernel[static_cast<std::size_t>(i + radius)] = static_cast<float>(weight);
         sum += weight;
     }
@@ -65,7 +67,7 @@ std::vector<float> product(std::span<const float> a, std::span<const float> b)
 
 } // namespace
 
-std::vector<float> TrueGreys(const QImage &placedSquare, const ConversionOptions &options)
+std::vector<float> TrueGreys(const AlbumBitmap &placedSquare, const ConversionOptions &options)
 {
     const std::vector<int> sixteenths = AdjustedLuminance(placedSquare, options.brightness, options.contrast);
     std::vector<float> greys(sixteenths.size());
@@ -74,15 +76,12 @@ std::vector<float> TrueGreys(const QImage &placedSquare, const ConversionOptions
     return greys;
 }
 
-std::vector<float> ShownGreys(const QImage &albumImage)
+std::vector<float> ShownGreys(const AlbumBitmap &albumImage)
 {
-    const QImage shown = DeviceView(albumImage);
+    const AlbumBitmap shown = DeviceView(albumImage.view());
     std::vector<float> greys(PixelCount);
-    for (int y = 0; y < Side; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
-        for (int x = 0; x < Side; ++x)
-            greys[static_cast<std::size_t>(y * Side + x)] = Luminance(line[x]);
-    }
+    for (std::size_t i = 0; i < PixelCount; ++i)
+        greys[i] = Luminance(shown.pixels[i]);
     return greys;
 }
 
@@ -113,4 +112,18 @@ double Look(std::span<const float> shown, std::span<const float> truth, double s
         sum += ((2 * mx * my + C1) * (2 * cxy + C2)) / ((mx * mx + my * my + C1) * (vx + vy + C2));
     }
     return sum / static_cast<double>(PixelCount);
+}
+
+double PortableExp(double x)
+{
+    constexpr int Halvings = 10;
+    constexpr int Terms = 14;
+    const double small = x / 1024.0;
+    // Horner's rule from the last term down: 1 + s (1 + s/2 (1 + s/3 (...))).
+    double sum = 1.0;
+    for (int k = Terms; k >= 1; --k)
+        sum = 1.0 + small * sum / k;
+    for (int i = 0; i < Halvings; ++i)
+        sum = sum * sum;
+    return sum;
 }

@@ -4,16 +4,13 @@
 
 #pragma once
 
-#include <QRectF>
-#include <QString>
-#include <QStringList>
-
 #include <array>
 #include <optional>
+#include <string_view>
 
 // How a picture becomes a 92 x 92 album image. Every choice's default is the
-// plain import (ScaleToAlbumImage): the whole picture stretched over the
-// square, nearest-neighbour, colours kept until the album is written.
+// plain import: the whole picture stretched over the square,
+// nearest-neighbour, colours kept until the album is written.
 
 // Where the picture goes in the square.
 enum class PictureFit {
@@ -59,10 +56,22 @@ inline constexpr std::array<GreyDither, 4> BestFitRenderings{GreyDither::None, G
 
 inline constexpr int ToneLimit = 100; // brightness and contrast run from -ToneLimit to ToneLimit
 
+// A hand-chosen part of a picture, each value a share (0 .. 1) of the
+// picture's width or height.
+struct CropSquare
+{
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+
+    bool operator==(const CropSquare &) const = default;
+};
+
 struct ConversionOptions
 {
     PictureFit fit = PictureFit::Stretch;
-    bool smooth = false; // area averaging when shrinking instead of picking the nearest pixel
+    bool smooth = false; // area averaging when shrinking, bilinear when enlarging, instead of the nearest pixel
     GreyDither greys = GreyDither::None;
     int brightness = 0; // -100 (black) .. 100 (white), added to the luminance
     int contrast = 0;   // -100 (flat mid grey) .. 100 (black and white only)
@@ -70,7 +79,7 @@ struct ConversionOptions
     int quarterTurns = 0; // clockwise, after the orientation tag and before placing; 0 .. 3
     // The square Crop keeps, chosen by hand, instead of the gravity's: in the
     // turned picture's coordinates, 0 .. 1 across its width and height.
-    std::optional<QRectF> cropSquare;
+    std::optional<CropSquare> cropSquare;
 
     bool operator==(const ConversionOptions &) const = default;
     // True when the result is in the seven greys already.
@@ -78,9 +87,13 @@ struct ConversionOptions
 };
 
 // The names the command line and the README use, in enum order.
-QStringList PictureFitNames();
-QStringList GreyDitherNames();
-QStringList GravityNames();
-std::optional<PictureFit> PictureFitFromName(const QString &name);
-std::optional<GreyDither> GreyDitherFromName(const QString &name);
-std::optional<Gravity> GravityFromName(const QString &name);
+inline constexpr std::array<std::string_view, 3> PictureFitNames{"stretch", "crop", "pad"};
+inline constexpr std::array<std::string_view, 6> GreyDitherNames{"none",    "floyd-steinberg", "atkinson",
+                                                                 "ordered", "compact",         "compact-diffusion"};
+inline constexpr std::array<std::string_view, 9> GravityNames{"center",    "north",     "south",     "east",     "west",
+                                                              "northeast", "northwest", "southeast", "southwest"};
+
+// The choice a name stands for, matched exactly; none for any other name.
+std::optional<PictureFit> PictureFitFromName(std::string_view name);
+std::optional<GreyDither> GreyDitherFromName(std::string_view name);
+std::optional<Gravity> GravityFromName(std::string_view name);
