@@ -4,6 +4,7 @@
 
 #include "album/compression.h"
 #include "coretestsupport.h"
+#include "goldensets.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,15 @@
 #include <string_view>
 
 // Takes --source-dir=DIR before GoogleTest's own flags, so the corpus is
-// found under an emulator, Wine or Node too.
+// found under an emulator, Wine or Node too. --list-sets prints the table
+// for comparing with what a valbum writes, and runs nothing.
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    if (argc == 2 && std::string_view(argv[1]) == "--list-sets") {
+        std::fputs(GoldenSetLines().c_str(), stdout);
+        return 0;
+    }
     constexpr std::string_view SourceFlag = "--source-dir=";
     for (int i = 1; i < argc; ++i)
         if (const std::string_view argument = argv[i]; argument.starts_with(SourceFlag))
