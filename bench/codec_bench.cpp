@@ -79,7 +79,7 @@ void BM_EncodeImage(benchmark::State &state)
     const QImage picture = MakeSamplePicture(kind);
     PackedImage packed{};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(EncodeImage(picture, packed));
+        benchmark::DoNotOptimize(EncodeImageOf(picture, packed));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());
@@ -96,7 +96,7 @@ void BM_EncodeImageConverting(benchmark::State &state)
     const QImage picture = MakeSamplePicture(SamplePicture::Photo).convertToFormat(QImage::Format_RGB888);
     PackedImage packed{};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(EncodeImage(picture, packed));
+        benchmark::DoNotOptimize(EncodeImageOf(picture, packed));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());
@@ -106,10 +106,10 @@ BENCHMARK(BM_EncodeImageConverting)->Unit(benchmark::kMicrosecond);
 void BM_DecodeImage(benchmark::State &state)
 {
     PackedImage packed{};
-    EncodeImage(MakeSamplePicture(SamplePicture::Noise), packed);
+    EncodeImageOf(MakeSamplePicture(SamplePicture::Noise), packed);
     QImage bitmap(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
     for (auto _ : state) {
-        DecodeImage(packed, bitmap);
+        DecodeImageInto(packed, bitmap);
         benchmark::DoNotOptimize(bitmap.constBits());
     }
     state.SetItemsProcessed(state.iterations());

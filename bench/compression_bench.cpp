@@ -19,7 +19,7 @@ namespace {
 PackedImage packedPicture(SamplePicture kind)
 {
     PackedImage packed{};
-    EncodeImage(MakeSamplePicture(kind), packed);
+    EncodeImageOf(MakeSamplePicture(kind), packed);
     return packed;
 }
 

@@ -4,7 +4,7 @@
 
 #include "picture/albumimage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 #include "support/testalbums.h"
 
 #include <QBuffer>

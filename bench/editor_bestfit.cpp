@@ -16,12 +16,12 @@
 //     editor_bestfit [--save OUT.valbum] PHOTO...
 
 #include "albumfile/albumfile.h"
+#include "conversion/look.h"
 #include "editor/document/album.h"
 #include "editor/document/bestfitlayout.h"
 #include "editor/document/capacitymeter.h"
 #include "editor/window/unit1.h"
 #include "picture/albumimage.h"
-#include "picture/look.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -56,7 +56,7 @@ const std::optional<NoisyAlbum> &noisyAlbum()
         built.imagesWritten = encoded.imagesWritten;
         for (int index = 0; index < built.imagesWritten; ++index) {
             PackedImage packed{};
-            EncodeImage(built.images.at(index), packed);
+            EncodeImageOf(built.images.at(index), packed);
             std::vector<std::uint8_t> record;
             if (CompressImage(packed, record) == 0)
                 return std::nullopt;

@@ -15,10 +15,11 @@
 #include "album/albumformat.h"
 #include "album/renderingchoice.h"
 #include "albumfile/albumfile.h"
+#include "conversion/look.h"
 #include "imagerecords/imagerecord.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
-#include "picture/look.h"
+#include "picture/qtconversion.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -75,7 +76,8 @@ void printBestFit(const std::vector<Measured> &table, std::size_t photos)
     std::printf("| way | photos kept | album bytes | look (sigma 1) | look (sigma 0.6) |\n|---|---:|---:|---:|---:|\n");
     QStringList mix;
     for (std::size_t step = 0; step < counts.size(); ++step)
-        mix.append(QStringLiteral("%1 %2").arg(counts[step]).arg(GreyDitherNames().at(int(BestFitRenderings[step]))));
+        mix.append(
+            QStringLiteral("%1 %2").arg(counts[step]).arg(NameList(GreyDitherNames).at(int(BestFitRenderings[step]))));
     std::printf("| --best-fit (%s) | %d of %zu | %lld | %.3f | %.3f |\n", qPrintable(mix.join(QStringLiteral(", "))),
                 choice.fitting, photos, static_cast<long long>(bytes), far / choice.fitting, near / choice.fitting);
 
@@ -95,8 +97,9 @@ void printBestFit(const std::vector<Measured> &table, std::size_t photos)
         }
     }
     if (single)
-        std::printf("| --dither %s | %zu of %zu | %lld | %.3f | %.3f |\n", qPrintable(GreyDitherNames().at(singleName)),
-                    photos, photos, static_cast<long long>(singleBytes), single->lookFar / double(photos),
+        std::printf("| --dither %s | %zu of %zu | %lld | %.3f | %.3f |\n",
+                    qPrintable(NameList(GreyDitherNames).at(singleName)), photos, photos,
+                    static_cast<long long>(singleBytes), single->lookFar / double(photos),
                     single->lookNear / double(photos));
     else
         std::printf("| no single rendering keeps all %zu | | | | |\n", photos);
@@ -116,7 +119,7 @@ int main(int argc, char *argv[])
         return 64;
     }
 
-    const QStringList names = GreyDitherNames();
+    const QStringList names = NameList(GreyDitherNames);
     std::vector<Measured> table(static_cast<std::size_t>(names.size()));
     for (const QString &photo : photos) {
         ConversionOptions plain;

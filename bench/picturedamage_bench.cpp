@@ -4,7 +4,7 @@
 
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 
 #include <QBuffer>
 #include <QImage>

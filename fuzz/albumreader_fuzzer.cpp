@@ -122,7 +122,7 @@ void checkRecords(Bytes bytes, const AlbumRecords &contents, bool checkPixels)
                 "the record's payload is the one in the file");
         require(DecompressImage(payload, packed) > 0, "a taken record decompresses");
         if (checkPixels && index < PixelCheckedImages) {
-            DecodeImage(packed, expected);
+            DecodeImageInto(packed, expected);
             require(DecodeRecord(RecordPayload(bytes, record), decoded) && decoded == expected,
                     "the image is its own record's payload, decoded");
             checkImage(decoded);

@@ -14,6 +14,7 @@
 
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
+#include "picture/qtconversion.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -85,7 +86,7 @@ ConversionOptions optionsFrom(const QByteArray &bytes)
     options.fit = pick<PictureFit>(tail(4), 3);
     options.smooth = (tail(3) & 1) != 0;
     options.greys =
-        pick<GreyDither>(static_cast<std::uint8_t>(tail(3) >> 1), static_cast<int>(GreyDitherNames().size()));
+        pick<GreyDither>(static_cast<std::uint8_t>(tail(3) >> 1), static_cast<int>(NameList(GreyDitherNames).size()));
     options.brightness = toneFrom(tail(2));
     options.contrast = toneFrom(tail(1));
     return options;
@@ -118,10 +119,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QImage &albumImage = loaded.albumImage;
     require(albumImage.size() == QSize(AlbumImageSide, AlbumImageSide), "the album image is 92 x 92");
     PackedImage packed{};
-    require(EncodeImage(albumImage, packed) == PackedImageSize, "the album image packs whole");
+    require(EncodeImageOf(albumImage, packed) == PackedImageSize, "the album image packs whole");
     for (const std::uint8_t byte : packed)
         require(isLevelNibble(byte & 0x0F) && isLevelNibble(byte >> 4), "every nibble is one of the seven levels");
     if (options.reducesToGreys())
-        require(DeviceView(albumImage) == albumImage, "a picture reduced to greys is what the device shows");
+        require(DeviceViewOf(albumImage) == albumImage, "a picture reduced to greys is what the device shows");
     return 0;
 }

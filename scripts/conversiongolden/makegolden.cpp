@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -30,8 +31,8 @@ constexpr std::uint32_t White = 0xFFFFFFu;
 
 // The lengths beyond the sweep: powers of two and their neighbours, camera
 // and screen sizes, primes.
-constexpr std::array LargeLengths{401,  479,  500,  511,  512,  513,  640,  800,  997,  1000, 1023,
-                                  1024, 1025, 1080, 1366, 1920, 2047, 2048, 2049, 3000, 3024, 4000,
+constexpr std::array LargeLengths{401,  479,  500,  511,  512,  513,  640,  800,  997,   1000, 1023,
+                                  1024, 1025, 1080, 1366, 1920, 2047, 2048, 2049, 3000,  3024, 4000,
                                   4032, 4095, 5000, 6000, 7919, 8000, 8191, 9973, 11999, 12000};
 constexpr std::array ShortLengths{1, 2, 3, 7, 91, 92, 93, 183, 184, 400};
 
@@ -55,7 +56,8 @@ void placement(Mode mode, int w, int h, Rect &source, Rect &target)
     } else if (mode == Mode::Pad) {
         const int longSide = std::max(w, h);
         const int shortSide = std::max(1, (2 * Side * std::min(w, h) + longSide) / (2 * longSide));
-        target = w >= h ? Rect{0, (Side - shortSide) / 2, Side, shortSide} : Rect{(Side - shortSide) / 2, 0, shortSide, Side};
+        target = w >= h ? Rect{0, (Side - shortSide) / 2, Side, shortSide}
+                        : Rect{(Side - shortSide) / 2, 0, shortSide, Side};
     }
 }
 
@@ -193,68 +195,87 @@ int writeNearest(const std::string &dir)
     return faults;
 }
 
-// One colour/alpha pair over white as the plain import's painter blends it
-// (a 1 x 1 picture stretched over the square) and as the smooth path's
-// flattening does (drawn 1:1): red, green and blue carry three different
-// values at once, so channel independence is checked too.
+// Every colour/alpha pair over white, three ways the painter blends it: a
+// one-pixel part scaled over the square (the painter fills with its colour),
+// a larger picture scaled, and a picture drawn 1:1 (the smooth path's
+// flattening). Red, green and blue carry three different values at once, so
+// channel independence is checked too.
 int writeBlends(const std::string &dir)
 {
-    std::vector<std::uint8_t> stretched(256 * 256), flat(256 * 256);
+    constexpr int Pairs = 256 * 256;
+    std::vector<std::uint8_t> onePixel(Pairs), scaled(Pairs), flat(Pairs);
     QImage pairs(256, 256, QImage::Format_ARGB32);
     for (int a = 0; a < 256; ++a)
         for (int c = 0; c < 256; ++c)
             reinterpret_cast<QRgb *>(pairs.scanLine(a))[c] = qRgba(c, 255 - c, (c + 128) & 255, a);
     QImage flattened(256, 256, QImage::Format_RGB32);
     flattened.fill(Qt::white);
+    QImage doubled(512, 512, QImage::Format_RGB32);
+    doubled.fill(Qt::white);
     {
         QPainter painter(&flattened);
         painter.drawImage(QPoint(0, 0), pairs, pairs.rect());
+        // Twice the size: both target pixels 2c and 2c + 1 pick source pixel c.
+        QPainter scaling(&doubled);
+        scaling.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        scaling.drawImage(QRect(0, 0, 512, 512), pairs);
     }
     int faults = 0;
     for (int a = 0; a < 256; ++a)
         for (int c = 0; c < 256; ++c) {
-            QImage one(1, 1, QImage::Format_ARGB32);
-            one.setPixel(0, 0, qRgba(c, 255 - c, (c + 128) & 255, a));
+            const QRgb colour = qRgba(c, 255 - c, (c + 128) & 255, a);
+            QImage three(3, 3, QImage::Format_ARGB32);
+            three.fill(colour);
             QImage square(Side, Side, QImage::Format_RGB32);
             square.fill(Qt::white);
+            QImage cropped = square;
             {
                 QPainter painter(&square);
                 painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                painter.drawImage(QRect(0, 0, Side, Side), one);
+                painter.drawImage(QRect(0, 0, Side, Side), three.copy(1, 1, 1, 1));
+                QPainter part(&cropped);
+                part.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                part.drawImage(QRect(0, 0, Side, Side), three, QRect(1, 1, 1, 1));
             }
-            stretched[a * 256 + c] = std::uint8_t(qRed(square.pixel(45, 45)));
+            if (square.pixel(45, 45) != cropped.pixel(45, 45)) {
+                std::fprintf(stderr, "a one-pixel part of %d/%d blends unlike a one-pixel picture\n", c, a);
+                ++faults;
+            }
+            onePixel[a * 256 + c] = std::uint8_t(qRed(square.pixel(45, 45)));
+            scaled[a * 256 + c] = std::uint8_t(qRed(doubled.pixel(2 * c + 1, 2 * a + 1)));
             flat[a * 256 + c] = std::uint8_t(qRed(flattened.pixel(c, a)));
         }
     for (int a = 0; a < 256; ++a)
-        for (int c = 0; c < 256; ++c) {
-            const QRgb f = flattened.pixel(c, a);
-            if (qGreen(f) != flat[a * 256 + 255 - c] || qBlue(f) != flat[a * 256 + ((c + 128) & 255)]) {
-                std::fprintf(stderr, "flat blend of %d/%d is not per channel\n", c, a);
-                ++faults;
+        for (int c = 0; c < 256; ++c)
+            for (const auto &[table, image, x, y] :
+                 {std::tuple{&flat, &flattened, c, a}, std::tuple{&scaled, &doubled, 2 * c, 2 * a}}) {
+                const QRgb f = image->pixel(x, y);
+                if (qGreen(f) != (*table)[a * 256 + 255 - c] || qBlue(f) != (*table)[a * 256 + ((c + 128) & 255)]) {
+                    std::fprintf(stderr, "blend of %d/%d is not per channel\n", c, a);
+                    ++faults;
+                }
             }
-        }
-    int differing = 0;
-    for (std::size_t i = 0; i < stretched.size(); ++i)
-        differing += stretched[i] != flat[i];
-    std::fprintf(stderr, "stretch and flat blends differ for %d pairs\n", differing);
     // One line for each alpha: FNV-1a 64 of the 256 results, colour 0 first,
-    // for each path; then the pairs where the two paths differ, spelt out.
+    // for each way; then the pairs where the ways differ, spelt out.
     std::ofstream out(dir + "/blends.txt");
-    out << "# alpha stretch-hash flat-hash\n";
+    out << "# alpha one-pixel-hash scaled-hash flat-hash\n";
     for (int a = 0; a < 256; ++a) {
-        Sweep s, f;
+        Sweep o, s, f;
         for (int c = 0; c < 256; ++c) {
-            s.add(stretched[a * 256 + c]);
+            o.add(onePixel[a * 256 + c]);
+            s.add(scaled[a * 256 + c]);
             f.add(flat[a * 256 + c]);
         }
-        out << a << ' ' << std::hex << s.hash << ' ' << f.hash << std::dec << '\n';
+        out << a << ' ' << std::hex << o.hash << ' ' << s.hash << ' ' << f.hash << std::dec << '\n';
     }
-    out << "# differ colour alpha stretch flat\n";
+    out << "# differ colour alpha one-pixel scaled flat\n";
     for (int a = 0; a < 256; ++a)
-        for (int c = 0; c < 256; ++c)
-            if (stretched[a * 256 + c] != flat[a * 256 + c])
-                out << "differ " << c << ' ' << a << ' ' << int(stretched[a * 256 + c]) << ' '
-                    << int(flat[a * 256 + c]) << '\n';
+        for (int c = 0; c < 256; ++c) {
+            const int i = a * 256 + c;
+            if (onePixel[i] != scaled[i] || scaled[i] != flat[i])
+                out << "differ " << c << ' ' << a << ' ' << int(onePixel[i]) << ' ' << int(scaled[i]) << ' '
+                    << int(flat[i]) << '\n';
+        }
     return faults;
 }
 

@@ -7,6 +7,8 @@
 #include "album/renderingchoice.h"
 #include "cli/pictureimport.h"
 #include "imagerecords/bestfitrenderings.h"
+#include "picture/albumbitmap.h"
+#include "picture/qtconversion.h"
 
 #include <QThreadPool>
 
@@ -42,7 +44,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
     std::atomic<qsizetype> next{0};
     const auto work = [&] {
         for (qsizetype index = next++; index < images.size(); index = next++)
-            rendered[static_cast<std::size_t>(index)] = RenderForBestFit(images.at(index), options);
+            rendered[static_cast<std::size_t>(index)] = RenderForBestFit(AlbumBitmapOf(images.at(index)), options);
     };
     if (jobs <= 1 || images.size() <= 1) {
         work();
@@ -60,7 +62,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
     for (const BestFitCandidates &picture : rendered)
         candidates.push_back(picture.candidates);
 
-    const QStringList names = GreyDitherNames();
+    const QStringList names = NameList(GreyDitherNames);
     std::size_t first = 0;
     do {
         const RenderingChoice choice =

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
+#include "conversion/conversionoptions.h"
 #include "picture/albumbitmap.h"
-#include "picture/conversionoptions.h"
 
 #include <QStringList>
 

@@ -18,6 +18,7 @@
 #include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
 #include "picture/albumbitmap.h"
+#include "picture/qtconversion.h"
 
 #include <QFileInfo>
 
@@ -77,7 +78,7 @@ void printPictureLines(const QStringList &pictures, int first, int count, const 
 // got each rendering, and the pictures left out.
 QString bestFitTotal(qint64 bytes, const BestFitAlbum &album, const QStringList &leftOut)
 {
-    const QStringList names = GreyDitherNames();
+    const QStringList names = NameList(GreyDitherNames);
     QStringList counts;
     for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
         counts.append(QStringLiteral("%1 %2")

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/importarguments.h"
+#include "picture/qtconversion.h"
 
 #include <QThread>
 
@@ -87,22 +88,22 @@ ImportArguments importArguments(const QCommandLineParser &parser)
     };
 
     if (parser.isSet(FitName)) {
-        const auto fit = PictureFitFromName(parser.value(FitName));
+        const auto fit = PictureFitFromName(parser.value(FitName).toStdString());
         if (!fit)
-            return bad(FitName, choices(PictureFitNames()));
+            return bad(FitName, choices(NameList(PictureFitNames)));
         result.options.fit = *fit;
     }
     result.options.smooth = parser.isSet(SmoothName);
     if (parser.isSet(DitherName)) {
-        const auto greys = GreyDitherFromName(parser.value(DitherName));
+        const auto greys = GreyDitherFromName(parser.value(DitherName).toStdString());
         if (!greys)
-            return bad(DitherName, choices(GreyDitherNames()));
+            return bad(DitherName, choices(NameList(GreyDitherNames)));
         result.options.greys = *greys;
     }
     if (parser.isSet(GravityName)) {
-        const auto gravity = GravityFromName(parser.value(GravityName));
+        const auto gravity = GravityFromName(parser.value(GravityName).toStdString());
         if (!gravity)
-            return bad(GravityName, choices(GravityNames()));
+            return bad(GravityName, choices(NameList(GravityNames)));
         result.options.gravity = *gravity;
     }
     if (parser.isSet(RotateName)) {

@@ -90,7 +90,7 @@ int runPreview(const QStringList &words)
         }
         const QString &path = paths.at(picture.index);
         QString reason;
-        const QByteArray bytes = encodePicture(DeviceView(picture.image), "png", reason);
+        const QByteArray bytes = encodePicture(DeviceViewOf(picture.image), "png", reason);
         if (reason.isEmpty())
             reason = outputs.write(path, bytes);
         if (!reason.isEmpty())

@@ -90,9 +90,8 @@ struct ConversionOptions
 inline constexpr std::array<std::string_view, 3> PictureFitNames{"stretch", "crop", "pad"};
 inline constexpr std::array<std::string_view, 6> GreyDitherNames{"none",    "floyd-steinberg", "atkinson",
                                                                  "ordered", "compact",         "compact-diffusion"};
-inline constexpr std::array<std::string_view, 9> GravityNames{"center",    "north",     "south",
-                                                              "east",      "west",      "northeast",
-                                                              "northwest", "southeast", "southwest"};
+inline constexpr std::array<std::string_view, 9> GravityNames{"center",    "north",     "south",     "east",     "west",
+                                                              "northeast", "northwest", "southeast", "southwest"};
 
 // The choice a name stands for, matched exactly; none for any other name.
 std::optional<PictureFit> PictureFitFromName(std::string_view name);

@@ -176,8 +176,8 @@ constexpr int CompactDiffusionBlurCentre = 6;
 constexpr int CompactDiffusionDivisor = 10;
 constexpr int CompactDiffusionShare = 5; // sixteenths of the error handed on
 constexpr std::array<int, 4> CopyDistances{1, 2, AlbumImageSide / 2, AlbumImageSide}; // in bytes
-constexpr int ShortestCopy = 3;    // bytes: the compressor's shortest cheap match
-constexpr int LongestCopy = 32;    // bytes
+constexpr int ShortestCopy = 3;          // bytes: the compressor's shortest cheap match
+constexpr int LongestCopy = 32;          // bytes
 constexpr std::int64_t BytePrice = 5000; // squared sixteenths of added error worth one stored byte
 
 // Stored bytes a copied run of `bytes` saves: a match of up to 8 bytes takes

@@ -75,20 +75,18 @@ RgbPicture opaqueRegion(const RgbPicture &picture, const PixelRect &region)
         const Rgb *from = picture.row(region.y + y) + region.x;
         Rgb *to = opaque.row(y);
         for (int x = 0; x < region.width; ++x)
-            to[x] = picture.hasAlpha ? UnscaledOnWhite(from[x]) : from[x] | OpaqueAlpha;
+            to[x] = picture.hasAlpha ? OnWhite(from[x]) : from[x] | OpaqueAlpha;
     }
     return opaque;
 }
 
 void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap &square)
 {
-    const auto across = NearestPicks(
-        {picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
-    const auto down = NearestPicks(
-        {picture.height, place.source.y, place.source.height, place.target.y, place.target.height});
-    // A part drawn at its own size was blended 1:1, anything scaled the other way.
-    const bool unscaled =
-        place.source.width == place.target.width && place.source.height == place.target.height;
+    const auto across =
+        NearestPicks({picture.width, place.source.x, place.source.width, place.target.x, place.target.width});
+    const auto down =
+        NearestPicks({picture.height, place.source.y, place.source.height, place.target.y, place.target.height});
+    const bool onePixel = place.source.width == 1 && place.source.height == 1;
     for (int y = 0; y < AlbumImageSide; ++y) {
         if (down[static_cast<std::size_t>(y)] == NoPick)
             continue;
@@ -99,7 +97,7 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
             if (pick == NoPick)
                 continue;
             const Rgb pixel = line[pick];
-            out[x] = !picture.hasAlpha ? pixel | OpaqueAlpha : unscaled ? UnscaledOnWhite(pixel) : ScaledOnWhite(pixel);
+            out[x] = !picture.hasAlpha ? pixel | OpaqueAlpha : onePixel ? OnePixelOnWhite(pixel) : OnWhite(pixel);
         }
     }
 }
@@ -107,7 +105,8 @@ void placeNearest(const RgbPicture &picture, const Placement &place, AlbumBitmap
 bool wellFormed(const RgbPicture &picture)
 {
     return picture.width > 0 && picture.height > 0
-           && picture.pixels.size() == static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+           && picture.pixels.size()
+                  == static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
 }
 
 } // namespace
@@ -132,10 +131,12 @@ Placement PlacementOf(int width, int height, const ConversionOptions &options)
         const int longSide = std::max(width, height);
         if (longSide <= 0)
             return {whole, square};
-        const int shortSide = std::max(
-            1, static_cast<int>((2 * std::int64_t{AlbumImageSide} * std::min(width, height) + longSide) / (2 * longSide)));
-        return {whole, width >= height ? PixelRect{0, leaning(AlbumImageSide, shortSide, down), AlbumImageSide, shortSide}
-                                       : PixelRect{leaning(AlbumImageSide, shortSide, across), 0, shortSide, AlbumImageSide}};
+        const int shortSide =
+            std::max(1, static_cast<int>((2 * std::int64_t{AlbumImageSide} * std::min(width, height) + longSide)
+                                         / (2 * longSide)));
+        return {whole, width >= height
+                           ? PixelRect{0, leaning(AlbumImageSide, shortSide, down), AlbumImageSide, shortSide}
+                           : PixelRect{leaning(AlbumImageSide, shortSide, across), 0, shortSide, AlbumImageSide}};
     }
     }
     return {whole, square};

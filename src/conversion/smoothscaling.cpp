@@ -93,8 +93,8 @@ std::int64_t divideRounded(std::int64_t numerator, std::int64_t denominator)
 
 void SmoothOnto(const RgbPicture &picture, AlbumBitmap &square, PixelRect target)
 {
-    if (picture.isNull() || target.isEmpty() || target.x < 0 || target.y < 0
-        || target.x + target.width > AlbumImageSide || target.y + target.height > AlbumImageSide)
+    if (picture.isNull() || target.isEmpty() || target.x < 0 || target.y < 0 || target.x + target.width > AlbumImageSide
+        || target.y + target.height > AlbumImageSide)
         return;
     const AxisFilter across = axisFilter(picture.width, target.width);
     const AxisFilter down = axisFilter(picture.height, target.height);
@@ -131,7 +131,8 @@ void SmoothOnto(const RgbPicture &picture, AlbumBitmap &square, PixelRect target
                     sum[c] += in[c] * taps.weights[k];
             }
             line[x] = 0xFF000000u | static_cast<Rgb>(divideRounded(sum[0], total) << 16)
-                      | static_cast<Rgb>(divideRounded(sum[1], total) << 8) | static_cast<Rgb>(divideRounded(sum[2], total));
+                      | static_cast<Rgb>(divideRounded(sum[1], total) << 8)
+                      | static_cast<Rgb>(divideRounded(sum[2], total));
         }
     }
 }

@@ -25,23 +25,23 @@ Rgb overWhite(Rgb colour, Channel channelOnWhite)
 
 } // namespace
 
-std::uint8_t ScaledChannelOnWhite(std::uint8_t channel, std::uint8_t alpha)
+std::uint8_t ChannelOnWhite(std::uint8_t channel, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>(byteMultiply(channel, alpha) + byteMultiply(255, 255u - alpha));
+}
+
+std::uint8_t OnePixelChannelOnWhite(std::uint8_t channel, std::uint8_t alpha)
 {
     const unsigned sum = unsigned{channel} * alpha + 255u * (255u - alpha);
     return static_cast<std::uint8_t>((sum + 127) / 255);
 }
 
-std::uint8_t UnscaledChannelOnWhite(std::uint8_t channel, std::uint8_t alpha)
+Rgb OnWhite(Rgb colour)
 {
-    return static_cast<std::uint8_t>(byteMultiply(channel, alpha) + byteMultiply(255, 255u - alpha));
+    return overWhite(colour, ChannelOnWhite);
 }
 
-Rgb ScaledOnWhite(Rgb colour)
+Rgb OnePixelOnWhite(Rgb colour)
 {
-    return overWhite(colour, ScaledChannelOnWhite);
-}
-
-Rgb UnscaledOnWhite(Rgb colour)
-{
-    return overWhite(colour, UnscaledChannelOnWhite);
+    return overWhite(colour, OnePixelChannelOnWhite);
 }

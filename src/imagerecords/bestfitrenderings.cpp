@@ -4,10 +4,8 @@
 
 #include "imagerecords/bestfitrenderings.h"
 
-#include "imagerecords/imagerecord.h"
-#include "picture/albumbitmap.h"
-#include "picture/albumimage.h"
-#include "picture/look.h"
+#include "conversion/albumconversion.h"
+#include "conversion/look.h"
 
 ConversionOptions BestFitPlacement(const ConversionOptions &options)
 {
@@ -18,15 +16,15 @@ ConversionOptions BestFitPlacement(const ConversionOptions &options)
     return placement;
 }
 
-BestFitCandidates RenderForBestFit(const QImage &placed, const ConversionOptions &options)
+BestFitCandidates RenderForBestFit(const AlbumBitmap &placed, const ConversionOptions &options)
 {
     BestFitCandidates result;
     const std::vector<float> truth = TrueGreys(placed, options);
     for (std::size_t step = 0; step < BestFitRenderings.size(); ++step) {
         ConversionOptions rendering = options;
         rendering.greys = BestFitRenderings[step];
-        const QImage image = ReducePlacedSquare(placed, rendering);
-        result.records[step] = CompressAlbumImage(image);
+        const AlbumBitmap image = ReducePlacedSquare(placed, rendering);
+        result.records[step] = CompressAlbumImage(image.view());
         if (result.records[step].failure != AlbumWriteFailure::None)
             continue;
         result.candidates.push_back({result.records[step].recordSize(), Look(ShownGreys(image), truth, 1.0)});

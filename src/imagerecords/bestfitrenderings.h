@@ -6,9 +6,8 @@
 
 #include "album/albumwriter.h"
 #include "album/renderingchoice.h"
-#include "picture/conversionoptions.h"
-
-#include <QImage>
+#include "codec/pixelcodec.h"
+#include "conversion/conversionoptions.h"
 
 #include <array>
 #include <cstddef>
@@ -36,4 +35,4 @@ ConversionOptions BestFitPlacement(const ConversionOptions &options);
 // Renders a square placed with BestFitPlacement(options) in each of
 // BestFitRenderings with `options`' tone, compresses each, and measures its
 // look (Look() at a blur of 1 pixel).
-BestFitCandidates RenderForBestFit(const QImage &placed, const ConversionOptions &options);
+BestFitCandidates RenderForBestFit(const AlbumBitmap &placed, const ConversionOptions &options);

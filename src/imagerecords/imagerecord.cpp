@@ -18,6 +18,6 @@ QImage DecodeRecordImage(std::span<const std::uint8_t> payload)
     PackedImage packed{};
     DecompressImage(payload, packed);
     QImage image(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    DecodeImage(packed, image);
+    DecodeImageInto(packed, image);
     return image;
 }

@@ -4,6 +4,8 @@
 
 #include "picture/albumbitmap.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isRgb32(const QImage &image)
@@ -35,13 +37,25 @@ QImage ToQImage(const AlbumBitmap &bitmap)
     return image;
 }
 
-std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out)
+AlbumBitmap AlbumBitmapOf(const QImage &albumImage)
+{
+    AlbumBitmap bitmap;
+    bitmap.pixels.fill(0xFFFFFFFFu);
+    const QImage rgb = AsRgb32(albumImage);
+    const int width = std::min(rgb.width(), AlbumImageSide);
+    for (int y = 0; y < std::min(rgb.height(), AlbumImageSide); ++y)
+        std::copy_n(reinterpret_cast<const Rgb *>(rgb.constScanLine(y)), width,
+                    bitmap.pixels.data() + static_cast<std::ptrdiff_t>(y) * AlbumImageSide);
+    return bitmap;
+}
+
+std::size_t EncodeImageOf(const QImage &bitmap, std::span<std::uint8_t> out)
 {
     const QImage rgb = AsRgb32(bitmap);
     return EncodeImage(ViewOf(rgb), out);
 }
 
-void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap)
+void DecodeImageInto(std::span<const std::uint8_t> packed, QImage &bitmap)
 {
     if (bitmap.width() != AlbumImageSide || bitmap.height() != AlbumImageSide
         || bitmap.format() != QImage::Format_RGB32)
@@ -50,11 +64,11 @@ void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap)
                 bitmap.bytesPerLine() / static_cast<qsizetype>(sizeof(Rgb)));
 }
 
-QImage DeviceView(const QImage &albumImage)
+QImage DeviceViewOf(const QImage &albumImage)
 {
     PackedImage packed{};
-    EncodeImage(albumImage, packed);
+    EncodeImageOf(albumImage, packed);
     QImage shown(AlbumImageSide, AlbumImageSide, QImage::Format_RGB32);
-    DecodeImage(packed, shown);
+    DecodeImageInto(packed, shown);
     return shown;
 }

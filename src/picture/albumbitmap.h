@@ -22,8 +22,13 @@ QImage AsRgb32(const QImage &image);
 // An album bitmap as a 92 x 92 RGB32 image.
 QImage ToQImage(const AlbumBitmap &bitmap);
 
-// The codec over a QImage of any format, converted to RGB32 first if needed.
-std::size_t EncodeImage(const QImage &bitmap, std::span<std::uint8_t> out);
+// A 92 x 92 image of any format as an album bitmap (RGB32 first if needed);
+// white where the image is smaller.
+AlbumBitmap AlbumBitmapOf(const QImage &albumImage);
+
+// The codec over a QImage of any format, converted to RGB32 first if needed:
+// EncodeImage(), DecodeImage() and DeviceView() of pixelcodec.h.
+std::size_t EncodeImageOf(const QImage &bitmap, std::span<std::uint8_t> out);
 // Sets every pixel of `bitmap`, which becomes a 92 x 92 RGB32 image if it is not one.
-void DecodeImage(std::span<const std::uint8_t> packed, QImage &bitmap);
-QImage DeviceView(const QImage &albumImage);
+void DecodeImageInto(std::span<const std::uint8_t> packed, QImage &bitmap);
+QImage DeviceViewOf(const QImage &albumImage);

@@ -4,11 +4,10 @@
 
 #include "picture/albumimage.h"
 
-#include "picture/greyreduction.h"
-#include "picture/squareplacement.h"
+#include "conversion/placement.h"
+#include "picture/qtconversion.h"
 
 #include <QFile>
-#include <QTransform>
 
 namespace {
 
@@ -18,7 +17,7 @@ DecodeReduction reductionFor(const ConversionOptions &options)
 {
     if (!options.smooth)
         return {};
-    return [options](QSize size) { return ReducedDecodeScale(size, options); };
+    return [options](QSize size) { return ReducedDecodeScale(size.width(), size.height(), options); };
 }
 
 PictureImport converted(const PictureFileContents &read, const ConversionOptions &options)
@@ -34,26 +33,6 @@ PictureImport converted(const PictureFileContents &read, const ConversionOptions
 }
 
 } // namespace
-
-QImage TurnedPicture(const QImage &picture, int quarterTurns)
-{
-    const int turns = ((quarterTurns % 4) + 4) % 4;
-    if (turns == 0 || picture.isNull())
-        return picture;
-    return picture.transformed(QTransform().rotate(90 * turns));
-}
-
-QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options)
-{
-    return ReducePlacedSquare(PlaceOnSquare(TurnedPicture(picture, options.quarterTurns), options), options);
-}
-
-QImage ReducePlacedSquare(QImage square, const ConversionOptions &options)
-{
-    if (options.reducesToGreys())
-        ReduceToGreys(square, options);
-    return square;
-}
 
 PictureImport ImportPicture(const QString &path, const ConversionOptions &options)
 {

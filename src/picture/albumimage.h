@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/conversionoptions.h"
+#include "conversion/conversionoptions.h"
 #include "picture/picturefile.h"
 
 #include <QImage>
@@ -13,25 +13,7 @@
 class QIODevice;
 
 // A picture's import, its whole way into an album: the file read with its
-// checks (picturefile.h), placed on the square (squareplacement.h), then toned and
-// reduced to the greys (greyreduction.h), in that order.
-
-// The picture turned clockwise by `quarterTurns` quarter turns (any whole
-// number; 0 gives it back as it is).
-QImage TurnedPicture(const QImage &picture, int quarterTurns);
-
-// The 92 x 92 RGB32 album image of a picture read with the given options.
-// Transparent parts and an empty picture come out white. With
-// reducesToGreys() every pixel is one of the seven colours the device shows,
-// so DeviceView() gives it back unchanged. Default options give exactly
-// ScaleToAlbumImage().
-QImage ConvertToAlbumImage(const QImage &picture, const ConversionOptions &options);
-
-// The album image of a square already placed with `options`' fit and
-// smoothing (a conversion with the same fit and smoothing and no tone or
-// greys): the same image ConvertToAlbumImage() gives the picture, so several
-// renderings of one picture need it read and placed only once.
-QImage ReducePlacedSquare(QImage square, const ConversionOptions &options);
+// checks (picturefile.h), then converted (conversion/albumconversion.h).
 
 struct PictureImport
 {

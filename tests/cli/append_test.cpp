@@ -21,16 +21,16 @@ protected:
     {
         QList<QImage> images;
         for (std::uint32_t seed = firstSeed; seed < firstSeed + static_cast<std::uint32_t>(count); ++seed)
-            images.append(DeviceView(NoisyPicture(92, 92, seed)));
+            images.append(DeviceViewOf(NoisyPicture(92, 92, seed)));
         return images;
     }
 };
 
 TEST_F(AppendCommand, AddsTheSourcesAfterTheTargetAndKeepsItsPassword)
 {
-    const QList<QImage> own{DeviceView(GradientPicture(92, 92))};
+    const QList<QImage> own{DeviceViewOf(GradientPicture(92, 92))};
     const QList<QImage> first = noise(1, 2);
-    const QList<QImage> second{DeviceView(GradientPicture(30, 92))};
+    const QList<QImage> second{DeviceViewOf(GradientPicture(30, 92))};
     const QString target = album(u"target.valbum"_s, own, u"4321"_s);
     const QString one = album(u"one.valbum"_s, first, u"1111"_s);
     const QString two = album(u"two.valbum"_s, second);

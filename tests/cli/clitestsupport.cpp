@@ -6,7 +6,7 @@
 
 #include "messages/picturetexts.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 #include "support/testalbums.h"
 
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 #include "support/jpegfiles.h"
 
 #include <QDir>
@@ -136,7 +136,7 @@ TEST_F(CreateCommand, PreviewWritesWhatTheDeviceShows)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (const QString &picture : pictures) {
         const QString preview = path(u"previews/%1.png"_s.arg(QFileInfo(picture).completeBaseName()));
-        EXPECT_TRUE(samePixels(QImage(preview), DeviceView(editorAlbumImage(picture)))) << preview.toStdString();
+        EXPECT_TRUE(samePixels(QImage(preview), DeviceViewOf(editorAlbumImage(picture)))) << preview.toStdString();
     }
 }
 

@@ -60,7 +60,7 @@ protected:
         for (int index = 0; index < count; ++index) {
             EXPECT_TRUE(names[index].startsWith(QString::asprintf("%03d.", index))) << names[index].toStdString();
             EXPECT_TRUE(samePixels(QImage(QDir(outDir).filePath(names[index])),
-                                   DeviceView(editorAlbumImage(m_pictures[index]))));
+                                   DeviceViewOf(editorAlbumImage(m_pictures[index]))));
         }
     }
 

@@ -52,8 +52,8 @@ TEST(NearestSampling, PicksWhatThePainterPicked)
         } else {
             addPicks(hash, fit, width, std::stoi(fields[2]));
         }
-        EXPECT_EQ(hash.hash, hexValue(fields.back())) << fields[0] << " " << width
-                                                      << (fields.size() == 4 ? " x " + fields[2] : " x 1..400");
+        EXPECT_EQ(hash.hash, hexValue(fields.back()))
+            << fields[0] << " " << width << (fields.size() == 4 ? " x " + fields[2] : " x 1..400");
         ++checked;
     }
     EXPECT_EQ(checked, static_cast<int>(lines.size()));

@@ -139,7 +139,7 @@ TEST_F(AlbumFileTest, ReadingKeepsTheBytesTheRecordsLieIn)
     EXPECT_EQ(AsByteArray(contents.bytes), readAll(file));
     ASSERT_EQ(contents.records.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i)
-        EXPECT_EQ(DecodeRecordImage(contents.payload(i)), DeviceView(images.at(qsizetype(i)))) << i;
+        EXPECT_EQ(DecodeRecordImage(contents.payload(i)), DeviceViewOf(images.at(qsizetype(i)))) << i;
 }
 
 #ifndef _WIN32

@@ -6,7 +6,7 @@
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 #include "support/jpegfiles.h"
 
 #include <QBuffer>

@@ -5,7 +5,7 @@
 #include "messages/picturetexts.h"
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 
 #include "support/bmpfixtures.h"
 

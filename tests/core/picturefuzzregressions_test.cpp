@@ -11,7 +11,7 @@
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +55,6 @@ TEST(FuzzRegressions, PictureImportEndsInAnAlbumImageOrAReason)
         const QImage albumImage = ScaleToAlbumImage(loaded.picture);
         ASSERT_EQ(albumImage.size(), QSize(AlbumImageSide, AlbumImageSide));
         PackedImage packed{};
-        EXPECT_EQ(EncodeImage(albumImage, packed), PackedImageSize);
+        EXPECT_EQ(EncodeImageOf(albumImage, packed), PackedImageSize);
     }
 }

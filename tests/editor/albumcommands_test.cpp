@@ -105,7 +105,7 @@ protected:
     {
         ASSERT_EQ(album().count(), expected.size());
         for (int i = 0; i < expected.size(); ++i)
-            EXPECT_EQ(album().image(i), DeviceView(expected.at(i))) << "image " << i;
+            EXPECT_EQ(album().image(i), DeviceViewOf(expected.at(i))) << "image " << i;
     }
 
     void expectBox(int index, QMessageBox::Icon icon, const QString &caption, const QString &text)
@@ -683,7 +683,7 @@ TEST_F(AlbumCommandsTest, SaveOfAnOverfullAlbumWritesWhatFitsAndWarns)
     EXPECT_TRUE(reader.dialogs->boxes.isEmpty());
     ASSERT_EQ(reader.form->album().count(), fit);
     for (int i = 0; i < fit; ++i)
-        EXPECT_EQ(reader.form->album().image(i), DeviceView(pictures.at(i))) << "image " << i;
+        EXPECT_EQ(reader.form->album().image(i), DeviceViewOf(pictures.at(i))) << "image " << i;
 }
 
 TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
@@ -709,7 +709,7 @@ TEST_F(AlbumCommandsTest, SavedAlbumLoadsAndSavesAgainByteForByte)
     EXPECT_EQ(Edit1Of(*fresh.form)->text(), QStringLiteral("31415926"));
     ASSERT_EQ(fresh.form->album().count(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(fresh.form->album().image(i), DeviceView(album().image(i))) << "image " << i;
+        EXPECT_EQ(fresh.form->album().image(i), DeviceViewOf(album().image(i))) << "image " << i;
     const QString second = path(QStringLiteral("second.valbum"));
     fresh.dialogs->albumsToSave.append(second);
     fresh.form->Button9Click();

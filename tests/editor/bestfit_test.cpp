@@ -86,7 +86,7 @@ TEST_F(EditorBestFit, SavedAlbumIsValbumsBestFitAndTheLineCountsWithIt)
     editor.form->Button10Click();
     ASSERT_EQ(editor.form->album().count(), pictures.size());
     // Colours kept until saving, as with the plain import.
-    EXPECT_NE(DeviceView(editor.form->album().image(1)), editor.form->album().image(1));
+    EXPECT_NE(DeviceViewOf(editor.form->album().image(1)), editor.form->album().image(1));
 
     ASSERT_TRUE(settles(editor));
     const CapacityMeter &meter = editor.form->capacityMeter();
@@ -147,9 +147,9 @@ TEST_F(EditorBestFit, FixedPicturesKeepTheirRendering)
     ASSERT_EQ(reread.count(), 13);
     for (int index = 0; index < 2; ++index)
         EXPECT_EQ(reread.image(index), ImportPicture(pictures.at(index), ordered).albumImage);
-    EXPECT_EQ(reread.image(12), DeviceView(ImportPicture(pictures.at(32), options).albumImage));
+    EXPECT_EQ(reread.image(12), DeviceViewOf(ImportPicture(pictures.at(32), options).albumImage));
     // The best-fit ones in between got renderings of their own.
-    EXPECT_EQ(reread.image(5), DeviceView(reread.image(5)));
+    EXPECT_EQ(reread.image(5), DeviceViewOf(reread.image(5)));
 }
 
 // The first choice is held on its worker while the album loses its last

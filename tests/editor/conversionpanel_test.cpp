@@ -13,6 +13,7 @@
 #include "editortestsupport.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
+#include "picture/qtconversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,7 +60,7 @@ TEST_F(PictureConversionChoices, AddBringsThePictureInWithTheChosenConversion)
     const QImage added = editor.form->album().image(0);
     EXPECT_EQ(added, ImportPicture(rampPath, options).albumImage);
     // Already in the device greys, so the thumbnail is what the device shows.
-    EXPECT_EQ(DeviceView(added), added);
+    EXPECT_EQ(DeviceViewOf(added), added);
     EXPECT_EQ(added.pixel(45, 0), qRgb(255, 255, 255)); // padded above the picture
 }
 
@@ -85,7 +86,7 @@ TEST_F(PictureConversionChoices, GreysListOffersEachRenderingUnderItsName)
         {"None", GreyDither::None},
     };
     // Best fit comes last, after the renderings it chooses among.
-    EXPECT_EQ(greys->count(), GreyDitherNames().size() + 1);
+    EXPECT_EQ(greys->count(), NameList(GreyDitherNames).size() + 1);
     EXPECT_EQ(greys->itemText(greys->count() - 1), QStringLiteral("Best fit"));
     for (const auto &entry : cases) {
         SCOPED_TRACE(entry.text);
@@ -98,14 +99,14 @@ TEST_F(PictureConversionChoices, GreysListOffersEachRenderingUnderItsName)
         chosen.greys = entry.greys;
         EXPECT_EQ(dialogs.pictureConversion(), chosen);
         // What the dialog shows is what the album gets.
-        EXPECT_EQ(pane->deviceView()->picture(), DeviceView(ImportPicture(rampPath, chosen).albumImage));
+        EXPECT_EQ(pane->deviceView()->picture(), DeviceViewOf(ImportPicture(rampPath, chosen).albumImage));
 
         EditorUnderTest editor;
         editor.dialogs->conversion = chosen;
         editor.dialogs->pictures = {rampPath};
         editor.form->Button10Click();
         ASSERT_EQ(editor.form->album().count(), 1);
-        EXPECT_EQ(DeviceView(editor.form->album().image(0)), pane->deviceView()->picture());
+        EXPECT_EQ(DeviceViewOf(editor.form->album().image(0)), pane->deviceView()->picture());
     }
     EXPECT_FALSE(dialogs.pictureBestFit());
     // Best fit shows and keeps the plain import until saving chooses.
@@ -129,7 +130,7 @@ TEST_F(PictureConversionChoices, DialogPreviewsTheDeviceViewOfTheChosenConversio
     emit dialog->currentChanged(rampPath);
     ASSERT_TRUE(PreviewSettles(pane));
     // The defaults: the plain import, as the device shows it, drawn at twice its size.
-    EXPECT_EQ(pane->deviceView()->picture(), DeviceView(ImportPicture(rampPath, {}).albumImage));
+    EXPECT_EQ(pane->deviceView()->picture(), DeviceViewOf(ImportPicture(rampPath, {}).albumImage));
     EXPECT_EQ(pane->deviceView()->pictureRect().size(), QSize(2 * AlbumImageSide, 2 * AlbumImageSide));
 
     panel->fitBox()->setCurrentIndex(static_cast<int>(PictureFit::Crop));

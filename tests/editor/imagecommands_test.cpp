@@ -10,7 +10,7 @@
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/picturefile.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 #include "support/bmpfixtures.h"
 #include "support/jpegfiles.h"
 

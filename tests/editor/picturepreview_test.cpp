@@ -16,6 +16,7 @@
 #include "messages/picturetexts.h"
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
+#include "picture/qtconversion.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -259,7 +260,8 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     ASSERT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->square(), QRectF(0.25, 0, 0.5, 1));
     const auto showsTheImport = [&] {
-        return pane->deviceView()->picture() == DeviceView(ImportPicture(path, dialog.conversionOptions()).albumImage);
+        return pane->deviceView()->picture()
+               == DeviceViewOf(ImportPicture(path, dialog.conversionOptions()).albumImage);
     };
 
     // Dragged all the way right, it keeps the white half.
@@ -270,7 +272,7 @@ TEST_F(PicturePreview, TheFrameChoosesTheSquareAndTheDeviceViewFollows)
     QTest::mouseRelease(frame, Qt::LeftButton, {}, dropped);
     ASSERT_TRUE(PreviewSettles(pane));
     ASSERT_TRUE(dialog.conversionOptions().cropSquare);
-    EXPECT_EQ(*dialog.conversionOptions().cropSquare, QRectF(0.5, 0, 0.5, 1));
+    EXPECT_EQ(RectOf(*dialog.conversionOptions().cropSquare), QRectF(0.5, 0, 0.5, 1));
     EXPECT_TRUE(showsTheImport());
     EXPECT_EQ(qGray(pane->deviceView()->picture().pixel(5, 46)), 255);
     // The arrow keys move it too, never off the picture.

@@ -7,6 +7,8 @@
 #include "editor/document/album.h"
 #include "imagerecords/imagerecord.h"
 #include "messages/albumtexts.h"
+#include "picture/albumbitmap.h"
+#include "picture/qtconversion.h"
 
 #include <QLocale>
 
@@ -96,7 +98,7 @@ void CapacityMeter::renderInBackground(const QImage &image, const ConversionOpti
         return;
     m_pending.insert(key);
     m_workers.start([this, image, options, key] {
-        const BestFitCandidates renderings = RenderForBestFit(image, options);
+        const BestFitCandidates renderings = RenderForBestFit(AlbumBitmapOf(image), options);
         QMetaObject::invokeMethod(
             this, [this, key, renderings] { keepRenderings(key, renderings); }, Qt::QueuedConnection);
     });
@@ -117,7 +119,7 @@ void CapacityMeter::settle()
         const QImage &image = m_album.image(index);
         if (const auto &options = m_album.bestFit(index)) {
             if (!m_renderings.contains(image.cacheKey()))
-                m_renderings.insert(image.cacheKey(), RenderForBestFit(image, *options));
+                m_renderings.insert(image.cacheKey(), RenderForBestFit(AlbumBitmapOf(image), *options));
         } else if (!m_records.contains(image.cacheKey())) {
             m_records.insert(image.cacheKey(), CompressAlbumImage(image));
         }
@@ -139,7 +141,7 @@ ImageRecord CapacityMeter::record(int index)
     if (const auto &options = m_album.bestFit(index)) {
         auto kept = m_renderings.constFind(image.cacheKey());
         if (kept == m_renderings.constEnd())
-            kept = m_renderings.insert(image.cacheKey(), RenderForBestFit(image, *options));
+            kept = m_renderings.insert(image.cacheKey(), RenderForBestFit(AlbumBitmapOf(image), *options));
         return kept->savedRecord(static_cast<std::size_t>(index) < m_chosenStep.size() ? m_chosenStep[index] : -1);
     }
     const auto kept = m_records.constFind(image.cacheKey());
@@ -308,7 +310,7 @@ QString CapacityMeter::details() const
                     .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten),
                          leftOut(m_layout.imagesWritten, count));
     if (m_album.hasBestFit()) {
-        const QStringList names = GreyDitherNames();
+        const QStringList names = NameList(GreyDitherNames);
         QStringList counts;
         for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
             counts.append(QStringLiteral("%1 %2")

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editor/picturedialog/conversionpanel.h"
+#include "picture/qtconversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,5 +95,5 @@ ConversionOptions ConversionPanel::options() const
 
 bool ConversionPanel::bestFit() const
 {
-    return m_greys->currentIndex() == GreyDitherNames().size();
+    return m_greys->currentIndex() == NameList(GreyDitherNames).size();
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/conversionoptions.h"
+#include "conversion/conversionoptions.h"
 
 #include <QFileDialog>
 #include <QString>

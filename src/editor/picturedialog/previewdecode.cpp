@@ -8,6 +8,7 @@
 #include "picture/albumbitmap.h"
 #include "picture/albumimage.h"
 #include "picture/picturefile.h"
+#include "picture/qtconversion.h"
 
 #include <algorithm>
 
@@ -66,7 +67,7 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
         const PictureImport loaded = ImportPicture(job.path, job.options);
         if (!loaded.ok)
             return refused(outcome, loaded.problem);
-        outcome.deviceImage = DeviceView(loaded.albumImage);
+        outcome.deviceImage = DeviceViewOf(loaded.albumImage);
     } else {
         // Without smoothing the import converts the whole picture: the same one gives the same pixels.
         if (full.isNull()) {
@@ -75,7 +76,7 @@ PreviewOutcome DecodePreview(const PreviewJob &job)
                 return refused(outcome, loaded.problem);
             full = loaded.picture;
         }
-        outcome.deviceImage = DeviceView(ConvertToAlbumImage(full, job.options));
+        outcome.deviceImage = DeviceViewOf(ConvertToAlbumImage(full, job.options));
         outcome.fullPicture = full;
     }
     outcome.ok = true;

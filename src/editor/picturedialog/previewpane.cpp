@@ -10,7 +10,7 @@
 #include "editor/picturedialog/squareframe.h"
 #include "editor/picturedialog/viewgeometry.h"
 #include "picture/albumimage.h"
-#include "picture/squareplacement.h"
+#include "picture/qtconversion.h"
 
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -161,7 +161,7 @@ ConversionOptions PicturePreviewPane::withSquareChoice(ConversionOptions options
 {
     options.quarterTurns = m_turns;
     if (options.fit == PictureFit::Crop && m_square)
-        options.cropSquare = m_square;
+        options.cropSquare = CropSquareOf(*m_square);
     return options;
 }
 
@@ -188,7 +188,7 @@ QSize PicturePreviewPane::turnedSize() const
 
 void PicturePreviewPane::showTurnedPicture()
 {
-    m_view->setPicture(TurnedPicture(m_screenPicture, m_turns));
+    m_view->setPicture(TurnedImage(m_screenPicture, m_turns));
     updateFrame();
 }
 
@@ -211,7 +211,7 @@ void PicturePreviewPane::updateFrame()
     if (crop && m_square) {
         square = *m_square;
     } else if (crop && !size.isEmpty()) {
-        const QRectF kept = PlacementSource(size, withSquareChoice(m_options));
+        const QRectF kept = PlacementSourceOf(size, withSquareChoice(m_options));
         square = QRectF(kept.x() / size.width(), kept.y() / size.height(), kept.width() / size.width(),
                         kept.height() / size.height());
     }

@@ -4,9 +4,9 @@
 
 #pragma once
 
+#include "conversion/conversionoptions.h"
 #include "editor/picturedialog/previewdecode.h"
 #include "editor/picturedialog/previewwindow.h"
-#include "picture/conversionoptions.h"
 
 #include <QImage>
 #include <QPointer>
