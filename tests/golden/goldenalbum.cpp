@@ -6,44 +6,7 @@
 
 #include "album/renderingchoice.h"
 #include "conversion/albumconversion.h"
-#include "conversion/look.h"
-
-#include <array>
-
-namespace {
-
-// One picture in each of best fit's renderings, as valbum create --best-fit
-// makes them: placed once, then reduced and measured per rendering.
-struct Renderings
-{
-    std::array<ImageRecord, BestFitRenderings.size()> records;
-    std::vector<RenderingCandidate> candidates;
-    std::vector<std::size_t> stepOf;
-};
-
-Renderings RenderForBestFit(const RgbPicture &picture, const ConversionOptions &options)
-{
-    ConversionOptions placement = options;
-    placement.greys = GreyDither::None;
-    placement.brightness = 0;
-    placement.contrast = 0;
-    const AlbumBitmap placed = ConvertToAlbumBitmap(picture, placement);
-    const std::vector<float> truth = TrueGreys(placed, options);
-    Renderings result;
-    for (std::size_t step = 0; step < BestFitRenderings.size(); ++step) {
-        ConversionOptions rendering = options;
-        rendering.greys = BestFitRenderings[step];
-        const AlbumBitmap image = ReducePlacedSquare(placed, rendering);
-        result.records[step] = CompressAlbumImage(image.view());
-        if (result.records[step].failure != AlbumWriteFailure::None)
-            continue;
-        result.candidates.push_back({result.records[step].recordSize(), Look(ShownGreys(image), truth, 1.0)});
-        result.stepOf.push_back(step);
-    }
-    return result;
-}
-
-} // namespace
+#include "imagerecords/bestfitrenderings.h"
 
 AlbumWriteResult GoldenAlbum(const std::vector<RgbPicture> &pictures, const GoldenSet &set)
 {
@@ -56,19 +19,20 @@ AlbumWriteResult GoldenAlbum(const std::vector<RgbPicture> &pictures, const Gold
         for (const RgbPicture &picture : corpus)
             records.push_back(CompressAlbumImage(ConvertToAlbumBitmap(picture, set.options).view()));
     } else {
-        std::vector<Renderings> rendered;
+        // As valbum create --best-fit: each picture placed once, then rendered from that square.
+        std::vector<BestFitCandidates> rendered;
         std::vector<std::vector<RenderingCandidate>> candidates;
         for (const RgbPicture &picture : corpus) {
-            rendered.push_back(RenderForBestFit(picture, set.options));
+            const AlbumBitmap placed = ConvertToAlbumBitmap(picture, BestFitPlacement(set.options));
+            rendered.push_back(RenderForBestFit(placed, set.options));
             candidates.push_back(rendered.back().candidates);
         }
         const RenderingChoice choice = ChooseRenderings(candidates);
         for (std::size_t index = 0; index < rendered.size(); ++index) {
-            // A picture the choice leaves out is written, where there is room, in its plainest rendering.
             const bool chosen = index < static_cast<std::size_t>(choice.fitting);
-            const std::size_t step =
-                chosen ? rendered[index].stepOf[static_cast<std::size_t>(choice.chosen[index])] : 0;
-            records.push_back(rendered[index].records[step]);
+            const int step =
+                chosen ? static_cast<int>(rendered[index].stepOf[static_cast<std::size_t>(choice.chosen[index])]) : -1;
+            records.push_back(rendered[index].savedRecord(step));
         }
     }
     return EncodeAlbumRecords(static_cast<int>(records.size()),
