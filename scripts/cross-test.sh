@@ -4,9 +4,10 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Cross-builds the portable core (the codec and album libraries, which need
-# no Qt) and its tests for 64-bit ARM (aarch64) and 32-bit ARM (armhf), run
-# under qemu-user, and for 64-bit Windows (MinGW-w64), run under Wine.
+# Cross-builds the portable core (the codec, album, conversion and best-fit
+# libraries, which need no Qt) and its tests, the golden albums among them,
+# for 64-bit ARM (aarch64) and 32-bit ARM (armhf), run under qemu-user, and
+# for 64-bit Windows (MinGW-w64), run under Wine.
 #
 # Everything installed is of the build machine's own architecture: the cross
 # compilers, qemu-user and Wine. The target's LZO is built from Debian's lzo2
