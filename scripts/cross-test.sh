@@ -4,9 +4,10 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Cross-builds the portable core (the codec and album libraries, which need
-# no Qt) and its tests for 64-bit ARM (aarch64) and 32-bit ARM (armhf), run
-# under qemu-user, and for 64-bit Windows (MinGW-w64), run under Wine.
+# Cross-builds the portable core (the codec, album, conversion and best-fit
+# libraries, which need no Qt) and its tests, the golden albums among them,
+# for 64-bit ARM (aarch64) and 32-bit ARM (armhf), run under qemu-user, and
+# for 64-bit Windows (MinGW-w64), run under Wine.
 #
 # Everything installed is of the build machine's own architecture: the cross
 # compilers, qemu-user and Wine. The target's LZO is built from Debian's lzo2
@@ -30,8 +31,6 @@ for target in "${targets[@]}"; do
   [[ -n "${triplet[$target]:-}" ]] || { echo "cross-test.sh: unknown target '$target' (aarch64, armhf or windows)" >&2; exit 64; }
 done
 
-sudo=""
-[[ $(id -u) -eq 0 ]] || sudo="sudo"
 jobs=$(nproc)
 work=$root/build-cross
 
@@ -43,23 +42,9 @@ done
 source scripts/install-missing.sh
 install_missing "${packages[@]}" >/dev/null
 
-# LZO's source, fetched once into build-cross/ and kept: apt-get source needs
-# a deb-src entry, added beside the machine's own Debian entries.
-lzo_source=$(find "$work/source" -maxdepth 1 -type d -name 'lzo2-*' 2>/dev/null | head -n 1 || true)
-if [[ -z "$lzo_source" ]]; then
-  if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-      | $sudo tee /etc/apt/sources.list.d/valbum-deb-src.sources >/dev/null
-    $sudo apt-get update -qq || echo "cross-test: apt-get update failed; using the package lists there are" >&2
-  fi
-  mkdir -p "$work/source"
-  # A source index missing from an update that failed part way is fetched
-  # once more before giving up.
-  fetch_lzo_source() { (cd "$work/source" && apt-get source -qq lzo2 >/dev/null 2>&1); }
-  fetch_lzo_source || { $sudo apt-get update -qq || true; fetch_lzo_source; } \
-    || { echo "cross-test: could not fetch the source of lzo2 (apt-get source lzo2)" >&2; exit 1; }
-  lzo_source=$(find "$work/source" -maxdepth 1 -type d -name 'lzo2-*' | head -n 1)
-fi
+# LZO's source, fetched once into build-cross/ and kept.
+source scripts/lzo-source.sh
+lzo_source=$(lzo_source "$work/source") || exit 1
 echo "cross-test: packages and sources ready in $((SECONDS - started)) s"
 
 export WINEDEBUG=-all

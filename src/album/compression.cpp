@@ -17,8 +17,14 @@ std::size_t CompressImage(const PackedImage &packed, std::vector<std::uint8_t> &
 {
     out.resize(CompressionWorstCase);
     // The 999 compressor's work memory; owned here so it goes on every way out.
-    // Not zero-filled: the compressor initialises what it uses.
+    // Not zero-filled where the library can skip it: the compressor
+    // initialises what it uses. libc++ 13 (emscripten 3.1.6) cannot skip it,
+    // and zero-fills; the output is the same.
+#if defined(__cpp_lib_smart_ptr_for_overwrite)
     const auto workMemory = std::make_unique_for_overwrite<unsigned char[]>(LZO1X_999_MEM_COMPRESS);
+#else
+    const auto workMemory = std::make_unique<unsigned char[]>(LZO1X_999_MEM_COMPRESS);
+#endif
     lzo_uint produced = 0;
     const int status = lzo1x_999_compress(packed.data(), packed.size(), out.data(), &produced, workMemory.get());
     if (status != LZO_E_OK || produced == 0 || produced > CompressedImageCapacity) {

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sha256.h"
+
+#include <algorithm>
+
+namespace {
+
+// The first 32 bits of the fractional parts of the cube roots of the first 64 primes.
+constexpr std::array<std::uint32_t, 64> RoundConstants{
+    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
+    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
+    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
+    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
+    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
+    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
+    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
+    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
+
+constexpr std::uint32_t RotateRight(std::uint32_t x, int n)
+{
+    return x >> n | x << (32 - n);
+}
+
+} // namespace
+
+Sha256::Sha256()
+    // The first 32 bits of the fractional parts of the square roots of the first 8 primes.
+    : m_state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19}
+{
+}
+
+void Sha256::add(std::span<const std::uint8_t> bytes)
+{
+    m_length += bytes.size();
+    while (!bytes.empty()) {
+        const std::size_t taken = std::min(bytes.size(), m_block.size() - m_filled);
+        std::copy_n(bytes.begin(), taken, m_block.begin() + static_cast<std::ptrdiff_t>(m_filled));
+        m_filled += taken;
+        bytes = bytes.subspan(taken);
+        if (m_filled == m_block.size()) {
+            compress(m_block.data());
+            m_filled = 0;
+        }
+    }
+}
+
+std::array<std::uint8_t, 32> Sha256::finish()
+{
+    // A 1 bit, zeros up to 56 bytes into a block, then the length in bits, big-endian.
+    const std::uint64_t bits = m_length * 8;
+    m_block[m_filled++] = 0x80;
+    if (m_filled > 56) {
+        std::fill(m_block.begin() + static_cast<std::ptrdiff_t>(m_filled), m_block.end(), std::uint8_t{0});
+        compress(m_block.data());
+        m_filled = 0;
+    }
+    std::fill(m_block.begin() + static_cast<std::ptrdiff_t>(m_filled), m_block.begin() + 56, std::uint8_t{0});
+    for (int i = 0; i < 8; ++i)
+        m_block[static_cast<std::size_t>(56 + i)] = static_cast<std::uint8_t>(bits >> (56 - 8 * i));
+    compress(m_block.data());
+
+    std::array<std::uint8_t, 32> digest{};
+    for (std::size_t word = 0; word < m_state.size(); ++word)
+        for (std::size_t i = 0; i < 4; ++i)
+            digest[word * 4 + i] = static_cast<std::uint8_t>(m_state[word] >> (24 - 8 * i));
+    return digest;
+}
+
+void Sha256::compress(const std::uint8_t *block)
+{
+    std::array<std::uint32_t, 64> w{};
+    for (std::size_t i = 0; i < 16; ++i)
+        w[i] = static_cast<std::uint32_t>(block[4 * i]) << 24 | static_cast<std::uint32_t>(block[4 * i + 1]) << 16
+               | static_cast<std::uint32_t>(block[4 * i + 2]) << 8 | static_cast<std::uint32_t>(block[4 * i + 3]);
+    for (std::size_t i = 16; i < 64; ++i) {
+        const std::uint32_t s0 = RotateRight(w[i - 15], 7) ^ RotateRight(w[i - 15], 18) ^ w[i - 15] >> 3;
+        const std::uint32_t s1 = RotateRight(w[i - 2], 17) ^ RotateRight(w[i - 2], 19) ^ w[i - 2] >> 10;
+        w[i] = w[i - 16] + s0 + w[i - 7] + s1;
+    }
+    std::array<std::uint32_t, 8> v = m_state;
+    for (std::size_t i = 0; i < 64; ++i) {
+        const std::uint32_t s1 = RotateRight(v[4], 6) ^ RotateRight(v[4], 11) ^ RotateRight(v[4], 25);
+        const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
+        const std::uint32_t t1 = v[7] + s1 + choice + RoundConstants[i] + w[i];
+        const std::uint32_t s0 = RotateRight(v[0], 2) ^ RotateRight(v[0], 13) ^ RotateRight(v[0], 22);
+        const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
+        const std::uint32_t t2 = s0 + majority;
+        v = {t1 + t2, v[0], v[1], v[2], v[3] + t1, v[4], v[5], v[6]};
+    }
+    for (std::size_t i = 0; i < m_state.size(); ++i)
+        m_state[i] += v[i];
+}
+
+std::string Sha256Hex(std::span<const std::uint8_t> bytes)
+{
+    Sha256 hash;
+    hash.add(bytes);
+    constexpr char Digits[] = "0123456789abcdef";
+    std::string hex;
+    for (const std::uint8_t byte : hash.finish()) {
+        hex += Digits[byte >> 4];
+        hex += Digits[byte & 0xF];
+    }
+    return hex;
+}

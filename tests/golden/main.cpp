@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The valbum-editor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "album/compression.h"
+#include "coretestsupport.h"
+#include "goldensets.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string_view>
+
+// Takes --source-dir=DIR before GoogleTest's own flags, so the corpus is
+// found under an emulator, Wine or Node too. --list-sets prints the table
+// for comparing with what a valbum writes, and runs nothing.
+int main(int argc, char **argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc == 2 && std::string_view(argv[1]) == "--list-sets") {
+        std::fputs(GoldenSetLines().c_str(), stdout);
+        return 0;
+    }
+    constexpr std::string_view SourceFlag = "--source-dir=";
+    for (int i = 1; i < argc; ++i)
+        if (const std::string_view argument = argv[i]; argument.starts_with(SourceFlag))
+            SetSourceDir(argument.substr(SourceFlag.size()));
+    if (!InitCompression()) {
+        std::fputs("the compression library does not initialise\n", stderr);
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
