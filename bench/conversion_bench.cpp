@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "qtimage/albumimage.h"
 #include "picture/picturefile.h"
+#include "qtimage/albumimage.h"
 #include "qtimage/qtconversion.h"
 #include "support/readpictures.h"
 #include "support/testalbums.h"

@@ -16,9 +16,9 @@
 #include "album/renderingchoice.h"
 #include "albumfile/albumfile.h"
 #include "conversion/look.h"
-#include "qtimage/imagerecord.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/albumimage.h"
+#include "qtimage/imagerecord.h"
 #include "qtimage/qtconversion.h"
 
 #include <QCoreApplication>

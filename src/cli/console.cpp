@@ -123,6 +123,17 @@ void setVerbose(bool verbose)
     showLibraryWarnings = verbose;
 }
 
+void printReaderWarnings(const QString &input, const std::vector<std::string> &warnings)
+{
+    if (!showLibraryWarnings)
+        return;
+    const QMutexLocker locker(&outputLock());
+    for (const std::string &warning : warnings)
+        printProblem(
+            QStringLiteral("%1: warning: %2")
+                .arg(input, withoutLibraryPrefix(QString::fromUtf8(warning.data(), qsizetype(warning.size())))));
+}
+
 InputInProgress::InputInProgress(const QString &path)
     : m_previous(std::exchange(inputInProgress, path))
 {

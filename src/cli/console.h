@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 // Results go to standard output, one line each; problems go to standard error
 // behind the program's name so they stand out in a script's log. Every line is
 // flushed at once so the two streams interleave in the order things happened.
@@ -20,6 +23,10 @@ void printProblem(const QString &line);
 // Critical messages are always shown.
 void installLibraryMessageHandler();
 void setVerbose(bool verbose);
+
+// The warnings a reader collected while it read `input` (UTF-8), shown as the
+// handler above shows a library's: only when verbose.
+void printReaderWarnings(const QString &input, const std::vector<std::string> &warnings);
 
 // Some libraries write to standard error themselves, past every handler:
 // libpng's default error callback, which Qt's PNG reader leaves in place,

@@ -5,8 +5,8 @@
 #include "cli/pictureimport.h"
 
 #include "cli/console.h"
-#include "qtimage/imagerecord.h"
 #include "messages/picturetexts.h"
+#include "qtimage/imagerecord.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -49,6 +49,7 @@ ImportedPicture importPicture(const QStringList &paths, qsizetype index, const C
     imported.index = index;
     const InputInProgress input(paths.at(index));
     PictureImport picture = ImportPicture(paths.at(index), options);
+    printReaderWarnings(paths.at(index), picture.warnings);
     if (!picture.ok) {
         imported.problem = QStringLiteral("%1: %2").arg(paths.at(index), PictureProblemText(picture.problem));
         return imported;

@@ -22,6 +22,7 @@ DecodeReduction ReductionFor(const ConversionOptions &options)
 PictureImport converted(PictureFileContents read, const ConversionOptions &options)
 {
     PictureImport result;
+    result.warnings = std::move(read.warnings);
     if (!read.ok) {
         result.problem = std::move(read.problem);
         return result;

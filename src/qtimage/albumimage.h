@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
+#include <vector>
 
 // A picture's import, its whole way into an album: the file read with its
 // checks (picturefile.h), then converted (conversion/albumconversion.h).
@@ -22,6 +24,7 @@ struct PictureImport
     bool ok = false;
     QImage albumImage; // 92 x 92 when ok
     PictureProblem problem;
+    std::vector<std::string> warnings; // what the reader said without refusing the picture, or before it did
 };
 
 // Imports a picture file: reads it with ReadPictureFile()'s checks and converts it. With

@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
+#include "picture/picturefile.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/albumimage.h"
-#include "picture/picturefile.h"
 #include "qtimage/qtconversion.h"
 
 #include "support/readpictures.h"

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "messages/picturetexts.h"
-#include "qtimage/albumbitmap.h"
 #include "picture/jpegcheckeddecode.h"
 #include "picture/picturedamage.h"
 #include "picture/picturefile.h"
+#include "qtimage/albumbitmap.h"
 #include "qtimage/qtconversion.h"
 #include "support/jpegfiles.h"
 #include "support/readpictures.h"

@@ -6,8 +6,8 @@
 // pictures whose pixels are known.
 
 #include "messages/picturetexts.h"
-#include "qtimage/albumimage.h"
 #include "picture/picturefile.h"
+#include "qtimage/albumimage.h"
 
 #include "support/readpictures.h"
 

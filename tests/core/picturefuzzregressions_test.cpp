@@ -9,8 +9,8 @@
 
 #include "albumfile/albumfile.h"
 #include "messages/picturetexts.h"
-#include "qtimage/albumbitmap.h"
 #include "picture/picturefile.h"
+#include "qtimage/albumbitmap.h"
 #include "qtimage/qtconversion.h"
 
 #include "support/readpictures.h"

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "qtimage/albumbitmap.h"
-#include "qtimage/albumimage.h"
 #include "picture/orientation.h"
 #include "picture/picturebytes.h"
 #include "picture/picturesignature.h"
 #include "picture/straightalpha.h"
+#include "qtimage/albumbitmap.h"
+#include "qtimage/albumimage.h"
 
 #include "support/readpictures.h"
 

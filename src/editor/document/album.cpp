@@ -7,8 +7,8 @@
 #include "messages/albumtexts.h"
 
 #include "album/password.h"
-#include "qtimage/imagerecord.h"
 #include "qtimage/albumbitmap.h"
+#include "qtimage/imagerecord.h"
 
 #include <algorithm>
 #include <utility>

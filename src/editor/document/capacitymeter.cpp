@@ -5,9 +5,9 @@
 #include "editor/document/capacitymeter.h"
 
 #include "editor/document/album.h"
-#include "qtimage/imagerecord.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
+#include "qtimage/imagerecord.h"
 #include "qtimage/qtconversion.h"
 
 #include <QLocale>

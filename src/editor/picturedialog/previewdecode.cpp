@@ -5,9 +5,9 @@
 #include "editor/picturedialog/previewdecode.h"
 
 #include "messages/picturetexts.h"
+#include "picture/picturefile.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/albumimage.h"
-#include "picture/picturefile.h"
 #include "qtimage/qtconversion.h"
 
 #include <algorithm>
