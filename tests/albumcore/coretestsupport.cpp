@@ -56,6 +56,14 @@ void SetSourceDir(const std::filesystem::path &dir)
     sourceDirSetting() = dir;
 }
 
+void TakeSourceDirFlag(int argc, char **argv)
+{
+    constexpr std::string_view SourceFlag = "--source-dir=";
+    for (int i = 1; i < argc; ++i)
+        if (const std::string_view argument = argv[i]; argument.starts_with(SourceFlag))
+            SetSourceDir(argument.substr(SourceFlag.size()));
+}
+
 std::filesystem::path SourceDir()
 {
     if (!sourceDirSetting().empty())

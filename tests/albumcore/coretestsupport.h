@@ -61,6 +61,9 @@ AlbumWriteResult EncodeBitmaps(const std::vector<AlbumBitmap> &images, std::stri
 // configured from.
 std::filesystem::path SourceDir();
 void SetSourceDir(const std::filesystem::path &dir);
+// Takes --source-dir=DIR from a test program's arguments (after GoogleTest
+// has taken its own), so its data is found under an emulator, Wine or Node.
+void TakeSourceDirFlag(int argc, char **argv);
 
 // A whole file's bytes; empty when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path &path);

@@ -4,33 +4,10 @@
 
 #include "goldentables.h"
 
-#include <cstdlib>
+#include "coretestsupport.h"
+
 #include <fstream>
 #include <sstream>
-
-namespace {
-
-std::filesystem::path &sourceDirSetting()
-{
-    static std::filesystem::path dir;
-    return dir;
-}
-
-} // namespace
-
-void SetSourceDir(const std::filesystem::path &dir)
-{
-    sourceDirSetting() = dir;
-}
-
-std::filesystem::path SourceDir()
-{
-    if (!sourceDirSetting().empty())
-        return sourceDirSetting();
-    if (const char *fromEnvironment = std::getenv("VALBUM_SOURCE_DIR"); fromEnvironment && *fromEnvironment)
-        return fromEnvironment;
-    return VALBUM_SOURCE_DIR;
-}
 
 std::vector<std::vector<std::string>> GoldenLines(const std::string &name)
 {

@@ -9,11 +9,6 @@
 #include <string>
 #include <vector>
 
-// The source tree: --source-dir=DIR, else VALBUM_SOURCE_DIR, else the folder
-// the build was configured from.
-std::filesystem::path SourceDir();
-void SetSourceDir(const std::filesystem::path &dir);
-
 // The lines of tests/conversion/golden/NAME that are not comments, each
 // split at spaces; empty when the file cannot be read.
 std::vector<std::vector<std::string>> GoldenLines(const std::string &name);

@@ -4,6 +4,7 @@
 
 #include "conversion/nearestsampling.h"
 #include "conversion/placement.h"
+#include "coretestsupport.h"
 #include "goldentables.h"
 
 #include <gtest/gtest.h>

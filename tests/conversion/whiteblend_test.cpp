@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "conversion/whiteblend.h"
+#include "coretestsupport.h"
 #include "goldentables.h"
 
 #include <gtest/gtest.h>

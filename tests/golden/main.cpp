@@ -21,10 +21,7 @@ int main(int argc, char **argv)
         std::fputs(GoldenSetLines().c_str(), stdout);
         return 0;
     }
-    constexpr std::string_view SourceFlag = "--source-dir=";
-    for (int i = 1; i < argc; ++i)
-        if (const std::string_view argument = argv[i]; argument.starts_with(SourceFlag))
-            SetSourceDir(argument.substr(SourceFlag.size()));
+    TakeSourceDirFlag(argc, argv);
     if (!InitCompression()) {
         std::fputs("the compression library does not initialise\n", stderr);
         return 1;
