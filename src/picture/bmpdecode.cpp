@@ -33,7 +33,14 @@ constexpr std::uint32_t Os2Header = 64;
 constexpr std::uint32_t V4Header = 108;
 constexpr std::uint32_t V5Header = 124;
 
-enum Compression : std::uint32_t { Uncompressed = 0, Rle8 = 1, Rle4 = 2, Masked = 3 };
+enum Compression : std::uint32_t {
+    Uncompressed = 0,
+    Rle8 = 1,
+    Rle4 = 2,
+    Masked = 3,
+    EmbeddedJpeg = 4,
+    EmbeddedPng = 5
+};
 
 PictureFileContents Malformed(PictureFault fault)
 {
@@ -184,6 +191,11 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
     // A file that stops right after its header has neither palette nor pixels.
     if (header.fieldsEnd >= file.size())
         return RefusedPicture(PictureProblem::Kind::Damaged);
+    // A bitmap may carry a whole JPEG or PNG (for printers), its depth then
+    // zero: a variant of its own, not a broken file.
+    if (header.compression == EmbeddedJpeg || header.compression == EmbeddedPng)
+        return RefusedPicture(PictureProblem::Kind::UnsupportedVariant,
+                              header.compression == EmbeddedJpeg ? "JPEG-compressed BMP" : "PNG-compressed BMP");
     if (!IsDepth(header.bits))
         return Malformed(PictureFault::Depth);
     if (header.planes != 1)

@@ -234,7 +234,7 @@ PictureFileContents DecodeHeif(std::span<const std::uint8_t> file)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnsupportedVariant(file));
     const std::unique_ptr<heif_context, ContextFreer> context(heif_context_alloc());
     if (!context)
-        return RefusedPicture(PictureProblem::Kind::Unreadable, "The HEIF decoder is unusable");
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The HEIF decoder is unusable.");
     heif_error error = heif_context_read_from_memory_without_copy(context.get(), file.data(), file.size(), nullptr);
     if (error.code != heif_error_Ok)
         return Refusal(error, file);

@@ -34,7 +34,7 @@ PictureFileContents ReadJpeg(std::span<const std::uint8_t> file, const DecodeRed
         return scale == 2 || scale == 4 || scale == 8 ? scale : 1;
     });
     switch (decoded.outcome) {
-    case CheckedJpeg::Outcome::NotHandled:
+    case CheckedJpeg::Outcome::NotHandled: {
         if (IsTooLarge(decoded.size))
             return RefusedPicture(PictureProblem::Kind::TooLarge, {}, decoded.size);
         // A header libjpeg could not read without complaint, or colours
@@ -42,7 +42,10 @@ PictureFileContents ReadJpeg(std::span<const std::uint8_t> file, const DecodeRed
         // is damaged too is called damaged, as the whole-file check calls it.
         if (IsDamagedJpeg(file))
             return RefusedPicture(PictureProblem::Kind::Damaged);
-        return RefusedPicture(PictureProblem::Kind::Unreadable, "Unable to read image data");
+        PictureFileContents refused = RefusedPicture(PictureProblem::Kind::Malformed);
+        refused.problem.fault = PictureFault::Header;
+        return refused;
+    }
     case CheckedJpeg::Outcome::Damaged:
         return RefusedPicture(PictureProblem::Kind::Damaged);
     case CheckedJpeg::Outcome::Unsupported: {

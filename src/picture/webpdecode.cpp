@@ -45,7 +45,7 @@ PictureFileContents FirstFrame(FileBytes file, bool hasAlpha)
 {
     WebPAnimDecoderOptions options;
     if (!WebPAnimDecoderOptionsInit(&options))
-        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable");
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable.");
     options.color_mode = ArgbOrder;
     options.use_threads = 0;
     const WebPData data{file.data(), file.size()};
@@ -89,7 +89,7 @@ PictureFileContents DecodeWebP(std::span<const std::uint8_t> file)
     RgbPicture picture(features.width, features.height, 0, true);
     WebPDecoderConfig config;
     if (!WebPInitDecoderConfig(&config))
-        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable");
+        return RefusedPicture(PictureProblem::Kind::Unreadable, "The WebP decoder is unusable.");
     config.output.colorspace = ArgbOrder;
     config.output.is_external_memory = 1;
     config.output.u.RGBA.rgba = reinterpret_cast<std::uint8_t *>(picture.pixels.data());
