@@ -4,7 +4,7 @@
 
 #include "picture/bitmapdamage.h"
 
-#include "picture/bytesle.h"
+#include "picture/byteorder.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -37,7 +37,7 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file)
 {
     if (file.size() < FileHeaderSize + 4)
         return std::nullopt;
-    const std::uint32_t infoSize = U32At(file, FileHeaderSize);
+    const std::uint32_t infoSize = U32le(file, FileHeaderSize);
     const bool core = infoSize == CoreInfoHeaderSize;
     if (!core && infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124)
         return std::nullopt;
@@ -48,20 +48,20 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file)
     Layout layout;
     const std::size_t info = FileHeaderSize;
     if (core) {
-        layout.width = U16At(file, info + 4);
-        layout.height = U16At(file, info + 6);
-        layout.bits = U16At(file, info + 10);
+        layout.width = U16le(file, info + 4);
+        layout.height = U16le(file, info + 6);
+        layout.bits = U16le(file, info + 10);
     } else {
-        layout.width = I32At(file, info + 4);
-        layout.height = I32At(file, info + 8);
-        layout.bits = U16At(file, info + 14);
-        layout.compression = U32At(file, info + 16);
+        layout.width = I32le(file, info + 4);
+        layout.height = I32le(file, info + 8);
+        layout.bits = U16le(file, info + 14);
+        layout.compression = U32le(file, info + 16);
     }
     if (layout.width <= 0 || layout.height == 0)
         return std::nullopt;
     // An offset pointing back into the headers is ignored by the decoder,
     // which then reads on after the palette; the headers' end is a safe lower bound.
-    layout.pixelStart = std::max<std::uint64_t>(headersEnd, U32At(file, PixelOffsetField));
+    layout.pixelStart = std::max<std::uint64_t>(headersEnd, U32le(file, PixelOffsetField));
     return layout;
 }
 

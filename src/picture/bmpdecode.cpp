@@ -6,7 +6,7 @@
 
 #include "picture/bitmapdamage.h"
 #include "picture/bitmappixels.h"
-#include "picture/bytesle.h"
+#include "picture/byteorder.h"
 
 #include <algorithm>
 #include <array>
@@ -70,7 +70,7 @@ bool ReadHeader(std::span<const std::uint8_t> file, Header &header)
 {
     if (file.size() < InfoStart + 4)
         return false;
-    header.size = U32At(file, InfoStart);
+    header.size = U32le(file, InfoStart);
     std::size_t fieldsLength = CoreHeader;
     switch (header.size) {
     case InfoHeader:
@@ -91,23 +91,23 @@ bool ReadHeader(std::span<const std::uint8_t> file, Header &header)
         return false;
     header.fieldsEnd = InfoStart + fieldsLength;
     if (fieldsLength == CoreHeader) {
-        header.width = static_cast<std::int16_t>(U16At(file, InfoStart + 4));
-        header.height = static_cast<std::int16_t>(U16At(file, InfoStart + 6));
-        header.planes = U16At(file, InfoStart + 8);
-        header.bits = U16At(file, InfoStart + 10);
+        header.width = static_cast<std::int16_t>(U16le(file, InfoStart + 4));
+        header.height = static_cast<std::int16_t>(U16le(file, InfoStart + 6));
+        header.planes = U16le(file, InfoStart + 8);
+        header.bits = U16le(file, InfoStart + 10);
         return true;
     }
-    header.width = I32At(file, InfoStart + 4);
-    header.height = I32At(file, InfoStart + 8);
-    header.planes = U16At(file, InfoStart + 12);
-    header.bits = U16At(file, InfoStart + 14);
-    header.compression = U32At(file, InfoStart + 16);
-    header.coloursUsed = I32At(file, InfoStart + 32);
+    header.width = I32le(file, InfoStart + 4);
+    header.height = I32le(file, InfoStart + 8);
+    header.planes = U16le(file, InfoStart + 12);
+    header.bits = U16le(file, InfoStart + 14);
+    header.compression = U32le(file, InfoStart + 16);
+    header.coloursUsed = I32le(file, InfoStart + 32);
     if (header.masksInHeader) {
         for (std::size_t i = 0; i < 4; ++i) {
             // The 52-byte header stops before the alpha mask.
             if (InfoHeader + 4 * i + 4 <= header.size)
-                header.masks[i] = U32At(file, InfoStart + InfoHeader + 4 * i);
+                header.masks[i] = U32le(file, InfoStart + InfoHeader + 4 * i);
         }
     }
     return true;
@@ -227,7 +227,7 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
             if (file.size() - at < 12)
                 return Malformed(PictureFault::BitFields);
             for (std::size_t i = 0; i < 3; ++i)
-                masks[i] = U32At(file, at + 4 * i);
+                masks[i] = U32le(file, at + 4 * i);
             at += 12;
         }
         fields = BitFieldsOf(masks);
@@ -240,7 +240,7 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
 
     // The stated pixel offset is taken when it lies past the headers and
     // inside the file; an offset into the headers is a common fault and ignored.
-    const std::int32_t pixelOffset = I32At(file, PixelOffsetField);
+    const std::int32_t pixelOffset = I32le(file, PixelOffsetField);
     const bool offsetUsable = pixelOffset >= 0 && static_cast<std::size_t>(pixelOffset) > at
                               && static_cast<std::size_t>(pixelOffset) <= file.size();
 

@@ -26,6 +26,11 @@ inline std::uint32_t U32le(FileBytes file, std::size_t at)
            | (std::uint32_t(file[at + 3]) << 24);
 }
 
+inline std::int32_t I32le(FileBytes file, std::size_t at)
+{
+    return static_cast<std::int32_t>(U32le(file, at));
+}
+
 inline std::uint64_t U64le(FileBytes file, std::size_t at)
 {
     return std::uint64_t(U32le(file, at)) | (std::uint64_t(U32le(file, at + 4)) << 32);

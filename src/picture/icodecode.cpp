@@ -5,7 +5,7 @@
 #include "picture/icodecode.h"
 
 #include "picture/bitmappixels.h"
-#include "picture/bytesle.h"
+#include "picture/byteorder.h"
 #include "picture/pngdecode.h"
 
 #include <algorithm>
@@ -64,7 +64,7 @@ PictureFileContents DecodeIconBitmap(std::span<const std::uint8_t> bitmap, int e
 {
     if (bitmap.size() < InfoHeaderSize)
         return RefusedPicture(PictureProblem::Kind::Damaged);
-    std::uint32_t bits = U16At(bitmap, 14);
+    std::uint32_t bits = U16le(bitmap, 14);
     if (bits == 0)
         bits = entryBits;
     if (bits == 16)
@@ -73,19 +73,19 @@ PictureFileContents DecodeIconBitmap(std::span<const std::uint8_t> bitmap, int e
         return Malformed(PictureFault::Depth);
     // Icons are never run-length or bit-field coded; such data would be
     // taken for pixels and shown as noise.
-    if (U32At(bitmap, 16) != 0)
+    if (U32le(bitmap, 16) != 0)
         return Malformed(PictureFault::Compression);
     std::int64_t colours = 0;
     if (bits <= 8) {
-        const std::uint32_t used = U32At(bitmap, 32);
+        const std::uint32_t used = U32le(bitmap, 32);
         colours = used != 0 ? used : std::int64_t{1} << bits;
         if (colours > 256)
             return Malformed(PictureFault::Palette);
     }
     // The directory's size wins over the header's, which only fills in for
     // the 0 that means 256.
-    const std::int64_t width = entryWidth != 0 ? entryWidth : static_cast<std::int32_t>(U32At(bitmap, 4));
-    const std::int64_t height = entryHeight != 0 ? entryHeight : static_cast<std::int32_t>(U32At(bitmap, 8)) / 2;
+    const std::int64_t width = entryWidth != 0 ? entryWidth : static_cast<std::int32_t>(U32le(bitmap, 4));
+    const std::int64_t height = entryHeight != 0 ? entryHeight : static_cast<std::int32_t>(U32le(bitmap, 8)) / 2;
     if (width <= 0 || height <= 0 || width > LargestSide || height > LargestSide)
         return Malformed(PictureFault::Dimensions);
     const auto w = static_cast<std::size_t>(width);
@@ -109,8 +109,8 @@ PictureFileContents DecodeIconBitmap(std::span<const std::uint8_t> bitmap, int e
     if (bitmap.size() - at < stride * h + (hasMask ? maskStride * h : 0)) {
         // Rows for a size the bitmap's own header does not give are a
         // directory at odds with its picture, not a file cut short.
-        const bool sizesAgree = static_cast<std::int32_t>(U32At(bitmap, 4)) == width
-                                && static_cast<std::int32_t>(U32At(bitmap, 8)) / 2 == height;
+        const bool sizesAgree = static_cast<std::int32_t>(U32le(bitmap, 4)) == width
+                                && static_cast<std::int32_t>(U32le(bitmap, 8)) / 2 == height;
         return sizesAgree ? RefusedPicture(PictureProblem::Kind::Damaged) : Malformed(PictureFault::Dimensions);
     }
 
@@ -150,18 +150,18 @@ PictureFileContents DecodeIco(std::span<const std::uint8_t> file)
 {
     if (file.empty())
         return RefusedPicture(PictureProblem::Kind::Empty);
-    if (file.size() < DirectorySize || U16At(file, 0) != 0 || (U16At(file, 2) != 1 && U16At(file, 2) != 2))
+    if (file.size() < DirectorySize || U16le(file, 0) != 0 || (U16le(file, 2) != 1 && U16le(file, 2) != 2))
         return RefusedPicture(PictureProblem::Kind::UnsupportedFormat);
-    const bool cursor = U16At(file, 2) == 2;
+    const bool cursor = U16le(file, 2) == 2;
     // The first entry is the picture taken in: the one an icon file puts first
     // for programs that show only one.
-    if (U16At(file, 4) == 0 || file.size() - DirectorySize < EntrySize)
+    if (U16le(file, 4) == 0 || file.size() - DirectorySize < EntrySize)
         return Malformed(PictureFault::IconDirectory);
     const std::span<const std::uint8_t> entry = file.subspan(DirectorySize, EntrySize);
-    const std::uint32_t planes = U16At(entry, 4);
-    const std::uint32_t bits = U16At(entry, 6);
-    const std::uint32_t length = U32At(entry, 8);
-    const std::uint32_t offset = U32At(entry, 12);
+    const std::uint32_t planes = U16le(entry, 4);
+    const std::uint32_t bits = U16le(entry, 6);
+    const std::uint32_t length = U32le(entry, 8);
+    const std::uint32_t offset = U32le(entry, 12);
     // A cursor keeps its hot spot where an icon keeps planes and bits.
     if (entry[3] != 0 || (!cursor && (planes > 1 || bits > 32)) || length < InfoHeaderSize)
         return Malformed(PictureFault::IconDirectory);
