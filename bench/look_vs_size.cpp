@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
             const PictureImport loaded = ImportPicture(photo, options);
             const std::vector<float> shown = ShownGreys(AlbumBitmapOf(loaded.albumImage));
             Measured &row = table[static_cast<std::size_t>(rendering)];
-            row.sizes.push_back(CompressAlbumImage(loaded.albumImage).recordSize());
+            row.sizes.push_back(RecordOfImage(loaded.albumImage).recordSize());
             row.recordBytes += static_cast<double>(row.sizes.back());
             row.far.push_back(Look(shown, truth, 1.0));
             row.near.push_back(Look(shown, truth, 0.6));

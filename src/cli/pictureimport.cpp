@@ -56,7 +56,7 @@ ImportedPicture importPicture(const QStringList &paths, qsizetype index, const C
     }
     imported.image = std::move(picture.albumImage);
     if (compress)
-        imported.record = CompressAlbumImage(imported.image);
+        imported.record = RecordOfImage(imported.image);
     return imported;
 }
 

@@ -7,7 +7,7 @@
 #include "album/compression.h"
 #include "qtimage/albumbitmap.h"
 
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress)
+ImageRecord RecordOfImage(const QImage &image, const ImageCompressor &compress)
 {
     const QImage rgb = AsRgb32(image);
     return CompressAlbumImage(ViewOf(rgb), compress);

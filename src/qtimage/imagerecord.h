@@ -16,7 +16,7 @@
 // each other.
 
 // The record of an album image of any pixel format (RGB32 is read in place).
-ImageRecord CompressAlbumImage(const QImage &image, const ImageCompressor &compress = CompressImage);
+ImageRecord RecordOfImage(const QImage &image, const ImageCompressor &compress = CompressImage);
 
 // The image of one album record's payload; black where the payload does not decompress.
 QImage DecodeRecordImage(std::span<const std::uint8_t> payload);

@@ -12,7 +12,7 @@
 AlbumWriteResult EncodeAlbum(const QList<QImage> &images, const QString &passwordText, const ImageCompressor &compress)
 {
     return EncodeAlbumRecords(
-        static_cast<int>(images.size()), [&](int index) { return CompressAlbumImage(images.at(index), compress); },
+        static_cast<int>(images.size()), [&](int index) { return RecordOfImage(images.at(index), compress); },
         passwordText.toStdString());
 }
 
@@ -30,7 +30,7 @@ QList<QImage> FullAlbumOf(SamplePicture kind)
     std::int64_t fileSize = AlbumHeaderSize;
     for (std::uint32_t seed = 1; images.size() < MaxImagesPerRead; ++seed) {
         images.append(MakeSamplePicture(kind, seed));
-        const ImageRecord record = CompressAlbumImage(images.back());
+        const ImageRecord record = RecordOfImage(images.back());
         fileSize += record.recordSize();
         if (record.failure != AlbumWriteFailure::None || fileSize > AlbumSizeLimit)
             break;

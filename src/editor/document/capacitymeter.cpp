@@ -77,7 +77,7 @@ void CapacityMeter::compressInBackground(const QImage &image)
         return;
     m_pending.insert(key);
     m_workers.start([this, image, key] {
-        const ImageRecord record = CompressAlbumImage(image);
+        const ImageRecord record = RecordOfImage(image);
         // Back on the window's thread; dropped if the meter is gone by then.
         QMetaObject::invokeMethod(
             this, [this, key, record] { keep(key, record); }, Qt::QueuedConnection);
@@ -121,7 +121,7 @@ void CapacityMeter::settle()
             if (!m_renderings.contains(image.cacheKey()))
                 m_renderings.insert(image.cacheKey(), RenderForBestFit(AlbumBitmapOf(image), *options));
         } else if (!m_records.contains(image.cacheKey())) {
-            m_records.insert(image.cacheKey(), CompressAlbumImage(image));
+            m_records.insert(image.cacheKey(), RecordOfImage(image));
         }
     }
     m_refreshTimer.stop();
@@ -147,7 +147,7 @@ ImageRecord CapacityMeter::record(int index)
     const auto kept = m_records.constFind(image.cacheKey());
     if (kept != m_records.constEnd())
         return *kept;
-    const ImageRecord made = CompressAlbumImage(image);
+    const ImageRecord made = RecordOfImage(image);
     m_records.insert(image.cacheKey(), made);
     return made;
 }
