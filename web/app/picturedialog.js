@@ -230,10 +230,8 @@ export class PictureDialog {
     canvas.height = height;
     const context = canvas.getContext('2d');
     context.putImageData(image, 0, 0);
-    if (this.fit.value !== 'stretch' && this.frame.size) {
-      if (this.fit.value === 'crop') this.frame.paint(context, width, height, this.gravity.value);
-      else this.frame.paint(context, width, height, 'center');
-    }
+    // Pad keeps the whole picture: only Crop has a square to show.
+    if (this.fit.value === 'crop' && this.frame.size) this.frame.paint(context, width, height, this.gravity.value);
   }
 
   updateControls() {
