@@ -11,8 +11,6 @@ import createCore from '../core/valbum-core.js';
 import { withBytes, withText, outBytes, outJson } from './coreheap.js';
 import { encodeImageList } from './imagelist.js';
 
-const AlbumSizeLimit = 81920;
-const SmallestOversizeRecord = 4 + 4318 + 1; // header and one byte more than a record may hold
 const queue = [];
 let core = null;
 let pumping = false;
@@ -90,7 +88,7 @@ const jobs = {
     } else {
       ({ handle, info } = readPicture(new Uint8Array(file), choices));
     }
-    if (!handle) return { problem: info.problem ?? { kind: 'Unreadable', detail: info.error ?? '' } };
+    if (handle <= 0) return { problem: info.problem ?? { kind: 'Unreadable', detail: info.error ?? '' } };
     try {
       const entry = albumEntry(handle, choices, bestFit);
       if (entry.error) return { problem: { kind: 'Unreadable', detail: entry.error } };
@@ -120,26 +118,21 @@ const jobs = {
   },
 
   layout({ entries, password }) {
-    // A fixed image without a record cannot be compressed: saving stops there
-    // unless the album would be full before it anyway, as the desktop decides.
-    const failing = entries.findIndex((entry) => entry.kind === 'fixed' && !entry.payload);
-    const written = failing < 0 ? entries : entries.slice(0, failing);
-    const list = encodeImageList(written);
+    // An image that did not compress goes in with an empty payload: the core
+    // decides, as the desktop does, whether the album fails on it or is full before it.
+    const list = encodeImageList(entries.map((entry) =>
+      (entry.kind === 'fixed' && !entry.payload ? { kind: 'fixed', payload: new Uint8Array(0) } : entry)));
     withBytes(core, list, (pointer, length) => withText(core, password, (text) => core._vw_album_write(pointer, length, text)));
     const result = outJson(core);
+    if (result.error) throw new Error(result.error);
     const bytes = outBytes(core);
-    result.imageCount = entries.length;
-    if (failing >= 0 && result.ok && result.imagesWritten === failing &&
-        bytes.length + SmallestOversizeRecord <= AlbumSizeLimit)
-      return { ok: false, failure: 'ImageNotCompressible', failedImage: failing, imageCount: entries.length, size: 0 };
-    if (result.chosenSteps) while (result.chosenSteps.length < entries.length) result.chosenSteps.push(-1);
-    return { ...result, size: bytes.length, bytes };
+    return { ...result, size: result.ok ? bytes.length : 0, bytes: result.ok ? bytes : new Uint8Array(0) };
   },
 
   previewOpen({ file, key, choices }) {
     releasePreview();
     const { handle, info } = readPicture(new Uint8Array(file), choices);
-    if (!handle) return { problem: info.problem ?? { kind: 'Unreadable', detail: info.error ?? '' } };
+    if (handle <= 0) return { problem: info.problem ?? { kind: 'Unreadable', detail: info.error ?? '' } };
     preview = { key, handle, smooth: smoothOf(choices), width: info.width, height: info.height };
     return { width: info.width, height: info.height };
   },
