@@ -14,7 +14,7 @@ import { mkdtempSync, readFileSync, writeFileSync, mkdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { decodePng, startSite } from '../support/browser.mjs';
-import { nativeValbum, noisePictures, photosAvailable, photosInEveryFormat, valbumCreate } from './pictures.mjs';
+import { bigPhoto, nativeValbum, noisePictures, photosAvailable, photosInEveryFormat, valbumCreate } from './pictures.mjs';
 
 const valbum = nativeValbum();
 const work = mkdtempSync(join(tmpdir(), 'valbum-page-test-'));
@@ -171,7 +171,7 @@ describe('the page', { skip: !valbum && 'no native valbum to compare with' }, ()
       });
   }
 
-  test('a damaged album opens with the images before the damage; a foreign file is refused', async () => {
+  test('a damaged album opens with the images before the damage; a foreign file and unreadable pictures are refused', async () => {
     const pictures = noisePictures(mkdtempSync(join(work, 'noise-')), 3);
     const whole = join(work, 'whole.valbum');
     valbumCreate(valbum, whole, pictures.map(({ path }) => path), []);
@@ -189,6 +189,14 @@ describe('the page', { skip: !valbum && 'no native valbum to compare with' }, ()
       assert.equal(await message(page), text);
       await settled(page, images);
     }
+
+    // Pictures that cannot be read are named together; the others still come in.
+    await addThroughInput(page, [{ name: 'empty.png', bytes: Buffer.alloc(0) }, pictures[2],
+      { name: 'notes.png', bytes: Buffer.from('hello there\n') }]);
+    assert.equal(await message(page), 'Cannot import picture "empty.png". The file is empty.\n' +
+      'Cannot import picture "notes.png". Unsupported image format: this is a text file. ' +
+      'Pictures are read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.');
+    await settled(page, 3);
     await page.close();
   });
 
@@ -219,6 +227,23 @@ describe('the page', { skip: !valbum && 'no native valbum to compare with' }, ()
     assert.equal(await message(page), `The album is full: ${pictures.length - kept} of ${pictures.length} images did not fit ` +
       `into 81,920 bytes and were not saved, from image ${String(kept).padStart(3, '0')} on.`);
     assert.ok(bytes.equals(readFileSync(expected)));
+    await page.close();
+  });
+
+  test('a 48-megapixel photo is previewed and comes in', { skip: !photosAvailable() && 'no sample photos', timeout: 300000 }, async () => {
+    const big = bigPhoto(mkdtempSync(join(work, 'big-')));
+    const page = await openPage();
+    await page.click('#add-image');
+    await page.waitForSelector('#picture-dialog[open]');
+    await setChoices(page, {});
+    await page.setInputFiles('#picture-file-input', [payloadOf(big)]);
+    await page.waitForFunction(() => document.getElementById('picture-caption').textContent === 'Picture: (8000x6000)', null, { timeout: 240000 });
+    await page.click('#picture-open');
+    await settled(page, 1);
+    const expected = join(work, 'big.valbum');
+    valbumCreate(valbum, expected, [big.path], []);
+    await page.click('#save-album');
+    assert.ok((await page.savedAlbum()).equals(readFileSync(expected)));
     await page.close();
   });
 

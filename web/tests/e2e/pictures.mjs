@@ -45,6 +45,13 @@ export function photosInEveryFormat(folder) {
   });
 }
 
+// A phone camera's 48-megapixel JPEG (8000 x 6000), enlarged from a photo.
+export function bigPhoto(folder) {
+  const path = join(folder, 'big.jpg');
+  run('convert', [HopperPhoto, '-resize', '8000x6000!', '-quality', '80', path]);
+  return { name: 'big.jpg', path, bytes: readFileSync(path) };
+}
+
 // 92 x 92 noise: each record close to the largest an image can have.
 export function noisePictures(folder, count) {
   return Array.from({ length: count }, (_, index) => {
