@@ -26,8 +26,12 @@ wasm_libraries() {
   # built here, never the build machine's.
   export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
   local cflags="-O2 -ffp-contract=off"
-  # The project's toolchain file: it makes the finds look in the prefix.
+  # The project's toolchain file: it makes the finds look in the prefix. The
+  # configure checks only compile: each emscripten link takes seconds, and a
+  # library's configure makes a hundred checks. No check here needs a link
+  # to be right (the symbol checks look for declarations).
   local cmake_common=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$wasm_toolchain" -DVALBUM_CROSS_PREFIX="$prefix"
+    -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DBUILD_SHARED_LIBS=OFF -DCMAKE_C_FLAGS="$cflags" -DCMAKE_CXX_FLAGS="$cflags")
   local libraries=(lzo gtest)
   [[ $set == all ]] && libraries+=(zlib png jpeg gif webp tiff de265 dav1d heif)
