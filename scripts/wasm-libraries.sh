@@ -39,7 +39,13 @@ wasm_libraries() {
   for library in "${libraries[@]}"; do
     [[ -e "$prefix/$(wasm_marker_$library)" ]] && continue
     started=$SECONDS
-    if ! wasm_build_$library >"$work/$library-build.log" 2>&1; then
+    # In a job of its own, so that its first failing step ends it: inside
+    # an if or a || the shell would ignore set -e.
+    (
+      set -e
+      wasm_build_$library
+    ) >"$work/$library-build.log" 2>&1 &
+    if ! wait $!; then
       tail -n 40 "$work/$library-build.log" >&2
       echo "wasm_libraries: $library did not build (log: $work/$library-build.log)" >&2
       return 1
@@ -162,6 +168,12 @@ wasm_marker_dav1d() { echo lib/pkgconfig/dav1d.pc; }
 wasm_build_dav1d() {
   local source cross=$work/emscripten-cross.ini
   source=$(debian_source "$work/source" dav1d)
+  # For wasm its build asks for threads, and so for shared memory, which a
+  # module without -pthread cannot link: it gets no thread library (the
+  # libc's thread calls are stubs, and libheif asks it for one thread).
+  sed -i "s/^\( *\)thread_dependency = dependency('threads')\$/\1thread_dependency = declare_dependency()/" \
+    "$source/meson.build"
+  ! grep -q "dependency('threads')" "$source/meson.build"
   printf '%s\n' "[binaries]" "c = 'emcc'" "cpp = 'em++'" "ar = 'emar'" "ranlib = 'emranlib'" \
     "pkgconfig = 'pkg-config'" "" "[built-in options]" "c_args = ['-O2', '-ffp-contract=off']" "" \
     "[host_machine]" "system = 'emscripten'" "cpu_family = 'wasm32'" "cpu = 'wasm32'" "endian = 'little'" >"$cross"
@@ -186,6 +198,11 @@ wasm_build_heif() {
   grep -q 'settings.n_threads' "$plugins/heif_decoder_dav1d.cc" \
     || sed -i 's/^\( *\)decoder->settings.all_layers = 0;/&\n\1decoder->settings.n_threads = 1;\n\1decoder->settings.max_frame_delay = 1;/' \
       "$plugins/heif_decoder_dav1d.cc"
+  # Its own JavaScript interface (embind) is compiled in for every
+  # emscripten build; the core calls it from C and needs none of it.
+  sed -i 's/^#if defined(__EMSCRIPTEN__)$/#if defined(__EMSCRIPTEN__) \&\& defined(LIBHEIF_EMBIND)/' \
+    "$source/libheif/heif.cc"
+  grep -q 'defined(LIBHEIF_EMBIND)' "$source/libheif/heif.cc"
   grep -q 'de265_start_worker_threads(decoder->ctx, 0)' "$plugins/heif_decoder_libde265.cc"
   grep -q 'settings.n_threads = 1' "$plugins/heif_decoder_dav1d.cc"
   wasm_cmake libheif "$source" -DWITH_LIBDE265=ON -DWITH_LIBDE265_PLUGIN=OFF -DWITH_DAV1D=ON \

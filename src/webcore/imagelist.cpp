@@ -6,7 +6,7 @@
 
 #include "album/littleendian.h"
 
-#include <bit>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -44,7 +44,10 @@ public:
             return std::nullopt;
         const auto bits = ReadLittleEndian<std::uint64_t>(m_bytes.subspan(m_offset, 8));
         m_offset += 8;
-        return std::bit_cast<double>(bits);
+        // libc++ 13 has no std::bit_cast.
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
     }
 
     // A length, then that many bytes, at most CompressedImageCapacity.
