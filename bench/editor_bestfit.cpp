@@ -18,7 +18,7 @@
 #include "albumfile/albumfile.h"
 #include "conversion/look.h"
 #include "editor/document/album.h"
-#include "editor/document/bestfitlayout.h"
+#include "imagerecords/bestfitlayout.h"
 #include "editor/document/capacitymeter.h"
 #include "editor/window/unit1.h"
 #include "qtimage/albumbitmap.h"

@@ -21,7 +21,7 @@ packages=(
   desktop-file-utils libxml2-utils shared-mime-info file
   appstream groff-base man-db
   reuse debhelper dpkg-dev fakeroot lintian git
-  emscripten nodejs
+  emscripten nodejs meson ninja-build
 )
 
 source "$(dirname "$0")/install-missing.sh"

@@ -9,4 +9,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
+# The page's core, which the web tests load.
+scripts/build-web.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -10,7 +10,7 @@ execute_process(COMMAND em-config EMSCRIPTEN_ROOT OUTPUT_VARIABLE emscripten_roo
                 COMMAND_ERROR_IS_FATAL ANY)
 include(${emscripten_root}/cmake/Modules/Platform/Emscripten.cmake)
 
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VALBUM_CROSS_PREFIX)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VALBUM_CROSS_PREFIX VALBUM_WEB_CORE)
 if(NOT VALBUM_CROSS_PREFIX)
   message(FATAL_ERROR "Set VALBUM_CROSS_PREFIX to the folder the target's LZO and GoogleTest are installed in")
 endif()
@@ -23,7 +23,11 @@ set(ENV{PKG_CONFIG_PATH} "")
 # into fused multiply-adds.
 set(CMAKE_C_FLAGS_INIT -ffp-contract=off)
 set(CMAKE_CXX_FLAGS_INIT -ffp-contract=off)
-# One .js file with the module inside (Node 18 and later would fetch() a
-# separate .wasm and fail), memory that grows with the pictures, and the
-# host's files, so that --source-dir reaches the source tree's data.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-sENVIRONMENT=node -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1")
+# The tests: one .js file with the module inside (Node 18 and later would
+# fetch() a separate .wasm and fail), memory that grows with the pictures,
+# and the host's files, so that --source-dir reaches the source tree's data.
+# The page's core (VALBUM_WEB_CORE) sets its own, one set for each of its
+# two link targets.
+if(NOT VALBUM_WEB_CORE)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-sENVIRONMENT=node -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1")
+endif()

@@ -5,19 +5,10 @@
 #include "qtimage/albumimage.h"
 
 #include "conversion/albumconversion.h"
-#include "conversion/placement.h"
+#include "pictureimport/decodereduction.h"
 #include "qtimage/albumbitmap.h"
 
 namespace {
-
-// With smoothing the JPEG decoder may shrink by 1/2, 1/4 or 1/8 in its
-// transform, averaging as it goes; without, every source pixel counts.
-DecodeReduction ReductionFor(const ConversionOptions &options)
-{
-    if (!options.smooth)
-        return {};
-    return [options](PictureSize size) { return ReducedDecodeScale(size.width, size.height, options); };
-}
 
 PictureImport converted(PictureFileContents read, const ConversionOptions &options)
 {
@@ -41,10 +32,10 @@ std::filesystem::path PicturePath(const QString &path)
 
 PictureImport ImportPicture(const QString &path, const ConversionOptions &options)
 {
-    return converted(ReadPictureFile(PicturePath(path), ReductionFor(options)), options);
+    return converted(ReadPictureFile(PicturePath(path), DecodeReductionFor(options)), options);
 }
 
 PictureImport ImportPictureBytes(std::span<const std::uint8_t> file, const ConversionOptions &options)
 {
-    return converted(ReadPictureBytes(file, ReductionFor(options)), options);
+    return converted(ReadPictureBytes(file, DecodeReductionFor(options)), options);
 }

@@ -39,7 +39,9 @@ const char *vw_out_json(void);
 
 // Reads a picture file whole and keeps the upright picture. Returns its
 // handle (> 0), or 0 when it is refused. The choices matter only for
-// `smooth`, which lets a large JPEG be decoded reduced, as valbum does.
+// `smooth`, which lets a large JPEG be decoded reduced, as valbum does: a
+// picture read with one `smooth` must be read again before it is converted
+// with the other, or its album image is not valbum's.
 // JSON on success:
 //   {"width":W,"height":H,"hasAlpha":true|false,"orientation":1..8,"warnings":["..."]}
 // JSON on refusal:
@@ -82,6 +84,7 @@ int vw_picture_best_fit(int handle, const char *choices);
 // {"outcome":"Read"|"NotAnAlbum","stop":"None"|"RecordPastEnd"|...,
 //  "stopOffset":n,"fileSize":n,"password":"digits","records":[[offset,length],...]}
 // with each record's payload at offset (length bytes) in the bytes given.
+// Returns 0 when read (whole, or up to a stop), -1 for NotAnAlbum.
 int vw_album_read(const std::uint8_t *album, std::uint32_t size);
 
 // What the device shows of one record's payload. Out: 92 x 92 RGBA. Fails
@@ -91,10 +94,14 @@ int vw_record_view(const std::uint8_t *payload, std::uint32_t size);
 // The album file of a list of images, as the editor saves it, with best
 // fit's choice made for the best-fit images among fixed ones. The list is
 // bytes: for each image, one kind byte, then
-//   kind 0 (fixed): u32 length, the payload;
-//   kind 1 (best fit): u8 count, then for each rendering in valbum's order
-//     u8 ok, f64 look, u32 length, the payload;
-// integers and doubles little-endian. Out: the album's bytes (only the
+//   kind 0 (fixed): u32 length, the payload (length 0: an image that does not
+//     compress, which fails the album where it would fit);
+//   kind 1 (best fit): u8 count (4, one for each of best fit's renderings),
+//     then for each rendering in valbum's order u8 ok, f64 look, u32 length,
+//     the payload (length 0 exactly when ok is 0);
+// integers and doubles little-endian, payloads at most 4,318 bytes. A list
+// that breaks these rules fails the call (-2, {"error":"..."}); an album that
+// cannot be made (failure set) gives -1 with the JSON, 0 otherwise. Out: the album's bytes (only the
 // images that fit). JSON: {"ok":true,"imageCount":n,"imagesWritten":n,
 //   "failure":"None"|"ImageNotAlbumSized"|"ImageNotCompressible",
 //   "failedImage":i,"chosenSteps":[s,...],"renderingCounts":[c,...]}

@@ -5,6 +5,7 @@
 #include "goldensets.h"
 
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -190,6 +191,46 @@ std::string GoldenSetLines()
         lines.append(set.name).append("\t").append(std::to_string(set.repeats)).append("\t").append(set.sha256);
         lines.append("\t").append(set.createArguments.value_or("-"));
         lines.append("\n");
+    }
+    return lines;
+}
+
+namespace {
+
+std::string Share(double value)
+{
+    // As many digits as give the same double back.
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.17g", value);
+    return text.data();
+}
+
+std::string ChoicesText(const ConversionOptions &options)
+{
+    std::string text = "fit=" + std::string(PictureFitNames[static_cast<std::size_t>(options.fit)]);
+    text += " gravity=" + std::string(GravityNames[static_cast<std::size_t>(options.gravity)]);
+    text += options.smooth ? " smooth=1" : " smooth=0";
+    text += " greys=" + std::string(GreyDitherNames[static_cast<std::size_t>(options.greys)]);
+    text += " brightness=" + std::to_string(options.brightness);
+    text += " contrast=" + std::to_string(options.contrast);
+    text += " turns=" + std::to_string(options.quarterTurns);
+    if (options.cropSquare) {
+        const CropSquare &square = *options.cropSquare;
+        text +=
+            " crop=" + Share(square.x) + "," + Share(square.y) + "," + Share(square.width) + "," + Share(square.height);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string GoldenSetChoiceLines()
+{
+    std::string lines;
+    for (const GoldenSet &set : Sets) {
+        lines.append(set.name).append("\t").append(std::to_string(set.repeats));
+        lines.append(set.bestFit ? "\t1\t" : "\t0\t").append(set.sha256);
+        lines.append("\t").append(ChoicesText(set.options)).append("\n");
     }
     return lines;
 }

@@ -33,3 +33,8 @@ std::span<const GoldenSet> GoldenSets();
 // One line a set, for tests/golden/check_against_valbum.sh: name, repeats,
 // SHA-256 and valbum create's options, tab-separated; "-" for no options.
 std::string GoldenSetLines();
+
+// One line a set for the page's core's tests, so they check the same table:
+// name, repeats, 1 for best fit or 0, SHA-256 and the choices in the words
+// of src/webcore/webcore.h ("fit=crop gravity=west"), tab-separated.
+std::string GoldenSetChoiceLines();

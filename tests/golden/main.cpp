@@ -13,12 +13,17 @@
 
 // Takes --source-dir=DIR before GoogleTest's own flags, so the corpus is
 // found under an emulator, Wine or Node too. --list-sets prints the table
-// for comparing with what a valbum writes, and runs nothing.
+// for comparing with what a valbum writes, --list-choices the same table in
+// the page's core's words, and neither runs anything.
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
     if (argc == 2 && std::string_view(argv[1]) == "--list-sets") {
         std::fputs(GoldenSetLines().c_str(), stdout);
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--list-choices") {
+        std::fputs(GoldenSetChoiceLines().c_str(), stdout);
         return 0;
     }
     TakeSourceDirFlag(argc, argv);

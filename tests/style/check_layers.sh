@@ -6,9 +6,10 @@
 
 # The libraries depend one way: each folder of src/ includes only from the
 # folders below it. Reading (picture), conversion and the album format know
-# nothing of each other; imagerecords is where conversion meets the format,
-# and qtimage is the front ends' QImage edge over all of them. Everything
-# below qtimage is plain C++, with no Qt.
+# nothing of each other; pictureimport is where reading meets conversion,
+# imagerecords where conversion meets the format, and qtimage is the front
+# ends' QImage edge over all of them. Everything below qtimage, and webcore
+# (the page's core, beside it), is plain C++, with no Qt.
 # Usage: check_layers.sh SOURCE_DIR
 set -euo pipefail
 cd "$1/src"
@@ -20,13 +21,15 @@ declare -A allowed=(
   [albumfile]="codec album"
   [conversion]="codec"
   [picture]="codec"
+  [pictureimport]="codec conversion picture"
   [imagerecords]="codec album conversion"
-  [qtimage]="codec album conversion picture imagerecords"
-  [messages]="codec album albumfile conversion picture imagerecords qtimage"
-  [cli]="codec album albumfile conversion picture imagerecords qtimage messages"
-  [editor]="codec album albumfile conversion picture imagerecords qtimage messages"
+  [webcore]="codec album conversion picture pictureimport imagerecords"
+  [qtimage]="codec album conversion picture pictureimport imagerecords"
+  [messages]="codec album albumfile conversion picture pictureimport imagerecords qtimage"
+  [cli]="codec album albumfile conversion picture pictureimport imagerecords qtimage messages"
+  [editor]="codec album albumfile conversion picture pictureimport imagerecords qtimage messages"
 )
-qt_free="codec album conversion picture imagerecords"
+qt_free="codec album conversion picture pictureimport imagerecords webcore"
 
 faults=0
 for folder in "${!allowed[@]}"; do

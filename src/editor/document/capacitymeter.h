@@ -5,7 +5,7 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
-#include "editor/document/bestfitlayout.h"
+#include "imagerecords/bestfitlayout.h"
 #include "qtimage/albumbitmap.h"
 
 #include <QHash>

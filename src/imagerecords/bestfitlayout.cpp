@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/document/bestfitlayout.h"
+#include "imagerecords/bestfitlayout.h"
 
 BestFitLayout LayOutBestFit(const BestFitSnapshot &snapshot)
 {
