@@ -71,7 +71,12 @@ test('an album file launched with the page opens as Load Album... opens it', asy
   // handed file handles.
   const page = await site.context.newPage();
   await page.addInitScript(() => {
-    window.launchQueue = { setConsumer(consumer) { window.__launchConsumer = consumer; } };
+    // Chromium has a launchQueue of its own that only an installed page's
+    // launch feeds; this one is fed by the test.
+    Object.defineProperty(window, 'launchQueue', {
+      configurable: true,
+      value: { setConsumer(consumer) { window.__launchConsumer = consumer; } },
+    });
   });
   await page.goto(site.url);
   await page.waitForFunction(() => typeof window.__launchConsumer === 'function');

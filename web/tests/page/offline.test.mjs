@@ -18,6 +18,16 @@ import { addPictures, drawnPng, imageCount } from './pagepictures.mjs';
 const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 30000 });
 const cacheNames = (page) => page.evaluate(async () => (await caches.keys()).filter((name) => name.startsWith('valbum-page-')));
 
+// Waits until `condition` (which may be async) holds in the page; Playwright's
+// waitForFunction would take a returned promise itself as true.
+async function until(page, condition, argument, timeout = 30000) {
+  const end = Date.now() + timeout;
+  while (!(await page.evaluate(condition, argument))) {
+    if (Date.now() > end) throw new Error(`timed out waiting for ${condition}`);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+}
+
 let site;
 before(async () => { site = await startSite(); });
 after(async () => { await site?.close(); });
@@ -58,13 +68,13 @@ test('a new version of the site replaces the cached one and the old cache is rem
     assert.notEqual(second.version, first.version);
     // The open page keeps its version; the new one waits until it is closed.
     await page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
-    await page.waitForFunction(() => navigator.serviceWorker.getRegistration().then((registration) => registration.waiting !== null));
+    await until(page, async () => (await navigator.serviceWorker.getRegistration()).waiting !== null);
     await page.close();
 
     ({ page } = await openPage(browser.context, server.url));
     await controlled(page);
-    await page.waitForFunction((name) => caches.keys().then((names) => names.includes(name)), `valbum-page-${second.version}`);
-    await page.waitForFunction(async () => (await caches.keys()).filter((name) => name.startsWith('valbum-page-')).length === 1);
+    await until(page, async (name) => (await caches.keys()).filter((key) => key.startsWith('valbum-page-')).join() === name,
+      `valbum-page-${second.version}`);
     assert.deepEqual(await cacheNames(page), [`valbum-page-${second.version}`]);
     const licences = await page.evaluate(() => fetch('licences.html').then((response) => response.text()));
     assert.match(licences, /a new version/);
