@@ -8,7 +8,7 @@
 
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, readFile, rm, appendFile } from 'node:fs/promises';
+import { appendFile, cp, mkdtemp, readFile, realpath, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { launchChromium, openPage, siteRoot, startServer, startSite, waitForPageReady } from '../support/browser.mjs';
@@ -54,7 +54,7 @@ test('after one visit the page opens offline and still brings a picture in', asy
 
 test('a new version of the site replaces the cached one and the old cache is removed', async () => {
   const copy = await mkdtemp(path.join(os.tmpdir(), 'valbum-site-'));
-  await cp(siteRoot, copy, { recursive: true });
+  await cp(await realpath(siteRoot), copy, { recursive: true });
   const first = await stampServiceWorker(copy);
   const server = await startServer({ root: copy });
   const browser = await launchChromium();
