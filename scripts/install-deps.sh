@@ -22,7 +22,7 @@ packages=(
   desktop-file-utils libxml2-utils shared-mime-info file
   appstream groff-base man-db
   reuse debhelper dpkg-dev fakeroot lintian git
-  emscripten chromium
+  emscripten chromium firefox-esr
 )
 # A Node that did not come from Debian (NodeSource's, say) ships its own npm
 # and conflicts with Debian's npm package: add either only when it is absent.
