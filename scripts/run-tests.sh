@@ -4,11 +4,13 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds the programs and the page, and runs every
+# test (the page's too: CTest label `web`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-# The page's core, which the web tests load.
+# The page and its WebAssembly core, which the web tests load.
 scripts/build-web.sh
+node web/server/precache.mjs build-web/site
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -17,7 +17,10 @@ self.addEventListener('install', (event) => {
   // All or nothing: a half-filled cache would leave the page broken offline.
   // No skipWaiting(): an open page keeps the version it started with until
   // it is closed, so its worker never mixes files of two versions.
-  event.waitUntil(caches.open(CACHE_NAME).then((cache) => cache.addAll(['./', ...PRECACHE_FILES])));
+  // Fetched past the browser's HTTP cache: a copy kept there from the last
+  // version would otherwise go into the new version's cache.
+  const requests = ['./', ...PRECACHE_FILES].map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE_NAME).then((cache) => cache.addAll(requests)));
 });
 
 self.addEventListener('activate', (event) => {

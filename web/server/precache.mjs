@@ -35,7 +35,6 @@ export async function stampServiceWorker(site) {
     hash.update(`${file}\0`);
     hash.update(await readFile(path.join(site, file)));
   }
-  const version = hash.digest('hex').slice(0, 16);
   const worker = path.join(site, 'sw.js');
   const source = await readFile(worker, 'utf8');
   const versionLine = /^const PRECACHE_VERSION = .*;$/m;
@@ -43,6 +42,11 @@ export async function stampServiceWorker(site) {
   if (!versionLine.test(source) || !filesLine.test(source)) {
     throw new Error(`${worker} has no PRECACHE_VERSION / PRECACHE_FILES line to fill in`);
   }
+  // The service worker's own code counts too (without the two lines filled
+  // in here): a new one must not refill the cache an open page still uses.
+  hash.update('sw.js\0');
+  hash.update(source.replace(versionLine, '').replace(filesLine, ''));
+  const version = hash.digest('hex').slice(0, 16);
   const stamped = source
     .replace(versionLine, `const PRECACHE_VERSION = ${JSON.stringify(version)};`)
     .replace(filesLine, `const PRECACHE_FILES = ${JSON.stringify(files)};`);

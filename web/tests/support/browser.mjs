@@ -66,7 +66,7 @@ export async function launchChromium({ viewport = { width: 1280, height: 900 } }
 // (positioned writes, truncate and seek included). Each closed stream is one
 // saved file in window.__valbumSaved. Setting window.__valbumSaveCancel to
 // true makes the next pick fail as a user's cancel does (AbortError).
-function saveFilePickerStub() {
+export function saveFilePickerStub() {
   const saved = [];
   Object.defineProperty(window, '__valbumSaved', { value: saved });
   window.__valbumSaveCancel = false;
