@@ -598,7 +598,7 @@ TEST_F(SaveFailureTest, IntoAFolderThatDoesNotExist)
     const QString target = path(QStringLiteral("no such folder/album.valbum"));
     dialogs().albumsToSave.append(target);
     form().Button9Click();
-    expectFailureReported(target, QStringLiteral("No such file or directory"));
+    expectFailureReported(target, QStringLiteral("No such file or directory."));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("no such folder"))));
 }
 
@@ -608,7 +608,7 @@ TEST_F(SaveFailureTest, UnderARegularFile)
     const QString target = m_oldFile + QStringLiteral("/x.valbum");
     dialogs().albumsToSave.append(target);
     form().Button9Click();
-    expectFailureReported(target, QStringLiteral("Not a directory"));
+    expectFailureReported(target, QStringLiteral("Not a directory."));
 }
 
 TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
@@ -640,7 +640,7 @@ TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
 
     form().Button7Click();
 
-    expectFailureReported(m_oldFile, QStringLiteral("Permission denied"));
+    expectFailureReported(m_oldFile, QStringLiteral("Permission denied."));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.valbum")});
 }
 
