@@ -822,12 +822,12 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
         const qint64 size = QFileInfo(scratch).size();
         EXPECT_EQ(meter.layout().bytes.size(), size);
         EXPECT_EQ(meter.layout().imagesWritten, saved.imagesWritten);
-        const QString bytes = QStringLiteral("%1/81,920 B").arg(QLocale(QLocale::English).toString(size));
+        const QString bytes = QLocale(QLocale::English).toString(size);
         const bool leavesOut = saved.imagesWritten < album().count();
         const QString expected =
             leavesOut
-                ? QStringLiteral("\u26A0 %1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
-                : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
+                ? QStringLiteral("\u26A0 %1 of %2 fit, %3 B").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
+                : QStringLiteral("%1 images, %2/81,920 B").arg(album().count()).arg(bytes);
         EXPECT_EQ(LabelOf(form(), 2)->text(), expected);
         EXPECT_EQ(meter.warns(), leavesOut);
         // Readable against the window as painted, and red rather than grey when images would be left out.
