@@ -12,6 +12,7 @@
 #include "cli/exitstatus.h"
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
+#include "cli/progressline.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 
@@ -29,6 +30,7 @@ CommandSyntax appendSyntax()
                                "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
                                "If any album cannot be read whole, nothing is written (exit status 2).")
                     .arg(AlbumSizeLimit),
+            .options = {quietOption()},
             .minArguments = 2};
 }
 
@@ -47,6 +49,7 @@ int runAppend(const QStringList &words)
     if (const auto stop = parseCommand(parser, appendSyntax(), words))
         return *stop;
 
+    setQuiet(parser.isSet(quietOption()));
     const QStringList paths = parser.positionalArguments();
     std::vector<AlbumInput> inputs;
     inputs.reserve(static_cast<std::size_t>(paths.size()));
@@ -84,13 +87,17 @@ int runAppend(const QStringList &words)
     // Encoded here, not by the save call, so that a target too full to keep its
     // own images is found before it is touched. The bytes are the ones the
     // editor's save writes for this album.
+    ProgressLine progress(qint64(images.size()), QStringLiteral("images recompressed"));
     const AlbumWriteResult encoded = EncodeAlbumRecords(
         static_cast<int>(images.size()),
-        [&images](int index) {
+        [&images, &progress](int index) {
             const auto &[album, record] = images.at(static_cast<std::size_t>(index));
-            return RecompressedRecord(*album, record);
+            ImageRecord recompressed = RecompressedRecord(*album, record);
+            progress.advance(index + 1);
+            return recompressed;
         },
         passwordText);
+    progress.finish();
     if (!encoded.ok) {
         printProblem(QStringLiteral("%1: %2").arg(targetPath, AlbumWriteFailureReason(encoded)));
         return ExitStatus::WriteFailed;

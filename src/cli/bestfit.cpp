@@ -6,6 +6,7 @@
 
 #include "album/renderingchoice.h"
 #include "cli/pictureimport.h"
+#include "cli/progressline.h"
 #include "imagerecords/bestfitrenderings.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/qtconversion.h"
@@ -28,7 +29,9 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
     const ConversionOptions placement = BestFitPlacement(options);
     BestFitRun run;
     QList<QImage> images;
+    ProgressLine reading(paths.size(), QStringLiteral("pictures read"));
     importPictures(paths, placement, jobs, false, [&](const ImportedPicture &picture) {
+        reading.advance(picture.index + 1);
         if (!picture.problem.isEmpty()) {
             run.problems.append(picture.problem);
         } else if (skipUnreadable || run.problems.isEmpty()) {
@@ -36,15 +39,20 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
             run.pictures.append(paths.at(picture.index));
         }
     });
+    reading.finish();
     if (!run.problems.isEmpty() && !skipUnreadable)
         return run;
 
     // Each rendering lands in its own slot, so the choice never depends on `jobs`.
     std::vector<BestFitCandidates> rendered(static_cast<std::size_t>(images.size()));
     std::atomic<qsizetype> next{0};
+    std::atomic<qsizetype> done{0};
+    ProgressLine rendering(images.size(), QStringLiteral("pictures rendered"));
     const auto work = [&] {
-        for (qsizetype index = next++; index < images.size(); index = next++)
+        for (qsizetype index = next++; index < images.size(); index = next++) {
             rendered[static_cast<std::size_t>(index)] = RenderForBestFit(AlbumBitmapOf(images.at(index)), options);
+            rendering.advance(++done);
+        }
     };
     if (jobs <= 1 || images.size() <= 1) {
         work();
@@ -56,6 +64,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
         pool.waitForDone();
     }
     images.clear();
+    rendering.finish();
 
     std::vector<std::vector<RenderingCandidate>> candidates;
     candidates.reserve(rendered.size());

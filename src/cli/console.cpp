@@ -100,17 +100,97 @@ void passOnStrayOutput(const QString &input)
     }
 }
 
+std::atomic<bool> quiet{false};
+
+QMutex &progressLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+// What the progress line shows now; empty when it is not on the screen.
+QByteArray &progressShown()
+{
+    static QByteArray text;
+    return text;
+}
+
+void writeToTerminal(const QByteArray &bytes)
+{
+    for (qsizetype at = 0; at < bytes.size();) {
+        const ssize_t count = ::write(ownErrorDescriptor, bytes.constData() + at, std::size_t(bytes.size() - at));
+        if (count <= 0)
+            return;
+        at += count;
+    }
+}
+
+// Back to the start of the line, and the line erased.
+const QByteArray EraseLine = "\r\x1b[K";
+
+// While one of valbum's own lines is printed, the progress line is off the
+// screen; it comes back below.
+class ProgressAside
+{
+public:
+    ProgressAside()
+        : m_locker(&progressLock())
+    {
+        if (!progressShown().isEmpty())
+            writeToTerminal(EraseLine);
+    }
+    ~ProgressAside()
+    {
+        if (!progressShown().isEmpty())
+            writeToTerminal(progressShown());
+    }
+
+private:
+    QMutexLocker<QMutex> m_locker;
+};
+
 } // namespace
 
 void printLine(const QString &line)
 {
+    const ProgressAside aside;
     standardOutput() << line << Qt::endl;
 }
 
 void printProblem(const QString &line)
 {
+    const ProgressAside aside;
     standardOutput().flush();
     standardError() << "valbum: " << line << Qt::endl;
+}
+
+void setQuiet(bool silent)
+{
+    quiet = silent;
+}
+
+bool showsProgress()
+{
+    return !quiet && ::isatty(ownErrorDescriptor) == 1;
+}
+
+void showProgress(const QString &text)
+{
+    if (!showsProgress())
+        return;
+    const QMutexLocker locker(&progressLock());
+    standardOutput().flush();
+    progressShown() = text.toLocal8Bit();
+    writeToTerminal(EraseLine + progressShown());
+}
+
+void clearProgress()
+{
+    const QMutexLocker locker(&progressLock());
+    if (progressShown().isEmpty())
+        return;
+    progressShown().clear();
+    writeToTerminal(EraseLine);
 }
 
 void installLibraryMessageHandler()

@@ -16,6 +16,14 @@
 void printLine(const QString &line);
 void printProblem(const QString &line);
 
+// The progress line (see ProgressLine): drawn on standard error only when it
+// is a terminal and quiet was not asked for. Lines printed while it shows go
+// above it, and it is drawn again below them.
+void setQuiet(bool quiet);
+bool showsProgress();
+void showProgress(const QString &text);
+void clearProgress();
+
 // What the libraries say on their own (Qt's image readers, libpng, libjpeg)
 // goes through one handler, so that valbum speaks only its own words: their
 // warnings are dropped, as valbum's own checks decide what a picture is worth,

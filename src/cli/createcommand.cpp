@@ -15,6 +15,7 @@
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/pictureimport.h"
+#include "cli/progressline.h"
 #include "cli/unreadablepictures.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
@@ -53,7 +54,7 @@ CommandSyntax createSyntax()
                                "the rest are written (exit status 3).")
                     .arg(AlbumSizeLimit),
             .options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption,
-                                                 skipUnreadableOption()}
+                                                 skipUnreadableOption(), quietOption()}
                        + importCommandOptions(),
             .minArguments = 2};
 }
@@ -138,8 +139,10 @@ QStringList importRecords(const CreateRequest &request, UnreadablePictures &unre
                           const std::function<void(const ImageRecord &)> &keep)
 {
     QStringList read;
+    ProgressLine progress(request.pictures.size(), QStringLiteral("pictures read"));
     importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
                    [&](const ImportedPicture &picture) {
+                       progress.advance(picture.index + 1);
                        if (!picture.problem.isEmpty()) {
                            unreadable.add(picture.problem);
                        } else if (!unreadable.stopRun()) {
@@ -299,6 +302,7 @@ int runCreate(const QStringList &words)
     if (!importing.problem.isEmpty())
         return usageError(syntax.name, importing.problem);
     setVerbose(importing.verbose);
+    setQuiet(parser.isSet(quietOption()));
 
     const bool bestFit = parser.isSet(BestFitOption);
     if (bestFit && parser.isSet(QStringLiteral("dither")))

@@ -10,6 +10,7 @@
 #include "cli/exitstatus.h"
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
+#include "cli/progressline.h"
 #include "messages/albumtexts.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ CommandSyntax extractSyntax()
                                "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
                                "missing. A damaged album gives the images before the damage, which is then\n"
                                "reported (exit status 2)."),
-            .options = {FormatOption, ForceOption},
+            .options = {FormatOption, ForceOption, quietOption()},
             .minArguments = 2,
             .maxArguments = 2};
 }
@@ -43,6 +44,7 @@ int runExtract(const QStringList &words)
     if (const auto stop = parseCommand(parser, syntax, words))
         return *stop;
 
+    setQuiet(parser.isSet(quietOption()));
     const QString format = parser.value(FormatOption).toLower();
     if (format != QLatin1String("png") && format != QLatin1String("bmp"))
         return usageError(syntax.name,
@@ -71,6 +73,7 @@ int runExtract(const QStringList &words)
         return ExitStatus::WriteFailed;
     }
     const QByteArray formatName = format.toLatin1();
+    ProgressLine progress(paths.size(), QStringLiteral("images written"));
     for (qsizetype index = 0; index < paths.size(); ++index) {
         QString reason;
         const QByteArray bytes = encodePicture(AlbumImageAt(input.contents, static_cast<std::size_t>(index)),
@@ -81,7 +84,9 @@ int runExtract(const QStringList &words)
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;
         }
+        progress.advance(index + 1);
     }
+    progress.finish();
     if (const QString problem = outputs.commit(); !problem.isEmpty()) {
         printProblem(problem);
         return ExitStatus::WriteFailed;

@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <filesystem>
+#include <system_error>
+
 bool refuseToOverwrite(const QStringList &paths, bool force)
 {
     if (force)
@@ -49,7 +52,12 @@ QString makeDirectory(const QString &directory)
         return {};
     if (info.exists())
         return QStringLiteral("it exists and is not a directory");
-    if (!QDir().mkpath(directory))
-        return QStringLiteral("the directory cannot be created");
+    // The system's reason, as for a file that cannot be written: a folder
+    // of someone else's, a read-only disk, a file in the way higher up.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(directory.toStdU16String()), error);
+    if (error)
+        return QStringLiteral("the directory cannot be created: %1")
+            .arg(QString::fromLocal8Bit(std::generic_category().message(error.value())));
     return {};
 }

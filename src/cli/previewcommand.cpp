@@ -10,6 +10,7 @@
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/pictureimport.h"
+#include "cli/progressline.h"
 #include "cli/unreadablepictures.h"
 #include "qtimage/albumbitmap.h"
 
@@ -32,7 +33,8 @@ CommandSyntax previewSyntax()
                                "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
                                "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
                                "and the rest are written (exit status 3)."),
-            .options = QList<QCommandLineOption>{ForceOption, skipUnreadableOption()} + importCommandOptions(),
+            .options =
+                QList<QCommandLineOption>{ForceOption, skipUnreadableOption(), quietOption()} + importCommandOptions(),
             .minArguments = 2};
 }
 
@@ -49,6 +51,7 @@ int runPreview(const QStringList &words)
     if (!importing.problem.isEmpty())
         return usageError(syntax.name, importing.problem);
     setVerbose(importing.verbose);
+    setQuiet(parser.isSet(quietOption()));
 
     QStringList pictures = parser.positionalArguments();
     const QDir outDir(pictures.takeFirst());
@@ -74,7 +77,9 @@ int runPreview(const QStringList &words)
     QString writeProblem;
     QString directoryProblem;
     bool directoryMade = false;
+    ProgressLine progress(pictures.size(), QStringLiteral("pictures read"));
     importPictures(pictures, importing.options, importing.jobs, false, [&](const ImportedPicture &picture) {
+        progress.advance(picture.index + 1);
         if (!picture.problem.isEmpty()) {
             unreadable.add(picture.problem);
             return;
@@ -96,6 +101,7 @@ int runPreview(const QStringList &words)
         if (!reason.isEmpty())
             writeProblem = QStringLiteral("%1: %2").arg(path, reason);
     });
+    progress.finish();
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     QStringList readPaths;

@@ -14,14 +14,9 @@ constexpr std::size_t EntrySize = 12;     // tag, type, count, value
 constexpr std::uint16_t OrientationTag = 0x0112;
 constexpr std::uint16_t ShortType = 3;
 
-} // namespace
-
-int ExifOrientation(std::span<const std::uint8_t> app1)
+// The Orientation of EXIF data that starts with its TIFF header.
+int TiffOrientation(FileBytes tiff)
 {
-    using namespace std::string_view_literals;
-    if (!HasBytesAt(app1, 0, "Exif\0\0"sv))
-        return 1;
-    const FileBytes tiff = app1.subspan(ExifHeaderSize);
     if (tiff.size() < TiffHeaderSize)
         return 1;
     const bool little = HasBytesAt(tiff, 0, "II");
@@ -50,4 +45,20 @@ int ExifOrientation(std::span<const std::uint8_t> app1)
         return value;
     }
     return 1;
+}
+
+} // namespace
+
+int ExifOrientation(std::span<const std::uint8_t> app1)
+{
+    using namespace std::string_view_literals;
+    if (!HasBytesAt(app1, 0, "Exif\0\0"sv))
+        return 1;
+    return TiffOrientation(app1.subspan(ExifHeaderSize));
+}
+
+int WebPExifOrientation(std::span<const std::uint8_t> chunk)
+{
+    using namespace std::string_view_literals;
+    return TiffOrientation(HasBytesAt(chunk, 0, "Exif\0\0"sv) ? chunk.subspan(ExifHeaderSize) : chunk);
 }

@@ -6,6 +6,7 @@
 #include "picture/orientation.h"
 #include "picture/straightalpha.h"
 #include "picture/tiffdamage.h"
+#include "picture/tifftwelvebit.h"
 
 #include <tiffio.h>
 
@@ -172,6 +173,18 @@ PictureFileContents Damaged(const TiffMessages &messages)
     return result;
 }
 
+// The page read, turned upright: the Orientation tag's values are those of
+// EXIF's orientation.
+PictureFileContents Upright(RgbPicture picture, uint16_t orientation, const TiffMessages &messages)
+{
+    PictureFileContents result;
+    result.ok = true;
+    result.warnings = messages.warnings;
+    result.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+    result.picture = OrientedPicture(std::move(picture), result.orientation);
+    return result;
+}
+
 } // namespace
 
 PictureFileContents DecodeTiff(std::span<const std::uint8_t> file)
@@ -204,6 +217,12 @@ PictureFileContents DecodeTiff(std::span<const std::uint8_t> file)
     if (TIFFIsCODECConfigured(compression) == 0)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant,
                               "TIFF with " + CompressionName(compression) + " compression");
+    if (IsTwelveBitGreyOrRgb(tiff.get())) {
+        RgbPicture picture(static_cast<int>(width), static_cast<int>(height));
+        if (!ReadTwelveBitPixels(tiff.get(), picture) || !messages.errors.empty())
+            return Damaged(messages);
+        return Upright(std::move(picture), orientation, messages);
+    }
     char reason[1024] = {};
     if (TIFFRGBAImageOK(tiff.get(), reason) == 0)
         return RefusedPicture(PictureProblem::Kind::UnsupportedVariant, UnreadableLayout(tiff.get()));
@@ -228,11 +247,5 @@ PictureFileContents DecodeTiff(std::span<const std::uint8_t> file)
         const Rgb argb = (TIFFGetA(abgr) << 24) | (TIFFGetR(abgr) << 16) | (TIFFGetG(abgr) << 8) | TIFFGetB(abgr);
         pixel = hasAlpha ? StraightFromPremultiplied(argb) : (argb | 0xFF000000u);
     }
-    PictureFileContents result;
-    result.ok = true;
-    result.warnings = messages.warnings;
-    // The Orientation tag's values are those of EXIF's orientation.
-    result.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
-    result.picture = OrientedPicture(std::move(picture), result.orientation);
-    return result;
+    return Upright(std::move(picture), orientation, messages);
 }

@@ -5,6 +5,8 @@
 #include "picture/librarydecoders.h"
 
 #include "picture/byteorder.h"
+#include "picture/exiforientation.h"
+#include "picture/orientation.h"
 
 #include <webp/decode.h>
 #include <webp/demux.h>
@@ -22,6 +24,37 @@ struct AnimationDecoderDeleter
 {
     void operator()(WebPAnimDecoder *decoder) const { WebPAnimDecoderDelete(decoder); }
 };
+
+struct DemuxDeleter
+{
+    void operator()(WebPDemuxer *demuxer) const { WebPDemuxDelete(demuxer); }
+};
+
+// The Orientation the file's EXIF chunk asks for, 1 when it has none. Only
+// the extended layout (VP8X) carries metadata chunks.
+int OrientationOf(FileBytes file)
+{
+    const WebPData data{file.data(), file.size()};
+    const std::unique_ptr<WebPDemuxer, DemuxDeleter> demuxer(WebPDemux(&data));
+    if (!demuxer || (WebPDemuxGetI(demuxer.get(), WEBP_FF_FORMAT_FLAGS) & EXIF_FLAG) == 0)
+        return 1;
+    WebPChunkIterator chunk;
+    if (!WebPDemuxGetChunk(demuxer.get(), "EXIF", 1, &chunk))
+        return 1;
+    const int orientation = WebPExifOrientation({chunk.chunk.bytes, chunk.chunk.size});
+    WebPDemuxReleaseChunkIterator(&chunk);
+    return orientation;
+}
+
+// Upright, as the EXIF chunk says, as a JPEG's EXIF segment is taken.
+PictureFileContents Oriented(PictureFileContents decoded, FileBytes file)
+{
+    if (!decoded.ok)
+        return decoded;
+    decoded.orientation = OrientationOf(file);
+    decoded.picture = OrientedPicture(std::move(decoded.picture), decoded.orientation);
+    return decoded;
+}
 
 // The RIFF header gives the file's length: a file shorter than that is cut
 // short, even where the part that is missing holds no pixels.
@@ -71,9 +104,8 @@ PictureFileContents FirstFrame(FileBytes file, bool hasAlpha)
     return result;
 }
 
-} // namespace
-
-PictureFileContents DecodeWebP(std::span<const std::uint8_t> file)
+// The pixels as stored, not yet turned.
+PictureFileContents DecodeStoredWebP(std::span<const std::uint8_t> file)
 {
     const std::uint8_t *data = file.data();
     WebPBitstreamFeatures features;
@@ -107,4 +139,11 @@ PictureFileContents DecodeWebP(std::span<const std::uint8_t> file)
     result.ok = true;
     result.picture = Settled(std::move(picture), features.has_alpha);
     return result;
+}
+
+} // namespace
+
+PictureFileContents DecodeWebP(std::span<const std::uint8_t> file)
+{
+    return Oriented(DecodeStoredWebP(file), file);
 }

@@ -99,6 +99,18 @@ TEST_F(ListAndExtract, ExtractedPicturesAreTheAlbumsGreys)
     }
 }
 
+// A folder that cannot be made says why, for extract and preview alike.
+TEST_F(ListAndExtract, AFolderThatCannotBeMadeSaysWhy)
+{
+    const QString under = m_album + u"/out"_s; // a folder inside a file
+    for (const QStringList &arguments :
+         {QStringList{u"extract"_s, m_album, under}, QStringList{u"preview"_s, under, m_pictures.at(0)}}) {
+        const ProgramRun run = runValbum(arguments);
+        EXPECT_EQ(run.exitCode, 5) << run.err.toStdString();
+        EXPECT_EQ(run.err, u"valbum: %1: the directory cannot be created: Not a directory\n"_s.arg(under));
+    }
+}
+
 // A file that does not open as an album is named in plain words, and a
 // script asking for JSON still gets one object, which says why.
 TEST_F(ListAndExtract, NotAnAlbumOrMissing)

@@ -598,7 +598,7 @@ TEST_F(SaveFailureTest, IntoAFolderThatDoesNotExist)
     const QString target = path(QStringLiteral("no such folder/album.valbum"));
     dialogs().albumsToSave.append(target);
     form().Button9Click();
-    expectFailureReported(target, QStringLiteral("No such file or directory"));
+    expectFailureReported(target, QStringLiteral("No such file or directory."));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("no such folder"))));
 }
 
@@ -608,7 +608,7 @@ TEST_F(SaveFailureTest, UnderARegularFile)
     const QString target = m_oldFile + QStringLiteral("/x.valbum");
     dialogs().albumsToSave.append(target);
     form().Button9Click();
-    expectFailureReported(target, QStringLiteral("Not a directory"));
+    expectFailureReported(target, QStringLiteral("Not a directory."));
 }
 
 TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
@@ -640,7 +640,7 @@ TEST_F(SaveFailureTest, IntoAReadOnlyFolderKeepsThePreviousFile)
 
     form().Button7Click();
 
-    expectFailureReported(m_oldFile, QStringLiteral("Permission denied"));
+    expectFailureReported(m_oldFile, QStringLiteral("Permission denied."));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.valbum")});
 }
 
@@ -822,12 +822,12 @@ TEST_F(AlbumCommandsTest, MeterFollowsEveryCommandAndMatchesTheSavedFile)
         const qint64 size = QFileInfo(scratch).size();
         EXPECT_EQ(meter.layout().bytes.size(), size);
         EXPECT_EQ(meter.layout().imagesWritten, saved.imagesWritten);
-        const QString bytes = QStringLiteral("%1/81,920 B").arg(QLocale(QLocale::English).toString(size));
+        const QString bytes = QLocale(QLocale::English).toString(size);
         const bool leavesOut = saved.imagesWritten < album().count();
         const QString expected =
             leavesOut
-                ? QStringLiteral("\u26A0 %1 of %2 fit, %3").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
-                : QStringLiteral("%1 images, %2").arg(album().count()).arg(bytes);
+                ? QStringLiteral("\u26A0 %1 of %2 fit, %3 B").arg(saved.imagesWritten).arg(album().count()).arg(bytes)
+                : QStringLiteral("%1 images, %2/81,920 B").arg(album().count()).arg(bytes);
         EXPECT_EQ(LabelOf(form(), 2)->text(), expected);
         EXPECT_EQ(meter.warns(), leavesOut);
         // Readable against the window as painted, and red rather than grey when images would be left out.

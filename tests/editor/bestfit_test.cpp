@@ -8,21 +8,29 @@
 
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
+#include "editor/document/greysnames.h"
 #include "editortestsupport.h"
+#include "messages/albumtexts.h"
 #include "qtimage/albumimage.h"
 #include "support/testpictures.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
+#include <QListView>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -94,7 +102,7 @@ TEST_F(EditorBestFit, SavedAlbumIsValbumsBestFitAndTheLineCountsWithIt)
     ASSERT_GT(fitting, 0);
     ASSERT_LT(fitting, pictures.size());
     EXPECT_EQ(meter.summary(), WarningSign
-                                   + QStringLiteral("%1 of %2 fit with best fit, %3/81,920 B")
+                                   + QStringLiteral("%1 of %2 fit, %3 B")
                                          .arg(fitting)
                                          .arg(pictures.size())
                                          .arg(QLocale(QLocale::English).toString(meter.layout().bytes.size())));
@@ -114,8 +122,40 @@ TEST_F(EditorBestFit, SavedAlbumIsValbumsBestFitAndTheLineCountsWithIt)
     // Saved at once, before the workers are done: the same choice, made then.
     EXPECT_EQ(saved(small, dir.filePath(QStringLiteral("few.valbum"))), valbumBestFit(few));
     ASSERT_TRUE(settles(small));
-    EXPECT_TRUE(small.form->capacityMeter().summary().startsWith(QStringLiteral("12 images fit with best fit, ")))
+    EXPECT_TRUE(small.form->capacityMeter().summary().startsWith(QStringLiteral("12 best fit, ")))
         << small.form->capacityMeter().summary().toStdString();
+
+    // Each thumbnail names the rendering chosen for it, as valbum's line for
+    // the same picture does ("000 picture0.png (compact, 812 bytes)"), in
+    // its tooltip and in what a screen reader says of it.
+    QProcess valbum;
+    valbum.start(QStringLiteral(VALBUM_PROGRAM),
+                 QStringList{QStringLiteral("create"), QStringLiteral("--best-fit"), QStringLiteral("--smooth"),
+                             QStringLiteral("--contrast=10"), QStringLiteral("--force"),
+                             dir.filePath(QStringLiteral("notes.valbum"))}
+                     + few);
+    ASSERT_TRUE(valbum.waitForFinished(120'000));
+    const QStringList lines = QString::fromUtf8(valbum.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QListView *list = ListBox1Of(*small.form);
+    for (int row = 0; row < few.size(); ++row) {
+        SCOPED_TRACE(row);
+        const qsizetype line = lines.indexOf(QRegularExpression(QStringLiteral("^%1 .* \\(.*").arg(ImageLabel(row))));
+        ASSERT_GE(line, 0);
+        const QString cliName = lines.at(line).section(QLatin1Char('('), -1).section(QLatin1Char(','), 0, 0);
+        const auto name = std::find(GreyDitherNames.begin(), GreyDitherNames.end(), cliName.toStdString());
+        ASSERT_NE(name, GreyDitherNames.end()) << cliName.toStdString();
+        const QString note =
+            QStringLiteral("best fit shows it as %1").arg(GreyDitherTexts.at(name - GreyDitherNames.begin()));
+        const QModelIndex entry = small.form->album().index(row);
+        EXPECT_EQ(entry.data(Qt::AccessibleDescriptionRole).toString(), note);
+        list->scrollTo(entry);
+        const QRect at = list->visualRect(entry);
+        QHelpEvent help(QEvent::ToolTip, at.center(), list->viewport()->mapToGlobal(at.center()));
+        QApplication::sendEvent(list->viewport(), &help);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("Image %1 %2.").arg(ImageLabel(row), note));
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(EditorBestFit, FixedPicturesKeepTheirRendering)
@@ -218,8 +258,7 @@ TEST_F(EditorBestFit, TheChoiceRunsOffTheWindowAndAStaleOneIsDropped)
 
         EXPECT_FALSE(onWindowThread);
         EXPECT_EQ(started, test.choicesMade);
-        EXPECT_TRUE(meter.summary().startsWith(QStringLiteral("12 images fit with best fit, ")))
-            << meter.summary().toStdString();
+        EXPECT_TRUE(meter.summary().startsWith(QStringLiteral("12 best fit, "))) << meter.summary().toStdString();
         // Only the album as it is was ever shown.
         EXPECT_EQ(lines.join(QStringLiteral("\n")).toStdString(), meter.summary().toStdString());
         EXPECT_EQ(saved(editor, dir.filePath(QStringLiteral("after.valbum"))), expected);

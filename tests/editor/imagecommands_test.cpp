@@ -15,8 +15,10 @@
 #include "support/jpegfiles.h"
 #include "support/readpictures.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -185,7 +187,7 @@ TEST_F(ImageCommands, SeveralPicturesEnterInOrderAndFailuresShareOneBox)
             fresh.dialogs->boxes.constFirst().text,
             QStringLiteral("Cannot import picture \"%1\". Unsupported image format: this is a text file. Pictures are "
                            "read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.\n"
-                           "Cannot import picture \"%2\". No such file or directory")
+                           "Cannot import picture \"%2\". No such file or directory.")
                 .arg(broken, missing));
     }
 }
@@ -281,7 +283,7 @@ TEST_F(ImageCommands, PictureThatCannotBeReadIsReportedAndChangesNothing)
     const QString types =
         QStringLiteral(". Pictures are read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.");
     const QList<std::pair<QString, QString>> cases{
-        {missing, QStringLiteral("No such file or directory")},
+        {missing, QStringLiteral("No such file or directory.")},
         {xpm, QStringLiteral("Unsupported image format: this is an XPM picture%1").arg(types)},
         {ppmNamedBmp, QStringLiteral("Unsupported image format: this is a Netpbm picture%1").arg(types)},
         {text, QStringLiteral("Unsupported image format: this is a text file%1").arg(types)},
@@ -534,11 +536,14 @@ TEST_F(PictureDialog, OffersEveryPictureTypeWithAllFirst)
 }
 
 // The real dialog, run modal: `typing` goes into its name field once it shows,
-// then it is accepted. Also gives the field's selected text on opening.
+// then it is accepted. Also gives what the dialog showed on opening.
 struct PictureDialogRun
 {
     QStringList chosen;
-    QString selectedOnOpen;
+    QString textOnOpen;
+    qsizetype rowsSelectedOnOpen = 0;
+    QString folderOnOpen;
+    QString chosenCountShown; // the preview's line for several
 };
 
 PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
@@ -559,7 +564,11 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
             QMetaObject::invokeMethod(dialog, "reject");
             return;
         }
-        run.selectedOnOpen = field->selectedText();
+        run.textOnOpen = field->text();
+        run.folderOnOpen = dialog->directory().path();
+        for (const QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+            if (view->selectionModel() && view->isVisible())
+                run.rowsSelectedOnOpen += view->selectionModel()->selectedRows().size();
         // On the offscreen platform a dialog shown for the first time may not
         // have given the field its focus yet, and the first key would be lost.
         if (!field->hasFocus()) {
@@ -567,6 +576,19 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
             QCoreApplication::processEvents();
         }
         QTest::keyClicks(field, typing);
+        // Several: the preview's caption counts them once it has loaded.
+        if (typing.count(QLatin1Char('"')) > 2)
+            QTest::qWaitFor(
+                [&] {
+                    for (const QLabel *label : dialog->findChildren<QLabel *>())
+                        if (const qsizetype at = label->text().indexOf(QStringLiteral(" pictures chosen")); at > 0) {
+                            run.chosenCountShown =
+                                label->text().mid(label->text().lastIndexOf(QLatin1Char('\n'), at) + 1);
+                            return true;
+                        }
+                    return false;
+                },
+                10'000);
         QMetaObject::invokeMethod(dialog, "accept"); // protected
     });
     driver.start();
@@ -583,27 +605,63 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
     return run;
 }
 
-TEST_F(PictureDialog, TakesSeveralTypedNamesAndOffersTheLastChoiceSelected)
+TEST_F(PictureDialog, TakesSeveralTypedNamesAndReopensEmptyInTheirFolder)
 {
     QImage green(8, 8, QImage::Format_RGB32);
     green.fill(Green);
-    const QString greenPath = dir.filePath(QStringLiteral("green.png"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    const QString greenPath = dir.filePath(QStringLiteral("sub/green.png"));
     ASSERT_TRUE(green.save(greenPath));
     QWidget owner;
     QtDialogs dialogs(&owner);
     dialogs.pictureDialog()->setDirectory(dir.path());
 
-    const PictureDialogRun several = RunPictureDialog(dialogs, QStringLiteral("\"wide.png\" \"green.png\""));
+    const PictureDialogRun several = RunPictureDialog(dialogs, QStringLiteral("\"wide.png\" \"sub/green.png\""));
     EXPECT_EQ(several.chosen, (QStringList{widePath, greenPath}));
 
-    // Opened again, the last choice is there and selected: typing replaces it.
-    const PictureDialogRun one = RunPictureDialog(dialogs, QStringLiteral("green.png"));
-    EXPECT_EQ(one.selectedOnOpen, QStringLiteral("\"wide.png\" \"green.png\""));
-    EXPECT_EQ(one.chosen, QStringList{greenPath});
+    // Opened again it keeps the folder, not the names: Enter adds nothing twice.
+    const PictureDialogRun one = RunPictureDialog(dialogs, QStringLiteral("wide.png"));
+    EXPECT_EQ(one.textOnOpen, QString());
+    EXPECT_EQ(one.rowsSelectedOnOpen, 0);
+    EXPECT_EQ(QDir(one.folderOnOpen), QDir(dir.path()));
+    EXPECT_EQ(one.chosen, QStringList{widePath});
 
-    const PictureDialogRun again = RunPictureDialog(dialogs, QStringLiteral("wide.png"));
-    EXPECT_EQ(again.selectedOnOpen, QStringLiteral("green.png"));
-    EXPECT_EQ(again.chosen, QStringList{widePath});
+    const PictureDialogRun again = RunPictureDialog(dialogs, QStringLiteral("sub/green.png"));
+    EXPECT_EQ(again.textOnOpen, QString());
+    EXPECT_EQ(again.rowsSelectedOnOpen, 0);
+    EXPECT_EQ(again.chosen, QStringList{greenPath});
+    const PictureDialogRun inSub = RunPictureDialog(dialogs, QStringLiteral("green.png"));
+    EXPECT_EQ(QDir(inSub.folderOnOpen), QDir(dir.filePath(QStringLiteral("sub"))));
+    EXPECT_EQ(inSub.chosen, QStringList{greenPath});
+}
+
+// A file the type filter hides, typed among pictures, is still chosen: it
+// is counted, and refused with its reason in the one message.
+TEST_F(PictureDialog, ATypedFileThatIsNoPictureIsChosenAndNamed)
+{
+    QImage green(8, 8, QImage::Format_RGB32);
+    green.fill(Green);
+    const QString greenPath = dir.filePath(QStringLiteral("green.png"));
+    ASSERT_TRUE(green.save(greenPath));
+    const QString notesPath = dir.filePath(QStringLiteral("notes.txt"));
+    ASSERT_TRUE(WriteFileBytes(notesPath, "not a picture\n"));
+    QWidget owner;
+    QtDialogs dialogs(&owner);
+    dialogs.pictureDialog()->setDirectory(dir.path());
+
+    const PictureDialogRun run = RunPictureDialog(dialogs, QStringLiteral("\"wide.png\" \"notes.txt\" \"green.png\""));
+    EXPECT_EQ(run.chosen, (QStringList{widePath, notesPath, greenPath}));
+    EXPECT_EQ(run.chosenCountShown, QStringLiteral("3 pictures chosen"));
+
+    EditorUnderTest editor;
+    editor.dialogs->pictureSelections = {run.chosen};
+    editor.form->Button10Click();
+    EXPECT_EQ(editor.form->album().count(), 2);
+    ASSERT_EQ(editor.dialogs->boxes.size(), 1);
+    EXPECT_EQ(editor.dialogs->boxes.constFirst().text,
+              QStringLiteral("Cannot import picture \"%1\". Unsupported image format: this is a text file. Pictures "
+                             "are read from BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF and AVIF files.")
+                  .arg(notesPath));
 }
 
 TEST_F(PictureDialog, PreviewFollowsTheCurrentFile)

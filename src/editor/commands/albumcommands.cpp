@@ -111,7 +111,7 @@ void AlbumCommands::saveTo(const QString &path)
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
         m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption,
-                       CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result)));
+                       WithClosingPeriod(CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result))));
         return;
     }
     m_album.setCurrentPath(path);

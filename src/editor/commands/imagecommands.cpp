@@ -40,7 +40,7 @@ int ImageCommands::addPictures(const QStringList &paths, int position)
     for (const QString &path : paths) {
         const PictureImport loaded = ImportPicture(path, loading);
         if (!loaded.ok) {
-            failures.append(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem)));
+            failures.append(WithClosingPeriod(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem))));
             continue;
         }
         const QImage &albumImage = loaded.albumImage;

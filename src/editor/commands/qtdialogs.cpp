@@ -72,8 +72,8 @@ private:
 
 int runModal(QFileDialog *dialog)
 {
-    // The field still holds the name chosen last time; selected, it is
-    // replaced by whatever is typed rather than added to.
+    // An album dialog's field still holds the name chosen last time;
+    // selected, it is replaced by whatever is typed rather than added to.
     std::unique_ptr<SelectUntilTyped> selection;
     if (QLineEdit *field = fileNameField(dialog))
         selection = std::make_unique<SelectUntilTyped>(field);
@@ -82,28 +82,9 @@ int runModal(QFileDialog *dialog)
     return result;
 }
 
-// Puts the accepted files back into the field for next time, in the form the
-// dialog reads them: a plain name for one, quoted names for several.
-void showChosenFiles(QFileDialog *dialog, const QStringList &files)
+QStringList runForPictures(OpenPictureDialog *dialog)
 {
-    dialog->selectFile(QFileInfo(files.constFirst()).absoluteFilePath());
-    QLineEdit *field = fileNameField(dialog);
-    if (files.size() < 2 || !field)
-        return;
-    QStringList quoted;
-    for (const QString &file : files)
-        quoted.append(QLatin1Char('"') + dialog->directory().relativeFilePath(file) + QLatin1Char('"'));
-    field->setText(quoted.join(QLatin1Char(' ')));
-}
-
-QStringList runForFiles(QFileDialog *dialog)
-{
-    if (runModal(dialog) != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog->selectedFiles();
-    if (!files.isEmpty())
-        showChosenFiles(dialog, files);
-    return files;
+    return runModal(dialog) == QDialog::Accepted ? dialog->acceptedFiles() : QStringList();
 }
 
 QString runForOneAlbum(AlbumFileDialog *dialog)
@@ -202,7 +183,7 @@ QString QtDialogs::chooseAlbumToSave()
 
 QStringList QtDialogs::choosePictures()
 {
-    return runForFiles(pictureDialog());
+    return runForPictures(static_cast<OpenPictureDialog *>(pictureDialog()));
 }
 
 ConversionOptions QtDialogs::pictureConversion()

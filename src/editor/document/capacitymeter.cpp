@@ -5,6 +5,8 @@
 #include "editor/document/capacitymeter.h"
 
 #include "editor/document/album.h"
+#include "editor/document/capacitysummary.h"
+#include "editor/document/greysnames.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/imagerecord.h"
@@ -16,7 +18,13 @@ namespace {
 
 QString number(qint64 value)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(value);
+    return CapacityNumber(value);
+}
+
+// A count of images, with the thousands separator the bytes have.
+QString images(qint64 count)
+{
+    return count == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(number(count));
 }
 
 // The labels of images first .. count - 1, which saving now would leave out:
@@ -276,22 +284,30 @@ QString CapacityMeter::leftOutReason(int index) const
 
 QString CapacityMeter::summary() const
 {
-    const int count = m_album.count();
-    if (!m_settled)
-        return QStringLiteral("%1, measuring...").arg(ImageCount(count));
-    if (!m_layout.ok)
-        return WarningSign + QStringLiteral("Image %1 cannot be saved").arg(ImageLabel(m_layout.failedImage));
-    // Short enough for the label's width with thousands of images.
-    const QString bytes = QStringLiteral("%1/%2 B").arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
-    if (m_album.hasBestFit()) {
-        if (m_layout.imagesWritten < count)
-            return WarningSign
-                   + QStringLiteral("%1 of %2 fit with best fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
-        return QStringLiteral("%1 fit with best fit, %2").arg(ImageCount(count), bytes);
+    CapacityFigures figures;
+    figures.count = m_album.count();
+    figures.bestFit = m_album.hasBestFit();
+    if (!m_settled) {
+        figures.state = CapacityFigures::State::Measuring;
+    } else if (!m_layout.ok) {
+        figures.state = CapacityFigures::State::CannotSave;
+        figures.failedImage = m_layout.failedImage;
+    } else {
+        figures.fitting = m_layout.imagesWritten;
+        figures.bytes = m_layout.bytes.size();
+        figures.state =
+            figures.fitting < figures.count ? CapacityFigures::State::DoesNotFit : CapacityFigures::State::Fits;
     }
-    if (m_layout.imagesWritten < count)
-        return WarningSign + QStringLiteral("%1 of %2 fit, %3").arg(m_layout.imagesWritten).arg(count).arg(bytes);
-    return QStringLiteral("%1, %2").arg(ImageCount(count), bytes);
+    return CapacitySummary(figures);
+}
+
+QString CapacityMeter::renderingNote(int index) const
+{
+    if (!m_settled || index < 0 || std::size_t(index) >= m_chosenStep.size() || m_chosenStep[std::size_t(index)] < 0)
+        return {};
+    const auto step = static_cast<std::size_t>(m_chosenStep[static_cast<std::size_t>(index)]);
+    return QStringLiteral("best fit shows it as %1")
+        .arg(GreyDitherTexts.at(static_cast<qsizetype>(BestFitRenderings[step])));
 }
 
 QString CapacityMeter::details() const
@@ -299,7 +315,7 @@ QString CapacityMeter::details() const
     const int count = m_album.count();
     if (!m_settled)
         return QStringLiteral("Measuring how much of the album's %1 bytes the %2 take.")
-            .arg(AlbumSizeLimitText(), ImageCount(count));
+            .arg(AlbumSizeLimitText(), images(count));
     if (!m_layout.ok)
         return QStringLiteral("Image %1 cannot be compressed: the album cannot be saved with it.")
             .arg(ImageLabel(m_layout.failedImage));
@@ -314,7 +330,7 @@ QString CapacityMeter::details() const
         QStringList counts;
         for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
             counts.append(QStringLiteral("%1 %2")
-                              .arg(m_renderingCounts[step])
+                              .arg(number(m_renderingCounts[step]))
                               .arg(names.at(static_cast<qsizetype>(BestFitRenderings[step]))));
         text += QStringLiteral(" Best fit renders: %1.").arg(counts.join(QStringLiteral(", ")));
     }

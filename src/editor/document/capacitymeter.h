@@ -70,9 +70,12 @@ public:
     // Why, as a clause ("will not be saved: the album is full"); empty when it is kept.
     QString leftOutReason(int index) const;
 
-    // One line for the window: images, bytes of the limit, how many fit;
-    // behind a warning sign when warns().
+    // One line for the window (see CapacitySummary): images, bytes of the
+    // limit, how many fit; behind a warning sign when warns().
     QString summary() const;
+    // For a best-fit image once settled, the rendering chosen for it
+    // ("best fit shows it as Floyd-Steinberg"); empty otherwise.
+    QString renderingNote(int index) const;
     // The same at length, for a tooltip.
     QString details() const;
 

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editor/picturedialog/conversionpanel.h"
+
+#include "editor/document/greysnames.h"
 #include "qtimage/qtconversion.h"
 
 #include <QCheckBox>
@@ -19,10 +21,7 @@ const QStringList FitTexts{QStringLiteral("Stretch"), QStringLiteral("Crop"), QS
 const QStringList FitTips{QStringLiteral("The whole picture over the whole square; the aspect ratio is not kept."),
                           QStringLiteral("Keep the aspect ratio and fill the square; the overflow is cut off."),
                           QStringLiteral("Keep the aspect ratio and show all of it, centred on white.")};
-const QStringList GreysTexts{QStringLiteral("None"),     QStringLiteral("Floyd-Steinberg"),
-                             QStringLiteral("Atkinson"), QStringLiteral("Ordered"),
-                             QStringLiteral("Compact"),  QStringLiteral("Compact diffusion"),
-                             QStringLiteral("Best fit")};
+const QStringList GreysTexts = GreyDitherTexts + QStringList{QStringLiteral("Best fit")};
 const QStringList GreysTips{
     QStringLiteral("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
     QStringLiteral("Error diffusion: the finest shading for photos, but large records."),

@@ -8,6 +8,9 @@
 #include "editor/picturedialog/previewpane.h"
 #include "editor/picturedialog/viewgeometry.h"
 
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -16,6 +19,27 @@
 
 #include <algorithm>
 #include <utility>
+
+namespace {
+
+QLineEdit *FileNameField(const QFileDialog *dialog)
+{
+    return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+}
+
+// Quoted names, as the dialog writes several and the user may type them:
+// `"a.png" "b.jpg"`. Empty when the field holds no quoted name.
+QStringList QuotedNames(const QString &text)
+{
+    QStringList names;
+    const QStringList parts = text.split(QLatin1Char('"'));
+    for (qsizetype i = 1; i < parts.size() - 1; i += 2)
+        if (!parts[i].isEmpty())
+            names.append(parts[i]);
+    return names;
+}
+
+} // namespace
 
 QStringList PictureNameFilters()
 {
@@ -77,7 +101,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget *parent)
         m_highlighted.clear();
         queuePreview();
     });
-    if (auto *field = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+    if (auto *field = FileNameField(this))
         connect(field, &QLineEdit::textChanged, this, &OpenPictureDialog::queuePreview);
     if (auto *list = findChild<QListView *>(QStringLiteral("listView")); list && list->selectionModel())
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &OpenPictureDialog::queuePreview);
@@ -94,9 +118,40 @@ void OpenPictureDialog::setVisible(bool visible)
     QFileDialog::setVisible(visible);
 }
 
+QStringList OpenPictureDialog::chosenFiles() const
+{
+    // The dialog's own answer leaves out typed names its filter hides as
+    // soon as it has selected any of the others.
+    const QLineEdit *field = FileNameField(this);
+    const QStringList typed = field ? QuotedNames(field->text()) : QStringList();
+    if (typed.isEmpty())
+        return selectedFiles();
+    QStringList files;
+    const QDir folder = directory();
+    for (const QString &name : typed)
+        files.append(QDir::cleanPath(folder.absoluteFilePath(name)));
+    return files;
+}
+
+void OpenPictureDialog::done(int result)
+{
+    m_accepted = result == Accepted ? chosenFiles() : QStringList();
+    QFileDialog::done(result);
+    if (m_accepted.isEmpty())
+        return;
+    // The field first: emptied, it has the dialog select what it names.
+    if (QLineEdit *field = FileNameField(this))
+        field->clear();
+    setDirectory(QFileInfo(m_accepted.constFirst()).absolutePath());
+    for (QAbstractItemView *view : findChildren<QAbstractItemView *>())
+        if (view->selectionModel())
+            view->clearSelection();
+    m_highlighted.clear();
+}
+
 void OpenPictureDialog::accept()
 {
-    const QStringList chosen = selectedFiles();
+    const QStringList chosen = chosenFiles();
     // A name typed and accepted at once may not be on show yet.
     if (chosen.size() == 1 && chosen.constFirst() != m_previewPane->path())
         showChosenPicture();
@@ -138,8 +193,8 @@ void OpenPictureDialog::queuePreview()
 
 void OpenPictureDialog::showChosenPicture()
 {
-    // What accept() reads: the selected rows, else the names typed in the field.
-    const QStringList chosen = selectedFiles();
+    // What Open would add.
+    const QStringList chosen = chosenFiles();
     QString shown = m_highlighted;
     if (!chosen.isEmpty() && !chosen.contains(m_highlighted))
         shown = chosen.constFirst();

@@ -32,6 +32,15 @@ public:
     // Open on one picture the pane has refused keeps the dialog, its reason
     // on show; one still loading is opened once the pane knows.
     void accept() override;
+    // What Open adds: the names typed in the name field, in their order,
+    // whatever the type filter shows (a file it hides is still the user's
+    // choice, and is refused with its reason), else the selected files.
+    QStringList chosenFiles() const;
+    // What the last Open chose. Once closed, the dialog keeps only their
+    // folder: reopened, its name field is empty and nothing is selected, so
+    // Enter cannot add the same pictures again.
+    QStringList acceptedFiles() const { return m_accepted; }
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -43,6 +52,7 @@ private:
     PicturePreviewPane *m_previewPane;
     ConversionPanel *m_conversionPanel;
     QString m_highlighted;
+    QStringList m_accepted;
     bool m_previewQueued = false;
     bool m_acceptWhenShown = false;
 };

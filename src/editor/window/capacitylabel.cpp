@@ -15,6 +15,11 @@ CapacityLabel::CapacityLabel(QWidget *parent)
     setEnabled(false);
 }
 
+void CapacityLabel::setSummary(const QString &summary)
+{
+    setText(fontMetrics().elidedText(summary, Qt::ElideRight, contentsRect().width()));
+}
+
 void CapacityLabel::setWarning(bool warning)
 {
     if (warning == m_warning)

@@ -19,6 +19,9 @@ class CapacityLabel : public QLabel
 public:
     explicit CapacityLabel(QWidget *parent = nullptr);
 
+    // Shows the meter's line, cut short with an ellipsis only where the
+    // label is narrower than the window lays it out.
+    void setSummary(const QString &summary);
     void setWarning(bool warning);
     bool warning() const { return m_warning; }
 

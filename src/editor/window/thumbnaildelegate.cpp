@@ -111,7 +111,9 @@ bool ThumbnailDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, co
 {
     if (event->type() != QEvent::ToolTip || !index.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    const QString reason = m_meter.leftOutReason(index.row());
+    QString reason = m_meter.leftOutReason(index.row());
+    if (reason.isEmpty())
+        reason = m_meter.renderingNote(index.row());
     if (reason.isEmpty())
         QToolTip::hideText();
     else

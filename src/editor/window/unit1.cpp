@@ -103,7 +103,11 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     registerIcons();
     setObjectName(QStringLiteral("Form1"));
     m_meter = std::make_unique<CapacityMeter>(m_album);
-    m_album.setEntryNote([this](int index) { return m_meter->leftOutReason(index); });
+    // What a screen reader says of an entry beside its label, as its tooltip says it.
+    m_album.setEntryNote([this](int index) {
+        const QString leftOut = m_meter->leftOutReason(index);
+        return leftOut.isEmpty() ? m_meter->renderingNote(index) : leftOut;
+    });
     QAccessible::installFactory(windowAccessible);
     buildLayout();
     connectSignals();
@@ -236,8 +240,7 @@ void TForm1::connectSignals()
 
 void TForm1::showCapacity()
 {
-    Label2->setText(
-        Label2->fontMetrics().elidedText(m_meter->summary(), Qt::ElideRight, Label2->contentsRect().width()));
+    Label2->setSummary(m_meter->summary());
     Label2->setToolTip(m_meter->details());
     Label2->setWarning(m_meter->warns());
     // The entries the meter leaves out are marked in the list.
