@@ -38,6 +38,11 @@ export function imageCount(count) {
   return count === 1 ? '1 image' : `${count} images`;
 }
 
+// The capacity line's count, with the thousands separator its bytes have.
+function capacityImages(count) {
+  return count === 1 ? '1 image' : `${number(count)} images`;
+}
+
 function imagesReadClause(count) {
   return count === 1 ? '1 image was read' : `${count} images were read`;
 }
@@ -165,21 +170,21 @@ function leftOutNames(first, count) {
 
 // The one line under the buttons: `layout` is null while measuring.
 export function capacitySummary(count, layout, hasBestFit) {
-  if (!layout) return `${imageCount(count)}, measuring...`;
-  if (!layout.ok) return `${WarningSign}Image ${imageLabel(layout.failedImage)} cannot be saved`;
+  if (!layout) return `${capacityImages(count)}, measuring...`;
+  if (!layout.ok) return `${WarningSign}Cannot save image ${imageLabel(layout.failedImage)}`;
+  // Over the limit the limit itself goes: the count that fits and the
+  // bytes they take are what the line is for.
+  if (layout.imagesWritten < count)
+    return `${WarningSign}${number(layout.imagesWritten)} of ${number(count)} fit, ${number(layout.size)} B`;
   const bytes = `${number(layout.size)}/${number(AlbumSizeLimit)} B`;
-  if (hasBestFit) {
-    if (layout.imagesWritten < count) return `${WarningSign}${layout.imagesWritten} of ${count} fit with best fit, ${bytes}`;
-    return `${imageCount(count)} fit with best fit, ${bytes}`;
-  }
-  if (layout.imagesWritten < count) return `${WarningSign}${layout.imagesWritten} of ${count} fit, ${bytes}`;
-  return `${imageCount(count)}, ${bytes}`;
+  if (hasBestFit) return `${number(count)} best fit, ${bytes}`;
+  return `${capacityImages(count)}, ${bytes}`;
 }
 
 // The same at length, for the line's tooltip.
 export function capacityDetails(count, layout, hasBestFit) {
   if (!layout)
-    return `Measuring how much of the album's ${number(AlbumSizeLimit)} bytes the ${imageCount(count)} take.`;
+    return `Measuring how much of the album's ${number(AlbumSizeLimit)} bytes the ${capacityImages(count)} take.`;
   if (!layout.ok)
     return `Image ${imageLabel(layout.failedImage)} cannot be compressed: the album cannot be saved with it.`;
   let text = `Saved now, the album takes ${number(layout.size)} of its ${number(AlbumSizeLimit)} bytes.`;
@@ -187,7 +192,7 @@ export function capacityDetails(count, layout, hasBestFit) {
     text += ` Only the first ${number(layout.imagesWritten)} of the ${number(count)} fit; saving leaves out the ` +
       `rest, from image ${imageLabel(layout.imagesWritten)} on: ${leftOutNames(layout.imagesWritten, count)}.`;
   if (hasBestFit) {
-    const counts = BestFitRenderings.map((greys, step) => `${layout.renderingCounts?.[step] ?? 0} ${greys}`);
+    const counts = BestFitRenderings.map((greys, step) => `${number(layout.renderingCounts?.[step] ?? 0)} ${greys}`);
     text += ` Best fit renders: ${counts.join(', ')}.`;
   }
   return text;
