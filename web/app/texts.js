@@ -76,7 +76,7 @@ export function cannotOpenMessage(name, reason) {
 }
 
 export function cannotSaveMessage(name, reason) {
-  return `Cannot save file "${name}". ${reason}`;
+  return withClosingPeriod(`Cannot save file "${name}". ${reason}`);
 }
 
 export function albumFullMessage(leftOut, imageCount, firstLeftOut) {
@@ -148,7 +148,7 @@ export function pictureProblemText(problem) {
 }
 
 export function cannotImportMessage(name, reason) {
-  return `Cannot import picture "${name}". ${reason}`;
+  return withClosingPeriod(`Cannot import picture "${name}". ${reason}`);
 }
 
 // --- the capacity line and the list's marks ---
