@@ -76,6 +76,19 @@ int vw_record_view(const std::uint8_t *payload, std::uint32_t size)
     return 0;
 }
 
+int vw_record_recompress(const std::uint8_t *payload, std::uint32_t size)
+{
+    CallResult &result = NewCallResult();
+    AlbumBitmap image;
+    if (!DecodeRecord(BytesOf(payload, size), image))
+        return -1;
+    ImageRecord record = CompressAlbumImage(image.view());
+    if (record.failure != AlbumWriteFailure::None)
+        return -1;
+    result.data = std::move(record.payload);
+    return 0;
+}
+
 int vw_album_write(const std::uint8_t *images, std::uint32_t size, const char *password)
 {
     CallResult &result = NewCallResult();

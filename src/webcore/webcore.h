@@ -91,6 +91,12 @@ int vw_album_read(const std::uint8_t *album, std::uint32_t size);
 // (-1) when the payload does not decompress.
 int vw_record_view(const std::uint8_t *payload, std::uint32_t size);
 
+// A loaded record as the editor and valbum append save it: decoded, then
+// compressed again, so an album another program packed comes out with the
+// same bytes as theirs. Out: the new payload. Fails (-1) when the payload
+// does not decompress or the image does not compress again.
+int vw_record_recompress(const std::uint8_t *payload, std::uint32_t size);
+
 // The album file of a list of images, as the editor saves it, with best
 // fit's choice made for the best-fit images among fixed ones. The list is
 // bytes: for each image, one kind byte, then

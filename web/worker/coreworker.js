@@ -48,6 +48,13 @@ function pictureView(handle, turns, maxSide) {
   return { width: json.width, height: json.height, pixels };
 }
 
+// Saved as the editor saves a loaded image: decoded and compressed again.
+// null when it does not compress again; the album then cannot be saved with it.
+function recompressedRecord(payload) {
+  const status = withBytes(core, payload, (pointer, length) => core._vw_record_recompress(pointer, length));
+  return status < 0 ? null : outBytes(core);
+}
+
 function recordView(payload) {
   const status = withBytes(core, payload, (pointer, length) => core._vw_record_view(pointer, length));
   return status < 0 ? null : outBytes(core);
@@ -112,7 +119,7 @@ const jobs = {
         stop = 'NotDecompressible';
         break;
       }
-      entries.push({ kind: 'fixed', payload, views: [view] });
+      entries.push({ kind: 'fixed', payload: recompressedRecord(payload), views: [view] });
     }
     return { outcome: 'Read', stop, password: read.password ?? '', entries };
   },
