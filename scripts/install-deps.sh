@@ -49,8 +49,10 @@ done
 install_missing "${packages[@]}"
 
 # The pinned test tools; no browser download: the tests drive Debian's
-# Chromium. npm's download cache stays inside the clone.
+# Chromium. No install scripts: none of these needs one, and puppeteer,
+# which one of them pulls in, would fetch a browser of its own. npm's
+# download cache stays inside the clone.
 stamp=$root/node_modules/.package-lock.json
 if [[ ! -f "$stamp" || "$root/package-lock.json" -nt "$stamp" ]]; then
-  (cd "$root" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --cache "$root/build-web/npm-cache" >/dev/null)
+  (cd "$root" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund --cache "$root/build-web/npm-cache" >/dev/null)
 fi
