@@ -10,6 +10,7 @@
 #include "editortestsupport.h"
 #include "messages/picturetexts.h"
 #include "picture/picturefile.h"
+#include "qtimage/albumimage.h"
 #include "qtimage/qtconversion.h"
 #include "support/bmpfixtures.h"
 #include "support/jpegfiles.h"
@@ -33,6 +34,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -544,9 +547,13 @@ struct PictureDialogRun
     qsizetype rowsSelectedOnOpen = 0;
     QString folderOnOpen;
     QString chosenCountShown; // the preview's line for several
+    PictureChoice answer;
 };
 
-PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
+// Types into the real dialog and presses Open; `onPreview`, when given, runs
+// once the preview of the one typed name is on show, before Open.
+PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing,
+                                  const std::function<void(PicturePreviewPane *)> &onPreview = {})
 {
     PictureDialogRun run;
     QFileDialog *dialog = dialogs.pictureDialog();
@@ -589,6 +596,12 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
                     return false;
                 },
                 10'000);
+        if (onPreview) {
+            PicturePreviewPane *pane = static_cast<OpenPictureDialog *>(dialog)->previewPane();
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return QFileInfo(pane->path()).fileName() == typing && !pane->isLoading(); }, 10'000));
+            onPreview(pane);
+        }
         QMetaObject::invokeMethod(dialog, "accept"); // protected
     });
     driver.start();
@@ -601,8 +614,62 @@ PictureDialogRun RunPictureDialog(QtDialogs &dialogs, const QString &typing)
             modal->close();
     });
     guard.start(30'000); // generous: a loaded machine under the sanitizers is slow to show a dialog
-    run.chosen = dialogs.choosePictures();
+    run.answer = dialogs.choosePictures();
+    run.chosen = run.answer.paths;
     return run;
+}
+
+// Open adds the picture the preview decoded, not a second read of its file:
+// a file rewritten in place after the preview, its size and time kept, still
+// comes in as previewed, and one whose time moved is read again.
+TEST_F(PictureDialog, OpenAddsThePreviewsDecodeWhileTheFileIsUnchanged)
+{
+    QImage white(8, 8, QImage::Format_RGB32), black(8, 8, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    black.fill(Qt::black);
+    const QString blackPath = dir.filePath(QStringLiteral("black.bmp"));
+    ASSERT_TRUE(black.save(blackPath));
+    const QImage blackAdded = ImportPicture(blackPath, {}).albumImage;
+    const struct
+    {
+        const char *name;
+        bool timeKept;
+    } cases[] = {{"unchanged.bmp", true}, {"rewritten.bmp", false}};
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.name);
+        const QString path = dir.filePath(QString::fromLatin1(entry.name));
+        ASSERT_TRUE(white.save(path));
+        QWidget owner;
+        QtDialogs dialogs(&owner);
+        dialogs.pictureDialog()->setDirectory(dir.path());
+        QImage previewed;
+        const PictureDialogRun run =
+            RunPictureDialog(dialogs, QString::fromLatin1(entry.name), [&](PicturePreviewPane *pane) {
+                previewed = pane->deviceView()->picture();
+                const QDateTime written = QFileInfo(path).lastModified();
+                QFile::remove(path);
+                ASSERT_TRUE(QFile::copy(blackPath, path));
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+                ASSERT_TRUE(file.setFileTime(entry.timeKept ? written : written.addSecs(-5),
+                                             QFileDevice::FileModificationTime));
+            });
+        ASSERT_EQ(run.chosen, QStringList{path});
+        ASSERT_FALSE(previewed.isNull());
+        EXPECT_NE(previewed, DeviceViewOf(blackAdded)); // the preview showed the white one
+
+        EditorUnderTest editor;
+        editor.dialogs->pictures = run.answer.paths;
+        editor.dialogs->conversion = run.answer.conversion;
+        editor.dialogs->preview = run.answer.preview;
+        editor.form->Button10Click();
+        ASSERT_EQ(editor.form->album().count(), 1);
+        const QImage added = editor.form->album().image(0);
+        if (entry.timeKept)
+            EXPECT_EQ(DeviceViewOf(added), previewed);
+        else
+            EXPECT_EQ(added, blackAdded);
+    }
 }
 
 TEST_F(PictureDialog, TakesSeveralTypedNamesAndReopensEmptyInTheirFolder)

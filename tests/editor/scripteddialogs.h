@@ -9,6 +9,9 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 // A dialog seam for tests: answers come from queues the test fills, and every
 // box shown is recorded. An empty queue answers as if the user cancelled
 // (empty path) or said No.
@@ -30,8 +33,9 @@ public:
     QStringList pictures;
     QList<QStringList> pictureSelections;
     QList<QMessageBox::StandardButton> answers;
-    ConversionOptions conversion; // what the picture dialog has chosen
-    bool bestFit = false;         // and whether its Greys list has "Best fit"
+    ConversionOptions conversion;      // what the picture dialog has chosen
+    bool bestFit = false;              // and whether its Greys list has "Best fit"
+    std::optional<KeptDecode> preview; // the preview's decode, with the next answer only
 
     QList<Box> boxes;
     int openDialogsShown = 0;
@@ -48,15 +52,16 @@ public:
         ++saveDialogsShown;
         return albumsToSave.isEmpty() ? QString() : albumsToSave.takeFirst();
     }
-    QStringList choosePictures() override
+    PictureChoice choosePictures() override
     {
         ++pictureDialogsShown;
+        PictureChoice choice{{}, conversion, bestFit, std::exchange(preview, std::nullopt)};
         if (!pictureSelections.isEmpty())
-            return pictureSelections.takeFirst();
-        return pictures.isEmpty() ? QStringList() : QStringList{pictures.takeFirst()};
+            choice.paths = pictureSelections.takeFirst();
+        else if (!pictures.isEmpty())
+            choice.paths = QStringList{pictures.takeFirst()};
+        return choice;
     }
-    ConversionOptions pictureConversion() override { return conversion; }
-    bool pictureBestFit() override { return bestFit; }
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override
     {
         boxes.append({QMessageBox::Question, caption, text, true});

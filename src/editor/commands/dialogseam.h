@@ -5,10 +5,27 @@
 #pragma once
 
 #include "conversion/conversionoptions.h"
+#include "editor/picturedialog/keptdecode.h"
 
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+
+// What the picture dialog answers, all at once.
+struct PictureChoice
+{
+    QStringList paths; // empty when cancelled
+    // How the pictures come in: what the dialog shows as chosen.
+    ConversionOptions conversion;
+    // "Best fit" among the greys: the pictures come in with the conversion's
+    // placement and tone, their colours kept, and saving chooses their renderings.
+    bool bestFit = false;
+    // The preview's decode of one of the paths with these choices, when it
+    // made one: the image Open adds for that file while it is unchanged.
+    std::optional<KeptDecode> preview;
+};
 
 // Everything modal the window asks of the user goes through here, so every
 // command runs headless in tests with scripted answers. The program uses
@@ -20,15 +37,10 @@ public:
 
     virtual QString chooseAlbumToOpen() = 0;
     virtual QString chooseAlbumToSave() = 0;
-    // One or more pictures, in the order the dialog gives them; empty when
-    // cancelled.
-    virtual QStringList choosePictures() = 0;
-    // How pictures are brought in: what the picture dialog shows as chosen.
-    virtual ConversionOptions pictureConversion() = 0;
-    // Whether the picture dialog has "Best fit" chosen among the greys: the
-    // pictures then come in with pictureConversion()'s placement and tone,
-    // their colours kept, and saving chooses their renderings.
-    virtual bool pictureBestFit() = 0;
+    // The picture dialog's whole answer: the pictures, in the order the
+    // dialog gives them (none when cancelled), with the choices shown beside
+    // them when Open was pressed.
+    virtual PictureChoice choosePictures() = 0;
 
     // A Yes/No question with No as the default button.
     virtual QMessageBox::StandardButton ask(const QString &caption, const QString &text) = 0;

@@ -29,21 +29,33 @@ ImageCommands::ImageCommands(Album &album, AlbumSelection &selection, DialogSeam
 
 int ImageCommands::addPictures(const QStringList &paths, int position)
 {
-    const ConversionOptions conversion = m_dialogs.pictureConversion();
+    PictureChoice choice = m_lastChoice;
+    choice.paths = paths;
+    return addPictures(choice, position);
+}
+
+int ImageCommands::addPictures(const PictureChoice &choice, int position)
+{
+    const ConversionOptions &conversion = choice.conversion;
     // Best fit keeps the placed square in colour; the rendering comes at saving.
     std::optional<ConversionOptions> bestFit;
-    if (m_dialogs.pictureBestFit())
+    if (choice.bestFit)
         bestFit = conversion;
     const ConversionOptions loading = bestFit ? BestFitPlacement(conversion) : conversion;
     QStringList failures;
     int imported = 0;
-    for (const QString &path : paths) {
-        const PictureImport loaded = ImportPicture(path, loading);
-        if (!loaded.ok) {
-            failures.append(WithClosingPeriod(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem))));
-            continue;
+    for (const QString &path : choice.paths) {
+        QImage albumImage;
+        if (choice.preview && choice.preview->matches(path, loading)) {
+            albumImage = choice.preview->albumImage;
+        } else {
+            const PictureImport loaded = ImportPicture(path, loading);
+            if (!loaded.ok) {
+                failures.append(WithClosingPeriod(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem))));
+                continue;
+            }
+            albumImage = loaded.albumImage;
         }
-        const QImage &albumImage = loaded.albumImage;
         if (position < 0) {
             m_album.append(albumImage, bestFit);
             m_selection.selectEntry(m_album.count() - 1);
@@ -62,19 +74,29 @@ int ImageCommands::addPictures(const QStringList &paths, int position)
     return imported;
 }
 
+PictureChoice ImageCommands::askForPictures()
+{
+    PictureChoice choice = m_dialogs.choosePictures();
+    // Cancelling leaves the choices as the dialog shows them; they hold for
+    // the next pictures too, as the dialog keeps them.
+    m_lastChoice.conversion = choice.conversion;
+    m_lastChoice.bestFit = choice.bestFit;
+    return choice;
+}
+
 void ImageCommands::add()
 {
-    const QStringList paths = m_dialogs.choosePictures();
-    if (!paths.isEmpty())
-        addPictures(paths, -1);
+    const PictureChoice choice = askForPictures();
+    if (!choice.paths.isEmpty())
+        addPictures(choice, -1);
 }
 
 void ImageCommands::insert()
 {
-    const QStringList paths = m_dialogs.choosePictures();
+    const PictureChoice choice = askForPictures();
     // The selection is read only now: the dialog may have taken a while.
-    if (!paths.isEmpty())
-        addPictures(paths, m_selection.selectedIndex());
+    if (!choice.paths.isEmpty())
+        addPictures(choice, m_selection.selectedIndex());
 }
 
 void ImageCommands::remove()

@@ -82,11 +82,6 @@ int runModal(QFileDialog *dialog)
     return result;
 }
 
-QStringList runForPictures(OpenPictureDialog *dialog)
-{
-    return runModal(dialog) == QDialog::Accepted ? dialog->acceptedFiles() : QStringList();
-}
-
 QString runForOneAlbum(AlbumFileDialog *dialog)
 {
     return runModal(dialog) == QDialog::Accepted ? dialog->chosenFile() : QString();
@@ -181,19 +176,30 @@ QString QtDialogs::chooseAlbumToSave()
     return runForOneAlbum(saveDialog());
 }
 
-QStringList QtDialogs::choosePictures()
+PictureChoice QtDialogs::choosePictures()
 {
-    return runForPictures(static_cast<OpenPictureDialog *>(pictureDialog()));
+    auto *dialog = static_cast<OpenPictureDialog *>(pictureDialog());
+    const bool accepted = runModal(dialog) == QDialog::Accepted;
+    // The choices as the dialog shows them, even when cancelled: they hold
+    // for the rest of the run.
+    PictureChoice choice;
+    choice.conversion = pictureConversion();
+    choice.bestFit = pictureBestFit();
+    if (accepted) {
+        choice.paths = dialog->acceptedFiles();
+        choice.preview = dialog->takeAcceptedDecode();
+    }
+    return choice;
 }
 
-ConversionOptions QtDialogs::pictureConversion()
+ConversionOptions QtDialogs::pictureConversion() const
 {
     // Until the dialog has been made nobody has chosen anything: the defaults.
     const auto *dialog = qobject_cast<OpenPictureDialog *>(m_pictureDialog.data());
     return dialog ? dialog->conversionOptions() : ConversionOptions{};
 }
 
-bool QtDialogs::pictureBestFit()
+bool QtDialogs::pictureBestFit() const
 {
     const auto *dialog = qobject_cast<OpenPictureDialog *>(m_pictureDialog.data());
     return dialog && dialog->conversionPanel()->bestFit();

@@ -43,11 +43,13 @@ public:
 
     QString chooseAlbumToOpen() override;
     QString chooseAlbumToSave() override;
-    QStringList choosePictures() override;
-    ConversionOptions pictureConversion() override;
-    bool pictureBestFit() override;
+    PictureChoice choosePictures() override;
     QMessageBox::StandardButton ask(const QString &caption, const QString &text) override;
     void tell(QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+
+    // What the picture dialog shows as chosen now, as choosePictures() hands it over.
+    ConversionOptions pictureConversion() const;
+    bool pictureBestFit() const;
 
     AlbumFileDialog *openDialog();
     AlbumFileDialog *saveDialog();

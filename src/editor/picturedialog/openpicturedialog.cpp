@@ -136,6 +136,10 @@ QStringList OpenPictureDialog::chosenFiles() const
 void OpenPictureDialog::done(int result)
 {
     m_accepted = result == Accepted ? chosenFiles() : QStringList();
+    // Taken before the dialog hides, while the pane still shows what Open adds.
+    m_acceptedDecode = m_accepted.isEmpty() ? std::nullopt : m_previewPane->keptDecode(conversionOptions());
+    if (m_acceptedDecode && !m_accepted.contains(m_acceptedDecode->path))
+        m_acceptedDecode.reset();
     QFileDialog::done(result);
     if (m_accepted.isEmpty())
         return;

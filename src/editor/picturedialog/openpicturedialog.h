@@ -5,10 +5,14 @@
 #pragma once
 
 #include "conversion/conversionoptions.h"
+#include "editor/picturedialog/keptdecode.h"
 
 #include <QFileDialog>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+#include <utility>
 
 class ConversionPanel;
 class PicturePreviewPane;
@@ -40,6 +44,9 @@ public:
     // folder: reopened, its name field is empty and nothing is selected, so
     // Enter cannot add the same pictures again.
     QStringList acceptedFiles() const { return m_accepted; }
+    // The preview's album image of one of them, made with the choices Open
+    // was pressed with, handed over once: none after the first call.
+    std::optional<KeptDecode> takeAcceptedDecode() { return std::exchange(m_acceptedDecode, std::nullopt); }
     void done(int result) override;
 
 protected:
@@ -53,6 +60,7 @@ private:
     ConversionPanel *m_conversionPanel;
     QString m_highlighted;
     QStringList m_accepted;
+    std::optional<KeptDecode> m_acceptedDecode;
     bool m_previewQueued = false;
     bool m_acceptWhenShown = false;
 };

@@ -129,6 +129,7 @@ void PicturePreviewPane::showFile(const QString &path, int chosenCount)
     m_path = file;
     m_chosenCount = chosenCount;
     m_fullPicture = {};
+    m_kept = {};
     m_pictureSize = {};
     m_screenPicture = {};
     // A square chosen on one picture means nothing on the next, nor does a
@@ -236,6 +237,8 @@ void PicturePreviewPane::request(bool withPicture)
     job.options = withSquareChoice(m_options);
     job.withPicture = withPicture;
     job.fullPicture = m_fullPicture;
+    job.fullStamp = m_fullStamp;
+    job.fullReducible = m_fullReducible;
     m_pending = std::move(job);
     setLoading(true);
     // The caption says so only while the picture itself comes: a frame being
@@ -271,6 +274,13 @@ void PicturePreviewPane::launchPending()
     watcher->setFuture(QtConcurrent::run(PreviewThreads(), [decoder = m_decoder, job] { return decoder(job); }));
 }
 
+std::optional<KeptDecode> PicturePreviewPane::keptDecode(const ConversionOptions &options) const
+{
+    if (m_loading || m_kept.albumImage.isNull() || m_kept.path != m_path || m_kept.options != options)
+        return std::nullopt;
+    return m_kept;
+}
+
 bool PicturePreviewPane::refused() const
 {
     return !m_loading && !m_path.isEmpty() && m_view->picture().isNull();
@@ -283,6 +293,7 @@ void PicturePreviewPane::takeOutcome(const PreviewOutcome &outcome)
     setLoading(false);
     if (!outcome.ok) {
         m_fullPicture = {};
+        m_kept = {};
         m_screenPicture = {};
         m_view->setPicture({});
         updateFrame();
@@ -291,8 +302,12 @@ void PicturePreviewPane::takeOutcome(const PreviewOutcome &outcome)
         emit previewShown();
         return;
     }
-    if (!outcome.fullPicture.isNull())
+    if (!outcome.fullPicture.isNull()) {
         m_fullPicture = outcome.fullPicture;
+        m_fullStamp = outcome.fullStamp;
+        m_fullReducible = outcome.fullReducible;
+    }
+    m_kept = {m_path, outcome.stamp, outcome.options, outcome.albumImage};
     if (!outcome.picture.isNull()) {
         m_screenPicture = outcome.picture;
         m_pictureSize = outcome.pictureSize;

@@ -51,6 +51,9 @@ public:
     bool isLoading() const { return m_loading; }
     // True when the file shown cannot be brought in; the view says why.
     bool refused() const;
+    // The album image the device view shows, when it is the one `options`
+    // give for the file shown and no newer decode is on the way; else none.
+    std::optional<KeptDecode> keptDecode(const ConversionOptions &options) const;
     // Replaces DecodePreview(); it runs on a pool thread.
     void setDecoder(PreviewDecoder decoder) { m_decoder = std::move(decoder); }
 
@@ -104,6 +107,9 @@ private:
     int m_turns = 0;
     std::optional<QRectF> m_square; // moved or zoomed by the user
     QImage m_fullPicture;
+    FileStamp m_fullStamp;
+    bool m_fullReducible = false;
+    KeptDecode m_kept; // the album image on show in the device view
     bool m_loading = false;
     ConversionOptions m_options;
     PreviewDecoder m_decoder;
