@@ -47,5 +47,8 @@ for file in valbum-core.js valbum-core.wasm; do
 done
 cmp -s "$out/core/src/webcore/valbum-core-node.js" "$out/node/valbum-core-node.js" \
   || cp "$out/core/src/webcore/valbum-core-node.js" "$out/node/"
+# The service worker's list of what it keeps offline, and its version, made
+# from the files as they now are.
+node web/server/precache.mjs "$out/site" >/dev/null
 echo "build-web: libraries ready in $((libraries - started)) s, core built in $((built - libraries)) s," \
   "site in $((SECONDS - built)) s: $out/site"

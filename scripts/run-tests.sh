@@ -12,5 +12,4 @@ scripts/install-deps.sh
 scripts/build.sh
 # The page and its WebAssembly core, which the web tests load.
 scripts/build-web.sh
-node web/server/precache.mjs build-web/site
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -15,5 +15,4 @@ port=${1:-8080}
 [[ $port =~ ^[0-9]+$ ]] || { echo "run-web: the port must be a number, not '$port'" >&2; exit 2; }
 scripts/install-deps.sh
 scripts/build-web.sh
-node web/server/precache.mjs build-web/site
 exec node web/server/serve.mjs --root build-web/site --port "$port"

@@ -67,6 +67,11 @@ class Core {
     return this.withBytes(bytes, (pointer) => this.m._vw_picture_from_argb(pointer, width, height, hasAlpha ? 1 : 0));
   }
 
+  // The kept picture as RGBA, shrunk only when larger than maxSide.
+  view(handle, maxSide = 1 << 30) {
+    return this.result(this.m._vw_picture_view(handle, 0, maxSide));
+  }
+
   release(handle) {
     this.m._vw_picture_release(handle);
   }
