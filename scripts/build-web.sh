@@ -36,11 +36,12 @@ cmake --build "$out/core" -j"$jobs" >"$out/core-build.log" 2>&1 \
 built=$SECONDS
 
 # The site: the page's own files afresh (a file web/ no longer has must not
-# linger), without its tests, then the core beside them.
+# linger), without its tests or its development server, then the core beside
+# them.
 mkdir -p "$out/site/core" "$out/node"
 find "$out/site" -mindepth 1 -maxdepth 1 ! -name core -exec rm -rf {} +
 if [[ -d web ]]; then
-  find web -mindepth 1 -maxdepth 1 ! -name tests ! -name node_modules ! -name core -exec cp -a {} "$out/site/" \;
+  find web -mindepth 1 -maxdepth 1 ! -name tests ! -name server ! -name node_modules ! -name core -exec cp -a {} "$out/site/" \;
 fi
 for file in valbum-core.js valbum-core.wasm; do
   cmp -s "$out/core/src/webcore/$file" "$out/site/core/$file" || cp "$out/core/src/webcore/$file" "$out/site/core/"
