@@ -88,6 +88,10 @@ class Core {
     return this.result(this.withBytes(album, (pointer, size) => this.m._vw_album_read(pointer, size)));
   }
 
+  recompress(payload) {
+    return this.result(this.withBytes(payload, (pointer, size) => this.m._vw_record_recompress(pointer, size)));
+  }
+
   writeAlbum(list, password = '') {
     return this.withText(password, (text) =>
       this.result(this.withBytes(list, (pointer, size) => this.m._vw_album_write(pointer, size, text))));

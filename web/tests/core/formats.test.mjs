@@ -11,7 +11,7 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { loadCore } from './corenode.mjs';
+import { concat, loadCore } from './corenode.mjs';
 import { makeTestPictures } from './testpictures.mjs';
 
 const ChoiceSets = [
@@ -127,4 +127,23 @@ test('a damaged album stops where the native reader stops', () => {
     assert.equal(snakeCase(page.json.stop), native.damage.kind, name);
     assert.equal(page.json.stopOffset, native.damage.offset, name);
   }
+});
+
+test('an album another compressor packed is saved with the editor\'s bytes', () => {
+  const whole = nativeAlbum(Object.values(pictures.byFormat).map((files) => files[0]), ['--password', '1234'], 'repacked');
+  const foreignPath = join(pictures.folder, 'foreign.valbum');
+  const repack = spawnSync(process.env.FOREIGN_ALBUM, [join(pictures.folder, 'repacked.valbum'), foreignPath], { encoding: 'utf8' });
+  assert.equal(repack.status, 0, repack.stderr);
+  const foreign = readFileSync(foreignPath);
+  assert.notDeepEqual(foreign, whole, 'the foreign compressor gave the same bytes: the case tests nothing');
+  const read = core.readAlbum(foreign);
+  assert.equal(read.status, 0);
+  const entries = read.json.records.map(([offset, length]) => {
+    const recompressed = core.recompress(foreign.subarray(offset, offset + length));
+    assert.equal(recompressed.status, 0);
+    return core.fixedEntry(recompressed.data);
+  });
+  const saved = core.writeAlbum(concat(entries), String(read.json.password));
+  assert.equal(saved.status, 0, JSON.stringify(saved.json));
+  assert.deepEqual(Buffer.from(saved.data), whole);
 });
