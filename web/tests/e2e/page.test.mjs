@@ -306,4 +306,20 @@ describe('the page', { skip: !valbum && 'no native valbum to compare with' }, ()
       await page.close();
     });
   }
+
+  test('an image dragged onto another takes its place, as painted', async () => {
+    const page = await openPage();
+    await addThroughInput(page, noisePictures(mkdtempSync(join(work, 'noise-')), 4), {});
+    await settled(page, 4);
+    const thumbnails = () => Promise.all([0, 1, 2, 3].map((index) => page.locator(`#image-${index} canvas`).screenshot()));
+    const before = await thumbnails();
+    assert.equal(new Set(before.map((png) => png.toString('base64'))).size, 4, 'the four noise pictures look alike');
+    await page.dragAndDrop('#image-0', '#image-2');
+    await page.waitForFunction(() => document.getElementById('announcer').textContent !== '');
+    assert.equal(await page.textContent('#announcer'), 'Image 000 moved to position 3 of 4.');
+    const after = await thumbnails();
+    for (const [at, was] of [[0, 1], [1, 2], [2, 0], [3, 3]])
+      assert.ok(after[at].equals(before[was]), `position ${at + 1} shows what was at ${was + 1}`);
+    await page.close();
+  });
 });
