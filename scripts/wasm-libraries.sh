@@ -195,6 +195,12 @@ wasm_build_heif() {
   # with one thread and one frame in flight.
   sed -i 's/de265_start_worker_threads(decoder->ctx, 1)/de265_start_worker_threads(decoder->ctx, 0)/' \
     "$plugins/heif_decoder_libde265.cc"
+  # For emscripten it has libde265 skip the deblocking filter and SAO, to
+  # be faster in the browser: the pictures then differ from the native
+  # decoder's along the blocks' edges, the more the harder they are
+  # compressed (up to 18 levels in a fifth of the samples). The whole decode.
+  sed -i '/de265_set_parameter_bool(decoder->ctx, DE265_DECODER_PARAM_DISABLE_\(DEBLOCKING\|SAO\), 1);/d' \
+    "$plugins/heif_decoder_libde265.cc"
   grep -q 'settings.n_threads' "$plugins/heif_decoder_dav1d.cc" \
     || sed -i 's/^\( *\)decoder->settings.all_layers = 0;/&\n\1decoder->settings.n_threads = 1;\n\1decoder->settings.max_frame_delay = 1;/' \
       "$plugins/heif_decoder_dav1d.cc"
@@ -204,6 +210,7 @@ wasm_build_heif() {
     "$source/libheif/heif.cc"
   grep -q 'defined(LIBHEIF_EMBIND)' "$source/libheif/heif.cc"
   grep -q 'de265_start_worker_threads(decoder->ctx, 0)' "$plugins/heif_decoder_libde265.cc"
+  [[ $(grep -c 'DE265_DECODER_PARAM_DISABLE_' "$plugins/heif_decoder_libde265.cc") == 0 ]]
   grep -q 'settings.n_threads = 1' "$plugins/heif_decoder_dav1d.cc"
   wasm_cmake libheif "$source" -DWITH_LIBDE265=ON -DWITH_LIBDE265_PLUGIN=OFF -DWITH_DAV1D=ON \
     -DWITH_DAV1D_PLUGIN=OFF -DWITH_X265=OFF -DWITH_AOM_ENCODER=OFF -DWITH_AOM_DECODER=OFF -DWITH_SvtEnc=OFF \
