@@ -12,11 +12,12 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev liblzo2-dev libjpeg62-turbo-dev zlib1g-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
   libheif-dev libwebp-dev libtiff-dev libpng-dev libgif-dev
   libheif-examples libavif-bin webp libtiff-tools
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic
   xvfb xdotool x11-apps x11-utils imagemagick openbox wmctrl time
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils libxml2-utils shared-mime-info file

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/albuminput.h"
+#include "cli/valbumtexts.h"
 
 #include "messages/albumtexts.h"
 
@@ -21,14 +22,15 @@ AlbumInput readAlbumInput(const QString &path)
     case AlbumReadOutcome::NotAnAlbum:
         // The editor keeps its own sentence; a shell user gets plain words.
         input.failureKind = QStringLiteral("not_an_album");
-        input.problems.append(QStringLiteral("%1 is not an album.").arg(path));
+        input.problems.append(Valbum::tr("%1 is not an album.").arg(path));
         return input;
     case AlbumReadOutcome::Read:
         break;
     }
 
     if (!contents.whole()) {
-        input.damage = QStringLiteral("%1: the album is %2.")
+        //: %2 is "damaged: 3 images were read, and the rest of the file could not be read (...)".
+        input.damage = Valbum::tr("%1: the album is %2.")
                            .arg(path, AlbumDamageClause(contents.records.size(), contents.stop, contents.stopOffset));
         input.problems.append(input.damage);
     }

@@ -6,6 +6,7 @@
 
 #include "cli/interruption.h"
 #include "cli/pendingoutputs.h"
+#include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 
 AlbumFiller::Outcome AlbumFiller::add(const ImageRecord &record)
@@ -62,12 +63,12 @@ void SplitAlbumWriter::add(const ImageRecord &record)
     if (outcome == AlbumFiller::Outcome::Full) {
         // An image too big for an empty album cannot be placed anywhere; the
         // compressor refuses those, so this only guards against an endless run.
-        m_encodingProblem = QStringLiteral("image %1 does not fit in an album of its own").arg(m_firstImage);
+        m_encodingProblem = Valbum::tr("image %1 does not fit in an album of its own").arg(m_firstImage);
     } else if (outcome == AlbumFiller::Outcome::Failed) {
         AlbumWriteResult encoded = m_album.encode(m_passwordText);
         encoded.failedImage += m_firstImage;
         m_encodingProblem =
-            QStringLiteral("album %1: %2").arg(QString::number(m_parts.size() + 1), AlbumWriteFailureReason(encoded));
+            Valbum::tr("album %1: %2").arg(QString::number(m_parts.size() + 1), AlbumWriteFailureReason(encoded));
     }
 }
 

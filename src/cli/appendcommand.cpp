@@ -13,6 +13,7 @@
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
 #include "cli/progressline.h"
+#include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 
@@ -24,12 +25,11 @@ CommandSyntax appendSyntax()
 {
     return {.name = QStringLiteral("append"),
             .arguments = QStringLiteral("TARGET.valbum SOURCE.valbum..."),
-            .description =
-                QStringLiteral("Adds the images of the source albums, in order, after the target's own and\n"
-                               "saves the target in place, keeping its password; a failed save leaves it as it\n"
-                               "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
-                               "If any album cannot be read whole, nothing is written (exit status 2).")
-                    .arg(AlbumSizeLimit),
+            .description = Valbum::tr("Adds the images of the source albums, in order, after the target's own and\n"
+                                      "saves the target in place, keeping its password; a failed save leaves it as it\n"
+                                      "was. Images past the %1-byte limit are left out and named (exit status 3).\n"
+                                      "If any album cannot be read whole, nothing is written (exit status 2).")
+                               .arg(AlbumSizeLimit),
             .options = {quietOption()},
             .minArguments = 2};
 }
@@ -63,7 +63,7 @@ int runAppend(const QStringList &words)
     // Saving what could be read of a damaged target would throw its damaged
     // rest away, and a damaged source would go in short.
     if (!allRead) {
-        printProblem(QStringLiteral("nothing was written."));
+        printProblem(Valbum::tr("nothing was written."));
         return ExitStatus::BadInput;
     }
 
@@ -87,7 +87,8 @@ int runAppend(const QStringList &words)
     // Encoded here, not by the save call, so that a target too full to keep its
     // own images is found before it is touched. The bytes are the ones the
     // editor's save writes for this album.
-    ProgressLine progress(qint64(images.size()), QStringLiteral("images recompressed"));
+    ProgressLine progress(qint64(images.size()),
+                          Valbum::tr("images recompressed", nullptr, ProgressCount(images.size())));
     const AlbumWriteResult encoded = EncodeAlbumRecords(
         static_cast<int>(images.size()),
         [&images, &progress](int index) {
@@ -103,7 +104,7 @@ int runAppend(const QStringList &words)
         return ExitStatus::WriteFailed;
     }
     if (encoded.imagesWritten < targetCount) {
-        printProblem(QStringLiteral("%1: its own images no longer fit in %2 bytes; nothing was written.")
+        printProblem(Valbum::tr("%1: its own images no longer fit in %2 bytes; nothing was written.")
                          .arg(targetPath, QString::number(AlbumSizeLimit)));
         return ExitStatus::BadInput;
     }
@@ -125,10 +126,10 @@ int runAppend(const QStringList &words)
     if (appended == static_cast<int>(origins.size()))
         return ExitStatus::Ok;
 
-    printProblem(QStringLiteral("%1; %2 image(s) left out:")
-                     .arg(AlbumFullClause(targetPath), QString::number(origins.size() - appended)));
+    //: %1 is "ALBUM is full (81920 bytes at most)"; "image(s)" stays as it is in English.
+    printProblem(Valbum::tr("%1; %n image(s) left out:", nullptr, int(origins.size()) - appended)
+                     .arg(AlbumFullClause(targetPath)));
     for (std::size_t index = static_cast<std::size_t>(appended); index < origins.size(); ++index)
-        printProblem(
-            QStringLiteral("left out: %1 %2").arg(origins.at(index).album, ImageLabel(origins.at(index).index)));
+        printProblem(Valbum::tr("left out: %1 %2").arg(origins.at(index).album, ImageLabel(origins.at(index).index)));
     return ExitStatus::ImagesLeftOut;
 }

@@ -7,6 +7,7 @@
 #include "album/renderingchoice.h"
 #include "cli/pictureimport.h"
 #include "cli/progressline.h"
+#include "cli/valbumtexts.h"
 #include "imagerecords/bestfitrenderings.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/qtconversion.h"
@@ -29,7 +30,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
     const ConversionOptions placement = BestFitPlacement(options);
     BestFitRun run;
     QList<QImage> images;
-    ProgressLine reading(paths.size(), QStringLiteral("pictures read"));
+    ProgressLine reading(paths.size(), Valbum::tr("pictures read", nullptr, ProgressCount(paths.size())));
     importPictures(paths, placement, jobs, false, [&](const ImportedPicture &picture) {
         reading.advance(picture.index + 1);
         if (!picture.problem.isEmpty()) {
@@ -47,7 +48,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
     std::vector<BestFitCandidates> rendered(static_cast<std::size_t>(images.size()));
     std::atomic<qsizetype> next{0};
     std::atomic<qsizetype> done{0};
-    ProgressLine rendering(images.size(), QStringLiteral("pictures rendered"));
+    ProgressLine rendering(images.size(), Valbum::tr("pictures rendered", nullptr, ProgressCount(images.size())));
     const auto work = [&] {
         for (qsizetype index = next++; index < images.size(); index = next++) {
             rendered[static_cast<std::size_t>(index)] = RenderForBestFit(AlbumBitmapOf(images.at(index)), options);
@@ -78,7 +79,7 @@ BestFitRun bestFitPictures(const QStringList &paths, const ConversionOptions &op
             ChooseRenderings({candidates.begin() + static_cast<std::ptrdiff_t>(first), candidates.end()});
         if (split && choice.fitting == 0 && first < rendered.size()) {
             run.encodingProblem =
-                QStringLiteral("image %1 does not fit in an album of its own").arg(static_cast<qsizetype>(first));
+                Valbum::tr("image %1 does not fit in an album of its own").arg(static_cast<qsizetype>(first));
             return run;
         }
         BestFitAlbum album;

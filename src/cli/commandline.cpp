@@ -6,6 +6,7 @@
 
 #include "cli/console.h"
 #include "cli/exitstatus.h"
+#include "cli/valbumtexts.h"
 
 #include <algorithm>
 
@@ -24,7 +25,7 @@ QString optionSynopsis(const QCommandLineOption &option)
 
 QCommandLineOption helpOption()
 {
-    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, Valbum::tr("Show this help."));
 }
 
 } // namespace
@@ -38,17 +39,19 @@ QString commandHelp(const CommandSyntax &syntax)
     for (const QCommandLineOption &option : options)
         width = std::max(width, optionSynopsis(option).size());
 
-    QString help = QStringLiteral("Usage: valbum %1 [OPTIONS] %2\n\n%3\n\nOptions:\n")
+    //: %1 is the command, %2 its arguments ("OUT.valbum PICTURE..."), %3 what it does.
+    QString help = Valbum::tr("Usage: valbum %1 [OPTIONS] %2\n\n%3\n\nOptions:\n")
                        .arg(syntax.name, syntax.arguments, syntax.description);
     for (const QCommandLineOption &option : options)
-        help += QStringLiteral("  %1  %2\n").arg(optionSynopsis(option).leftJustified(width), option.description());
+        help += QStringLiteral("  %1  %2\n")
+                    .arg(optionSynopsis(option).leftJustified(width), TranslatedDescription(option.description()));
     return help;
 }
 
 int usageError(const QString &commandName, const QString &problem)
 {
     printProblem(problem);
-    printProblem(QStringLiteral("Try \"valbum %1 --help\".").arg(commandName));
+    printProblem(Valbum::tr("Try \"valbum %1 --help\".").arg(commandName));
     return ExitStatus::Usage;
 }
 
@@ -71,7 +74,8 @@ std::optional<int> parseCommand(QCommandLineParser &parser, const CommandSyntax 
 
     const qsizetype count = parser.positionalArguments().size();
     if (count < syntax.minArguments || (syntax.maxArguments >= 0 && count > syntax.maxArguments))
-        return usageError(syntax.name, QStringLiteral("wrong number of arguments; usage: valbum %1 [OPTIONS] %2")
-                                           .arg(syntax.name, syntax.arguments));
+        return usageError(
+            syntax.name,
+            Valbum::tr("wrong number of arguments; usage: valbum %1 [OPTIONS] %2").arg(syntax.name, syntax.arguments));
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "album/albumformat.h"
 #include "cli/console.h"
 #include "cli/exitstatus.h"
+#include "cli/valbumtexts.h"
 
 #include <array>
 
@@ -20,29 +21,31 @@ struct Command
 };
 
 constexpr std::array<Command, 5> AllCommands{{
-    {"create", "Make an album from pictures", runCreate},
-    {"list", "Show an album's password, records and free room", runList},
-    {"extract", "Write an album's images as PNG or BMP files", runExtract},
-    {"append", "Add the images of other albums to the end of an album", runAppend},
-    {"preview", "Write pictures as the device will show them, as PNG files", runPreview},
+    {"create", QT_TRANSLATE_NOOP("Valbum", "Make an album from pictures"), runCreate},
+    {"list", QT_TRANSLATE_NOOP("Valbum", "Show an album's password, records and free room"), runList},
+    {"extract", QT_TRANSLATE_NOOP("Valbum", "Write an album's images as PNG or BMP files"), runExtract},
+    {"append", QT_TRANSLATE_NOOP("Valbum", "Add the images of other albums to the end of an album"), runAppend},
+    {"preview", QT_TRANSLATE_NOOP("Valbum", "Write pictures as the device will show them, as PNG files"), runPreview},
 }};
 
 QString programHelp()
 {
-    QString help = QStringLiteral("Usage: valbum COMMAND [OPTIONS] ARGUMENTS...\n\n"
-                                  "Makes, lists and takes apart photo albums (*.valbum) for the grey-level\n"
-                                  "device: 92 x 92 images in seven greys, at most %1 bytes an album.\n\n"
-                                  "Commands:\n")
+    //: The command's and the options' names stay as they are.
+    QString help = Valbum::tr("Usage: valbum COMMAND [OPTIONS] ARGUMENTS...\n\n"
+                              "Makes, lists and takes apart photo albums (*.valbum) for the grey-level\n"
+                              "device: 92 x 92 images in seven greys, at most %1 bytes an album.\n\n"
+                              "Commands:\n")
                        .arg(AlbumSizeLimit);
     for (const Command &command : AllCommands)
         help += QStringLiteral("  %1  %2\n")
-                    .arg(QString::fromLatin1(command.name).leftJustified(8), QString::fromLatin1(command.summary));
-    help += QStringLiteral("\nRun \"valbum COMMAND --help\" for a command's arguments and options.\n"
-                           "Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged\n"
-                           "input, 3 images left out at the size limit (or unreadable pictures left out\n"
-                           "with --skip-unreadable), 4 output exists (use --force), 5 output could not be\n"
-                           "written, 64 wrong command line, 128 + N stopped by signal N (temporary files\n"
-                           "removed).");
+                    .arg(QString::fromLatin1(command.name).leftJustified(8),
+                         QCoreApplication::translate("Valbum", command.summary));
+    help += Valbum::tr("\nRun \"valbum COMMAND --help\" for a command's arguments and options.\n"
+                       "Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged\n"
+                       "input, 3 images left out at the size limit (or unreadable pictures left out\n"
+                       "with --skip-unreadable), 4 output exists (use --force), 5 output could not be\n"
+                       "written, 64 wrong command line, 128 + N stopped by signal N (temporary files\n"
+                       "removed).");
     return help;
 }
 
@@ -59,8 +62,8 @@ const Command *findCommand(const QString &name)
 int runCommandLine(const QStringList &arguments)
 {
     if (arguments.size() < 2) {
-        printProblem(QStringLiteral("no command given."));
-        printProblem(QStringLiteral("Try \"valbum --help\"."));
+        printProblem(Valbum::tr("no command given."));
+        printProblem(Valbum::tr("Try \"valbum --help\"."));
         return ExitStatus::Usage;
     }
 
@@ -81,13 +84,13 @@ int runCommandLine(const QStringList &arguments)
         }
         if (const Command *command = findCommand(arguments.at(2)))
             return command->run({arguments.at(2), QStringLiteral("--help")});
-        printProblem(QStringLiteral("unknown command \"%1\". Try \"valbum --help\".").arg(arguments.at(2)));
+        printProblem(Valbum::tr("unknown command \"%1\". Try \"valbum --help\".").arg(arguments.at(2)));
         return ExitStatus::Usage;
     }
 
     const Command *command = findCommand(first);
     if (command == nullptr) {
-        printProblem(QStringLiteral("unknown command \"%1\". Try \"valbum --help\".").arg(first));
+        printProblem(Valbum::tr("unknown command \"%1\". Try \"valbum --help\".").arg(first));
         return ExitStatus::Usage;
     }
     return command->run(arguments.mid(1));

@@ -17,6 +17,7 @@
 #include "cli/pictureimport.h"
 #include "cli/progressline.h"
 #include "cli/unreadablepictures.h"
+#include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/qtconversion.h"
@@ -27,31 +28,36 @@
 
 namespace {
 
-const QCommandLineOption PasswordOption(QStringLiteral("password"),
-                                        QStringLiteral("Password of up to eight decimal digits (default: none)."),
-                                        QStringLiteral("DIGITS"));
-const QCommandLineOption SplitOption(QStringLiteral("split"),
-                                     QStringLiteral("Write OUT-1.valbum, OUT-2.valbum, ... so that no picture "
-                                                    "is left out."));
-const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace albums that exist."));
+// Made before any language is chosen: the help translates their descriptions.
+const QCommandLineOption PasswordOption(
+    QStringLiteral("password"),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Password of up to eight decimal digits (default: none).")),
+    QStringLiteral("DIGITS"));
+const QCommandLineOption SplitOption(
+    QStringLiteral("split"),
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Write OUT-1.valbum, OUT-2.valbum, ... so that no picture "
+                                                  "is left out.")));
+const QCommandLineOption ForceOption(QStringLiteral("force"),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Replace albums that exist.")));
 const QCommandLineOption BestFitOption(
     QStringLiteral("best-fit"),
-    QStringLiteral("Choose each picture's greys so that all fit in one album looking their best; with --split, "
-                   "each album takes as many pictures as fit with their smallest renderings, then chooses so. "
-                   "Not with --dither."));
+    QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "Valbum", "Choose each picture's greys so that all fit in one album looking their best; with --split, "
+                  "each album takes as many pictures as fit with their smallest renderings, then chooses so. "
+                  "Not with --dither.")));
 
 CommandSyntax createSyntax()
 {
     return {.name = QStringLiteral("create"),
             .arguments = QStringLiteral("OUT.valbum PICTURE..."),
             .description =
-                QStringLiteral("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
-                               "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
-                               "stretched over 92 x 92), and prints one line per picture with its place in the\n"
-                               "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
-                               "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
-                               "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
-                               "the rest are written (exit status 3).")
+                Valbum::tr("Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or\n"
+                           "AVIF) in the order given, each brought in as the editor's Add does (by default\n"
+                           "stretched over 92 x 92), and prints one line per picture with its place in the\n"
+                           "album. Pictures past the %1-byte limit are left out and named (exit status 3)\n"
+                           "unless --split is given. If a picture cannot be read, nothing is written (exit\n"
+                           "status 2), unless --skip-unreadable is given: then it is named and left out, and\n"
+                           "the rest are written (exit status 3).")
                     .arg(AlbumSizeLimit),
             .options = QList<QCommandLineOption>{PasswordOption, SplitOption, ForceOption, BestFitOption,
                                                  skipUnreadableOption(), quietOption()}
@@ -113,11 +119,14 @@ int saveAndReport(const QString &path, const QStringList &pictures, const AlbumW
         return ExitStatus::Ok;
 
     // --best-fit fills one album, so only without it does --split help.
-    const QString remedy = bestFit == nullptr ? QStringLiteral(", use --split to keep them") : QString();
-    printProblem(QStringLiteral("%1; %2 picture(s) left out%3:")
-                     .arg(AlbumFullClause(path), QString::number(count - written.imagesWritten), remedy));
+    //: Follows "N picture(s) left out".
+    const QString remedy = bestFit == nullptr ? Valbum::tr(", use --split to keep them") : QString();
+    //: %1 is "ALBUM is full (81920 bytes at most)", %2 ", use --split to keep them" or nothing; "picture(s)"
+    //: stays as it is in English.
+    printProblem(Valbum::tr("%1; %n picture(s) left out%2:", nullptr, count - written.imagesWritten)
+                     .arg(AlbumFullClause(path), remedy));
     for (int index = written.imagesWritten; index < count; ++index)
-        printProblem(QStringLiteral("left out: %1").arg(pictures.at(index)));
+        printProblem(Valbum::tr("left out: %1").arg(pictures.at(index)));
     return ExitStatus::ImagesLeftOut;
 }
 
@@ -139,7 +148,8 @@ QStringList importRecords(const CreateRequest &request, UnreadablePictures &unre
                           const std::function<void(const ImageRecord &)> &keep)
 {
     QStringList read;
-    ProgressLine progress(request.pictures.size(), QStringLiteral("pictures read"));
+    ProgressLine progress(request.pictures.size(),
+                          Valbum::tr("pictures read", nullptr, ProgressCount(request.pictures.size())));
     importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
                    [&](const ImportedPicture &picture) {
                        progress.advance(picture.index + 1);
@@ -278,7 +288,7 @@ int createSplitAlbums(const CreateRequest &request)
     // A longer set from an earlier run would otherwise pass for part of this one.
     const QString stale = partPath(request.path, albums.parts().size() + 1);
     if (QFileInfo::exists(stale))
-        printProblem(QStringLiteral("note: %1 is from an earlier run, not part of this set.").arg(stale));
+        printProblem(Valbum::tr("note: %1 is from an earlier run, not part of this set.").arg(stale));
     unreadable.reportSkipped();
     return unreadable.exitStatus(ExitStatus::Ok);
 }
@@ -294,9 +304,8 @@ int runCreate(const QStringList &words)
 
     const QString passwordText = parser.value(PasswordOption);
     if (!IsTypedPassword(passwordText.toStdString()))
-        return usageError(
-            syntax.name,
-            QStringLiteral("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
+        return usageError(syntax.name,
+                          Valbum::tr("the password must be up to eight decimal digits, not \"%1\".").arg(passwordText));
 
     const ImportArguments importing = importArguments(parser);
     if (!importing.problem.isEmpty())
@@ -306,7 +315,7 @@ int runCreate(const QStringList &words)
 
     const bool bestFit = parser.isSet(BestFitOption);
     if (bestFit && parser.isSet(QStringLiteral("dither")))
-        return usageError(syntax.name, QStringLiteral("--best-fit chooses the greys: it does not take --dither."));
+        return usageError(syntax.name, Valbum::tr("--best-fit chooses the greys: it does not take --dither."));
 
     CreateRequest request;
     request.pictures = parser.positionalArguments();

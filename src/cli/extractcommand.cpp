@@ -11,25 +11,30 @@
 #include "cli/outputfiles.h"
 #include "cli/pendingoutputs.h"
 #include "cli/progressline.h"
+#include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 
 #include <QDir>
 
 namespace {
 
-const QCommandLineOption FormatOption(QStringLiteral("format"), QStringLiteral("png or bmp (default png)."),
+// Made before any language is chosen: the help translates their descriptions.
+const QCommandLineOption FormatOption(QStringLiteral("format"),
+                                      QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "png or bmp (default png).")),
                                       QStringLiteral("FORMAT"), QStringLiteral("png"));
-const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace picture files that exist."));
+const QCommandLineOption
+    ForceOption(QStringLiteral("force"),
+                QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Replace picture files that exist.")));
 
 CommandSyntax extractSyntax()
 {
     return {.name = QStringLiteral("extract"),
             .arguments = QStringLiteral("ALBUM.valbum OUTDIR"),
             .description =
-                QStringLiteral("Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album's\n"
-                               "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
-                               "missing. A damaged album gives the images before the damage, which is then\n"
-                               "reported (exit status 2)."),
+                Valbum::tr("Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album's\n"
+                           "greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when\n"
+                           "missing. A damaged album gives the images before the damage, which is then\n"
+                           "reported (exit status 2)."),
             .options = {FormatOption, ForceOption, quietOption()},
             .minArguments = 2,
             .maxArguments = 2};
@@ -48,7 +53,7 @@ int runExtract(const QStringList &words)
     const QString format = parser.value(FormatOption).toLower();
     if (format != QLatin1String("png") && format != QLatin1String("bmp"))
         return usageError(syntax.name,
-                          QStringLiteral("the format must be png or bmp, not \"%1\".").arg(parser.value(FormatOption)));
+                          Valbum::tr("the format must be png or bmp, not \"%1\".").arg(parser.value(FormatOption)));
 
     const QString albumPath = parser.positionalArguments().at(0);
     const QDir outDir(parser.positionalArguments().at(1));
@@ -73,7 +78,7 @@ int runExtract(const QStringList &words)
         return ExitStatus::WriteFailed;
     }
     const QByteArray formatName = format.toLatin1();
-    ProgressLine progress(paths.size(), QStringLiteral("images written"));
+    ProgressLine progress(paths.size(), Valbum::tr("images written", nullptr, ProgressCount(paths.size())));
     for (qsizetype index = 0; index < paths.size(); ++index) {
         QString reason;
         const QByteArray bytes = encodePicture(AlbumImageAt(input.contents, static_cast<std::size_t>(index)),

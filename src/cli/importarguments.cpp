@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/importarguments.h"
+#include "cli/valbumtexts.h"
 #include "qtimage/qtconversion.h"
 
 #include <QThread>
@@ -44,38 +45,38 @@ QList<QCommandLineOption> importCommandOptions()
 {
     return {
         QCommandLineOption(FitName,
-                           QStringLiteral("stretch (default): the whole picture over the square; crop: aspect kept, "
-                                          "the overflow cut off; pad: aspect kept, white around it."),
+                           Valbum::tr("stretch (default): the whole picture over the square; crop: aspect kept, "
+                                      "the overflow cut off; pad: aspect kept, white around it."),
                            QStringLiteral("FIT")),
-        QCommandLineOption(SmoothName, QStringLiteral("Average pixels when shrinking, so thin lines and small text "
-                                                      "survive (default: keep the nearest pixel).")),
+        QCommandLineOption(SmoothName, Valbum::tr("Average pixels when shrinking, so thin lines and small text "
+                                                  "survive (default: keep the nearest pixel).")),
         QCommandLineOption(
             DitherName,
-            QStringLiteral("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
-                           "shading, large records; ordered: even pattern; compact: shading for photos in records as "
-                           "small as none's; compact-diffusion: finer shading for photos in records about as small."),
+            Valbum::tr("none (default): plain thresholds; floyd-steinberg, atkinson: finest "
+                       "shading, large records; ordered: even pattern; compact: shading for photos in records as "
+                       "small as none's; compact-diffusion: finer shading for photos in records about as small."),
             QStringLiteral("DITHER")),
         QCommandLineOption(BrightnessName,
-                           QStringLiteral("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),
+                           Valbum::tr("-100 to 100 (default 0): added to each pixel's grey; lifts a dark photo."),
                            QStringLiteral("N")),
         QCommandLineOption(ContrastName,
-                           QStringLiteral("-100 to 100 (default 0): spreads the greys apart (more) or together "
-                                          "(less)."),
+                           Valbum::tr("-100 to 100 (default 0): spreads the greys apart (more) or together "
+                                      "(less)."),
                            QStringLiteral("N")),
         QCommandLineOption(GravityName,
-                           QStringLiteral("With crop, which part is kept; with pad, where the picture goes: "
-                                          "center (default), north, south, east, west, northeast, northwest, "
-                                          "southeast or southwest."),
+                           Valbum::tr("With crop, which part is kept; with pad, where the picture goes: "
+                                      "center (default), north, south, east, west, northeast, northwest, "
+                                      "southeast or southwest."),
                            QStringLiteral("GRAVITY")),
         QCommandLineOption(RotateName,
-                           QStringLiteral("90, 180 or 270: turn the picture clockwise, after its orientation tag."),
+                           Valbum::tr("90, 180 or 270: turn the picture clockwise, after its orientation tag."),
                            QStringLiteral("DEGREES")),
         QCommandLineOption(JobsName,
-                           QStringLiteral("Pictures brought in at once (default: one per processor); 1 for one at "
-                                          "a time. The output is the same."),
+                           Valbum::tr("Pictures brought in at once (default: one per processor); 1 for one at "
+                                      "a time. The output is the same."),
                            QStringLiteral("N")),
-        QCommandLineOption(VerboseName, QStringLiteral("Also show what the picture libraries warn of, as "
-                                                       "\"valbum: PICTURE: warning: ...\".")),
+        QCommandLineOption(VerboseName, Valbum::tr("Also show what the picture libraries warn of, as "
+                                                   "\"valbum: PICTURE: warning: ...\".")),
     };
 }
 
@@ -83,7 +84,8 @@ ImportArguments importArguments(const QCommandLineParser &parser)
 {
     ImportArguments result;
     const auto bad = [&](const QString &name, const QString &expected) {
-        result.problem = QStringLiteral("--%1 takes %2, not \"%3\".").arg(name, expected, parser.value(name));
+        //: "--fit takes stretch|crop|pad, not "x"."
+        result.problem = Valbum::tr("--%1 takes %2, not \"%3\".").arg(name, expected, parser.value(name));
         return result;
     };
 
@@ -119,7 +121,7 @@ ImportArguments importArguments(const QCommandLineParser &parser)
             continue;
         const auto value = toneValue(parser.value(name));
         if (!value)
-            return bad(name, QStringLiteral("a whole number from -100 to 100"));
+            return bad(name, Valbum::tr("a whole number from -100 to 100"));
         (name == BrightnessName ? result.options.brightness : result.options.contrast) = *value;
     }
     result.verbose = parser.isSet(VerboseName);
@@ -128,7 +130,7 @@ ImportArguments importArguments(const QCommandLineParser &parser)
         bool ok = false;
         result.jobs = parser.value(JobsName).toInt(&ok);
         if (!ok || result.jobs < 1 || result.jobs > MaxJobs)
-            return bad(JobsName, QStringLiteral("a whole number from 1 to %1").arg(MaxJobs));
+            return bad(JobsName, Valbum::tr("a whole number from 1 to %1").arg(MaxJobs));
     }
     return result;
 }

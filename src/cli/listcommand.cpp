@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/exitstatus.h"
+#include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 
 #include <QJsonArray>
@@ -18,30 +19,33 @@
 
 namespace {
 
-const QCommandLineOption JsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of text."));
+// Made before any language is chosen: the help translates its description.
+const QCommandLineOption
+    JsonOption(QStringLiteral("json"),
+               QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Print one JSON object instead of text.")));
 
 CommandSyntax listSyntax()
 {
     const QStringList kinds = readStopKeys();
-    return {
-        .name = QStringLiteral("list"),
-        .arguments = QStringLiteral("ALBUM.valbum"),
-        .description =
-            QStringLiteral("Shows the album's password (or \"none\"), its number of images, each record's\n"
-                           "offset and compressed size, and the bytes left under the %1-byte limit.\n"
-                           "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
-                           "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free,\n"
-                           "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
-                           "byte not read, message the line printed on standard error, and kind one of\n"
-                           "  %2,\n"
-                           "  %3.\n"
-                           "A file that cannot be opened or is not an album gives only error ({kind, message}):\n"
-                           "kind is cannot_open or not_an_album, message the line printed on standard error.")
+    return {.name = QStringLiteral("list"),
+            .arguments = QStringLiteral("ALBUM.valbum"),
+            .description =
+                //: The JSON keys and kinds stay as they are: scripts read them.
+            Valbum::tr("Shows the album's password (or \"none\"), its number of images, each record's\n"
+                       "offset and compressed size, and the bytes left under the %1-byte limit.\n"
+                       "A damaged album is listed up to the damage, which is then reported (exit status 2).\n"
+                       "JSON keys: password (empty when none), images, records ([{offset, size}]), bytes_free,\n"
+                       "and for a damaged album only, damage ({offset, kind, message}): offset is the first\n"
+                       "byte not read, message the line printed on standard error, and kind one of\n"
+                       "  %2,\n"
+                       "  %3.\n"
+                       "A file that cannot be opened or is not an album gives only error ({kind, message}):\n"
+                       "kind is cannot_open or not_an_album, message the line printed on standard error.")
                 .arg(AlbumSizeLimit)
                 .arg(kinds.mid(0, 3).join(QStringLiteral(", ")), kinds.mid(3).join(QStringLiteral(", "))),
-        .options = {JsonOption},
-        .minArguments = 1,
-        .maxArguments = 1};
+            .options = {JsonOption},
+            .minArguments = 1,
+            .maxArguments = 1};
 }
 
 qint64 bytesFree(const AlbumInput &input)

@@ -7,6 +7,8 @@
 #include "cli/console.h"
 #include "cli/exitstatus.h"
 #include "cli/interruption.h"
+#include "cli/valbumtexts.h"
+#include "language/spokenlanguage.h"
 
 #include <QCoreApplication>
 
@@ -23,9 +25,10 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("valbum"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VALBUM_VERSION));
+    const SpokenLanguage language;
 
     if (!InitCompression()) {
-        printProblem(QStringLiteral("Can not init LZO library"));
+        printProblem(Valbum::tr("Can not init LZO library"));
         return ExitStatus::Failure;
     }
     return runCommandLine(QCoreApplication::arguments());

@@ -5,6 +5,7 @@
 #include "cli/outputfiles.h"
 
 #include "cli/console.h"
+#include "cli/valbumtexts.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -23,12 +24,12 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
         // A dangling symbolic link counts too: writing would go through it.
         const QFileInfo info(path);
         if (info.exists() || info.isSymLink()) {
-            printProblem(QStringLiteral("%1 exists; use --force to replace it.").arg(path));
+            printProblem(Valbum::tr("%1 exists; use --force to replace it.").arg(path));
             refused = true;
         }
     }
     if (refused)
-        printProblem(QStringLiteral("nothing was written."));
+        printProblem(Valbum::tr("nothing was written."));
     return refused;
 }
 
@@ -51,13 +52,13 @@ QString makeDirectory(const QString &directory)
     if (info.isDir())
         return {};
     if (info.exists())
-        return QStringLiteral("it exists and is not a directory");
+        return Valbum::tr("it exists and is not a directory");
     // The system's reason, as for a file that cannot be written: a folder
     // of someone else's, a read-only disk, a file in the way higher up.
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(directory.toStdU16String()), error);
     if (error)
-        return QStringLiteral("the directory cannot be created: %1")
+        return Valbum::tr("the directory cannot be created: %1")
             .arg(QString::fromLocal8Bit(std::generic_category().message(error.value())));
     return {};
 }

@@ -6,6 +6,7 @@
 
 #include "cli/interruption.h"
 #include "cli/outputfiles.h"
+#include "cli/valbumtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -146,7 +147,7 @@ bool PendingOutputs::create(const QString &finalPath, QFile &file, QString &reas
             return false;
         }
     }
-    reason = QStringLiteral("no free temporary name");
+    reason = Valbum::tr("no free temporary name");
     return false;
 }
 

@@ -12,6 +12,7 @@
 #include "cli/pictureimport.h"
 #include "cli/progressline.h"
 #include "cli/unreadablepictures.h"
+#include "cli/valbumtexts.h"
 #include "qtimage/albumbitmap.h"
 
 #include <QDir>
@@ -20,19 +21,22 @@
 
 namespace {
 
-const QCommandLineOption ForceOption(QStringLiteral("force"), QStringLiteral("Replace preview files that exist."));
+// Made before any language is chosen: the help translates its description.
+const QCommandLineOption
+    ForceOption(QStringLiteral("force"),
+                QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Replace preview files that exist.")));
 
 CommandSyntax previewSyntax()
 {
     return {.name = QStringLiteral("preview"),
             .arguments = QStringLiteral("OUTDIR PICTURE..."),
             .description =
-                QStringLiteral("Writes each picture as the device will show it, brought in as create brings it in\n"
-                               "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
-                               "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
-                               "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
-                               "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
-                               "and the rest are written (exit status 3)."),
+                Valbum::tr("Writes each picture as the device will show it, brought in as create brings it in\n"
+                           "with the same options and reduced to the seven greys, as OUTDIR/<name>.png\n"
+                           "(photo.jpg gives photo.png); the album holds exactly these pixels.\n"
+                           "OUTDIR is created when missing. If a picture cannot be read, nothing is written\n"
+                           "(exit status 2), unless --skip-unreadable is given: then it is named and left out,\n"
+                           "and the rest are written (exit status 3)."),
             .options =
                 QList<QCommandLineOption>{ForceOption, skipUnreadableOption(), quietOption()} + importCommandOptions(),
             .minArguments = 2};
@@ -61,9 +65,8 @@ int runPreview(const QStringList &words)
     for (const QString &picture : pictures) {
         const QString path = outDir.filePath(QFileInfo(picture).completeBaseName() + QStringLiteral(".png"));
         if (const auto other = pictureOfPath.constFind(path); other != pictureOfPath.constEnd())
-            return usageError(
-                syntax.name,
-                QStringLiteral("%1 and %2 would both be written as %3.").arg(other.value(), picture, path));
+            return usageError(syntax.name,
+                              Valbum::tr("%1 and %2 would both be written as %3.").arg(other.value(), picture, path));
         pictureOfPath.insert(path, picture);
         paths.append(path);
     }
@@ -77,7 +80,7 @@ int runPreview(const QStringList &words)
     QString writeProblem;
     QString directoryProblem;
     bool directoryMade = false;
-    ProgressLine progress(pictures.size(), QStringLiteral("pictures read"));
+    ProgressLine progress(pictures.size(), Valbum::tr("pictures read", nullptr, ProgressCount(pictures.size())));
     importPictures(pictures, importing.options, importing.jobs, false, [&](const ImportedPicture &picture) {
         progress.advance(picture.index + 1);
         if (!picture.problem.isEmpty()) {

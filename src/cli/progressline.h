@@ -13,6 +13,9 @@
 // --quiet: no progress line.
 QCommandLineOption quietOption();
 
+// A total as the plural forms of a ProgressLine's unit are chosen by it.
+int ProgressCount(qint64 total);
+
 // How far a long run has come, as one line on standard error updated in
 // place: "412/2,000 pictures, 230/s, 7 s left". Shown only while standard
 // error is a terminal and --quiet was not given, so logs and pipes get
@@ -20,7 +23,8 @@ QCommandLineOption quietOption();
 class ProgressLine
 {
 public:
-    // `total` things to do, named by `unit` ("pictures", "images").
+    // `total` things to do, named by `unit` ("pictures read", "images
+    // written"), in the spoken language.
     ProgressLine(qint64 total, const QString &unit);
     ~ProgressLine();
     ProgressLine(const ProgressLine &) = delete;

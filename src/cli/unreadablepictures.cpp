@@ -6,12 +6,13 @@
 
 #include "cli/console.h"
 #include "cli/exitstatus.h"
+#include "cli/valbumtexts.h"
 
 QCommandLineOption skipUnreadableOption()
 {
     return QCommandLineOption(QStringLiteral("skip-unreadable"),
-                              QStringLiteral("Leave out the pictures that cannot be read, naming each, and write the "
-                                             "rest (exit status 3)."));
+                              Valbum::tr("Leave out the pictures that cannot be read, naming each, and write the "
+                                         "rest (exit status 3)."));
 }
 
 bool UnreadablePictures::refuse() const
@@ -20,7 +21,7 @@ bool UnreadablePictures::refuse() const
         return false;
     for (const QString &problem : m_problems)
         printProblem(problem);
-    printProblem(QStringLiteral("nothing was written."));
+    printProblem(Valbum::tr("nothing was written."));
     return true;
 }
 
@@ -29,8 +30,9 @@ void UnreadablePictures::reportSkipped() const
     if (m_problems.isEmpty())
         return;
     for (const QString &problem : m_problems)
-        printProblem(QStringLiteral("left out: %1").arg(problem));
-    printProblem(QStringLiteral("%1 picture(s) could not be read and were left out.").arg(m_problems.size()));
+        printProblem(Valbum::tr("left out: %1").arg(problem));
+    //: "picture(s)" stays as it is in English.
+    printProblem(Valbum::tr("%n picture(s) could not be read and were left out.", nullptr, int(m_problems.size())));
 }
 
 int UnreadablePictures::exitStatus(int status) const

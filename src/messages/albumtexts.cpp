@@ -4,16 +4,8 @@
 
 #include "messages/albumtexts.h"
 
-#include <QLocale>
-
-namespace {
-
-QString englishNumber(qint64 value)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(value);
-}
-
-} // namespace
+#include "language/textlocale.h"
+#include "messages/sharedmessages.h"
 
 QString ImageLabel(int index)
 {
@@ -22,7 +14,13 @@ QString ImageLabel(int index)
 
 QString AlbumSizeLimitText()
 {
-    return englishNumber(AlbumSizeLimit);
+    return LocaleNumber(AlbumSizeLimit);
+}
+
+QString NotAnAlbumMessage()
+{
+    //: The device's name stays as it is.
+    return SharedMessages::tr("This file is not a Vemo ZidarUzura");
 }
 
 QString CannotOpenMessage(const QString &path, const QString &reason)
@@ -30,7 +28,7 @@ QString CannotOpenMessage(const QString &path, const QString &reason)
     QString trimmed = reason;
     while (!trimmed.isEmpty() && (trimmed.back() == QLatin1Char('.') || trimmed.back().unicode() <= 32))
         trimmed.chop(1);
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, trimmed);
+    return SharedMessages::tr("Cannot open file \"%1\". %2").arg(path, trimmed);
 }
 
 QString ImageCount(qint64 count)
@@ -40,7 +38,7 @@ QString ImageCount(qint64 count)
 
 QString ImagesReadClause(qsizetype count)
 {
-    return count == 1 ? QStringLiteral("1 image was read") : QStringLiteral("%1 images were read").arg(count);
+    return SharedMessages::tr("%n image(s) were read", nullptr, int(count));
 }
 
 QString ReadStopReason(AlbumReadStop stop)
@@ -49,18 +47,18 @@ QString ReadStopReason(AlbumReadStop stop)
     case AlbumReadStop::None:
         break;
     case AlbumReadStop::RecordPastEnd:
-        return QStringLiteral("a record runs past the end of the file");
+        return SharedMessages::tr("a record runs past the end of the file");
     case AlbumReadStop::RecordTooShort:
-        return QStringLiteral("a record is too short to hold an image");
+        return SharedMessages::tr("a record is too short to hold an image");
     case AlbumReadStop::PayloadTooLarge:
-        return QStringLiteral("a record is larger than %1 bytes")
-            .arg(englishNumber(static_cast<qint64>(CompressedImageCapacity)));
+        return SharedMessages::tr("a record is larger than %1 bytes")
+            .arg(LocaleNumber(static_cast<qint64>(CompressedImageCapacity)));
     case AlbumReadStop::NotDecompressible:
-        return QStringLiteral("a record does not decompress");
+        return SharedMessages::tr("a record does not decompress");
     case AlbumReadStop::BytesLeftOver:
-        return QStringLiteral("bytes are left over after the last image");
+        return SharedMessages::tr("bytes are left over after the last image");
     case AlbumReadStop::ImageCap:
-        return QStringLiteral("no more than %1 images are read from one file").arg(englishNumber(MaxImagesPerRead));
+        return SharedMessages::tr("no more than %1 images are read from one file").arg(LocaleNumber(MaxImagesPerRead));
     }
     return {};
 }
@@ -69,9 +67,9 @@ QString AlbumWriteFailureReason(const AlbumWriteResult &result)
 {
     switch (result.failure) {
     case AlbumWriteFailure::ImageNotAlbumSized:
-        return QStringLiteral("Image %1 is not 92 x 92 pixels").arg(ImageLabel(result.failedImage));
+        return SharedMessages::tr("Image %1 is not 92 x 92 pixels").arg(ImageLabel(result.failedImage));
     case AlbumWriteFailure::ImageNotCompressible:
-        return QStringLiteral("Image %1 cannot be compressed").arg(ImageLabel(result.failedImage));
+        return SharedMessages::tr("Image %1 cannot be compressed").arg(ImageLabel(result.failedImage));
     case AlbumWriteFailure::FileNotWritten:
     case AlbumWriteFailure::None:
         break;
@@ -81,19 +79,23 @@ QString AlbumWriteFailureReason(const AlbumWriteResult &result)
 
 QString WithClosingPeriod(const QString &text)
 {
-    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
-        return text + QLatin1Char('.');
+    //: The full stop a message box's sentence ends with.
+    const QString period = SharedMessages::tr(".");
+    if (!text.isEmpty() && text.back() > QLatin1Char('.') && !text.endsWith(period))
+        return text + period;
     return text;
 }
 
 QString AlbumDamageClause(qsizetype imagesRead, AlbumReadStop stop, std::optional<qint64> offset)
 {
-    const QString where = offset ? QStringLiteral(", at offset %1").arg(*offset) : QString();
-    return QStringLiteral("damaged: %1, and the rest of the file could not be read (%2%3)")
+    //: Follows the reason a damaged album stops, inside its brackets.
+    const QString where = offset ? SharedMessages::tr(", at offset %1").arg(*offset) : QString();
+    //: %1 is "3 images were read", %2 the reason, %3 ", at offset N" or nothing.
+    return SharedMessages::tr("damaged: %1, and the rest of the file could not be read (%2%3)")
         .arg(ImagesReadClause(imagesRead), ReadStopReason(stop), where);
 }
 
 QString AlbumFullClause(const QString &path)
 {
-    return QStringLiteral("%1 is full (%2 bytes at most)").arg(path, QString::number(AlbumSizeLimit));
+    return SharedMessages::tr("%1 is full (%2 bytes at most)").arg(path, QString::number(AlbumSizeLimit));
 }

@@ -18,18 +18,19 @@
 // at least three digits ("007", "1234").
 QString ImageLabel(int index);
 
-// The size limit as people read it: "81,920".
+// The size limit as people read it, in the spoken language: "81,920".
 QString AlbumSizeLimitText();
 
 // A file that is not an album.
-inline const QString NotAnAlbumMessage = QStringLiteral("This file is not a Vemo ZidarUzura");
+QString NotAnAlbumMessage();
 
 // "Cannot open file "<path>". <reason>", with trailing periods and blanks cut
 // from the system's reason.
 QString CannotOpenMessage(const QString &path, const QString &reason);
 
 // "1 image", "12 images": counts of images go without separators, as their
-// labels do.
+// labels do. English in every language: valbum's result lines, which
+// scripts read, say it.
 QString ImageCount(qint64 count);
 
 // "1 image was read", "12 images were read".
@@ -51,6 +52,7 @@ QString AlbumFullClause(const QString &path);
 // system's reason for a file that could not be written.
 QString AlbumWriteFailureReason(const AlbumWriteResult &result);
 
-// The message box text rule: a period is appended when the text is not empty
-// and its last character sorts after '.'.
+// The message box text rule: a period (the spoken language's: "." or "。")
+// is appended when the text is not empty, does not end with one, and its last
+// character sorts after '.'.
 QString WithClosingPeriod(const QString &text);

@@ -4,27 +4,29 @@
 
 #include "messages/picturefaulttexts.h"
 
+#include "messages/sharedmessages.h"
+
 QString PictureFaultText(PictureFault fault)
 {
     switch (fault) {
     case PictureFault::None:
         break;
     case PictureFault::Header:
-        return QStringLiteral("The picture's header holds a value outside its range.");
+        return SharedMessages::tr("The picture's header holds a value outside its range.");
     case PictureFault::Dimensions:
-        return QStringLiteral("The picture's width or height is zero, out of range or too large for the file.");
+        return SharedMessages::tr("The picture's width or height is zero, out of range or too large for the file.");
     case PictureFault::Depth:
-        return QStringLiteral("The picture has a number of bits a pixel that its format does not define.");
+        return SharedMessages::tr("The picture has a number of bits a pixel that its format does not define.");
     case PictureFault::Palette:
-        return QStringLiteral("The picture's colour table is longer than its depth allows, or cut short.");
+        return SharedMessages::tr("The picture's colour table is longer than its depth allows, or cut short.");
     case PictureFault::BitFields:
-        return QStringLiteral("The bitmap's colour masks are missing.");
+        return SharedMessages::tr("The bitmap's colour masks are missing.");
     case PictureFault::Compression:
-        return QStringLiteral("The bitmap is compressed in a way that is not read at its number of bits a pixel.");
+        return SharedMessages::tr("The bitmap is compressed in a way that is not read at its number of bits a pixel.");
     case PictureFault::PixelOffset:
-        return QStringLiteral("The picture's pixels are said to start outside the file.");
+        return SharedMessages::tr("The picture's pixels are said to start outside the file.");
     case PictureFault::IconDirectory:
-        return QStringLiteral("The icon file's directory holds no picture, or its entry lies outside the file.");
+        return SharedMessages::tr("The icon file's directory holds no picture, or its entry lies outside the file.");
     }
     return {};
 }

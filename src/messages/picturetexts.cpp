@@ -5,6 +5,7 @@
 #include "messages/picturetexts.h"
 
 #include "messages/picturefaulttexts.h"
+#include "messages/sharedmessages.h"
 
 namespace {
 
@@ -12,19 +13,19 @@ QString UnsupportedJpegText(UnsupportedJpeg kind)
 {
     switch (kind) {
     case UnsupportedJpeg::Lossless:
-        return QStringLiteral("Lossless JPEG is not supported.");
+        return SharedMessages::tr("Lossless JPEG is not supported.");
     case UnsupportedJpeg::Hierarchical:
-        return QStringLiteral("Hierarchical JPEG is not supported.");
+        return SharedMessages::tr("Hierarchical JPEG is not supported.");
     case UnsupportedJpeg::ArithmeticCoded:
-        return QStringLiteral("Arithmetic-coded JPEG is not supported.");
+        return SharedMessages::tr("Arithmetic-coded JPEG is not supported.");
     case UnsupportedJpeg::TwelveBit:
-        return QStringLiteral("12-bit JPEG is not supported.");
+        return SharedMessages::tr("12-bit JPEG is not supported.");
     case UnsupportedJpeg::FractionalSampling:
-        return QStringLiteral("JPEG with fractional colour sampling is not supported.");
+        return SharedMessages::tr("JPEG with fractional colour sampling is not supported.");
     case UnsupportedJpeg::Other:
         break;
     }
-    return QStringLiteral("This kind of JPEG is not supported.");
+    return SharedMessages::tr("This kind of JPEG is not supported.");
 }
 
 } // namespace
@@ -41,30 +42,34 @@ QString PictureProblemText(const PictureProblem &problem)
         return detail;
     case PictureProblem::Kind::UnsupportedFormat:
         if (detail.isEmpty())
-            return QStringLiteral("Unsupported image format. Pictures are read from %1 files.").arg(types);
-        return QStringLiteral("Unsupported image format: this is %1. Pictures are read from %2 files.")
+            //: %1 lists the formats: "BMP, PNG, JPEG, ...".
+            return SharedMessages::tr("Unsupported image format. Pictures are read from %1 files.").arg(types);
+        //: %1 names what the file is, in English ("a PDF document"); %2 lists the formats.
+        return SharedMessages::tr("Unsupported image format: this is %1. Pictures are read from %2 files.")
             .arg(detail, types);
     case PictureProblem::Kind::Empty:
-        return QStringLiteral("The file is empty.");
+        return SharedMessages::tr("The file is empty.");
     case PictureProblem::Kind::Damaged:
-        return QStringLiteral("The file is damaged or incomplete.");
+        return SharedMessages::tr("The file is damaged or incomplete.");
     case PictureProblem::Kind::TooLarge:
         if (!problem.size.isValid())
-            return QStringLiteral("The file is too large: more than %1 MB, more than a picture of %2 megapixels needs.")
+            return SharedMessages::tr(
+                       "The file is too large: more than %1 MB, more than a picture of %2 megapixels needs.")
                 .arg(MaxPictureFileBytes / 1'000'000)
                 .arg(MaxPicturePixels / 1'000'000);
-        return QStringLiteral("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
+        return SharedMessages::tr("The picture is too large: %1 x %2 pixels, more than %3 megapixels")
             .arg(problem.size.width)
             .arg(problem.size.height)
             .arg(MaxPicturePixels / 1'000'000);
     case PictureProblem::Kind::HeaderCutShort:
-        return QStringLiteral("The bitmap's header is cut short");
+        return SharedMessages::tr("The bitmap's header is cut short");
     case PictureProblem::Kind::UnsupportedJpeg:
         return UnsupportedJpegText(problem.jpegKind);
     case PictureProblem::Kind::Malformed:
         return PictureFaultText(problem.fault);
     case PictureProblem::Kind::UnsupportedVariant:
-        return QStringLiteral("%1 is not supported.").arg(detail);
+        //: %1 names a kind of picture, in English ("Animated AVIF").
+        return SharedMessages::tr("%1 is not supported.").arg(detail);
     }
     return {};
 }

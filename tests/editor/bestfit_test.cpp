@@ -145,7 +145,7 @@ TEST_F(EditorBestFit, SavedAlbumIsValbumsBestFitAndTheLineCountsWithIt)
         const auto name = std::find(GreyDitherNames.begin(), GreyDitherNames.end(), cliName.toStdString());
         ASSERT_NE(name, GreyDitherNames.end()) << cliName.toStdString();
         const QString note =
-            QStringLiteral("best fit shows it as %1").arg(GreyDitherTexts.at(name - GreyDitherNames.begin()));
+            QStringLiteral("best fit shows it as %1").arg(GreyDitherTexts().at(name - GreyDitherNames.begin()));
         const QModelIndex entry = small.form->album().index(row);
         EXPECT_EQ(entry.data(Qt::AccessibleDescriptionRole).toString(), note);
         list->scrollTo(entry);

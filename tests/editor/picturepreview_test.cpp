@@ -124,7 +124,7 @@ TEST_F(PicturePreview, ADamagedPictureShowsTheReasonTheImportGives)
     // The next good picture takes the reason away again.
     emit dialog.currentChanged(widePath);
     ASSERT_TRUE(PreviewSettles(pane));
-    EXPECT_EQ(pane->view()->emptyText(), EmptyPreviewText);
+    EXPECT_EQ(pane->view()->emptyText(), EmptyPreviewText());
 }
 
 TEST_F(PicturePreview, DecodesOffTheWindowsThreadAndTheNewestChoiceWins)
@@ -149,7 +149,7 @@ TEST_F(PicturePreview, DecodesOffTheWindowsThreadAndTheNewestChoiceWins)
     emit dialog.currentChanged(tallPath);
     emit dialog.currentChanged(widePath);
     EXPECT_TRUE(pane->isLoading());
-    EXPECT_EQ(pane->caption()->text(), LoadingCaption);
+    EXPECT_EQ(pane->caption()->text(), LoadingCaption());
     EXPECT_EQ(pane->cursor().shape(), Qt::BusyCursor);
     bool eventRan = false;
     QTimer::singleShot(0, [&] {
@@ -217,7 +217,7 @@ TEST_F(PicturePreview, OpenOnARefusedPictureKeepsTheDialog)
         QString path;
         bool opens;
         QString shown; // the pane's text in place of a picture
-    } cases[] = {{empty, false, QStringLiteral("The file is empty.")}, {widePath, true, EmptyPreviewText}};
+    } cases[] = {{empty, false, QStringLiteral("The file is empty.")}, {widePath, true, EmptyPreviewText()}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         OpenPictureDialog dialog;

@@ -25,9 +25,10 @@ declare -A allowed=(
   [imagerecords]="codec album conversion"
   [webcore]="codec album conversion picture pictureimport imagerecords"
   [qtimage]="codec album conversion picture pictureimport imagerecords"
-  [messages]="codec album albumfile conversion picture pictureimport imagerecords qtimage"
-  [cli]="codec album albumfile conversion picture pictureimport imagerecords qtimage messages"
-  [editor]="codec album albumfile conversion picture pictureimport imagerecords qtimage messages"
+  [language]=""
+  [messages]="codec album albumfile conversion picture pictureimport imagerecords qtimage language"
+  [cli]="codec album albumfile conversion picture pictureimport imagerecords qtimage language messages"
+  [editor]="codec album albumfile conversion picture pictureimport imagerecords qtimage language messages"
 )
 qt_free="codec album conversion picture pictureimport imagerecords webcore"
 

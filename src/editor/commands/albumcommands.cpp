@@ -11,14 +11,6 @@
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
 
-namespace {
-
-const QString CannotSaveTemplate = QStringLiteral("Cannot save file \"%1\". %2");
-const QString AlbumFullTemplate = QStringLiteral(
-    "The album is full: %1 of %2 images did not fit into %3 bytes and were not saved, from image %4 on.");
-
-} // namespace
-
 AlbumCommands::AlbumCommands(Album &album, CapacityMeter &meter, DialogSeam &dialogs)
     : m_album(album)
     , m_meter(meter)
@@ -28,7 +20,7 @@ AlbumCommands::AlbumCommands(Album &album, CapacityMeter &meter, DialogSeam &dia
 
 bool AlbumCommands::confirmDiscard()
 {
-    return m_dialogs.ask(AlbumEditorCaption, DiscardQuestion) == QMessageBox::Yes;
+    return m_dialogs.ask(AlbumEditorCaption(), DiscardQuestion()) == QMessageBox::Yes;
 }
 
 void AlbumCommands::showGeneralError(const QString &message)
@@ -110,15 +102,20 @@ void AlbumCommands::saveTo(const QString &path)
     const AlbumWriteResult result = WriteAlbum(m_album, path, [this](int index) { return m_meter.record(index); });
     if (!result.ok) {
         // The path becomes the album's only once something is saved there.
-        m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption,
-                       WithClosingPeriod(CannotSaveTemplate.arg(path, AlbumWriteFailureReason(result))));
+        m_dialogs.tell(
+            QMessageBox::Critical, AlbumEditorCaption(),
+            WithClosingPeriod(
+                EditorMessages::tr("Cannot save file \"%1\". %2").arg(path, AlbumWriteFailureReason(result))));
         return;
     }
     m_album.setCurrentPath(path);
     const int leftOut = result.imageCount - result.imagesWritten;
     if (leftOut > 0) {
-        m_dialogs.tell(QMessageBox::Warning, AlbumEditorCaption,
-                       AlbumFullTemplate.arg(leftOut)
+        //: %n images of %2 left out, %3 the limit in bytes ("81,920"), %4 the first left out ("012").
+        m_dialogs.tell(QMessageBox::Warning, AlbumEditorCaption(),
+                       EditorMessages::tr("The album is full: %n of %2 images did not fit into %3 bytes and were not "
+                                          "saved, from image %4 on.",
+                                          nullptr, leftOut)
                            .arg(result.imageCount)
                            .arg(AlbumSizeLimitText(), ImageLabel(result.imagesWritten)));
         // The left-out images exist only here; keep them guarded.

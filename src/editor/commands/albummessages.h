@@ -5,6 +5,7 @@
 #pragma once
 
 #include "albumfile/albumfile.h"
+#include "editor/translationcontexts.h"
 #include "messages/albumtexts.h"
 
 #include <QMessageBox>
@@ -12,9 +13,20 @@
 
 // The editor's words for what the album reader and writer report.
 
-inline const QString AlbumEditorCaption = QStringLiteral("Vemo ZidarUzura editor");
-inline const QString NotAnAlbumCaption = QStringLiteral("Vemo ZidarUzura");
-inline const QString DiscardQuestion = QStringLiteral("Discard unsaved information?");
+inline QString AlbumEditorCaption()
+{
+    //: The message boxes' caption. The device's name stays as it is.
+    return EditorMessages::tr("Vemo ZidarUzura editor");
+}
+inline QString NotAnAlbumCaption()
+{
+    //: The caption of the box that says a file is not an album: the device's name, as it is.
+    return EditorMessages::tr("Vemo ZidarUzura");
+}
+inline QString DiscardQuestion()
+{
+    return EditorMessages::tr("Discard unsaved information?");
+}
 
 // A message box to show: its icon, caption and text.
 struct EditorMessage

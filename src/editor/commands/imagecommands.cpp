@@ -14,12 +14,6 @@
 #include "messages/picturetexts.h"
 #include "qtimage/albumimage.h"
 
-namespace {
-
-const QString CannotImportTemplate = QStringLiteral("Cannot import picture \"%1\". %2");
-
-} // namespace
-
 ImageCommands::ImageCommands(Album &album, AlbumSelection &selection, DialogSeam &dialogs)
     : m_album(album)
     , m_selection(selection)
@@ -51,7 +45,8 @@ int ImageCommands::addPictures(const PictureChoice &choice, int position)
         } else {
             const PictureImport loaded = ImportPicture(path, loading);
             if (!loaded.ok) {
-                failures.append(WithClosingPeriod(CannotImportTemplate.arg(path, PictureProblemText(loaded.problem))));
+                failures.append(WithClosingPeriod(EditorMessages::tr("Cannot import picture \"%1\". %2")
+                                                      .arg(path, PictureProblemText(loaded.problem))));
                 continue;
             }
             albumImage = loaded.albumImage;
@@ -70,7 +65,7 @@ int ImageCommands::addPictures(const PictureChoice &choice, int position)
     }
     // One box for the whole choice, however many pictures failed.
     if (!failures.isEmpty())
-        m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption, failures.join(QLatin1Char('\n')));
+        m_dialogs.tell(QMessageBox::Critical, AlbumEditorCaption(), failures.join(QLatin1Char('\n')));
     return imported;
 }
 

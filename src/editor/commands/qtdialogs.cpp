@@ -8,6 +8,7 @@
 #include "editor/commands/windowtitle.h"
 #include "editor/picturedialog/conversionpanel.h"
 #include "editor/picturedialog/openpicturedialog.h"
+#include "editor/translationcontexts.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -91,7 +92,9 @@ QString runForOneAlbum(AlbumFileDialog *dialog)
 
 QStringList AlbumNameFilters()
 {
-    return {QStringLiteral("Vemo Albums (*.%1)").arg(QLatin1String(AlbumSuffix)), QStringLiteral("All files (*)")};
+    //: The album files' filter in the file dialogs; the pattern follows it.
+    return {QStringLiteral("%1 (*.%2)").arg(EditorMessages::tr("Vemo Albums"), QLatin1String(AlbumSuffix)),
+            QStringLiteral("%1 (*)").arg(EditorMessages::tr("All files"))};
 }
 
 AlbumFileDialog::AlbumFileDialog(QWidget *parent, AcceptMode mode)

@@ -4,6 +4,8 @@
 
 #include "editor/document/album.h"
 
+#include "editor/translationcontexts.h"
+
 #include "messages/albumtexts.h"
 
 #include "album/password.h"
@@ -31,7 +33,7 @@ QVariant Album::data(const QModelIndex &index, int role) const
         return m_images.at(index.row());
     // Read out as a sighted user reads the entry's label.
     if (role == Qt::AccessibleTextRole)
-        return QStringLiteral("Image %1").arg(ImageLabel(index.row()));
+        return MainWindow::tr("Image %1").arg(ImageLabel(index.row()));
     if (role == Qt::AccessibleDescriptionRole && m_entryNote)
         return m_entryNote(index.row());
     return {};

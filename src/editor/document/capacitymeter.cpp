@@ -7,12 +7,11 @@
 #include "editor/document/album.h"
 #include "editor/document/capacitysummary.h"
 #include "editor/document/greysnames.h"
+#include "editor/translationcontexts.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 #include "qtimage/imagerecord.h"
 #include "qtimage/qtconversion.h"
-
-#include <QLocale>
 
 namespace {
 
@@ -24,7 +23,18 @@ QString number(qint64 value)
 // A count of images, with the thousands separator the bytes have.
 QString images(qint64 count)
 {
-    return count == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(number(count));
+    //: %1 is the count with its thousands separators.
+    return CapacityLine::tr("%1 image(s)", nullptr, int(count)).arg(number(count));
+}
+
+// Best fit's renderings as the tooltip counts them, in the order of GreyDither's values.
+QString renderingName(GreyDither greys)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("CapacityLine", "none"),     QT_TRANSLATE_NOOP("CapacityLine", "floyd-steinberg"),
+        QT_TRANSLATE_NOOP("CapacityLine", "atkinson"), QT_TRANSLATE_NOOP("CapacityLine", "ordered"),
+        QT_TRANSLATE_NOOP("CapacityLine", "compact"),  QT_TRANSLATE_NOOP("CapacityLine", "compact-diffusion")};
+    return CapacityLine::tr(names[static_cast<std::size_t>(greys)]);
 }
 
 // The labels of images first .. count - 1, which saving now would leave out:
@@ -33,12 +43,12 @@ QString leftOut(int first, int count)
 {
     constexpr int MostNamed = 8;
     if (count - first > MostNamed)
-        return QStringLiteral("images %1 to %2").arg(ImageLabel(first), ImageLabel(count - 1));
+        return CapacityLine::tr("images %1 to %2").arg(ImageLabel(first), ImageLabel(count - 1));
     QStringList labels;
     for (int index = first; index < count; ++index)
         labels.append(ImageLabel(index));
-    return (count - first == 1 ? QStringLiteral("image ") : QStringLiteral("images "))
-           + labels.join(QStringLiteral(", "));
+    //: %1 lists the images' labels: "007, 008, 009".
+    return CapacityLine::tr("image(s) %1", nullptr, count - first).arg(labels.join(CapacityLine::tr(", ")));
 }
 
 } // namespace
@@ -278,8 +288,10 @@ QString CapacityMeter::leftOutReason(int index) const
 {
     if (!leavesOut(index))
         return {};
-    return m_layout.ok ? QStringLiteral("will not be saved: the album is full")
-                       : QStringLiteral("will not be saved: it cannot be compressed");
+    //: Follows "Image 007" in the image's tooltip.
+    return m_layout.ok ? MainWindow::tr("will not be saved: the album is full")
+                       //: Follows "Image 007" in the image's tooltip.
+                       : MainWindow::tr("will not be saved: it cannot be compressed");
 }
 
 QString CapacityMeter::summary() const
@@ -306,33 +318,37 @@ QString CapacityMeter::renderingNote(int index) const
     if (!m_settled || index < 0 || std::size_t(index) >= m_chosenStep.size() || m_chosenStep[std::size_t(index)] < 0)
         return {};
     const auto step = static_cast<std::size_t>(m_chosenStep[static_cast<std::size_t>(index)]);
-    return QStringLiteral("best fit shows it as %1")
-        .arg(GreyDitherTexts.at(static_cast<qsizetype>(BestFitRenderings[step])));
+    //: Follows "Image 007" in the image's tooltip; %1 is a choice of the picture dialog's Greys.
+    return MainWindow::tr("best fit shows it as %1")
+        .arg(GreyDitherTexts().at(static_cast<qsizetype>(BestFitRenderings[step])));
 }
 
 QString CapacityMeter::details() const
 {
     const int count = m_album.count();
     if (!m_settled)
-        return QStringLiteral("Measuring how much of the album's %1 bytes the %2 take.")
+        //: %2 is "12 images".
+        return CapacityLine::tr("Measuring how much of the album's %1 bytes the %2 take.")
             .arg(AlbumSizeLimitText(), images(count));
     if (!m_layout.ok)
-        return QStringLiteral("Image %1 cannot be compressed: the album cannot be saved with it.")
+        return CapacityLine::tr("Image %1 cannot be compressed: the album cannot be saved with it.")
             .arg(ImageLabel(m_layout.failedImage));
-    QString text = QStringLiteral("Saved now, the album takes %1 of its %2 bytes.")
+    QString text = CapacityLine::tr("Saved now, the album takes %1 of its %2 bytes.")
                        .arg(number(m_layout.bytes.size()), AlbumSizeLimitText());
     if (m_layout.imagesWritten < count)
-        text += QStringLiteral(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.")
+        //: Follows the sentence before with a blank; %4 is "image 012" or "images 012, 013" or "images 012 to 099".
+        text += CapacityLine::tr(" Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.")
                     .arg(number(m_layout.imagesWritten), number(count), ImageLabel(m_layout.imagesWritten),
                          leftOut(m_layout.imagesWritten, count));
     if (m_album.hasBestFit()) {
-        const QStringList names = NameList(GreyDitherNames);
         QStringList counts;
         for (std::size_t step = 0; step < BestFitRenderings.size(); ++step)
-            counts.append(QStringLiteral("%1 %2")
+            //: A count of pictures best fit renders one way: "3 compact".
+            counts.append(CapacityLine::tr("%1 %2")
                               .arg(number(m_renderingCounts[step]))
-                              .arg(names.at(static_cast<qsizetype>(BestFitRenderings[step]))));
-        text += QStringLiteral(" Best fit renders: %1.").arg(counts.join(QStringLiteral(", ")));
+                              .arg(renderingName(BestFitRenderings[step])));
+        //: Follows the sentences before with a blank; %1 is "0 none, 1 compact, ...".
+        text += CapacityLine::tr(" Best fit renders: %1.").arg(counts.join(CapacityLine::tr(", ")));
     }
     return text;
 }

@@ -7,8 +7,6 @@
 #include <QStringList>
 
 // The renderings into the seven greys as the editor names them, in the
-// order of GreyDither's values: the picture dialog's choices, and what a
-// best-fit thumbnail says it is shown as.
-inline const QStringList GreyDitherTexts{QStringLiteral("None"),     QStringLiteral("Floyd-Steinberg"),
-                                         QStringLiteral("Atkinson"), QStringLiteral("Ordered"),
-                                         QStringLiteral("Compact"),  QStringLiteral("Compact diffusion")};
+// order of GreyDither's values, in the spoken language: the picture
+// dialog's choices, and what a best-fit thumbnail says it is shown as.
+QStringList GreyDitherTexts();

@@ -5,6 +5,7 @@
 #include "editor/picturedialog/conversionpanel.h"
 
 #include "editor/document/greysnames.h"
+#include "editor/translationcontexts.h"
 #include "qtimage/qtconversion.h"
 
 #include <QCheckBox>
@@ -17,20 +18,35 @@
 namespace {
 
 // In the order of the enums, whose values are the item indexes.
-const QStringList FitTexts{QStringLiteral("Stretch"), QStringLiteral("Crop"), QStringLiteral("Pad")};
-const QStringList FitTips{QStringLiteral("The whole picture over the whole square; the aspect ratio is not kept."),
-                          QStringLiteral("Keep the aspect ratio and fill the square; the overflow is cut off."),
-                          QStringLiteral("Keep the aspect ratio and show all of it, centred on white.")};
-const QStringList GreysTexts = GreyDitherTexts + QStringList{QStringLiteral("Best fit")};
-const QStringList GreysTips{
-    QStringLiteral("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
-    QStringLiteral("Error diffusion: the finest shading for photos, but large records."),
-    QStringLiteral("Error diffusion with more contrast: crisp photos and line art."),
-    QStringLiteral("A regular pattern: smooth shading that compresses far better than diffusion."),
-    QStringLiteral("A fine pattern on a light blur: shading for photos in records as small as no dither."),
-    QStringLiteral("A finer pattern that hands on part of its error: nearer to diffusion, in records about as small."),
-    QStringLiteral(
-        "Colours kept; on saving, each picture gets the rendering that lets the whole album fit with the best look.")};
+QStringList fitTexts()
+{
+    return {PictureDialog::tr("Stretch"), PictureDialog::tr("Crop"), PictureDialog::tr("Pad")};
+}
+
+QStringList fitTips()
+{
+    return {PictureDialog::tr("The whole picture over the whole square; the aspect ratio is not kept."),
+            PictureDialog::tr("Keep the aspect ratio and fill the square; the overflow is cut off."),
+            PictureDialog::tr("Keep the aspect ratio and show all of it, centred on white.")};
+}
+
+QStringList greysTexts()
+{
+    return GreyDitherTexts() + QStringList{PictureDialog::tr("Best fit")};
+}
+
+QStringList greysTips()
+{
+    return {PictureDialog::tr("Plain thresholds: flat areas and drawings stay clean; gradients become bands."),
+            PictureDialog::tr("Error diffusion: the finest shading for photos, but large records."),
+            PictureDialog::tr("Error diffusion with more contrast: crisp photos and line art."),
+            PictureDialog::tr("A regular pattern: smooth shading that compresses far better than diffusion."),
+            PictureDialog::tr("A fine pattern on a light blur: shading for photos in records as small as no dither."),
+            PictureDialog::tr(
+                "A finer pattern that hands on part of its error: nearer to diffusion, in records about as small."),
+            PictureDialog::tr("Colours kept; on saving, each picture gets the rendering that lets the whole album fit "
+                              "with the best look.")};
+}
 
 QComboBox *choiceBox(const QStringList &texts, const QStringList &tips, QWidget *parent)
 {
@@ -53,22 +69,22 @@ QSpinBox *toneBox(QWidget *parent)
 
 ConversionPanel::ConversionPanel(QWidget *parent)
     : QWidget(parent)
-    , m_fit(choiceBox(FitTexts, FitTips, this))
-    , m_smooth(new QCheckBox(QStringLiteral("Smoothing"), this))
-    , m_greys(choiceBox(GreysTexts, GreysTips, this))
+    , m_fit(choiceBox(fitTexts(), fitTips(), this))
+    , m_smooth(new QCheckBox(PictureDialog::tr("Smoothing"), this))
+    , m_greys(choiceBox(greysTexts(), greysTips(), this))
     , m_brightness(toneBox(this))
     , m_contrast(toneBox(this))
 {
     setObjectName(QStringLiteral("conversionPanel"));
-    m_smooth->setToolTip(QStringLiteral("Average the pixels when shrinking, so thin lines and small text survive."));
+    m_smooth->setToolTip(PictureDialog::tr("Average the pixels when shrinking, so thin lines and small text survive."));
 
     auto *form = new QFormLayout;
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("Fit:"), m_fit);
+    form->addRow(PictureDialog::tr("Fit:"), m_fit);
     form->addRow(QString(), m_smooth);
-    form->addRow(QStringLiteral("Greys:"), m_greys);
-    form->addRow(QStringLiteral("Brightness:"), m_brightness);
-    form->addRow(QStringLiteral("Contrast:"), m_contrast);
+    form->addRow(PictureDialog::tr("Greys:"), m_greys);
+    form->addRow(PictureDialog::tr("Brightness:"), m_brightness);
+    form->addRow(PictureDialog::tr("Contrast:"), m_contrast);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(form);

@@ -7,6 +7,7 @@
 #include "editor/picturedialog/conversionpanel.h"
 #include "editor/picturedialog/previewpane.h"
 #include "editor/picturedialog/viewgeometry.h"
+#include "editor/translationcontexts.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -43,16 +44,21 @@ QStringList QuotedNames(const QString &text)
 
 QStringList PictureNameFilters()
 {
-    return {QStringLiteral("All (*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif)"),
-            QStringLiteral("Bitmaps (*.bmp)"),
-            QStringLiteral("PNG (*.png)"),
-            QStringLiteral("JPEG (*.jpg *.jpeg)"),
-            QStringLiteral("GIF (*.gif)"),
-            QStringLiteral("Icons (*.ico)"),
-            QStringLiteral("WebP (*.webp)"),
-            QStringLiteral("TIFF (*.tif *.tiff)"),
-            QStringLiteral("HEIC/HEIF (*.heic *.heif)"),
-            QStringLiteral("AVIF (*.avif)")};
+    // The patterns are the same in every language; only the names are translated.
+    const auto filter = [](const QString &name, const char *patterns) {
+        return QStringLiteral("%1 (%2)").arg(name, QLatin1String(patterns));
+    };
+    return {filter(PictureDialog::tr("All", "picture files of every kind"),
+                   "*.bmp *.png *.jpg *.jpeg *.gif *.ico *.webp *.tif *.tiff *.heic *.heif *.avif"),
+            filter(PictureDialog::tr("Bitmaps"), "*.bmp"),
+            filter(QStringLiteral("PNG"), "*.png"),
+            filter(QStringLiteral("JPEG"), "*.jpg *.jpeg"),
+            filter(QStringLiteral("GIF"), "*.gif"),
+            filter(PictureDialog::tr("Icons"), "*.ico"),
+            filter(QStringLiteral("WebP"), "*.webp"),
+            filter(QStringLiteral("TIFF"), "*.tif *.tiff"),
+            filter(QStringLiteral("HEIC/HEIF"), "*.heic *.heif"),
+            filter(QStringLiteral("AVIF"), "*.avif")};
 }
 
 OpenPictureDialog::OpenPictureDialog(QWidget *parent)

@@ -36,14 +36,14 @@ void drawBusySign(QPainter &painter, const QRect &room, int step, const QColor &
     }
     painter.setPen(ink);
     painter.drawText(QRect(room.left(), int(centre.y()) + radius + 4, room.width(), painter.fontMetrics().height()),
-                     Qt::AlignHCenter | Qt::AlignTop, LoadingCaption);
+                     Qt::AlignHCenter | Qt::AlignTop, LoadingCaption());
 }
 
 } // namespace
 
 PictureView::PictureView(QWidget *parent)
     : QWidget(parent)
-    , m_emptyText(EmptyPreviewText)
+    , m_emptyText(EmptyPreviewText())
     , m_busyTimer(new QTimer(this))
 {
     m_busyTimer->setInterval(100);

@@ -42,13 +42,13 @@ QThreadPool *PreviewThreads()
 
 PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     : QWidget(parent)
-    , m_caption(new QLabel(PreviewCaption, this))
+    , m_caption(new QLabel(PreviewCaption(), this))
     , m_view(new PictureView(this))
     , m_deviceView(new PictureView(this))
-    , m_previewButton(new QPushButton(QStringLiteral("Preview"), this))
+    , m_previewButton(new QPushButton(PictureDialog::tr("Preview", "the button that shows the picture larger"), this))
     , m_frame(new SquareFrame(m_view))
     , m_squareSize(new QSlider(Qt::Horizontal, this))
-    , m_squareSizeLabel(new QLabel(SquareSizeCaption, this))
+    , m_squareSizeLabel(new QLabel(SquareSizeCaption(), this))
     , m_turnLeft(new QToolButton(this))
     , m_turnRight(new QToolButton(this))
     , m_decoder(DecodePreview)
@@ -58,21 +58,21 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     m_caption->setWordWrap(true);
     setObjectName(QStringLiteral("picturePreviewPane"));
     m_previewButton->setObjectName(QStringLiteral("previewButton"));
-    m_previewButton->setToolTip(QStringLiteral("Show the picture larger"));
+    m_previewButton->setToolTip(PictureDialog::tr("Show the picture larger"));
     // Return in the file name field must still press Open.
     m_previewButton->setAutoDefault(false);
     m_previewButton->setEnabled(false);
     connect(m_previewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
 
     m_turnLeft->setText(QStringLiteral("⟲"));
-    m_turnLeft->setToolTip(QStringLiteral("Turn the picture left"));
+    m_turnLeft->setToolTip(PictureDialog::tr("Turn the picture left"));
     m_turnLeft->setAccessibleName(m_turnLeft->toolTip());
     m_turnRight->setText(QStringLiteral("⟳"));
-    m_turnRight->setToolTip(QStringLiteral("Turn the picture right"));
+    m_turnRight->setToolTip(PictureDialog::tr("Turn the picture right"));
     m_turnRight->setAccessibleName(m_turnRight->toolTip());
     m_squareSize->setRange(1, 100);
     m_squareSize->setValue(100);
-    m_squareSize->setToolTip(QStringLiteral("The size of the square kept"));
+    m_squareSize->setToolTip(PictureDialog::tr("The size of the square kept"));
     m_squareSizeLabel->setBuddy(m_squareSize);
     // Shown only with crop, but their room is kept, as is a second caption
     // line for the count of chosen files: the dialog's layout holds still.
@@ -109,7 +109,7 @@ PicturePreviewPane::PicturePreviewPane(QWidget *parent)
     layout->addWidget(m_caption);
     layout->addWidget(m_view, 1);
     layout->addLayout(controls);
-    layout->addWidget(new QLabel(DeviceViewCaption, this));
+    layout->addWidget(new QLabel(DeviceViewCaption(), this));
     layout->addWidget(m_deviceView);
     layout->addWidget(m_previewButton, 0, Qt::AlignRight);
     setFixedWidth(PaneWidth);
@@ -244,7 +244,7 @@ void PicturePreviewPane::request(bool withPicture)
     // The caption says so only while the picture itself comes: a frame being
     // dragged keeps its caption still.
     if (withPicture)
-        m_caption->setText(LoadingCaption);
+        m_caption->setText(LoadingCaption());
     // Another conversion of the picture on show waits for the one running,
     // only the newest of them; another picture starts at once, and whatever
     // still decodes for the last one is dropped when it ends.
@@ -313,7 +313,7 @@ void PicturePreviewPane::takeOutcome(const PreviewOutcome &outcome)
         m_pictureSize = outcome.pictureSize;
         showTurnedPicture();
     }
-    m_view->setEmptyText(EmptyPreviewText);
+    m_view->setEmptyText(EmptyPreviewText());
     m_deviceView->setPicture(m_view->picture().isNull() ? QImage() : outcome.deviceImage);
     m_previewButton->setEnabled(!m_view->picture().isNull());
     updateCaption();
@@ -322,9 +322,9 @@ void PicturePreviewPane::takeOutcome(const PreviewOutcome &outcome)
 
 void PicturePreviewPane::showNothing(const QString &reason)
 {
-    m_view->setEmptyText(reason.isEmpty() ? EmptyPreviewText : reason);
+    m_view->setEmptyText(reason.isEmpty() ? EmptyPreviewText() : reason);
     m_previewButton->setEnabled(false);
-    m_caption->setText(PreviewCaption);
+    m_caption->setText(PreviewCaption());
     m_caption->setToolTip(reason);
     if (m_path.isEmpty()) {
         // Whatever still runs belongs to a file no longer chosen.
@@ -351,11 +351,11 @@ void PicturePreviewPane::updateCaption()
 {
     if (m_loading)
         return;
-    QString text = PreviewCaption;
+    QString text = PreviewCaption();
     if (!m_view->picture().isNull())
         text += QString::asprintf(" (%dx%d)", turnedSize().width(), turnedSize().height());
     if (m_chosenCount > 1)
-        text += QLatin1Char('\n') + ChosenCountText.arg(m_chosenCount);
+        text += QLatin1Char('\n') + ChosenCountText(m_chosenCount);
     m_caption->setText(text);
     m_caption->setToolTip({});
 }

@@ -4,14 +4,40 @@
 
 #pragma once
 
+#include "editor/translationcontexts.h"
+
 #include <QString>
 
-// The words the picture dialog's panes and windows show.
+// The words the picture dialog's panes and windows show, in the spoken language.
 
-inline const QString PreviewCaption = QStringLiteral("Picture:");
-inline const QString EmptyPreviewText = QStringLiteral("(None)");
-inline const QString PreviewWindowTitle = QStringLiteral("Preview");
-inline const QString DeviceViewCaption = QStringLiteral("On the device:");
-inline const QString LoadingCaption = QStringLiteral("Loading…");
-inline const QString ChosenCountText = QStringLiteral("%1 pictures chosen");
-inline const QString SquareSizeCaption = QStringLiteral("Size:");
+inline QString PreviewCaption()
+{
+    return PictureDialog::tr("Picture:");
+}
+inline QString EmptyPreviewText()
+{
+    //: The preview when no picture is chosen.
+    return PictureDialog::tr("(None)");
+}
+inline QString PreviewWindowTitle()
+{
+    return PictureDialog::tr("Preview", "the larger preview's caption");
+}
+inline QString DeviceViewCaption()
+{
+    return PictureDialog::tr("On the device:");
+}
+inline QString LoadingCaption()
+{
+    return PictureDialog::tr("Loading…");
+}
+// "3 pictures chosen"; never fewer than 2.
+inline QString ChosenCountText(int count)
+{
+    return PictureDialog::tr("%n pictures chosen", nullptr, count);
+}
+inline QString SquareSizeCaption()
+{
+    //: The size of the crop square.
+    return PictureDialog::tr("Size:");
+}

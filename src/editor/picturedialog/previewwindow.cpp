@@ -22,7 +22,7 @@ PicturePreviewWindow::PicturePreviewWindow(const QImage &picture, const QImage &
     , m_view(new PictureView(this))
     , m_deviceView(new PictureView(this))
 {
-    setWindowTitle(PreviewWindowTitle);
+    setWindowTitle(PreviewWindowTitle());
     m_view->setPicture(picture);
     m_deviceView->setPixelExact(true);
     m_deviceView->setPicture(deviceImage);

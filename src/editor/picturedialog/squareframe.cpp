@@ -5,6 +5,7 @@
 #include "editor/picturedialog/squareframe.h"
 
 #include "editor/picturedialog/pictureview.h"
+#include "editor/translationcontexts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -53,8 +54,8 @@ void SquareFrame::setMovable(bool movable)
 {
     m_movable = movable;
     setCursor(movable ? Qt::SizeAllCursor : Qt::ArrowCursor);
-    setToolTip(movable ? QStringLiteral("Drag or use the arrow keys to choose the square; the wheel, + and - "
-                                        "change its size.")
+    setToolTip(movable ? PictureDialog::tr("Drag or use the arrow keys to choose the square; the wheel, + and - "
+                                           "change its size.")
                        : QString());
 }
 

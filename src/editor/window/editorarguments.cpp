@@ -4,6 +4,8 @@
 
 #include "editor/window/editorarguments.h"
 
+#include "editor/translationcontexts.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -47,12 +49,13 @@ EditorArguments mistake(const QString &problem)
 
 QString EditorUsage()
 {
-    return QStringLiteral("Usage: valbum-editor [OPTIONS] [ALBUM.valbum]\n\n"
-                          "Opens the photo album editor; with ALBUM, opens that album as Load Album does.\n\n"
-                          "Options:\n"
-                          "  -h, --help  Show this help.\n"
-                          "  --version   Show the program's version.\n"
-                          "Qt's own options (-style, -platform, ...) are passed on to Qt.\n");
+    //: The options' names stay as they are; keep their column.
+    return EditorCommandLine::tr("Usage: valbum-editor [OPTIONS] [ALBUM.valbum]\n\n"
+                                 "Opens the photo album editor; with ALBUM, opens that album as Load Album does.\n\n"
+                                 "Options:\n"
+                                 "  -h, --help  Show this help.\n"
+                                 "  --version   Show the program's version.\n"
+                                 "Qt's own options (-style, -platform, ...) are passed on to Qt.\n");
 }
 
 EditorArguments ParseEditorArguments(const QStringList &words)
@@ -78,13 +81,13 @@ EditorArguments ParseEditorArguments(const QStringList &words)
             return result;
         } else if (const QString name = optionName(word); contains(QtOptionsWithValue, name)) {
             if (!word.contains(QLatin1Char('=')) && ++i == words.size())
-                return mistake(QStringLiteral("option %1 needs a value.").arg(word));
+                return mistake(EditorCommandLine::tr("option %1 needs a value.").arg(word));
         } else if (!contains(QtFlags, name)) {
-            return mistake(QStringLiteral("unknown option %1.").arg(word));
+            return mistake(EditorCommandLine::tr("unknown option %1.").arg(word));
         }
     }
     if (albums.size() > 1)
-        return mistake(QStringLiteral("only one album can be opened at a time."));
+        return mistake(EditorCommandLine::tr("only one album can be opened at a time."));
     if (!albums.isEmpty())
         result.albumPath = QFileInfo(albums.constFirst()).absoluteFilePath();
     return result;

@@ -5,6 +5,7 @@
 #include "editor/window/project1.h"
 
 #include "album/compression.h"
+#include "editor/translationcontexts.h"
 #include "editor/window/unit1.h"
 #include "editor/window/windowplacement.h"
 
@@ -15,8 +16,9 @@
 StartupHooks DefaultStartupHooks()
 {
     return {InitCompression, [] {
+                // The caption is the design's own, in every language.
                 QMessageBox box(QMessageBox::Critical, QStringLiteral("Kalde New"),
-                                QStringLiteral("Can not init LZO library"), QMessageBox::Ok);
+                                EditorMessages::tr("Can not init LZO library"), QMessageBox::Ok);
                 box.exec();
             }};
 }

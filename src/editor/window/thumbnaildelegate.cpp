@@ -6,6 +6,7 @@
 
 #include "editor/document/album.h"
 #include "editor/document/capacitymeter.h"
+#include "editor/translationcontexts.h"
 #include "messages/albumtexts.h"
 #include "qtimage/albumbitmap.h"
 
@@ -117,7 +118,7 @@ bool ThumbnailDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, co
     if (reason.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPos(), QStringLiteral("Image %1 %2.").arg(ImageLabel(index.row()), reason),
+        QToolTip::showText(event->globalPos(), MainWindow::tr("Image %1 %2.").arg(ImageLabel(index.row()), reason),
                            view->viewport(), option.rect);
     return true;
 }

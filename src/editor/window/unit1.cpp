@@ -7,6 +7,7 @@
 #include "album/password.h"
 #include "editor/commands/qtdialogs.h"
 #include "editor/commands/windowtitle.h"
+#include "editor/translationcontexts.h"
 #include "editor/window/capacitylabel.h"
 #include "editor/window/thumbnaildelegate.h"
 
@@ -25,8 +26,20 @@
 
 namespace {
 
-const QString CleanCaption = QStringLiteral("Vemo ZidarUzura editor - ");
-const QString ModifiedCaption = QStringLiteral("Vemo ZidarUzura editor* - ");
+// The caption before the album's file name; the star marks unsaved changes.
+QString captionPrefix(bool modified)
+{
+    //: The window's caption before the album's file name. The device's name stays as it is.
+    return modified ? MainWindow::tr("Vemo ZidarUzura editor* - ") : MainWindow::tr("Vemo ZidarUzura editor - ");
+}
+
+// A button's caption as the design spaces it: two blanks before, and two
+// after those that open no dialog.
+QString buttonCaption(const QString &text, bool opensDialog)
+{
+    const QString blanks = QStringLiteral("  ");
+    return blanks + text + (opensDialog ? QString() : blanks);
+}
 
 // On Linux desktops Enter presses the focused button, as Space does; a
 // button outside a dialog takes only Space unless told.
@@ -111,7 +124,8 @@ TForm1::TForm1(std::unique_ptr<DialogSeam> dialogs, QWidget *parent)
     QAccessible::installFactory(windowAccessible);
     buildLayout();
     connectSignals();
-    setWindowTitle(QStringLiteral("Vemo ZidarUzura editor"));
+    //: The window's caption before anything is shown. The device's name stays as it is.
+    setWindowTitle(MainWindow::tr("Vemo ZidarUzura editor"));
     // The program sets the icon for all its windows before this one exists;
     // reading the pictures again would only delay the first paint.
     if (QApplication::windowIcon().isNull())
@@ -145,7 +159,7 @@ void TForm1::buildLayout()
     ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setDragEnabled(false);
-    ListBox1->setAccessibleName(QStringLiteral("Album images"));
+    ListBox1->setAccessibleName(MainWindow::tr("Album images"));
     ListBox1->setAcceptDrops(false);
 
     auto *enterPresses = new EnterPressesButton(this);
@@ -159,22 +173,31 @@ void TForm1::buildLayout()
         button->installEventFilter(enterPresses);
     };
     // Created in tab order.
-    makeButton(Button6, "Button6", 8, QStringLiteral("  Load Album..."), buttonIcon(QStringLiteral("load")));
-    makeButton(Button7, "Button7", 38, QStringLiteral("  Save Album  "), buttonIcon(QStringLiteral("save")));
-    makeButton(Button9, "Button9", 63, QStringLiteral("  Save Album As..."), buttonIcon(QStringLiteral("saveas")));
-    makeButton(Button10, "Button10", 220, QStringLiteral("  Add Image..."), buttonIcon(QStringLiteral("add")));
-    makeButton(Button4, "Button4", 245, QStringLiteral("  Insert Image..."), buttonIcon(QStringLiteral("insert")));
-    makeButton(Button11, "Button11", 270, QStringLiteral("  Append Album..."), buttonIcon(QStringLiteral("append")));
-    makeButton(Button5, "Button5", 295, QStringLiteral("  Delete Image  "), buttonIcon(QStringLiteral("delete"), true));
-    makeButton(Button2, "Button2", 325, QStringLiteral("  Move Up  "), buttonIcon(QStringLiteral("moveup"), true));
-    makeButton(Button3, "Button3", 350, QStringLiteral("  Move Down  "), buttonIcon(QStringLiteral("movedown"), true));
+    makeButton(Button6, "Button6", 8, buttonCaption(MainWindow::tr("Load Album..."), true),
+               buttonIcon(QStringLiteral("load")));
+    makeButton(Button7, "Button7", 38, buttonCaption(MainWindow::tr("Save Album"), false),
+               buttonIcon(QStringLiteral("save")));
+    makeButton(Button9, "Button9", 63, buttonCaption(MainWindow::tr("Save Album As..."), true),
+               buttonIcon(QStringLiteral("saveas")));
+    makeButton(Button10, "Button10", 220, buttonCaption(MainWindow::tr("Add Image..."), true),
+               buttonIcon(QStringLiteral("add")));
+    makeButton(Button4, "Button4", 245, buttonCaption(MainWindow::tr("Insert Image..."), true),
+               buttonIcon(QStringLiteral("insert")));
+    makeButton(Button11, "Button11", 270, buttonCaption(MainWindow::tr("Append Album..."), true),
+               buttonIcon(QStringLiteral("append")));
+    makeButton(Button5, "Button5", 295, buttonCaption(MainWindow::tr("Delete Image"), false),
+               buttonIcon(QStringLiteral("delete"), true));
+    makeButton(Button2, "Button2", 325, buttonCaption(MainWindow::tr("Move Up"), false),
+               buttonIcon(QStringLiteral("moveup"), true));
+    makeButton(Button3, "Button3", 350, buttonCaption(MainWindow::tr("Move Down"), false),
+               buttonIcon(QStringLiteral("movedown"), true));
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(299, 141, 68, 21);
     Edit1->setMaxLength(8);
 
-    Label3 = new QLabel(QStringLiteral("Album password:"), this);
+    Label3 = new QLabel(MainWindow::tr("Album password:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(214, 144, 80, 13);
     // Fonts here run a little wider than the ones the layout was drawn for;
@@ -185,7 +208,7 @@ void TForm1::buildLayout()
     // The field is read out by its caption.
     Label3->setBuddy(Edit1);
 
-    Label1 = new QLabel(QStringLiteral("ver. 1.00"), this);
+    Label1 = new QLabel(MainWindow::tr("ver. 1.00"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(211, 379, 125, 13);
     Label1->setEnabled(false);
@@ -285,7 +308,7 @@ void TForm1::showState(bool modified)
     Button5->setEnabled(hasImages && selectedIndex() >= 0);
     Button7->setEnabled(hasImages && modified);
     Button9->setEnabled(hasImages);
-    m_album.setTitle((modified ? ModifiedCaption : CleanCaption) + FileNamePart(m_album.currentPath()));
+    m_album.setTitle(captionPrefix(modified) + FileNamePart(m_album.currentPath()));
     setWindowTitle(LiteralWindowTitle(m_album.title()));
     ListBox1Click();
 }
