@@ -64,10 +64,10 @@ int runExtract(const QStringList &words)
         paths.append(outDir.filePath(ImageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
-    // Every image is written under a temporary name, then all are made
-    // durable with one sync and given their names together: waiting on the
-    // disk once per image would take most of the time.
-    PendingOutputs outputs;
+    // Each image is written under a temporary name and given its own as soon
+    // as it is on the disk, its line printed then; should a later one fail,
+    // every one goes again and the files they replaced come back.
+    PendingOutputs outputs(parser.isSet(ForceOption));
     if (const QString reason = outputs.makeDirectory(outDir.path()); !reason.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
         return ExitStatus::WriteFailed;
@@ -84,15 +84,23 @@ int runExtract(const QStringList &words)
             printProblem(QStringLiteral("%1: %2").arg(paths.at(index), reason));
             return ExitStatus::WriteFailed;
         }
+        QString problem;
+        switch (outputs.commit(problem)) {
+        case PendingOutputs::Commit::Done:
+            break;
+        case PendingOutputs::Commit::NameTaken:
+            // Made since the names were checked above.
+            reportExisting({outputs.takenName()});
+            return ExitStatus::WouldOverwrite;
+        case PendingOutputs::Commit::Failed:
+            printProblem(problem);
+            return ExitStatus::WriteFailed;
+        }
+        printLine(paths.at(index));
         progress.advance(index + 1);
     }
     progress.finish();
-    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
-        printProblem(problem);
-        return ExitStatus::WriteFailed;
-    }
-    for (const QString &path : std::as_const(paths))
-        printLine(path);
+    outputs.finish();
 
     // What the damage cost comes last, under the list of what was saved.
     for (const QString &problem : input.problems)
