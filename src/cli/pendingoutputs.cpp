@@ -164,7 +164,7 @@ bool PendingOutputs::create(const QString &finalPath, QFile &file, QString &reas
         const QString temporary = targetInfo.dir().filePath(
             QStringLiteral(".%1.%2-%3.tmp")
                 .arg(targetInfo.fileName(), QString::number(QCoreApplication::applicationPid()),
-                     QString::number(m_outputs.size() + static_cast<std::size_t>(attempt))));
+                     QString::number(m_nextNumber++)));
         file.setFileName(temporary);
         const auto hold = holdOffInterruption();
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {

@@ -88,6 +88,7 @@ private:
     bool m_replaceExisting;
     std::vector<Output> m_outputs;
     std::size_t m_committed = 0;   // the first outputs, in order, have their final names
+    std::size_t m_nextNumber = 0;  // of the next temporary name: never one the run used
     QStringList m_madeDirectories; // outermost first
     QString m_takenName;
     bool m_finished = false;
