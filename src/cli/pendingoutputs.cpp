@@ -60,6 +60,18 @@ QString systemReason(int errorNumber)
     return QString::fromLocal8Bit(std::generic_category().message(errorNumber));
 }
 
+// Makes what was written to the file system of each directory durable: one
+// sync for many files rather than a wait on the disk for each of them.
+bool syncFileSystems(const std::set<QString> &directories)
+{
+    for (const QString &directory : directories) {
+        const DirectoryHandle handle(directory);
+        if (handle.descriptor() < 0 || ::syncfs(handle.descriptor()) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Makes the new names in each directory durable. A failure here loses no
 // file that was there before, so it is not reported.
 void syncDirectories(const std::set<QString> &directories)
@@ -145,10 +157,6 @@ QString PendingOutputs::write(const QString &finalPath, const QByteArray &bytes)
         return reason;
     if (file.write(bytes) != bytes.size())
         return file.errorString();
-    // Synced through the handle that wrote it, so commit() need not open it again.
-    if (::fdatasync(file.handle()) != 0)
-        return systemReason(errno);
-    m_outputs.back().synced = true;
     file.close();
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
@@ -203,6 +211,20 @@ PendingOutputs::Commit PendingOutputs::commit(QString &problem)
 {
     if (nameTaken())
         return Commit::NameTaken;
+    // The contents are on the disk before any name points at them: one file
+    // alone is synced by itself, several with one sync of their file system.
+    std::set<QString> unsynced;
+    for (std::size_t index = m_committed; index < m_outputs.size(); ++index)
+        if (!m_outputs[index].synced)
+            unsynced.insert(QFileInfo(m_outputs[index].temporaryPath).absolutePath());
+    if (m_outputs.size() - m_committed > 1 && !unsynced.empty()) {
+        if (!syncFileSystems(unsynced)) {
+            problem = QStringLiteral("%1: %2").arg(m_outputs[m_committed].finalPath, systemReason(errno));
+            return Commit::Failed;
+        }
+        for (std::size_t index = m_committed; index < m_outputs.size(); ++index)
+            m_outputs[index].synced = true;
+    }
     for (; m_committed < m_outputs.size(); ++m_committed) {
         Output &output = m_outputs[m_committed];
         if (!m_replaceExisting) {
@@ -224,8 +246,6 @@ PendingOutputs::Commit PendingOutputs::commit(QString &problem)
 
 QString PendingOutputs::commitOne(Output &output)
 {
-    // The contents are on the disk before any name points at them. One wait
-    // per output: the price of each one being usable as soon as its line is out.
     if (!output.synced) {
         if (!syncFile(output.temporaryPath))
             return systemReason(errno);

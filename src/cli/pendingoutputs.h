@@ -40,7 +40,7 @@ public:
     QString reserve(const QString &finalPath, QString &reason);
 
     // Writes `bytes` to a new temporary file for `finalPath`, as reserve()
-    // makes it, and makes them durable. Returns the reason on failure, else empty.
+    // makes it. Returns the reason on failure, else empty.
     QString write(const QString &finalPath, const QByteArray &bytes);
 
     // Creates `directory` and its missing parents; they are removed again if
@@ -53,7 +53,9 @@ public:
         Failed,    // `problem` says why
     };
     // Gives each output written since the last call its final name, in the
-    // order reserved, once its bytes are on the disk; a file there is
+    // order reserved, once its bytes are on the disk (a wait on the disk for
+    // each call, whatever the number of outputs: a caller writing many in a
+    // quick loop commits them a few at a time); a file there is
     // replaced keeping its permissions, as a save does, and its old version
     // stays under a backup name. On a taken name every commit so far is
     // undone and none is made from then on, so that the run can name the
