@@ -9,6 +9,8 @@
 #include "cli/valbumtexts.h"
 #include "messages/albumtexts.h"
 
+#include <utility>
+
 AlbumFiller::Outcome AlbumFiller::add(const ImageRecord &record)
 {
     if (m_failed)
@@ -42,10 +44,12 @@ AlbumWriteResult AlbumFiller::encode(const QString &passwordText) const
         passwordText.toStdString());
 }
 
-SplitAlbumWriter::SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs)
+SplitAlbumWriter::SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs,
+                                   Written written)
     : m_path(path)
     , m_passwordText(passwordText)
     , m_outputs(outputs)
+    , m_written(std::move(written))
 {
 }
 
@@ -87,17 +91,28 @@ void SplitAlbumWriter::writeAlbum()
         m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, reason);
         return;
     }
-    // The save writes a file of its own beside the temporary one: an
-    // interruption waits until it is renamed.
-    const auto hold = holdOffInterruption();
-    const AlbumWriteResult written = SaveAlbum(temporary, m_album.encode(m_passwordText));
+    const AlbumWriteResult written = [&] {
+        // The save writes a file of its own beside the temporary one: an
+        // interruption waits until it is renamed.
+        const auto hold = holdOffInterruption();
+        return SaveAlbum(temporary, m_album.encode(m_passwordText));
+    }();
     if (!written.ok) {
         m_writeProblem = QStringLiteral("%1: %2").arg(finalPath, AlbumWriteFailureReason(written));
         return;
     }
-    m_parts.append({m_firstImage, written.imagesWritten});
+    const AlbumPart part{m_firstImage, written.imagesWritten};
+    m_parts.append(part);
     m_firstImage += written.imagesWritten;
     m_album = AlbumFiller();
+    // A taken name stops the run once the albums are counted; every album
+    // that follows stays under its temporary name until then.
+    QString problem;
+    const PendingOutputs::Commit commit = m_outputs.commit(problem);
+    if (commit == PendingOutputs::Commit::Failed)
+        m_writeProblem = problem;
+    else if (commit == PendingOutputs::Commit::Done && m_written)
+        m_written(finalPath, part);
 }
 
 QString partPath(const QString &path, qsizetype part)

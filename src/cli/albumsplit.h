@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class PendingOutputs;
@@ -46,13 +47,15 @@ struct AlbumPart
 
 // Fills albums one after another with records given in order, each up to the
 // size limit, and writes each one as soon as the next record does not fit it,
-// under a temporary name from `outputs` beside its final name (partPaths).
-// Only the current album's records are kept. No images give one album,
-// holding only the password.
+// through `outputs` under its final name (partPaths), then hands it to
+// `written`. Once a final name is found taken, the albums are still counted
+// but no longer committed or handed over. Only the current album's records
+// are kept. No images give one album, holding only the password.
 class SplitAlbumWriter
 {
 public:
-    SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs);
+    using Written = std::function<void(const QString &finalPath, const AlbumPart &part)>;
+    SplitAlbumWriter(const QString &path, const QString &passwordText, PendingOutputs &outputs, Written written);
 
     // Does nothing once something has gone wrong.
     void add(const ImageRecord &record);
@@ -72,6 +75,7 @@ private:
     QString m_path;
     QString m_passwordText;
     PendingOutputs &m_outputs;
+    Written m_written;
     AlbumFiller m_album;
     int m_firstImage = 0;
     QList<AlbumPart> m_parts;

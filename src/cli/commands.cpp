@@ -44,8 +44,8 @@ QString programHelp()
                        "Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged\n"
                        "input, 3 images left out at the size limit (or unreadable pictures left out\n"
                        "with --skip-unreadable), 4 output exists (use --force), 5 output could not be\n"
-                       "written, 64 wrong command line, 128 + N stopped by signal N (temporary files\n"
-                       "removed).");
+                       "written, 64 wrong command line, 128 + N stopped by signal N (the run is\n"
+                       "undone).");
     return help;
 }
 

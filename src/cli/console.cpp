@@ -141,8 +141,10 @@ public:
     }
     ~ProgressAside()
     {
+        // Erased first, though the line is empty: the progress is always
+        // drawn over a line's start.
         if (!progressShown().isEmpty())
-            writeToTerminal(progressShown());
+            writeToTerminal(EraseLine + progressShown());
     }
 
 private:

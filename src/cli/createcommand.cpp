@@ -143,11 +143,10 @@ struct CreateRequest
 
 // Imports the request's pictures, compressed, strictly in order: each one
 // that cannot be read goes to `unreadable`, each record that came in to
-// `keep` until the run stops. Returns the paths of the pictures that came in.
-QStringList importRecords(const CreateRequest &request, UnreadablePictures &unreadable,
-                          const std::function<void(const ImageRecord &)> &keep)
+// `keep` until the run stops, its path to `read` just before.
+void importRecords(const CreateRequest &request, UnreadablePictures &unreadable, QStringList &read,
+                   const std::function<void(const ImageRecord &)> &keep)
 {
-    QStringList read;
     ProgressLine progress(request.pictures.size(),
                           Valbum::tr("pictures read", nullptr, ProgressCount(request.pictures.size())));
     importPictures(request.pictures, request.importing.options, request.importing.jobs, true,
@@ -160,7 +159,6 @@ QStringList importRecords(const CreateRequest &request, UnreadablePictures &unre
                            keep(picture.record);
                        }
                    });
-    return read;
 }
 
 int createAlbum(const CreateRequest &request)
@@ -170,7 +168,8 @@ int createAlbum(const CreateRequest &request)
     AlbumFiller album;
     bool full = false;
     UnreadablePictures unreadable(request.skipUnreadable);
-    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) {
+    QStringList read;
+    importRecords(request, unreadable, read, [&](const ImageRecord &record) {
         if (!full)
             full = album.add(record) != AlbumFiller::Outcome::Added;
     });
@@ -217,51 +216,64 @@ int createBestFitAlbums(const CreateRequest &request, bool split)
         return unreadable.exitStatus(status);
     }
 
-    // As with --split: every album under a temporary name, all named together.
+    // As with --split: each album under its name as soon as it is written,
+    // its lines printed then; all of them undone if a later one fails.
     const QStringList paths = partPaths(request.path, static_cast<qsizetype>(run.albums.size()));
     if (refuseToOverwrite(paths, request.force))
         return ExitStatus::WouldOverwrite;
-    PendingOutputs outputs;
-    std::vector<AlbumWriteResult> written;
+    PendingOutputs outputs(request.force);
     for (std::size_t part = 0; part < run.albums.size(); ++part) {
+        const BestFitAlbum &album = run.albums[part];
         const QString &finalPath = paths.at(static_cast<qsizetype>(part));
         QString reason;
         const QString temporary = outputs.reserve(finalPath, reason);
+        AlbumWriteResult written;
         if (!temporary.isEmpty()) {
             const auto hold = holdOffInterruption();
-            written.push_back(SaveAlbum(temporary, encode(run.albums[part])));
-            if (!written.back().ok)
-                reason = AlbumWriteFailureReason(written.back());
+            written = SaveAlbum(temporary, encode(album));
+            if (!written.ok)
+                reason = AlbumWriteFailureReason(written);
         }
         if (!reason.isEmpty()) {
             printProblem(QStringLiteral("%1: %2").arg(finalPath, reason));
             return ExitStatus::WriteFailed;
         }
-    }
-    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
-        printProblem(problem);
-        return ExitStatus::WriteFailed;
-    }
-    for (std::size_t part = 0; part < run.albums.size(); ++part) {
-        const BestFitAlbum &album = run.albums[part];
-        const QString &albumPath = paths.at(static_cast<qsizetype>(part));
-        printAlbumLine(albumPath, album.fitting);
+        QString problem;
+        switch (outputs.commit(problem)) {
+        case PendingOutputs::Commit::Done:
+            break;
+        case PendingOutputs::Commit::NameTaken:
+            // Made since the names were checked above.
+            reportExisting({outputs.takenName()});
+            return ExitStatus::WouldOverwrite;
+        case PendingOutputs::Commit::Failed:
+            printProblem(problem);
+            return ExitStatus::WriteFailed;
+        }
+        printAlbumLine(finalPath, album.fitting);
         printPictureLines(run.pictures, album.firstPicture, album.fitting, album.notes);
-        printLine(bestFitTotal(written[part].bytes.size(), album, {}));
+        printLine(bestFitTotal(written.bytes.size(), album, {}));
     }
+    outputs.finish();
     unreadable.reportSkipped();
     return unreadable.exitStatus(ExitStatus::Ok);
 }
 
 int createSplitAlbums(const CreateRequest &request)
 {
-    // Each album is written as soon as it is full, under a temporary name;
-    // all of them get their names only once every picture has been read and
-    // every name checked, and are removed if anything fails before that.
-    PendingOutputs outputs;
-    SplitAlbumWriter albums(request.path, request.passwordText, outputs);
+    // Each album is written as soon as it is full and given its name at once,
+    // with its lines; if anything fails before the run is done (a picture
+    // that cannot be read, a name that is taken), every album goes again and
+    // the files they replaced come back.
+    PendingOutputs outputs(request.force);
+    QStringList read;
+    SplitAlbumWriter albums(request.path, request.passwordText, outputs,
+                            [&read](const QString &finalPath, const AlbumPart &part) {
+                                printAlbumLine(finalPath, part.imageCount);
+                                printPictureLines(read, part.firstImage, part.imageCount);
+                            });
     UnreadablePictures unreadable(request.skipUnreadable);
-    const QStringList read = importRecords(request, unreadable, [&](const ImageRecord &record) { albums.add(record); });
+    importRecords(request, unreadable, read, [&](const ImageRecord &record) { albums.add(record); });
     if (unreadable.refuse())
         return ExitStatus::BadInput;
     albums.finish();
@@ -269,22 +281,19 @@ int createSplitAlbums(const CreateRequest &request)
         printProblem(QStringLiteral("%1: %2").arg(request.path, albums.encodingProblem()));
         return ExitStatus::WriteFailed;
     }
-    const QStringList paths = partPaths(request.path, albums.parts().size());
-    if (refuseToOverwrite(paths, request.force))
+    // Each name was checked as its album took it. Once one was found taken
+    // every album went again, so those there now are the ones to name.
+    if (outputs.nameTaken()) {
+        if (!refuseToOverwrite(partPaths(request.path, albums.parts().size()), false))
+            reportExisting({outputs.takenName()});
         return ExitStatus::WouldOverwrite;
+    }
     if (!albums.writeProblem().isEmpty()) {
         printProblem(albums.writeProblem());
         return ExitStatus::WriteFailed;
     }
-    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
-        printProblem(problem);
-        return ExitStatus::WriteFailed;
-    }
+    outputs.finish();
 
-    for (qsizetype part = 0; part < albums.parts().size(); ++part) {
-        printAlbumLine(paths.at(part), albums.parts().at(part).imageCount);
-        printPictureLines(read, albums.parts().at(part).firstImage, albums.parts().at(part).imageCount);
-    }
     // A longer set from an earlier run would otherwise pass for part of this one.
     const QString stale = partPath(request.path, albums.parts().size() + 1);
     if (QFileInfo::exists(stale))

@@ -15,6 +15,7 @@
 #include "messages/albumtexts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -25,6 +26,10 @@ const QCommandLineOption FormatOption(QStringLiteral("format"),
 const QCommandLineOption
     ForceOption(QStringLiteral("force"),
                 QString::fromUtf8(QT_TRANSLATE_NOOP("Valbum", "Replace picture files that exist.")));
+
+// How long the images written stay under their temporary names at most,
+// in milliseconds, before they are synced together and named.
+constexpr qint64 CommitInterval = 100;
 
 CommandSyntax extractSyntax()
 {
@@ -69,16 +74,22 @@ int runExtract(const QStringList &words)
         paths.append(outDir.filePath(ImageLabel(static_cast<int>(index)) + QLatin1Char('.') + format));
     if (refuseToOverwrite(paths, parser.isSet(ForceOption)))
         return ExitStatus::WouldOverwrite;
-    // Every image is written under a temporary name, then all are made
-    // durable with one sync and given their names together: waiting on the
-    // disk once per image would take most of the time.
-    PendingOutputs outputs;
+    // Each image is written under a temporary name and given its own once it
+    // is on the disk, its line printed then; should a later one fail, every
+    // one goes again and the files they replaced come back. The images come
+    // out of memory faster than the disk takes a sync, so those written
+    // within a tenth of a second share one: a wait on the disk for each image
+    // would double the run's time.
+    PendingOutputs outputs(parser.isSet(ForceOption));
     if (const QString reason = outputs.makeDirectory(outDir.path()); !reason.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(outDir.path(), reason));
         return ExitStatus::WriteFailed;
     }
     const QByteArray formatName = format.toLatin1();
     ProgressLine progress(paths.size(), Valbum::tr("images written", nullptr, ProgressCount(paths.size())));
+    QElapsedTimer sinceCommit;
+    sinceCommit.start();
+    qsizetype unprinted = 0;
     for (qsizetype index = 0; index < paths.size(); ++index) {
         QString reason;
         const QByteArray bytes = encodePicture(AlbumImageAt(input.contents, static_cast<std::size_t>(index)),
@@ -90,14 +101,26 @@ int runExtract(const QStringList &words)
             return ExitStatus::WriteFailed;
         }
         progress.advance(index + 1);
+        if (index + 1 < paths.size() && sinceCommit.elapsed() < CommitInterval)
+            continue;
+        QString problem;
+        switch (outputs.commit(problem)) {
+        case PendingOutputs::Commit::Done:
+            break;
+        case PendingOutputs::Commit::NameTaken:
+            // Made since the names were checked above.
+            reportExisting({outputs.takenName()});
+            return ExitStatus::WouldOverwrite;
+        case PendingOutputs::Commit::Failed:
+            printProblem(problem);
+            return ExitStatus::WriteFailed;
+        }
+        for (; unprinted <= index; ++unprinted)
+            printLine(paths.at(unprinted));
+        sinceCommit.restart();
     }
     progress.finish();
-    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
-        printProblem(problem);
-        return ExitStatus::WriteFailed;
-    }
-    for (const QString &path : std::as_const(paths))
-        printLine(path);
+    outputs.finish();
 
     // What the damage cost comes last, under the list of what was saved.
     for (const QString &problem : input.problems)

@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include <pthread.h>
@@ -24,6 +26,9 @@ struct Leftovers
     std::recursive_mutex lock;
     std::unordered_set<std::string> files; // native names
     std::vector<std::string> directories;  // outermost first
+    // Outputs with their final names, oldest first: target, and the backup
+    // that goes back in its place (empty for a new file).
+    std::vector<std::pair<std::string, std::string>> committed;
 };
 
 Leftovers &leftovers()
@@ -49,6 +54,14 @@ sigset_t watchedSignals()
     // Never released: the run stops where it is, between two steps.
     state.lock.lock();
     if (watching) {
+        // Newest first: the same target may have been replaced twice (two
+        // outputs naming one file through symbolic links).
+        for (auto output = state.committed.crbegin(); output != state.committed.crend(); ++output) {
+            if (output->second.empty())
+                ::unlink(output->first.c_str());
+            else
+                ::rename(output->second.c_str(), output->first.c_str());
+        }
         for (const std::string &file : state.files)
             ::unlink(file.c_str());
         for (auto directory = state.directories.crbegin(); directory != state.directories.crend(); ++directory)
@@ -112,4 +125,21 @@ void forgetOnInterruption(const QString &path)
     std::vector<std::string> &directories = leftovers().directories;
     if (leftovers().files.erase(name) == 0)
         directories.erase(std::remove(directories.begin(), directories.end(), name), directories.end());
+}
+
+void undoOnInterruption(const QString &target, const QString &backup)
+{
+    const auto hold = holdOffInterruption();
+    leftovers().committed.emplace_back(nativeName(target), backup.isEmpty() ? std::string() : nativeName(backup));
+}
+
+void forgetUndoOnInterruption(const QString &target)
+{
+    const auto hold = holdOffInterruption();
+    const std::string name = nativeName(target);
+    auto &committed = leftovers().committed;
+    const auto newest = std::find_if(committed.rbegin(), committed.rend(),
+                                     [&name](const auto &output) { return output.first == name; });
+    if (newest != committed.rend())
+        committed.erase(std::next(newest).base());
 }

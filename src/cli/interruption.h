@@ -8,10 +8,11 @@
 
 #include <mutex>
 
-// A run stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP removes the temporary
-// files and the directories it made, so that an interrupted run leaves as
-// little behind as a failed one, and exits with 128 + the signal's number.
-// Files that already have their final names stay.
+// A run stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP undoes what it did, as
+// a failed run does: the outputs it gave their final names go again (a file
+// it replaced comes back from its backup), then its temporary files and the
+// directories it made are removed. It exits with 128 + the signal's number.
+// Once the run has kept its outputs (PendingOutputs::finish), they stay.
 //
 // The signals are taken by a thread of their own rather than by a handler, so
 // that the clean-up may take a lock: the run holds it while it makes, writes
@@ -38,3 +39,11 @@ void removeOnInterruption(const QString &path);
 void removeDirectoryOnInterruption(const QString &directory);
 // The file or directory has been renamed or removed by the run itself.
 void forgetOnInterruption(const QString &path);
+
+// An output that has its final name at `target`: an interruption renames
+// `backup` (what the output replaced) back to `target`, or removes `target`
+// when `backup` is empty. These are undone newest first, before the files
+// and directories above are removed.
+void undoOnInterruption(const QString &target, const QString &backup);
+// The newest output noted above for `target` has been undone, or kept for good.
+void forgetUndoOnInterruption(const QString &target);

@@ -19,18 +19,24 @@ bool refuseToOverwrite(const QStringList &paths, bool force)
 {
     if (force)
         return false;
-    bool refused = false;
+    QStringList existing;
     for (const QString &path : paths) {
         // A dangling symbolic link counts too: writing would go through it.
         const QFileInfo info(path);
-        if (info.exists() || info.isSymLink()) {
-            printProblem(Valbum::tr("%1 exists; use --force to replace it.").arg(path));
-            refused = true;
-        }
+        if (info.exists() || info.isSymLink())
+            existing.append(path);
     }
-    if (refused)
-        printProblem(Valbum::tr("nothing was written."));
-    return refused;
+    if (existing.isEmpty())
+        return false;
+    reportExisting(existing);
+    return true;
+}
+
+void reportExisting(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        printProblem(Valbum::tr("%1 exists; use --force to replace it.").arg(path));
+    printProblem(Valbum::tr("nothing was written."));
 }
 
 QByteArray encodePicture(const QImage &image, const char *format, QString &reason)

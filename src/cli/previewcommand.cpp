@@ -71,10 +71,11 @@ int runPreview(const QStringList &words)
         paths.append(path);
     }
 
-    // Each preview is written as soon as its picture is converted, under a
-    // temporary name; all of them get their names once every picture has been
-    // read and every name checked, and are removed if anything fails first.
-    PendingOutputs outputs;
+    // Each preview is written as soon as its picture is converted and given
+    // its name at once, with its line; if anything fails before the run is
+    // done (a picture that cannot be read, a name that is taken), every one
+    // goes again and the files they replaced come back.
+    PendingOutputs outputs(parser.isSet(ForceOption));
     UnreadablePictures unreadable(parser.isSet(skipUnreadableOption()));
     std::vector<bool> read(static_cast<std::size_t>(paths.size()), false);
     QString writeProblem;
@@ -88,7 +89,7 @@ int runPreview(const QStringList &words)
             return;
         }
         read[static_cast<std::size_t>(picture.index)] = true;
-        if (unreadable.stopRun() || !writeProblem.isEmpty() || !directoryProblem.isEmpty())
+        if (unreadable.stopRun() || !writeProblem.isEmpty() || !directoryProblem.isEmpty() || outputs.nameTaken())
             return;
         if (!directoryMade) {
             directoryProblem = outputs.makeDirectory(outDir.path());
@@ -101,18 +102,29 @@ int runPreview(const QStringList &words)
         const QByteArray bytes = encodePicture(DeviceViewOf(picture.image), "png", reason);
         if (reason.isEmpty())
             reason = outputs.write(path, bytes);
-        if (!reason.isEmpty())
+        if (!reason.isEmpty()) {
             writeProblem = QStringLiteral("%1: %2").arg(path, reason);
+            return;
+        }
+        // A taken name stops the run once every picture has been read, so
+        // that all the taken names and unreadable pictures are named.
+        if (outputs.commit(writeProblem) == PendingOutputs::Commit::Done)
+            printLine(QStringLiteral("%1 %2").arg(pictures.at(picture.index), path));
     });
     progress.finish();
     if (unreadable.refuse())
         return ExitStatus::BadInput;
-    QStringList readPaths;
-    for (qsizetype index = 0; index < paths.size(); ++index)
-        if (read[static_cast<std::size_t>(index)])
-            readPaths.append(paths.at(index));
-    if (refuseToOverwrite(readPaths, parser.isSet(ForceOption)))
+    // Each name was checked as its preview took it. Once one was found taken
+    // every preview went again, so those there now are the ones to name.
+    if (outputs.nameTaken()) {
+        QStringList readPaths;
+        for (qsizetype index = 0; index < paths.size(); ++index)
+            if (read[static_cast<std::size_t>(index)])
+                readPaths.append(paths.at(index));
+        if (!refuseToOverwrite(readPaths, false))
+            reportExisting({outputs.takenName()});
         return ExitStatus::WouldOverwrite;
+    }
     if (!directoryProblem.isEmpty()) {
         printProblem(QStringLiteral("%1: %2").arg(outDir.path(), directoryProblem));
         return ExitStatus::WriteFailed;
@@ -121,13 +133,7 @@ int runPreview(const QStringList &words)
         printProblem(writeProblem);
         return ExitStatus::WriteFailed;
     }
-    if (const QString problem = outputs.commit(); !problem.isEmpty()) {
-        printProblem(problem);
-        return ExitStatus::WriteFailed;
-    }
-    for (qsizetype index = 0; index < paths.size(); ++index)
-        if (read[static_cast<std::size_t>(index)])
-            printLine(QStringLiteral("%1 %2").arg(pictures.at(index), paths.at(index)));
+    outputs.finish();
     unreadable.reportSkipped();
     return unreadable.exitStatus(ExitStatus::Ok);
 }

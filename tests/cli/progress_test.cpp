@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 class Progress : public CliTest
@@ -37,12 +39,12 @@ struct Command
     const char *name;
     QStringList arguments;
     QByteArray lastProgress; // the line drawn once the work is all done
-    QByteArray resultLine;   // a line of the run's own, after the progress
+    QByteArray resultLine;   // a line of the run's own
 };
 
 } // namespace
 
-TEST_F(Progress, ShownOnATerminalOnlyAndClearedBeforeTheResults)
+TEST_F(Progress, ShownOnATerminalOnlyAndErasedBeforeEachResult)
 {
     if (m_script.isEmpty())
         GTEST_SKIP() << "script is not installed";
@@ -100,13 +102,21 @@ TEST_F(Progress, ShownOnATerminalOnlyAndClearedBeforeTheResults)
         ASSERT_GE(drawn, 0);
         for (const char digit : shown.mid(drawn + erase.size(), last - drawn - erase.size()))
             EXPECT_TRUE((digit >= '0' && digit <= '9') || digit == '/');
-        // Erased before the run's own lines, which all follow as in a pipe.
+        // Erased at the end.
         const qsizetype cleared = shown.indexOf(erase, last);
         ASSERT_GT(cleared, last);
-        EXPECT_GT(shown.indexOf(command.resultLine, cleared), cleared) << shown.toStdString();
-        const QString after = QString::fromUtf8(shown.mid(cleared)).remove(QLatin1Char('\r'));
-        for (const QString &line : piped.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            EXPECT_TRUE(after.contains(line)) << line.toStdString();
+        // The run's own lines come out as its outputs are written, while the
+        // progress goes on: each as in a pipe and in its order, and on a line
+        // of its own, the progress line erased before it.
+        EXPECT_GE(shown.indexOf(command.resultLine), 0) << shown.toStdString();
+        qsizetype from = 0;
+        for (const QString &line : piped.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const qsizetype at = shown.indexOf(line.toUtf8() + "\r\n", from);
+            ASSERT_GE(at, 0) << line.toStdString() << "\n" << shown.toStdString();
+            EXPECT_TRUE(at == 0 || shown.at(at - 1) == '\n' || shown.mid(at - erase.size(), erase.size()) == erase)
+                << shown.mid(std::max<qsizetype>(0, at - 40), 40 + line.size()).toStdString();
+            from = at + line.size();
+        }
 
         fresh();
         const QByteArray quiet = onTerminal(command.arguments + QStringList{QStringLiteral("--quiet")});
