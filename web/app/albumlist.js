@@ -20,9 +20,7 @@ export class AlbumList {
     this.commands = commands;
     this.element = document.getElementById('album-list');
     this.announcer = document.getElementById('announcer');
-    this.drawn = new Map(); // uid -> { option, canvas, label, reason, view, index, reasonShown } as last written
-    this.selectedOption = null;
-    this.scrollPending = false;
+    this.drawn = new Map(); // uid -> { option, canvas, view }
     album.addEventListener('change', () => this.render());
     album.addEventListener('select', () => this.showSelection());
     this.element.addEventListener('keydown', (event) => this.onKey(event));
@@ -41,7 +39,6 @@ export class AlbumList {
     if (!drawn) {
       const option = this.document.createElement('div');
       option.setAttribute('role', 'option');
-      option.setAttribute('aria-selected', 'false');
       option.draggable = true;
       option.className = 'image';
       const canvas = this.document.createElement('canvas');
@@ -60,15 +57,12 @@ export class AlbumList {
       frame.className = 'frame';
       frame.append(canvas, mark);
       option.append(label, frame, reason);
-      drawn = { option, canvas, label, reason, view: null, index: -1, reasonShown: null };
+      drawn = { option, canvas, label, reason, view: null };
       this.drawn.set(entry.uid, drawn);
     }
     return drawn;
   }
 
-  // Brings the options in line with the album. Only what differs is
-  // written, so an image added to a long list costs one new option, not a
-  // rewrite of all of them.
   render() {
     const { album } = this;
     const live = new Set();
@@ -81,31 +75,25 @@ export class AlbumList {
         drawDeviceView(drawn.canvas, view);
         drawn.view = view;
       }
+      const { option } = drawn;
+      option.id = `image-${index}`;
+      option.dataset.index = String(index);
+      drawn.label.textContent = imageLabel(index);
+      option.setAttribute('aria-label', `Image ${imageLabel(index)}`);
       const leftOut = album.leavesOut(index);
-      const reason = leftOut ? (album.layout.ok ? LeftOutFull : LeftOutNotCompressible) : '';
-      if (drawn.index !== index) {
-        const { option } = drawn;
-        option.id = `image-${index}`;
-        option.dataset.index = String(index);
-        drawn.label.textContent = imageLabel(index);
-        option.setAttribute('aria-label', `Image ${imageLabel(index)}`);
-      }
-      if (drawn.index !== index || drawn.reasonShown !== reason) {
-        const { option } = drawn;
-        option.classList.toggle('left-out', leftOut);
-        if (leftOut) {
-          const text = leftOutTooltip(index, reason);
-          option.title = text;
-          option.setAttribute('aria-description', text);
-        } else {
-          option.removeAttribute('title');
-          option.removeAttribute('aria-description');
-        }
+      option.classList.toggle('left-out', leftOut);
+      if (leftOut) {
+        const reason = album.layout.ok ? LeftOutFull : LeftOutNotCompressible;
+        const text = leftOutTooltip(index, reason);
+        option.title = text;
+        option.setAttribute('aria-description', text);
         drawn.reason.textContent = reason;
-        drawn.reasonShown = reason;
+      } else {
+        option.removeAttribute('title');
+        option.removeAttribute('aria-description');
+        drawn.reason.textContent = '';
       }
-      drawn.index = index;
-      options.push(drawn.option);
+      options.push(option);
     });
     for (const uid of [...this.drawn.keys()]) if (!live.has(uid)) this.drawn.delete(uid);
     // Only what moved is touched, so the focus and the scroll position stay.
@@ -119,21 +107,15 @@ export class AlbumList {
 
   showSelection() {
     const { selected } = this.album;
-    const option = selected >= 0 ? this.element.children[selected] ?? null : null;
-    if (option !== this.selectedOption) {
-      this.selectedOption?.setAttribute('aria-selected', 'false');
-      option?.setAttribute('aria-selected', 'true');
-      this.selectedOption = option;
+    for (const option of this.element.children) {
+      const isSelected = Number(option.dataset.index) === selected;
+      option.setAttribute('aria-selected', String(isSelected));
     }
-    if (selected >= 0) this.element.setAttribute('aria-activedescendant', `image-${selected}`);
-    else this.element.removeAttribute('aria-activedescendant');
-    // Scrolling lays the page out: once a frame, however many images came in.
-    if (option && !this.scrollPending) {
-      this.scrollPending = true;
-      requestAnimationFrame(() => {
-        this.scrollPending = false;
-        this.selectedOption?.scrollIntoView({ block: 'nearest' });
-      });
+    if (selected >= 0) {
+      this.element.setAttribute('aria-activedescendant', `image-${selected}`);
+      this.element.children[selected]?.scrollIntoView({ block: 'nearest' });
+    } else {
+      this.element.removeAttribute('aria-activedescendant');
     }
   }
 
