@@ -7,7 +7,8 @@
 // jobs waiting are failed and a new worker is started for the next ones.
 
 export class CoreBridge {
-  // `module`: a promise of the compiled core (null to have the worker compile it).
+  // `module`: a promise of the compiled core (null to have the worker compile
+  // it; it then hands the module to onCompiled).
   constructor(url, module = Promise.resolve(null)) {
     this.url = url;
     this.module = module;
@@ -36,6 +37,10 @@ export class CoreBridge {
   }
 
   receive(message) {
+    if ('compiled' in message) {
+      this.onCompiled?.(message.compiled);
+      return;
+    }
     if ('ready' in message) {
       if (message.ready) this.readyCallbacks.resolve();
       else this.fail(message.error);

@@ -5,9 +5,9 @@
 // The page's picture cores. One worker does every job (the album's, the
 // picture dialog's preview); while several pictures come in, a few more
 // bring some of them in beside it, and are closed once the last is in, so
-// the memory a picture took goes with them. All start from one compiled
-// module, so the core is compiled once, its faster code is shared, and a
-// new worker is ready in milliseconds.
+// the memory a picture took goes with them. They start from the module the
+// first compiled, so the core is compiled once, its faster code is shared,
+// and a new worker is ready in milliseconds.
 
 import { CoreBridge } from './corebridge.js';
 
@@ -22,17 +22,6 @@ export const LargePictureBytes = 8 * 1024 * 1024;
 
 const PicturesPerWorker = 2;
 
-// Compiled as it downloads; null when the browser cannot (the workers then
-// compile the core themselves, and say so if they cannot either).
-async function compileCore(url) {
-  try {
-    if (typeof WebAssembly.compileStreaming === 'function') return await WebAssembly.compileStreaming(fetch(url));
-    return await WebAssembly.compile(await (await fetch(url)).arrayBuffer());
-  } catch {
-    return null;
-  }
-}
-
 // How many workers bring pictures in: one a processor, at most MaxWorkers;
 // `?workers=N` in the page's address sets it (1 for one worker only).
 export function workerCount(location, processors) {
@@ -42,11 +31,14 @@ export function workerCount(location, processors) {
 }
 
 export class CorePool {
-  constructor(workerUrl, coreUrl, size) {
+  constructor(workerUrl, size) {
     this.workerUrl = workerUrl;
-    this.module = compileCore(coreUrl);
     this.size = size;
-    this.first = new CoreBridge(workerUrl, this.module);
+    this.first = new CoreBridge(workerUrl);
+    // The others start from the module the first compiled.
+    this.module = new Promise((resolve) => {
+      this.first.onCompiled = resolve;
+    });
     this.helpers = [];
     this.waiting = []; // pictures no worker has taken yet, in order
   }

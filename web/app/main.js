@@ -19,7 +19,7 @@ const $ = (id) => document.getElementById(id);
 
 // Started first, so the core compiles while the page is still being set up.
 const bridge = new CorePool(new URL('../worker/coreworker.js', import.meta.url),
-  new URL('../core/valbum-core.wasm', import.meta.url), workerCount(window.location, navigator.hardwareConcurrency));
+  workerCount(window.location, navigator.hardwareConcurrency));
 const album = new AlbumDocument();
 const messages = new Messages(document);
 const meter = new CapacityMeter(album, bridge);

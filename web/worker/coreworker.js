@@ -216,18 +216,35 @@ function pump() {
   turns.port2.postMessage(null);
 }
 
-// The page's first message starts the core: with the module the page compiled
-// (shared by all its workers, so it is compiled once and each worker starts
-// in a few milliseconds), or, without one, compiled here from the served file.
-function startCore(module) {
-  const options = { locateFile: (path) => new URL(`../core/${path}`, import.meta.url).href };
-  if (module instanceof WebAssembly.Module) {
-    options.instantiateWasm = (imports, receive) => {
-      WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module),
-        (error) => postMessage({ ready: false, error: String(error?.message ?? error) }));
-      return {};
-    };
+// The page's first message starts the core: with a module compiled already
+// (by the page's first worker, so that the others start in milliseconds and
+// share its faster code), or compiled here as it downloads, then handed to
+// the page for the others. Compiled in a worker, never on the page's thread,
+// where the browser's work on it (its code cache among it) would hold the
+// page up.
+const coreUrl = new URL('../core/valbum-core.wasm', import.meta.url).href;
+
+async function compiledHere(imports) {
+  try {
+    return await WebAssembly.instantiateStreaming(fetch(coreUrl, { credentials: 'same-origin' }), imports);
+  } catch {
+    // A server that sends the core under another type: compiled from its bytes.
+    return WebAssembly.instantiate(await (await fetch(coreUrl, { credentials: 'same-origin' })).arrayBuffer(), imports);
   }
+}
+
+function startCore(module) {
+  const given = module instanceof WebAssembly.Module;
+  const options = {
+    instantiateWasm(imports, receive) {
+      const made = given ? WebAssembly.instantiate(module, imports).then((instance) => ({ instance, module })) : compiledHere(imports);
+      made.then(({ instance, module: compiled }) => {
+        if (!given) postMessage({ compiled });
+        receive(instance, compiled);
+      }, (error) => postMessage({ ready: false, error: String(error?.message ?? error) }));
+      return {};
+    },
+  };
   createCore(options)
     .then((loaded) => {
       if (loaded._vw_init() !== 0) throw new Error('the compressor did not start');
