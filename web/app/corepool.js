@@ -22,11 +22,13 @@ export const LargePictureBytes = 8 * 1024 * 1024;
 
 const PicturesPerWorker = 2;
 
-// How many workers bring pictures in: one a processor, at most MaxWorkers;
-// `?workers=N` in the page's address sets it (1 for one worker only).
+// How many workers bring pictures in: one a processor but one, left to the
+// page so that its thread stays responsive (on two processors, two busy
+// workers held the page's tasks past 50 ms), at most MaxWorkers;
+// `?workers=N` in the page's address sets it.
 export function workerCount(location, processors) {
   const asked = Number.parseInt(new URLSearchParams(location.search).get('workers') ?? '', 10);
-  const count = Number.isInteger(asked) && asked > 0 ? asked : processors || 1;
+  const count = Number.isInteger(asked) && asked > 0 ? asked : (processors || 1) - 1;
   return Math.max(1, Math.min(count, MaxWorkers));
 }
 
