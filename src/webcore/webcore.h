@@ -63,16 +63,15 @@ void vw_picture_release(int handle);
 // Out: width x height RGBA. JSON: {"width":w,"height":h}.
 int vw_picture_view(int handle, int turns, int maxSide);
 
-// The album image the choices make of the picture, and what the device shows
-// of it. Out: 92 x 92 RGBA of the device's view (the seven greys). JSON:
-// {"recordSize":n,"compressible":true|false}, the record's whole size in the
-// album, header included.
+// The album image the choices make of the picture, from one conversion and
+// one compression: what the device shows of it, and its record as valbum
+// create would write it. Out: the device's view, 92 x 92 RGBA (the seven
+// greys, viewLength bytes), then the record's compressed payload
+// (payloadLength bytes; none when the image does not compress). JSON:
+// {"recordSize":n,"compressible":true|false,"viewLength":33856,"payloadLength":l},
+// recordSize the record's whole size in the album, header included (0 when
+// not compressible).
 int vw_picture_convert(int handle, const char *choices);
-
-// The picture's record as valbum create would write it with the choices.
-// Out: the record's compressed payload. JSON: {"recordSize":n}. Fails (-1)
-// when the image cannot be compressed.
-int vw_picture_record(int handle, const char *choices);
 
 // Best fit's renderings of the picture with the choices (`greys` ignored):
 // every payload one after the other in the out bytes. JSON:

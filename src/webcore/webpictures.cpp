@@ -128,28 +128,15 @@ int vw_picture_convert(int handle, const char *choices)
     const bool compressible = record.failure == AlbumWriteFailure::None;
     const AlbumBitmap shown = DeviceView(image.view());
     PutRgba(shown.pixels.data(), shown.pixels.size(), result.data);
+    const std::size_t viewLength = result.data.size();
+    if (compressible)
+        result.data.insert(result.data.end(), record.payload.begin(), record.payload.end());
     result.json = JsonObject()
                       .number("recordSize", compressible ? record.recordSize() : 0)
                       .flag("compressible", compressible)
+                      .number("viewLength", static_cast<std::int64_t>(viewLength))
+                      .number("payloadLength", static_cast<std::int64_t>(result.data.size() - viewLength))
                       .str();
-    return 0;
-}
-
-int vw_picture_record(int handle, const char *choices)
-{
-    CallResult &result = NewCallResult();
-    ParsedChoices parsed;
-    const ConversionOptions *options = Choices(choices, parsed);
-    if (!options)
-        return -2;
-    const RgbPicture *picture = KeptPicture(handle);
-    if (!picture)
-        return -1;
-    ImageRecord record = CompressAlbumImage(ConvertToAlbumBitmap(*picture, *options).view());
-    if (record.failure != AlbumWriteFailure::None)
-        return -1;
-    result.json = JsonObject().number("recordSize", record.recordSize()).str();
-    result.data = std::move(record.payload);
     return 0;
 }
 

@@ -20,6 +20,7 @@ export class AlbumDocument extends EventTarget {
     this.selected = -1;
     this.generation = 0;
     this.layout = null; // the measured file of this generation, or null while measuring
+    this.importing = false; // pictures are coming in: measure once they are all in
   }
 
   get count() {
@@ -47,6 +48,18 @@ export class AlbumDocument extends EventTarget {
     if (clamped === this.selected) return;
     this.selected = clamped;
     this.dispatchEvent(new Event('select'));
+  }
+
+  // Pictures coming in one after another: the list shows each as it comes,
+  // but measuring the album waits until the last is in, since each
+  // measurement would be of an album about to change again.
+  beginImport() {
+    this.importing = true;
+  }
+
+  endImport() {
+    this.importing = false;
+    this.changed(false);
   }
 
   setModified(modified) {

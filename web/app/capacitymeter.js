@@ -14,7 +14,7 @@ export class CapacityMeter {
     this.scheduled = false;
     this.waiters = [];
     album.addEventListener('change', () => {
-      if (!album.layout) this.schedule();
+      if (!album.layout && !album.importing) this.schedule();
     });
     this.schedule();
   }

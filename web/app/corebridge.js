@@ -7,15 +7,25 @@
 // jobs waiting are failed and a new worker is started for the next ones.
 
 export class CoreBridge {
-  constructor(url) {
+  // `module`: a promise of the compiled core (null to have the worker compile
+  // it; it then hands the module to onCompiled).
+  constructor(url, module = Promise.resolve(null)) {
     this.url = url;
+    this.module = module;
     this.nextId = 1;
     this.waiting = new Map();
     this.start();
   }
 
+  // How many jobs it has not answered yet.
+  get pending() {
+    return this.waiting.size;
+  }
+
   start() {
-    this.worker = new Worker(this.url, { type: 'module' });
+    const worker = new Worker(this.url, { type: 'module' });
+    this.worker = worker;
+    this.module.then((module) => worker.postMessage({ module }), () => worker.postMessage({ module: null }));
     this.ready = new Promise((resolve, reject) => {
       this.readyCallbacks = { resolve, reject };
     });
@@ -27,6 +37,10 @@ export class CoreBridge {
   }
 
   receive(message) {
+    if ('compiled' in message) {
+      this.onCompiled?.(message.compiled);
+      return;
+    }
     if ('ready' in message) {
       if (message.ready) this.readyCallbacks.resolve();
       else this.fail(message.error);
@@ -54,6 +68,13 @@ export class CoreBridge {
     this.worker.terminate();
     this.rejectAll(reason);
     this.start();
+    this.ready.catch(() => {});
+  }
+
+  // Ends the worker for good, failing the jobs it has not answered.
+  close() {
+    this.worker.terminate();
+    this.rejectAll('The picture core was closed.');
     this.ready.catch(() => {});
   }
 

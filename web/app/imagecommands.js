@@ -8,9 +8,11 @@
 
 import * as texts from './texts.js';
 import { AlbumDocument } from './albumdocument.js';
+import { LargePictureBytes } from './corepool.js';
 
-// How many pictures' bytes are handed to the worker ahead of the one it
-// converts: enough to keep it busy, few enough to keep memory low.
+// How many pictures' bytes are read, for each worker, ahead of the one the
+// album takes next: enough to keep the workers busy past a slow picture, few
+// enough to keep memory low.
 const PicturesAhead = 2;
 
 export class ImageCommands {
@@ -30,32 +32,41 @@ export class ImageCommands {
     let at = position;
     const start = async (file) => {
       const key = keyOf(file);
-      const bytes = key === previewKey && key > 0 ? new ArrayBuffer(0) : await file.arrayBuffer();
-      return this.bridge.run('addPicture', { file: bytes, key, choices, bestFit }, [bytes]);
+      const held = key === previewKey && key > 0;
+      const bytes = held ? new ArrayBuffer(0) : await file.arrayBuffer();
+      return this.bridge.addPicture({ file: bytes, key, choices, bestFit }, [bytes], held || file.size > LargePictureBytes);
     };
     const running = [];
     let next = 0;
+    const inFlight = (PicturesAhead + 1) * this.bridge.size;
     const topUp = () => {
-      while (next < files.length && running.length < PicturesAhead + 1) running.push(start(files[next++]));
+      while (next < files.length && running.length < inFlight) running.push(start(files[next++]));
     };
+    this.bridge.beginPictures(files.length);
     topUp();
-    for (const file of files) {
-      let result;
-      try {
-        result = await running.shift();
-      } catch (error) {
-        result = { problem: { kind: 'Unreadable', detail: String(error.message ?? error) } };
+    album.beginImport();
+    try {
+      for (const file of files) {
+        let result;
+        try {
+          result = await running.shift();
+        } catch (error) {
+          result = { problem: { kind: 'Unreadable', detail: String(error.message ?? error) } };
+        }
+        topUp();
+        if (result.problem) {
+          failures.push(texts.cannotImportMessage(file.name, texts.pictureProblemText(result.problem)));
+          continue;
+        }
+        const entry = AlbumDocument.entryOf(result.entry);
+        if (at < 0) album.insert(-1, entry);
+        else album.insert(at++, entry);
+        album.setModified(true);
+        ++imported;
       }
-      topUp();
-      if (result.problem) {
-        failures.push(texts.cannotImportMessage(file.name, texts.pictureProblemText(result.problem)));
-        continue;
-      }
-      const entry = AlbumDocument.entryOf(result.entry);
-      if (at < 0) album.insert(-1, entry);
-      else album.insert(at++, entry);
-      album.setModified(true);
-      ++imported;
+    } finally {
+      album.endImport();
+      this.bridge.endPictures();
     }
     this.bridge.run('previewClose').catch(() => {});
     if (failures.length > 0) await this.messages.tell('critical', texts.AlbumEditorCaption, failures.join('\n'));

@@ -5,7 +5,8 @@
 // The page's worker: the picture core in WebAssembly, running the page's jobs
 // one at a time, off the page's thread. It keeps nothing of the album (the
 // page holds the records, so a worker that has to be started again loses
-// nothing) but the one picture the picture dialog previews.
+// nothing) but the one picture the picture dialog previews. The page may run
+// several, each bringing in pictures of its own (web/app/corepool.js).
 
 import createCore from '../core/valbum-core.js';
 import { withBytes, withText, outBytes, outJson } from './coreheap.js';
@@ -34,11 +35,19 @@ function smoothOf(choices) {
   return / smooth=1( |$)/.test(` ${choices}`);
 }
 
+// The album image of the picture with the choices, from one call: the
+// device's view, the record's payload (null when it does not compress) and
+// the record's size. Each in a buffer of its own, so that the view moves to
+// the page and the payload can be sent on without the other.
 function convert(handle, choices) {
   const status = withText(core, choices, (text) => core._vw_picture_convert(handle, text));
   if (status < 0) return { error: outJson(core).error ?? 'conversion failed' };
-  const view = outBytes(core);
-  return { view, recordSize: outJson(core).recordSize };
+  const { recordSize, compressible, viewLength, payloadLength } = outJson(core);
+  const pointer = core._vw_out_data();
+  const heap = core.HEAPU8;
+  const view = heap.slice(pointer, pointer + viewLength);
+  const payload = compressible ? heap.slice(pointer + viewLength, pointer + viewLength + payloadLength) : null;
+  return { view, payload, recordSize };
 }
 
 function pictureView(handle, turns, maxSide) {
@@ -63,11 +72,9 @@ function recordView(payload) {
 // A picture as the album keeps it: one record, or best fit's renderings of it.
 function albumEntry(handle, choices, bestFit) {
   if (!bestFit) {
-    const status = withText(core, choices, (text) => core._vw_picture_record(handle, text));
-    const payload = status < 0 ? null : outBytes(core);
     const converted = convert(handle, choices);
     if (converted.error) return { error: converted.error };
-    return { kind: 'fixed', payload, views: [converted.view] };
+    return { kind: 'fixed', payload: converted.payload, views: [converted.view] };
   }
   const status = withText(core, choices, (text) => core._vw_picture_best_fit(handle, text));
   if (status < 0) return { error: outJson(core).error ?? 'best fit failed' };
@@ -189,31 +196,73 @@ function runOne() {
 }
 
 // One job per turn of the worker's loop, so that messages that came in
-// meanwhile are seen first and a superseded job is skipped, not run.
+// meanwhile are seen first and a superseded job is skipped, not run. The turn
+// is a message to the worker itself, not a timer: a timer set from a timer,
+// after a few, waits at least 4 ms, as long as a small picture takes to come
+// in.
+const turns = new MessageChannel();
+turns.port1.onmessage = () => {
+  if (queue.length === 0) {
+    pumping = false;
+    return;
+  }
+  runOne();
+  turns.port2.postMessage(null);
+};
+
 function pump() {
   if (!core || pumping) return;
   pumping = true;
-  const step = () => {
-    if (queue.length === 0) {
-      pumping = false;
-      return;
-    }
-    runOne();
-    setTimeout(step, 0);
-  };
-  step();
+  turns.port2.postMessage(null);
 }
 
+// The page's first message starts the core: with a module compiled already
+// (by the page's first worker, so that the others start in milliseconds and
+// share its faster code), or compiled here as it downloads, then handed to
+// the page for the others. Compiled in a worker, never on the page's thread,
+// where the browser's work on it (its code cache among it) would hold the
+// page up.
+const coreUrl = new URL('../core/valbum-core.wasm', import.meta.url).href;
+
+async function compiledHere(imports) {
+  try {
+    return await WebAssembly.instantiateStreaming(fetch(coreUrl, { credentials: 'same-origin' }), imports);
+  } catch {
+    // A server that sends the core under another type: compiled from its bytes.
+    return WebAssembly.instantiate(await (await fetch(coreUrl, { credentials: 'same-origin' })).arrayBuffer(), imports);
+  }
+}
+
+function startCore(module) {
+  const given = module instanceof WebAssembly.Module;
+  const options = {
+    instantiateWasm(imports, receive) {
+      const made = given ? WebAssembly.instantiate(module, imports).then((instance) => ({ instance, module })) : compiledHere(imports);
+      made.then(({ instance, module: compiled }) => {
+        if (!given) postMessage({ compiled });
+        receive(instance, compiled);
+      }, (error) => postMessage({ ready: false, error: String(error?.message ?? error) }));
+      return {};
+    },
+  };
+  createCore(options)
+    .then((loaded) => {
+      if (loaded._vw_init() !== 0) throw new Error('the compressor did not start');
+      core = loaded;
+      postMessage({ ready: true });
+      pump();
+    })
+    .catch((error) => postMessage({ ready: false, error: String(error?.message ?? error) }));
+}
+
+// Jobs that come before the core has started wait in the queue.
+let started = false;
 self.onmessage = (event) => {
+  if (!started && event.data && 'module' in event.data) {
+    started = true;
+    startCore(event.data.module);
+    return;
+  }
   queue.push(event.data);
   pump();
 };
-
-createCore({ locateFile: (path) => new URL(`../core/${path}`, import.meta.url).href })
-  .then((loaded) => {
-    if (loaded._vw_init() !== 0) throw new Error('the compressor did not start');
-    core = loaded;
-    postMessage({ ready: true });
-    pump();
-  })
-  .catch((error) => postMessage({ ready: false, error: String(error?.message ?? error) }));

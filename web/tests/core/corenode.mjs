@@ -76,8 +76,24 @@ class Core {
     this.m._vw_picture_release(handle);
   }
 
+  // The picture converted as the page's worker brings it in: the device's
+  // view and the record's payload, from one call.
+  convert(handle, choices) {
+    const converted = this.withText(choices, (text) => this.result(this.m._vw_picture_convert(handle, text)));
+    const { viewLength = 0, payloadLength = 0 } = converted.json;
+    return {
+      ...converted,
+      view: converted.data.subarray(0, viewLength),
+      payload: converted.data.subarray(viewLength, viewLength + payloadLength),
+    };
+  }
+
+  // The picture's record as valbum create writes it: status 0 and its
+  // payload as data, or -1 when it does not compress.
   record(handle, choices) {
-    return this.withText(choices, (text) => this.result(this.m._vw_picture_record(handle, text)));
+    const converted = this.convert(handle, choices);
+    if (converted.status !== 0) return converted;
+    return { status: converted.json.compressible ? 0 : -1, data: converted.payload, json: converted.json };
   }
 
   bestFit(handle, choices) {
@@ -98,7 +114,7 @@ class Core {
   }
 
   // One image's entry of the list vw_album_write() takes: its record as
-  // vw_picture_record() made it, or best fit's renderings.
+  // vw_picture_convert() made it, or best fit's renderings.
   fixedEntry(payload) {
     const entry = new Uint8Array(5 + payload.length);
     entry[0] = 0;
