@@ -13,6 +13,7 @@
 # frozen), hence building them here.
 source "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh"
 wasm_toolchain=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/toolchains/wasm32-emscripten.cmake
+wasm_checks=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/wasm-checks
 
 wasm_libraries() {
   local work=$1 set=${2:-core}
@@ -59,9 +60,21 @@ wasm_cmake() {
   local name=$1 source=$2
   shift 2
   rm -rf "$work/$name"
-  cmake -S "$source" -B "$work/$name" "${cmake_common[@]}" "$@"
+  local checks=()
+  wasm_known_checks "$name"
+  cmake -S "$source" -B "$work/$name" "${cmake_common[@]}" "${checks[@]}" "$@"
   cmake --build "$work/$name" -j"$jobs"
   cmake --install "$work/$name"
+}
+
+# Sets checks to the initial cache (cmake -C) holding the results of NAME's
+# configure checks under this emscripten, when cmake/wasm-checks has them:
+# each check is a compile and an archive through a throw-away CMake project,
+# seconds apiece with emscripten's Python start-up, and a library makes
+# dozens. A check the file does not hold still runs.
+wasm_known_checks() {
+  checks=()
+  [[ ! -f "$wasm_checks/$1.cmake" ]] || checks=(-C "$wasm_checks/$1.cmake")
 }
 
 wasm_marker_lzo() { echo lib/pkgconfig/lzo2.pc; }
@@ -118,7 +131,9 @@ wasm_build_jpeg() {
   # the sizes are set. The same 62 interface as Debian's libjpeg62-turbo.
   # Only the library: each of its programs would take a slow emscripten link.
   rm -rf "$build"
-  cmake -S "$source" -B "$build" "${cmake_common[@]}" -DWITH_SIMD=0 -DENABLE_SHARED=0 -DENABLE_STATIC=1 \
+  local checks=()
+  wasm_known_checks libjpeg-turbo
+  cmake -S "$source" -B "$build" "${cmake_common[@]}" "${checks[@]}" -DWITH_SIMD=0 -DENABLE_SHARED=0 -DENABLE_STATIC=1 \
     -DWITH_TURBOJPEG=0 -DHAVE_SIZE_T=TRUE -DSIZE_T=4 -DHAVE_UNSIGNED_LONG=TRUE -DUNSIGNED_LONG=4
   cmake --build "$build" -j"$jobs" --target jpeg-static
   cp "$build/libjpeg.a" "$prefix/lib/"
