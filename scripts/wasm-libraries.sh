@@ -14,6 +14,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh"
 wasm_toolchain=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/toolchains/wasm32-emscripten.cmake
 wasm_checks=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/wasm-checks
+# emcc, emar and the rest start "${EMSDK_PYTHON:-python3}" on every call.
+# Where python3 is a version manager's shim (pyenv's is a shell script that
+# looks the version up each time), that look-up alone costs more than
+# compiling a small file: the interpreter the shim picks is named once.
+if [[ -z ${EMSDK_PYTHON:-} ]]; then
+  EMSDK_PYTHON=$(python3 -c 'import sys; print(sys.executable)')
+  export EMSDK_PYTHON
+fi
 
 wasm_libraries() {
   local work=$1 set=${2:-core}
