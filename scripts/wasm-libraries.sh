@@ -13,6 +13,15 @@
 # frozen), hence building them here.
 source "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh"
 wasm_toolchain=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/toolchains/wasm32-emscripten.cmake
+wasm_checks=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/wasm-checks
+# emcc, emar and the rest start "${EMSDK_PYTHON:-python3}" on every call.
+# Where python3 is a version manager's shim (pyenv's is a shell script that
+# looks the version up each time), that look-up alone costs more than
+# compiling a small file: the interpreter the shim picks is named once.
+if [[ -z ${EMSDK_PYTHON:-} ]]; then
+  EMSDK_PYTHON=$(python3 -c 'import sys; print(sys.executable)')
+  export EMSDK_PYTHON
+fi
 
 wasm_libraries() {
   local work=$1 set=${2:-core}
@@ -59,9 +68,21 @@ wasm_cmake() {
   local name=$1 source=$2
   shift 2
   rm -rf "$work/$name"
-  cmake -S "$source" -B "$work/$name" "${cmake_common[@]}" "$@"
+  local checks=()
+  wasm_known_checks "$name"
+  cmake -S "$source" -B "$work/$name" "${cmake_common[@]}" "${checks[@]}" "$@"
   cmake --build "$work/$name" -j"$jobs"
   cmake --install "$work/$name"
+}
+
+# Sets checks to the initial cache (cmake -C) holding the results of NAME's
+# configure checks under this emscripten, when cmake/wasm-checks has them:
+# each check is a compile and an archive through a throw-away CMake project,
+# seconds apiece with emscripten's Python start-up, and a library makes
+# dozens. A check the file does not hold still runs.
+wasm_known_checks() {
+  checks=()
+  [[ ! -f "$wasm_checks/$1.cmake" ]] || checks=(-C "$wasm_checks/$1.cmake")
 }
 
 wasm_marker_lzo() { echo lib/pkgconfig/lzo2.pc; }
@@ -118,7 +139,9 @@ wasm_build_jpeg() {
   # the sizes are set. The same 62 interface as Debian's libjpeg62-turbo.
   # Only the library: each of its programs would take a slow emscripten link.
   rm -rf "$build"
-  cmake -S "$source" -B "$build" "${cmake_common[@]}" -DWITH_SIMD=0 -DENABLE_SHARED=0 -DENABLE_STATIC=1 \
+  local checks=()
+  wasm_known_checks libjpeg-turbo
+  cmake -S "$source" -B "$build" "${cmake_common[@]}" "${checks[@]}" -DWITH_SIMD=0 -DENABLE_SHARED=0 -DENABLE_STATIC=1 \
     -DWITH_TURBOJPEG=0 -DHAVE_SIZE_T=TRUE -DSIZE_T=4 -DHAVE_UNSIGNED_LONG=TRUE -DUNSIGNED_LONG=4
   cmake --build "$build" -j"$jobs" --target jpeg-static
   cp "$build/libjpeg.a" "$prefix/lib/"
@@ -143,10 +166,37 @@ wasm_build_gif() {
 
 wasm_marker_webp() { echo lib/pkgconfig/libwebpdemux.pc; }
 wasm_build_webp() {
-  wasm_cmake libwebp "$(debian_source "$work/source" libwebp)" -DWEBP_ENABLE_SIMD=OFF -DWEBP_USE_THREAD=OFF \
-    -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF -DWEBP_BUILD_GIF2WEBP=OFF \
-    -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF -DWEBP_BUILD_WEBPMUX=OFF \
-    -DWEBP_BUILD_EXTRAS=OFF -DWEBP_BUILD_WEBP_JS=OFF -DWEBP_BUILD_LIBWEBPMUX=OFF
+  local source build=$work/libwebp version
+  source=$(debian_source "$work/source" libwebp)
+  # Its plain makefile rather than its CMake, whose fifty configure checks
+  # take minutes under emscripten; in a copy, as the objects land beside the
+  # sources. The flags its CMake build gives: its Release optimisation after
+  # ours, position-independent, hidden symbols, and a config.h with the two
+  # things the library reads from it (byte swaps are built in, near-lossless
+  # encoding is on). No threads and no SIMD: WEBP_USE_THREAD is left out, and
+  # emcc without -msimd128 defines none of the SIMD macros.
+  rm -rf "$build"
+  cp -r "$source" "$build"
+  printf '%s\n' "#define HAVE_BUILTIN_BSWAP16 1" "#define HAVE_BUILTIN_BSWAP32 1" "#define HAVE_BUILTIN_BSWAP64 1" \
+    "#define WEBP_NEAR_LOSSLESS 1" >"$build/src/webp/config.h"
+  make -C "$build" -f makefile.unix -j"$jobs" CC=emcc AR=emar ARFLAGS=rcs CPPFLAGS="-DHAVE_CONFIG_H -I. -Isrc" \
+    CFLAGS="$cflags -O3 -DNDEBUG -fPIC -fvisibility=hidden -Wall" src/libwebp.a src/demux/libwebpdemux.a
+  mkdir -p "$prefix/include/webp"
+  cp "$build/src/libwebp.a" "$build/src/demux/libwebpdemux.a" "$prefix/lib/"
+  cp "$build"/src/webp/{decode,encode,types,demux,mux_types}.h "$prefix/include/webp/"
+  # The pkg-config files as its CMake writes them from the same templates:
+  # its variables filled in (CMake fills ${libdir} and ${includedir} too),
+  # no thread flags, and no -lm, which emscripten's libc holds.
+  version=$(sed -n 's/^AC_INIT(\[libwebp\], \[\([0-9.]*\)\].*/\1/p' "$source/configure.ac")
+  [[ -n $version ]]
+  local pc out
+  for pc in src/libwebp.pc src/demux/libwebpdemux.pc; do
+    out=$prefix/lib/pkgconfig/$(basename "$pc")
+    sed -e "s|@prefix@|$prefix|; s|@exec_prefix@|\${prefix}|; s|@libdir@|\${prefix}/lib|" \
+      -e "s|@includedir@|\${prefix}/include|; s|@PACKAGE_VERSION@|$version|; s|@PTHREAD_[A-Z]*@||g" \
+      -e 's|\${includedir}|${prefix}/include|g; s|\${libdir}|${prefix}/lib|g; s|-lm||' "$source/$pc.in" >"$out"
+    ! grep -q @ "$out"
+  done
 }
 
 wasm_marker_tiff() { echo lib/pkgconfig/libtiff-4.pc; }
