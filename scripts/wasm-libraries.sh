@@ -195,7 +195,8 @@ wasm_build_webp() {
     sed -e "s|@prefix@|$prefix|; s|@exec_prefix@|\${prefix}|; s|@libdir@|\${prefix}/lib|" \
       -e "s|@includedir@|\${prefix}/include|; s|@PACKAGE_VERSION@|$version|; s|@PTHREAD_[A-Z]*@||g" \
       -e 's|\${includedir}|${prefix}/include|g; s|\${libdir}|${prefix}/lib|g; s|-lm||' "$source/$pc.in" >"$out"
-    ! grep -q @ "$out"
+    # (A negated command never stops a set -e script: hence the ifs.)
+    if grep -q @ "$out"; then echo "$out keeps a placeholder" >&2; return 1; fi
   done
 }
 
@@ -223,7 +224,7 @@ wasm_build_dav1d() {
   # libc's thread calls are stubs, and libheif asks it for one thread).
   sed -i "s/^\( *\)thread_dependency = dependency('threads')\$/\1thread_dependency = declare_dependency()/" \
     "$source/meson.build"
-  ! grep -q "dependency('threads')" "$source/meson.build"
+  if grep -q "dependency('threads')" "$source/meson.build"; then echo "dav1d still asks for threads" >&2; return 1; fi
   printf '%s\n' "[binaries]" "c = 'emcc'" "cpp = 'em++'" "ar = 'emar'" "ranlib = 'emranlib'" \
     "pkgconfig = 'pkg-config'" "" "[built-in options]" "c_args = ['-O2', '-ffp-contract=off']" "" \
     "[host_machine]" "system = 'emscripten'" "cpu_family = 'wasm32'" "cpu = 'wasm32'" "endian = 'little'" >"$cross"
