@@ -146,7 +146,8 @@ wasm_build_jpeg() {
   cmake --build "$build" -j"$jobs" --target jpeg-static
   cp "$build/libjpeg.a" "$prefix/lib/"
   cp "$build/jconfig.h" "$source/jpeglib.h" "$source/jerror.h" "$source/jmorecfg.h" "$prefix/include/"
-  cp "$build/pkgscripts/libjpeg.pc" "$prefix/lib/pkgconfig/"
+  # Its libdir comes out beside the source tree rather than in the prefix.
+  sed 's|^libdir=.*|libdir=${exec_prefix}/lib|' "$build/pkgscripts/libjpeg.pc" >"$prefix/lib/pkgconfig/libjpeg.pc"
 }
 
 wasm_marker_gif() { echo lib/libgif.a; }
