@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>, </source>
-        <translation>、</translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Measuring how much of the album&apos;s %1 bytes the %2 take.</source>
@@ -65,7 +65,7 @@
     <message>
         <source> Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.</source>
         <extracomment>Follows the sentence before with a blank; %4 is &quot;image 012&quot; or &quot;images 012, 013&quot; or &quot;images 012 to 099&quot;.</extracomment>
-        <translation>%2枚のうち収まるのは最初の%1枚だけです。保存すると画像%3以降は省かれます：%4。</translation>
+        <translation> %2枚のうち収まるのは最初の%1枚だけです。保存すると画像%3以降は省かれます：%4。</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -75,7 +75,7 @@
     <message>
         <source> Best fit renders: %1.</source>
         <extracomment>Follows the sentences before with a blank; %1 is &quot;0 none, 1 compact, ...&quot;.</extracomment>
-        <translation>最適化の内訳：%1。</translation>
+        <translation> 最適化の内訳：%1。</translation>
     </message>
     <message>
         <source>%1, measuring...</source>
