@@ -89,7 +89,7 @@
     <message>
         <source>%1 of %2 fit, %3 B</source>
         <extracomment>&quot;19 of 25 fit, 81,812 B&quot;: images that fit, of the album&apos;s, and the bytes they take.</extracomment>
-        <translation>%1/%2枚収まる、%3 B</translation>
+        <translation>収容%1/%2、%3 B</translation>
     </message>
     <message>
         <source>%1/%2 B</source>
@@ -100,7 +100,7 @@
         <source>%1 best fit, %2</source>
         <extracomment>&quot;12 best fit, 40,123/81,920 B&quot;: 12 images, their greys chosen by best fit.</extracomment>
         <translation>
-            <numerusform>最適化%1枚、%2</numerusform>
+            <numerusform>最適化%1枚 %2</numerusform>
         </translation>
     </message>
     <message>

@@ -88,12 +88,12 @@
     </message>
     <message>
         <source>Cannot save image %1</source>
-        <translation>Nie można zapisać obrazu %1</translation>
+        <translation>Błąd zapisu obrazu %1</translation>
     </message>
     <message>
         <source>%1 of %2 fit, %3 B</source>
         <extracomment>&quot;19 of 25 fit, 81,812 B&quot;: images that fit, of the album&apos;s, and the bytes they take.</extracomment>
-        <translation>%1 z %2 mieści się, %3 B</translation>
+        <translation>%1/%2 OK, %3 B</translation>
     </message>
     <message>
         <source>%1/%2 B</source>
@@ -104,9 +104,9 @@
         <source>%1 best fit, %2</source>
         <extracomment>&quot;12 best fit, 40,123/81,920 B&quot;: 12 images, their greys chosen by best fit.</extracomment>
         <translation>
-            <numerusform>%1 dobrany, %2</numerusform>
-            <numerusform>%1 dobrane, %2</numerusform>
-            <numerusform>%1 dobranych, %2</numerusform>
+            <numerusform>%1 opt., %2</numerusform>
+            <numerusform>%1 opt., %2</numerusform>
+            <numerusform>%1 opt., %2</numerusform>
         </translation>
     </message>
     <message>
