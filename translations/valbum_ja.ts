@@ -645,8 +645,8 @@ Qt独自のオプション（-style、-platformなど）はQtに渡されます�
 saves the target in place, keeping its password; a failed save leaves it as it
 was. Images past the %1-byte limit are left out and named (exit status 3).
 If any album cannot be read whole, nothing is written (exit status 2).</source>
-        <translation>ソースアルバムの画像を順に、ターゲットアルバム自身の画像の後に追加し、パスワードを
-保ったままターゲットをその場で保存します。保存に失敗した場合は元のままです。
+        <translation>ソースアルバムの画像を順に、ターゲットアルバム自身の画像の後に追加し、パスワー
+ドを保ったままターゲットをその場で保存します。保存に失敗した場合は元のままです。
 %1バイトの上限を超えた画像は省かれ、その名前が表示されます（終了ステータス3）。
 いずれかのアルバムを全部読み込めない場合は、何も書き込みません（終了ステータス2）。</translation>
     </message>
@@ -803,12 +803,12 @@ unless --split is given. If a picture cannot be read, nothing is written (exit
 status 2), unless --skip-unreadable is given: then it is named and left out, and
 the rest are written (exit status 3).</source>
         <translation>写真（BMP、PNG、JPEG、GIF、ICO、WebP、TIFF、HEIC/HEIF、AVIF）から、指定した順に
-アルバムを作成します。各写真はエディターの「追加」と同じように取り込まれ（既定では
-92 x 92に引き伸ばし）、写真ごとにアルバム内の位置を1行ずつ表示します。%1バイトの
-上限を超えた写真は、--splitを指定しない限り省かれ、その名前が表示されます（終了
-ステータス3）。読めない写真があると何も書き込みません（終了ステータス2）。ただし
---skip-unreadableを指定すると、その写真の名前を表示して省き、残りを書き込みます
-（終了ステータス3）。</translation>
+アルバムを作成します。各写真はエディターの「追加」と同じように取り込まれ（既定
+では92 x 92に引き伸ばし）、写真ごとにアルバム内の位置を1行ずつ表示します。%1
+バイトの上限を超えた写真は、--splitを指定しない限り省かれ、その名前が表示されま
+す（終了ステータス3）。読めない写真があると何も書き込みません（終了ステータス2）。
+ただし--skip-unreadableを指定すると、その写真の名前を表示して省き、残りを書き込
+みます（終了ステータス3）。</translation>
     </message>
     <message>
         <source>, use --split to keep them</source>
@@ -851,10 +851,10 @@ the rest are written (exit status 3).</source>
 greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when
 missing. A damaged album gives the images before the damage, which is then
 reported (exit status 2).</source>
-        <translation>アルバムの各画像を、アルバムの階調のまま92 x 92でOUTDIR/NNN.png（または.bmp）として
-書き出します。番号はエディターの表示と同じ000、001、...です。OUTDIRがなければ作成します。
-破損したアルバムでは破損箇所より前の画像を書き出し、その後で破損を報告します
-（終了ステータス2）。</translation>
+        <translation>アルバムの各画像を、アルバムの階調のまま92 x 92でOUTDIR/NNN.png（または.bmp）と
+して書き出します。番号はエディターの表示と同じ000、001、...です。OUTDIRがなけれ
+ば作成します。破損したアルバムでは破損箇所より前の画像を書き出し、その後で破損
+を報告します（終了ステータス2）。</translation>
     </message>
     <message>
         <source>the format must be png or bmp, not &quot;%1&quot;.</source>
@@ -973,11 +973,11 @@ with the same options and reduced to the seven greys, as OUTDIR/&lt;name&gt;.png
 OUTDIR is created when missing. If a picture cannot be read, nothing is written
 (exit status 2), unless --skip-unreadable is given: then it is named and left out,
 and the rest are written (exit status 3).</source>
-        <translation>各写真をデバイスでの表示どおりに、createと同じオプションで同じように取り込んで7階調に
-減らし、OUTDIR/&lt;名前&gt;.pngとして書き出します（photo.jpgならphoto.png）。アルバムに入るのは
-まさにこのピクセルです。OUTDIRがなければ作成します。読めない写真があると何も書き込みません
-（終了ステータス2）。ただし--skip-unreadableを指定すると、その写真の名前を表示して省き、
-残りを書き込みます（終了ステータス3）。</translation>
+        <translation>各写真をデバイスでの表示どおりに、createと同じオプションで同じように取り込んで7
+階調に減らし、OUTDIR/&lt;名前&gt;.pngとして書き出します（photo.jpgならphoto.png）。ア
+ルバムに入るのはまさにこのピクセルです。OUTDIRがなければ作成します。読めない写
+真があると何も書き込みません（終了ステータス2）。ただし--skip-unreadableを指定
+すると、その写真の名前を表示して省き、残りを書き込みます（終了ステータス3）。</translation>
     </message>
     <message>
         <source>%1 and %2 would both be written as %3.</source>

@@ -657,11 +657,11 @@ Własne opcje Qt (-style, -platform, ...) są przekazywane do Qt.
 saves the target in place, keeping its password; a failed save leaves it as it
 was. Images past the %1-byte limit are left out and named (exit status 3).
 If any album cannot be read whole, nothing is written (exit status 2).</source>
-        <translation>Dodaje obrazy albumów źródłowych, po kolei, za własnymi obrazami albumu docelowego
-i zapisuje album docelowy w miejscu, zachowując jego hasło; nieudany zapis
-pozostawia go bez zmian. Obrazy ponad limit %1 bajtów są pomijane i wymieniane
-(kod wyjścia 3). Jeśli któregoś albumu nie da się wczytać w całości, nic nie jest
-zapisywane (kod wyjścia 2).</translation>
+        <translation>Dodaje obrazy albumów źródłowych, po kolei, za własnymi obrazami albumu
+docelowego i zapisuje album docelowy w miejscu, zachowując jego hasło;
+nieudany zapis pozostawia go bez zmian. Obrazy ponad limit %1 bajtów są
+pomijane i wymieniane (kod wyjścia 3). Jeśli któregoś albumu nie da się
+wczytać w całości, nic nie jest zapisywane (kod wyjścia 2).</translation>
     </message>
     <message>
         <source>nothing was written.</source>
@@ -826,12 +826,13 @@ unless --split is given. If a picture cannot be read, nothing is written (exit
 status 2), unless --skip-unreadable is given: then it is named and left out, and
 the rest are written (exit status 3).</source>
         <translation>Tworzy album ze zdjęć (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF lub
-AVIF) w podanej kolejności, każde wprowadzone tak jak przez „Dodaj” w edytorze
-(domyślnie rozciągnięte na 92 x 92), i wypisuje po jednym wierszu na zdjęcie
-z jego miejscem w albumie. Zdjęcia ponad limit %1 bajtów są pomijane i wymieniane
-(kod wyjścia 3), chyba że podano --split. Jeśli zdjęcia nie da się odczytać, nic
-nie jest zapisywane (kod wyjścia 2), chyba że podano --skip-unreadable: wtedy jest
-ono wymieniane i pomijane, a reszta zostaje zapisana (kod wyjścia 3).</translation>
+AVIF) w podanej kolejności, każde wprowadzone tak jak przez „Dodaj” w
+edytorze (domyślnie rozciągnięte na 92 x 92), i wypisuje po jednym wierszu
+na zdjęcie z jego miejscem w albumie. Zdjęcia ponad limit %1 bajtów są
+pomijane i wymieniane (kod wyjścia 3), chyba że podano --split. Jeśli
+zdjęcia nie da się odczytać, nic nie jest zapisywane (kod wyjścia 2), chyba
+że podano --skip-unreadable: wtedy jest ono wymieniane i pomijane, a reszta
+zostaje zapisana (kod wyjścia 3).</translation>
     </message>
     <message>
         <source>, use --split to keep them</source>
@@ -876,10 +877,10 @@ ono wymieniane i pomijane, a reszta zostaje zapisana (kod wyjścia 3).</translat
 greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when
 missing. A damaged album gives the images before the damage, which is then
 reported (exit status 2).</source>
-        <translation>Zapisuje każdy obraz albumu jako OUTDIR/NNN.png (lub .bmp), 92 x 92 w odcieniach
-szarości albumu, numerowany tak jak w edytorze: 000, 001, ... OUTDIR jest tworzony,
-gdy go brakuje. Uszkodzony album daje obrazy sprzed uszkodzenia, które jest potem
-zgłaszane (kod wyjścia 2).</translation>
+        <translation>Zapisuje każdy obraz albumu jako OUTDIR/NNN.png (lub .bmp), 92 x 92 w
+odcieniach szarości albumu, numerowany tak jak w edytorze: 000, 001, ...
+OUTDIR jest tworzony, gdy go brakuje. Uszkodzony album daje obrazy sprzed
+uszkodzenia, które jest potem zgłaszane (kod wyjścia 2).</translation>
     </message>
     <message>
         <source>the format must be png or bmp, not &quot;%1&quot;.</source>
@@ -1000,12 +1001,13 @@ with the same options and reduced to the seven greys, as OUTDIR/&lt;name&gt;.png
 OUTDIR is created when missing. If a picture cannot be read, nothing is written
 (exit status 2), unless --skip-unreadable is given: then it is named and left out,
 and the rest are written (exit status 3).</source>
-        <translation>Zapisuje każde zdjęcie tak, jak pokaże je urządzenie: wprowadzone tak jak przez create,
-z tymi samymi opcjami, i zredukowane do siedmiu odcieni szarości, jako OUTDIR/&lt;nazwa&gt;.png
-(photo.jpg daje photo.png); album zawiera dokładnie te piksele.
-OUTDIR jest tworzony, gdy go brakuje. Jeśli zdjęcia nie da się odczytać, nic nie jest
-zapisywane (kod wyjścia 2), chyba że podano --skip-unreadable: wtedy jest ono
-wymieniane i pomijane, a reszta zostaje zapisana (kod wyjścia 3).</translation>
+        <translation>Zapisuje każde zdjęcie tak, jak pokaże je urządzenie: wprowadzone tak jak
+przez create, z tymi samymi opcjami, i zredukowane do siedmiu odcieni
+szarości, jako OUTDIR/&lt;nazwa&gt;.png (photo.jpg daje photo.png); album zawiera
+dokładnie te piksele. OUTDIR jest tworzony, gdy go brakuje. Jeśli zdjęcia
+nie da się odczytać, nic nie jest zapisywane (kod wyjścia 2), chyba że
+podano --skip-unreadable: wtedy jest ono wymieniane i pomijane, a reszta
+zostaje zapisana (kod wyjścia 3).</translation>
     </message>
     <message>
         <source>%1 and %2 would both be written as %3.</source>
