@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Saved now, the album takes %1 of its %2 bytes.</source>
-        <translation>Guardado ahora, el álbum ocuparía %1 de sus %2 bytes.</translation>
+        <translation>Si se guarda ahora, el álbum ocupará %1 de sus %2 bytes.</translation>
     </message>
     <message>
         <source> Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.</source>
@@ -91,7 +91,7 @@
     <message>
         <source>%1 of %2 fit, %3 B</source>
         <extracomment>&quot;19 of 25 fit, 81,812 B&quot;: images that fit, of the album&apos;s, and the bytes they take.</extracomment>
-        <translation>caben %1 de %2, %3 B</translation>
+        <translation>%1 de %2, %3 B</translation>
     </message>
     <message>
         <source>%1/%2 B</source>

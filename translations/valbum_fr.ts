@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Saved now, the album takes %1 of its %2 bytes.</source>
-        <translation>Enregistré maintenant, l&apos;album occuperait %1 de ses %2 octets.</translation>
+        <translation>Si vous l&apos;enregistrez maintenant, l&apos;album occupera %1 de ses %2 octets.</translation>
     </message>
     <message>
         <source> Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.</source>
@@ -86,12 +86,12 @@
     </message>
     <message>
         <source>Cannot save image %1</source>
-        <translation>Image %1 non enregistrable</translation>
+        <translation>Échec sur l&apos;image %1</translation>
     </message>
     <message>
         <source>%1 of %2 fit, %3 B</source>
         <extracomment>&quot;19 of 25 fit, 81,812 B&quot;: images that fit, of the album&apos;s, and the bytes they take.</extracomment>
-        <translation>%1 sur %2 tiennent, %3 o</translation>
+        <translation>%1 sur %2, %3 o</translation>
     </message>
     <message>
         <source>%1/%2 B</source>
