@@ -261,6 +261,26 @@ TEST_P(TranslatedTexts, HavePluralFormsAt1_2_5And22)
     }
 }
 
+// The first of the user's languages that is English or translated, in the
+// order the user gave them; English stops the search, as the user prefers it.
+TEST(ChosenLanguage, IsTheFirstOfTheUsersThatIsEnglishOrTranslated)
+{
+    const struct
+    {
+        QStringList uiLanguages;
+        const char *chosen;
+    } cases[] = {
+        {{QStringLiteral("C")}, ""},
+        {{}, ""},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, ""},
+        {{QStringLiteral("ko-KR")}, ""},
+        {{QStringLiteral("ko-KR"), QStringLiteral("de-AT"), QStringLiteral("en-US")}, "de-AT"},
+        {{QStringLiteral("de")}, "de"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChosenLanguage(c.uiLanguages).toStdString(), c.chosen) << c.uiLanguages.join(u',').toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Language, TranslatedTexts, ::testing::Values("de", "fr", "es", "pl", "ja"),
                          [](const ::testing::TestParamInfo<const char *> &language) { return language.param; });
 
