@@ -6,110 +6,110 @@
     <message numerus="yes">
         <source>%1 image(s)</source>
         <extracomment>%1 is the count with its thousands separators.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 image</numerusform>
+            <numerusform>%1 images</numerusform>
         </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>sans tramage</translation>
     </message>
     <message>
         <source>floyd-steinberg</source>
-        <translation type="unfinished"></translation>
+        <translation>floyd-steinberg</translation>
     </message>
     <message>
         <source>atkinson</source>
-        <translation type="unfinished"></translation>
+        <translation>atkinson</translation>
     </message>
     <message>
         <source>ordered</source>
-        <translation type="unfinished"></translation>
+        <translation>ordonné</translation>
     </message>
     <message>
         <source>compact</source>
-        <translation type="unfinished"></translation>
+        <translation>compact</translation>
     </message>
     <message>
         <source>compact-diffusion</source>
-        <translation type="unfinished"></translation>
+        <translation>diffusion compacte</translation>
     </message>
     <message>
         <source>images %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>images %1 à %2</translation>
     </message>
     <message numerus="yes">
         <source>image(s) %1</source>
         <extracomment>%1 lists the images&apos; labels: &quot;007, 008, 009&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>image %1</numerusform>
+            <numerusform>images %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Measuring how much of the album&apos;s %1 bytes the %2 take.</source>
         <extracomment>%2 is &quot;12 images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de la place occupée par %2 sur les %1 octets de l&apos;album.</translation>
     </message>
     <message>
         <source>Image %1 cannot be compressed: the album cannot be saved with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 ne peut pas être compressée : l&apos;album ne peut pas être enregistré avec elle.</translation>
     </message>
     <message>
         <source>Saved now, the album takes %1 of its %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous l&apos;enregistrez maintenant, l&apos;album occupera %1 de ses %2 octets.</translation>
     </message>
     <message>
         <source> Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.</source>
         <extracomment>Follows the sentence before with a blank; %4 is &quot;image 012&quot; or &quot;images 012, 013&quot; or &quot;images 012 to 099&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Seules les %1 premières des %2 tiennent ; l&apos;enregistrement omet les autres, à partir de l&apos;image %3 : %4.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A count of pictures best fit renders one way: &quot;3 compact&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source> Best fit renders: %1.</source>
         <extracomment>Follows the sentences before with a blank; %1 is &quot;0 none, 1 compact, ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ajustement optimal : %1.</translation>
     </message>
     <message>
         <source>%1, measuring...</source>
         <extracomment>%1 is &quot;12 images&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, mesure...</translation>
     </message>
     <message>
         <source>Cannot save image %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec sur l&apos;image %1</translation>
     </message>
     <message>
         <source>%1 of %2 fit, %3 B</source>
         <extracomment>&quot;19 of 25 fit, 81,812 B&quot;: images that fit, of the album&apos;s, and the bytes they take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2, %3 o</translation>
     </message>
     <message>
         <source>%1/%2 B</source>
         <extracomment>&quot;40,123/81,920 B&quot;: the file&apos;s bytes of the limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 o</translation>
     </message>
     <message numerus="yes">
         <source>%1 best fit, %2</source>
         <extracomment>&quot;12 best fit, 40,123/81,920 B&quot;: 12 images, their greys chosen by best fit.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ajustée, %2</numerusform>
+            <numerusform>%1 ajustées, %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>&quot;12 images, 40,123/81,920 B&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -125,157 +125,166 @@ Options:
 Qt&apos;s own options (-style, -platform, ...) are passed on to Qt.
 </source>
         <extracomment>The options&apos; names stay as they are; keep their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : valbum-editor [OPTIONS] [ALBUM.valbum]
+
+Ouvre l&apos;éditeur d&apos;albums photo ; avec ALBUM, ouvre cet album comme le fait
+Ouvrir un album.
+
+Options :
+  -h, --help  Afficher cette aide.
+  --version   Afficher la version du programme.
+Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
+</translation>
     </message>
     <message>
         <source>option %1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 attend une valeur.</translation>
     </message>
     <message>
         <source>unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1.</translation>
     </message>
     <message>
         <source>only one album can be opened at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>un seul album peut être ouvert à la fois.</translation>
     </message>
 </context>
 <context>
     <name>EditorMessages</name>
     <message>
         <source>Cannot save file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 ». %2</translation>
     </message>
     <message numerus="yes">
         <source>The album is full: %n of %2 images did not fit into %3 bytes and were not saved, from image %4 on.</source>
         <extracomment>%n images of %2 left out, %3 the limit in bytes (&quot;81,920&quot;), %4 the first left out (&quot;012&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;album est plein : %n image sur %2 ne tenait pas dans %3 octets et n&apos;a pas été enregistrée (l&apos;image %4).</numerusform>
+            <numerusform>L&apos;album est plein : %n images sur %2 ne tenaient pas dans %3 octets et n&apos;ont pas été enregistrées, à partir de l&apos;image %4.</numerusform>
         </translation>
     </message>
     <message>
         <source>The album &quot;%1&quot; is %2. Saving writes only the images shown.</source>
         <extracomment>%2 is &quot;damaged: 3 images were read, and the rest of the file could not be read (...)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;album « %1 » est %2. L&apos;enregistrement n&apos;écrit que les images affichées.</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura editor</source>
         <extracomment>The message boxes&apos; caption. The device&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Vemo ZidarUzura</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura</source>
         <extracomment>The caption of the box that says a file is not an album: the device&apos;s name, as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vemo ZidarUzura</translation>
     </message>
     <message>
         <source>Discard unsaved information?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications non enregistrées ?</translation>
     </message>
     <message>
         <source>Cannot import picture &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer la photo « %1 ». %2</translation>
     </message>
     <message>
         <source>Vemo Albums</source>
         <extracomment>The album files&apos; filter in the file dialogs; the pattern follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Albums Vemo</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Can not init LZO library</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;initialiser la bibliothèque LZO</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Image %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image %1</translation>
     </message>
     <message>
         <source>will not be saved: the album is full</source>
         <extracomment>Follows &quot;Image 007&quot; in the image&apos;s tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne sera pas enregistrée : l&apos;album est plein</translation>
     </message>
     <message>
         <source>will not be saved: it cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>ne sera pas enregistrée : elle ne peut pas être compressée</translation>
     </message>
     <message>
         <source>best fit shows it as %1</source>
         <extracomment>Follows &quot;Image 007&quot; in the image&apos;s tooltip; %1 is a choice of the picture dialog&apos;s Greys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;affiche en « %1 » avec l&apos;ajustement optimal</translation>
     </message>
     <message>
         <source>Image %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 %2.</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura editor* - </source>
         <extracomment>The window&apos;s caption before the album&apos;s file name. The device&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Vemo ZidarUzura* - </translation>
     </message>
     <message>
         <source>Vemo ZidarUzura editor - </source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Vemo ZidarUzura - </translation>
     </message>
     <message>
         <source>Vemo ZidarUzura editor</source>
         <extracomment>The window&apos;s caption before anything is shown. The device&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur Vemo ZidarUzura</translation>
     </message>
     <message>
         <source>Album images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images de l&apos;album</translation>
     </message>
     <message>
         <source>Load Album...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un album...</translation>
     </message>
     <message>
         <source>Save Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;album</translation>
     </message>
     <message>
         <source>Save Album As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Add Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une image...</translation>
     </message>
     <message>
         <source>Insert Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image...</translation>
     </message>
     <message>
         <source>Append Album...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un album...</translation>
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Album password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>ver. 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>version 1.00</translation>
     </message>
 </context>
 <context>
@@ -283,179 +292,179 @@ Qt&apos;s own options (-style, -platform, ...) are passed on to Qt.
     <message>
         <source>None</source>
         <comment>greys</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sans tramage</translation>
     </message>
     <message>
         <source>Floyd-Steinberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Floyd-Steinberg</translation>
     </message>
     <message>
         <source>Atkinson</source>
-        <translation type="unfinished"></translation>
+        <translation>Atkinson</translation>
     </message>
     <message>
         <source>Ordered</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordonné</translation>
     </message>
     <message>
         <source>Compact</source>
-        <translation type="unfinished"></translation>
+        <translation>Compact</translation>
     </message>
     <message>
         <source>Compact diffusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion compacte</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner</translation>
     </message>
     <message>
         <source>Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadrer</translation>
     </message>
     <message>
         <source>The whole picture over the whole square; the aspect ratio is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la photo sur tout le carré ; les proportions ne sont pas conservées.</translation>
     </message>
     <message>
         <source>Keep the aspect ratio and fill the square; the overflow is cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions et remplir le carré ; le surplus est coupé.</translation>
     </message>
     <message>
         <source>Keep the aspect ratio and show all of it, centred on white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions et tout montrer, centré sur fond blanc.</translation>
     </message>
     <message>
         <source>Best fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement optimal</translation>
     </message>
     <message>
         <source>Plain thresholds: flat areas and drawings stay clean; gradients become bands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuils simples : les aplats et les dessins restent nets ; les dégradés deviennent des bandes.</translation>
     </message>
     <message>
         <source>Error diffusion: the finest shading for photos, but large records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion d&apos;erreur : les nuances les plus fines pour les photos, mais des enregistrements volumineux.</translation>
     </message>
     <message>
         <source>Error diffusion with more contrast: crisp photos and line art.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion d&apos;erreur plus contrastée : photos nettes et dessins au trait.</translation>
     </message>
     <message>
         <source>A regular pattern: smooth shading that compresses far better than diffusion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motif régulier : des nuances douces qui se compressent bien mieux que la diffusion.</translation>
     </message>
     <message>
         <source>A fine pattern on a light blur: shading for photos in records as small as no dither.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motif fin sur un léger flou : des nuances pour les photos dans des enregistrements aussi petits que sans tramage.</translation>
     </message>
     <message>
         <source>A finer pattern that hands on part of its error: nearer to diffusion, in records about as small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motif plus fin qui transmet une partie de son erreur : plus proche de la diffusion, dans des enregistrements presque aussi petits.</translation>
     </message>
     <message>
         <source>Colours kept; on saving, each picture gets the rendering that lets the whole album fit with the best look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs conservées ; à l&apos;enregistrement, chaque photo reçoit le rendu qui permet à tout l&apos;album de tenir avec le meilleur aspect.</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissage</translation>
     </message>
     <message>
         <source>Average the pixels when shrinking, so thin lines and small text survive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire la moyenne des pixels lors de la réduction, pour préserver les traits fins et les petits textes.</translation>
     </message>
     <message>
         <source>Fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadrage :</translation>
     </message>
     <message>
         <source>Greys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux de gris :</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité :</translation>
     </message>
     <message>
         <source>Contrast:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste :</translation>
     </message>
     <message>
         <source>All</source>
         <comment>picture files of every kind</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les photos</translation>
     </message>
     <message>
         <source>Bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmaps</translation>
     </message>
     <message>
         <source>Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icônes</translation>
     </message>
     <message>
         <source>Preview</source>
         <comment>the button that shows the picture larger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Show the picture larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la photo en plus grand</translation>
     </message>
     <message>
         <source>Turn the picture left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner la photo vers la gauche</translation>
     </message>
     <message>
         <source>Turn the picture right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner la photo vers la droite</translation>
     </message>
     <message>
         <source>The size of the square kept</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille du carré conservé</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo :</translation>
     </message>
     <message>
         <source>(None)</source>
         <extracomment>The preview when no picture is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Aucune)</translation>
     </message>
     <message>
         <source>Preview</source>
         <comment>the larger preview&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>On the device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur l&apos;appareil :</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement…</translation>
     </message>
     <message numerus="yes">
         <source>%n pictures chosen</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n photo sélectionnée</numerusform>
+            <numerusform>%n photos sélectionnées</numerusform>
         </translation>
     </message>
     <message>
         <source>Size:</source>
         <extracomment>The size of the crop square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Drag or use the arrow keys to choose the square; the wheel, + and - change its size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser ou utilisez les flèches pour choisir le carré ; la molette, + et - changent sa taille.</translation>
     </message>
 </context>
 <context>
@@ -463,232 +472,236 @@ Qt&apos;s own options (-style, -platform, ...) are passed on to Qt.
     <message>
         <source>This file is not a Vemo ZidarUzura</source>
         <extracomment>The device&apos;s name stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas au format Vemo ZidarUzura</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
     </message>
     <message numerus="yes">
         <source>%n image(s) were read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image a été lue</numerusform>
+            <numerusform>%n images ont été lues</numerusform>
         </translation>
     </message>
     <message>
         <source>a record runs past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement dépasse la fin du fichier</translation>
     </message>
     <message>
         <source>a record is too short to hold an image</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement est trop court pour contenir une image</translation>
     </message>
     <message>
         <source>a record is larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement dépasse %1 octets</translation>
     </message>
     <message>
         <source>a record does not decompress</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement ne se décompresse pas</translation>
     </message>
     <message>
         <source>bytes are left over after the last image</source>
-        <translation type="unfinished"></translation>
+        <translation>des octets restent après la dernière image</translation>
     </message>
     <message>
         <source>no more than %1 images are read from one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas plus de %1 images ne sont lues par fichier</translation>
     </message>
     <message>
         <source>Image %1 is not 92 x 92 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 ne fait pas 92 x 92 pixels</translation>
     </message>
     <message>
         <source>Image %1 cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 ne peut pas être compressée</translation>
     </message>
     <message>
         <source>.</source>
         <extracomment>The full stop a message box&apos;s sentence ends with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>, at offset %1</source>
         <extracomment>Follows the reason a damaged album stops, inside its brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, à la position %1</translation>
     </message>
     <message>
         <source>damaged: %1, and the rest of the file could not be read (%2%3)</source>
         <extracomment>%1 is &quot;3 images were read&quot;, %2 the reason, %3 &quot;, at offset N&quot; or nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>endommagé : %1, et le reste du fichier n&apos;a pas pu être lu (%2%3)</translation>
     </message>
     <message>
         <source>%1 is full (%2 bytes at most)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plein (%2 octets au plus)</translation>
     </message>
     <message>
         <source>The picture&apos;s header holds a value outside its range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;en-tête de la photo contient une valeur hors limites.</translation>
     </message>
     <message>
         <source>The picture&apos;s width or height is zero, out of range or too large for the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur ou la hauteur de la photo est nulle, hors limites ou trop grande pour le fichier.</translation>
     </message>
     <message>
         <source>The picture has a number of bits a pixel that its format does not define.</source>
-        <translation type="unfinished"></translation>
+        <translation>La photo a un nombre de bits par pixel que son format ne définit pas.</translation>
     </message>
     <message>
         <source>The picture&apos;s colour table is longer than its depth allows, or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des couleurs de la photo est plus longue que sa profondeur ne le permet, ou tronquée.</translation>
     </message>
     <message>
         <source>The bitmap&apos;s colour masks are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les masques de couleur du bitmap sont absents.</translation>
     </message>
     <message>
         <source>The bitmap is compressed in a way that is not read at its number of bits a pixel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bitmap est compressé d&apos;une manière qui n&apos;est pas lue à son nombre de bits par pixel.</translation>
     </message>
     <message>
         <source>The picture&apos;s pixels are said to start outside the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pixels de la photo sont censés commencer hors du fichier.</translation>
     </message>
     <message>
         <source>The icon file&apos;s directory holds no picture, or its entry lies outside the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire du fichier d&apos;icônes ne contient aucune photo, ou son entrée se trouve hors du fichier.</translation>
     </message>
     <message>
         <source>Lossless JPEG is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le JPEG sans perte n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>Hierarchical JPEG is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le JPEG hiérarchique n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>Arithmetic-coded JPEG is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le JPEG à codage arithmétique n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>12-bit JPEG is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le JPEG 12 bits n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>JPEG with fractional colour sampling is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le JPEG à sous-échantillonnage fractionnaire des couleurs n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>This kind of JPEG is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce type de JPEG n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>Unsupported image format. Pictures are read from %1 files.</source>
         <extracomment>%1 lists the formats: &quot;BMP, PNG, JPEG, ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier non pris en charge. Les photos sont lues depuis des fichiers %1.</translation>
     </message>
     <message>
         <source>Unsupported image format: this is %1. Pictures are read from %2 files.</source>
         <extracomment>%1 names what the file is, in English (&quot;a PDF document&quot;); %2 lists the formats.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier non pris en charge (%1). Les photos sont lues depuis des fichiers %2.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The file is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé ou incomplet.</translation>
     </message>
     <message>
         <source>The file is too large: more than %1 MB, more than a picture of %2 megapixels needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux : plus de %1 Mo, plus qu&apos;il n&apos;en faut à une photo de %2 mégapixels.</translation>
     </message>
     <message>
         <source>The picture is too large: %1 x %2 pixels, more than %3 megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>La photo est trop grande : %1 x %2 pixels, plus de %3 mégapixels</translation>
     </message>
     <message>
         <source>The bitmap&apos;s header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;en-tête du bitmap est tronqué</translation>
     </message>
     <message>
         <source>%1 is not supported.</source>
         <extracomment>%1 names a kind of picture, in English (&quot;Animated AVIF&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non pris en charge : %1.</translation>
     </message>
 </context>
 <context>
     <name>Valbum</name>
     <message>
         <source>%1 is not an album.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un album.</translation>
     </message>
     <message>
         <source>%1: the album is %2.</source>
         <extracomment>%2 is &quot;damaged: 3 images were read, and the rest of the file could not be read (...)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;album est %2.</translation>
     </message>
     <message>
         <source>image %1 does not fit in an album of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image %1 ne tient pas seule dans un album</translation>
     </message>
     <message>
         <source>album %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>album %1 : %2</translation>
     </message>
     <message>
         <source>Adds the images of the source albums, in order, after the target&apos;s own and
 saves the target in place, keeping its password; a failed save leaves it as it
 was. Images past the %1-byte limit are left out and named (exit status 3).
 If any album cannot be read whole, nothing is written (exit status 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute les images des albums sources, dans l&apos;ordre, après celles de la cible et
+enregistre la cible à sa place, en gardant son mot de passe ; un enregistrement
+échoué la laisse telle quelle. Les images au-delà de la limite de %1 octets sont
+omises et nommées (code de sortie 3). Si un album ne peut pas être lu en entier,
+rien n&apos;est écrit (code de sortie 2).</translation>
     </message>
     <message>
         <source>nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>images recompressed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>image recompressée</numerusform>
+            <numerusform>images recompressées</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: its own images no longer fit in %2 bytes; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ses propres images ne tiennent plus dans %2 octets ; rien n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n image(s) left out:</source>
         <extracomment>%1 is &quot;ALBUM is full (81920 bytes at most)&quot;; &quot;image(s)&quot; stays as it is in English.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ; %n image omise :</numerusform>
+            <numerusform>%1 ; %n images omises :</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>omise : %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>pictures read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>photo lue</numerusform>
+            <numerusform>photos lues</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>pictures rendered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>photo rendue</numerusform>
+            <numerusform>photos rendues</numerusform>
         </translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Usage: valbum %1 [OPTIONS] %2
@@ -698,35 +711,40 @@ If any album cannot be read whole, nothing is written (exit status 2).</source>
 Options:
 </source>
         <extracomment>%1 is the command, %2 its arguments (&quot;OUT.valbum PICTURE...&quot;), %3 what it does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : valbum %1 [OPTIONS] %2
+
+%3
+
+Options :
+</translation>
     </message>
     <message>
         <source>Try &quot;valbum %1 --help&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « valbum %1 --help ».</translation>
     </message>
     <message>
         <source>wrong number of arguments; usage: valbum %1 [OPTIONS] %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre d&apos;arguments incorrect ; utilisation : valbum %1 [OPTIONS] %2</translation>
     </message>
     <message>
         <source>Make an album from pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un album à partir de photos</translation>
     </message>
     <message>
         <source>Show an album&apos;s password, records and free room</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mot de passe, les enregistrements et la place libre d&apos;un album</translation>
     </message>
     <message>
         <source>Write an album&apos;s images as PNG or BMP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les images d&apos;un album en fichiers PNG ou BMP</translation>
     </message>
     <message>
         <source>Add the images of other albums to the end of an album</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les images d&apos;autres albums à la fin d&apos;un album</translation>
     </message>
     <message>
         <source>Write pictures as the device will show them, as PNG files</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les photos telles que l&apos;appareil les affichera, en fichiers PNG</translation>
     </message>
     <message>
         <source>Usage: valbum COMMAND [OPTIONS] ARGUMENTS...
@@ -737,7 +755,13 @@ device: 92 x 92 images in seven greys, at most %1 bytes an album.
 Commands:
 </source>
         <extracomment>The command&apos;s and the options&apos; names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : valbum COMMANDE [OPTIONS] ARGUMENTS...
+
+Crée, liste et décompose les albums photo (*.valbum) de l&apos;appareil en niveaux
+de gris : images de 92 x 92 en sept niveaux de gris, %1 octets au plus par album.
+
+Commandes :
+</translation>
     </message>
     <message>
         <source>
@@ -747,35 +771,41 @@ input, 3 images left out at the size limit (or unreadable pictures left out
 with --skip-unreadable), 4 output exists (use --force), 5 output could not be
 written, 64 wrong command line, 128 + N stopped by signal N (temporary files
 removed).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Lancez « valbum COMMANDE --help » pour les arguments et options d&apos;une commande.
+Codes de sortie : 0 terminé, 1 échec de la bibliothèque de compression, 2 entrée
+illisible ou endommagée, 3 images omises à la limite de taille (ou photos
+illisibles omises avec --skip-unreadable), 4 la sortie existe (utilisez
+--force), 5 la sortie n&apos;a pas pu être écrite, 64 ligne de commande incorrecte,
+128 + N arrêt par le signal N (fichiers temporaires supprimés).</translation>
     </message>
     <message>
         <source>no command given.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée.</translation>
     </message>
     <message>
         <source>Try &quot;valbum --help&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « valbum --help ».</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;. Try &quot;valbum --help&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %1 ». Essayez « valbum --help ».</translation>
     </message>
     <message>
         <source>Password of up to eight decimal digits (default: none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de huit chiffres décimaux au plus (par défaut : aucun).</translation>
     </message>
     <message>
         <source>Write OUT-1.valbum, OUT-2.valbum, ... so that no picture is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire OUT-1.valbum, OUT-2.valbum, ... pour qu&apos;aucune photo ne soit omise.</translation>
     </message>
     <message>
         <source>Replace albums that exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les albums existants.</translation>
     </message>
     <message>
         <source>Choose each picture&apos;s greys so that all fit in one album looking their best; with --split, each album takes as many pictures as fit with their smallest renderings, then chooses so. Not with --dither.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les niveaux de gris de chaque photo pour que toutes tiennent dans un seul album avec le meilleur aspect ; avec --split, chaque album prend autant de photos qu&apos;il en tient avec leurs plus petits rendus, puis choisit de même. Incompatible avec --dither.</translation>
     </message>
     <message>
         <source>Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
@@ -785,115 +815,124 @@ album. Pictures past the %1-byte limit are left out and named (exit status 3)
 unless --split is given. If a picture cannot be read, nothing is written (exit
 status 2), unless --skip-unreadable is given: then it is named and left out, and
 the rest are written (exit status 3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un album des photos (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF ou
+AVIF) dans l&apos;ordre donné, chacune importée comme par « Ajouter une image » dans
+l&apos;éditeur (par défaut étirée sur 92 x 92), et affiche une ligne par photo avec
+sa place dans l&apos;album. Les photos au-delà de la limite de %1 octets sont omises
+et nommées (code de sortie 3), sauf avec --split. Si une photo ne peut pas être
+lue, rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable : elle est
+alors nommée et omise, et les autres sont écrites (code de sortie 3).</translation>
     </message>
     <message>
         <source>, use --split to keep them</source>
         <extracomment>Follows &quot;N picture(s) left out&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, utilisez --split pour n&apos;en omettre aucune</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n picture(s) left out%2:</source>
         <extracomment>%1 is &quot;ALBUM is full (81920 bytes at most)&quot;, %2 &quot;, use --split to keep them&quot; or nothing; &quot;picture(s)&quot; stays as it is in English.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ; %n photo omise%2 :</numerusform>
+            <numerusform>%1 ; %n photos omises%2 :</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>omise : %1</translation>
     </message>
     <message>
         <source>note: %1 is from an earlier run, not part of this set.</source>
-        <translation type="unfinished"></translation>
+        <translation>remarque : %1 provient d&apos;une exécution précédente et ne fait pas partie de cette série.</translation>
     </message>
     <message>
         <source>the password must be up to eight decimal digits, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe doit comporter au plus huit chiffres décimaux, et non « %1 ».</translation>
     </message>
     <message>
         <source>--best-fit chooses the greys: it does not take --dither.</source>
-        <translation type="unfinished"></translation>
+        <translation>--best-fit choisit les niveaux de gris : il n&apos;accepte pas --dither.</translation>
     </message>
     <message>
         <source>png or bmp (default png).</source>
-        <translation type="unfinished"></translation>
+        <translation>png ou bmp (png par défaut).</translation>
     </message>
     <message>
         <source>Replace picture files that exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les fichiers existants.</translation>
     </message>
     <message>
         <source>Writes each image of the album as OUTDIR/NNN.png (or .bmp), 92 x 92 in the album&apos;s
 greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when
 missing. A damaged album gives the images before the damage, which is then
 reported (exit status 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit chaque image de l&apos;album dans OUTDIR/NNN.png (ou .bmp), en 92 x 92 dans les
+niveaux de gris de l&apos;album, numérotées comme dans l&apos;éditeur : 000, 001, ...
+OUTDIR est créé s&apos;il n&apos;existe pas. Un album endommagé donne les images d&apos;avant
+le dommage, qui est ensuite signalé (code de sortie 2).</translation>
     </message>
     <message>
         <source>the format must be png or bmp, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le format doit être png ou bmp, et non « %1 ».</translation>
     </message>
     <message numerus="yes">
         <source>images written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>image écrite</numerusform>
+            <numerusform>images écrites</numerusform>
         </translation>
     </message>
     <message>
         <source>stretch (default): the whole picture over the square; crop: aspect kept, the overflow cut off; pad: aspect kept, white around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>stretch (par défaut) : toute la photo sur le carré ; crop : proportions gardées, surplus coupé ; pad : proportions gardées, blanc autour.</translation>
     </message>
     <message>
         <source>Average pixels when shrinking, so thin lines and small text survive (default: keep the nearest pixel).</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire la moyenne des pixels lors de la réduction, pour préserver les traits fins et les petits textes (par défaut : garder le pixel le plus proche).</translation>
     </message>
     <message>
         <source>none (default): plain thresholds; floyd-steinberg, atkinson: finest shading, large records; ordered: even pattern; compact: shading for photos in records as small as none&apos;s; compact-diffusion: finer shading for photos in records about as small.</source>
-        <translation type="unfinished"></translation>
+        <translation>none (par défaut) : seuils simples ; floyd-steinberg, atkinson : nuances les plus fines, enregistrements volumineux ; ordered : motif régulier ; compact : nuances pour les photos dans des enregistrements aussi petits qu&apos;avec none ; compact-diffusion : nuances plus fines pour les photos dans des enregistrements presque aussi petits.</translation>
     </message>
     <message>
         <source>-100 to 100 (default 0): added to each pixel&apos;s grey; lifts a dark photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>-100 à 100 (0 par défaut) : ajouté au gris de chaque pixel ; éclaircit une photo sombre.</translation>
     </message>
     <message>
         <source>-100 to 100 (default 0): spreads the greys apart (more) or together (less).</source>
-        <translation type="unfinished"></translation>
+        <translation>-100 à 100 (0 par défaut) : écarte les gris (plus) ou les rapproche (moins).</translation>
     </message>
     <message>
         <source>With crop, which part is kept; with pad, where the picture goes: center (default), north, south, east, west, northeast, northwest, southeast or southwest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec crop, la partie gardée ; avec pad, l&apos;emplacement de la photo : center (par défaut), north, south, east, west, northeast, northwest, southeast ou southwest.</translation>
     </message>
     <message>
         <source>90, 180 or 270: turn the picture clockwise, after its orientation tag.</source>
-        <translation type="unfinished"></translation>
+        <translation>90, 180 ou 270 : tourner la photo dans le sens horaire, après sa balise d&apos;orientation.</translation>
     </message>
     <message>
         <source>Pictures brought in at once (default: one per processor); 1 for one at a time. The output is the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos importées en même temps (par défaut : une par processeur) ; 1 pour une à la fois. Le résultat est le même.</translation>
     </message>
     <message>
         <source>Also show what the picture libraries warn of, as &quot;valbum: PICTURE: warning: ...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aussi les avertissements des bibliothèques de lecture des photos, sous la forme « valbum: PICTURE: warning: ... ».</translation>
     </message>
     <message>
         <source>--%1 takes %2, not &quot;%3&quot;.</source>
         <extracomment>&quot;--fit takes stretch|crop|pad, not &quot;x&quot;.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepte %2, et non « %3 ».</translation>
     </message>
     <message>
         <source>a whole number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de -100 à 100</translation>
     </message>
     <message>
         <source>a whole number from 1 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 1 à %1</translation>
     </message>
     <message>
         <source>Print one JSON object instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un objet JSON au lieu du texte.</translation>
     </message>
     <message>
         <source>Shows the album&apos;s password (or &quot;none&quot;), its number of images, each record&apos;s
@@ -907,31 +946,43 @@ byte not read, message the line printed on standard error, and kind one of
 A file that cannot be opened or is not an album gives only error ({kind, message}):
 kind is cannot_open or not_an_album, message the line printed on standard error.</source>
         <extracomment>The JSON keys and kinds stay as they are: scripts read them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le mot de passe de l&apos;album (ou « none »), son nombre d&apos;images, la position
+et la taille compressée de chaque enregistrement, et les octets restant sous la
+limite de %1 octets. Un album endommagé est listé jusqu&apos;au dommage, qui est
+ensuite signalé (code de sortie 2).
+Clés JSON : password (vide sans mot de passe), images, records ([{offset, size}]),
+bytes_free, et pour un album endommagé seulement, damage ({offset, kind, message}) :
+offset est le premier octet non lu, message la ligne affichée sur la sortie
+d&apos;erreur standard, et kind l&apos;un de
+  %2,
+  %3.
+Un fichier qui ne peut pas être ouvert ou qui n&apos;est pas un album donne seulement
+error ({kind, message}) : kind vaut cannot_open ou not_an_album, message la ligne
+affichée sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>Can not init LZO library</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;initialiser la bibliothèque LZO</translation>
     </message>
     <message>
         <source>%1 exists; use --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe ; utilisez --force pour le remplacer.</translation>
     </message>
     <message>
         <source>it exists and is not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>il existe et n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>the directory cannot be created: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé : %1</translation>
     </message>
     <message>
         <source>no free temporary name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom temporaire libre</translation>
     </message>
     <message>
         <source>Replace preview files that exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les fichiers d&apos;aperçu existants.</translation>
     </message>
     <message>
         <source>Writes each picture as the device will show it, brought in as create brings it in
@@ -940,53 +991,58 @@ with the same options and reduced to the seven greys, as OUTDIR/&lt;name&gt;.png
 OUTDIR is created when missing. If a picture cannot be read, nothing is written
 (exit status 2), unless --skip-unreadable is given: then it is named and left out,
 and the rest are written (exit status 3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit chaque photo telle que l&apos;appareil l&apos;affichera, importée comme create
+l&apos;importe avec les mêmes options et réduite aux sept niveaux de gris, dans
+OUTDIR/&lt;nom&gt;.png (photo.jpg donne photo.png) ; l&apos;album contient exactement ces
+pixels. OUTDIR est créé s&apos;il n&apos;existe pas. Si une photo ne peut pas être lue,
+rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable : elle est
+alors nommée et omise, et les autres sont écrites (code de sortie 3).</translation>
     </message>
     <message>
         <source>%1 and %2 would both be written as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 seraient tous deux écrits sous %3.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Show no progress line (one is shown only on a terminal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas afficher de ligne de progression (elle ne s&apos;affiche que dans un terminal).</translation>
     </message>
     <message>
         <source>%1/%2 %3</source>
         <extracomment>&quot;412/2,000 pictures read&quot;: done, the total and what is done.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 %3</translation>
     </message>
     <message>
         <source>, %1/s</source>
         <extracomment>Pictures or images a second.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1/s</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <extracomment>The time still to go: &quot;, 3 min 20 s left&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, encore %1</translation>
     </message>
     <message>
         <source>Leave out the pictures that cannot be read, naming each, and write the rest (exit status 3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omettre les photos illisibles en les nommant, et écrire les autres (code de sortie 3).</translation>
     </message>
     <message numerus="yes">
         <source>%n picture(s) could not be read and were left out.</source>
         <extracomment>&quot;picture(s)&quot; stays as it is in English.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n photo n&apos;a pas pu être lue et a été omise.</numerusform>
+            <numerusform>%n photos n&apos;ont pas pu être lues et ont été omises.</numerusform>
         </translation>
     </message>
 </context>

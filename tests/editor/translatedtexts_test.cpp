@@ -259,6 +259,13 @@ TEST_P(TranslatedTexts, HavePluralFormsAt1_2_5And22)
         {"ja",
          {"画像1枚、12,345/81,920 B", "画像2枚、12,345/81,920 B", "画像5枚、12,345/81,920 B",
           "画像22枚、12,345/81,920 B"}},
+        // French groups digits with a narrow no-break space and counts octets.
+        {"fr",
+         {"1 image, 12\u202f345/81\u202f920 o", "2 images, 12\u202f345/81\u202f920 o",
+          "5 images, 12\u202f345/81\u202f920 o", "22 images, 12\u202f345/81\u202f920 o"}},
+        {"es",
+         {"1 imagen, 12.345/81.920 B", "2 imágenes, 12.345/81.920 B", "5 imágenes, 12.345/81.920 B",
+          "22 imágenes, 12.345/81.920 B"}},
     };
     if (m_language->language().isEmpty())
         GTEST_SKIP() << GetParam() << " has no translation yet: its translators add it and its forms here";
