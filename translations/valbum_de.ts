@@ -763,22 +763,6 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>
-Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
-Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
-input, 3 images left out at the size limit (or unreadable pictures left out
-with --skip-unreadable), 4 output exists (use --force), 5 output could not be
-written, 64 wrong command line, 128 + N stopped by signal N (temporary files
-removed).</source>
-        <translation>
-„valbum BEFEHL --help“ zeigt die Argumente und Optionen eines Befehls.
-Exit-Status: 0 fertig, 1 Kompressionsbibliothek gescheitert, 2 unlesbare oder
-beschädigte Eingabe, 3 Bilder an der Größengrenze ausgelassen (oder unlesbare
-Vorlagen mit --skip-unreadable ausgelassen), 4 Ausgabe existiert (--force
-benutzen), 5 Ausgabe ließ sich nicht schreiben, 64 falsche Befehlszeile,
-128 + N durch Signal N beendet (temporäre Dateien entfernt).</translation>
-    </message>
-    <message>
         <source>no command given.</source>
         <translation>Kein Befehl angegeben.</translation>
     </message>
@@ -1044,6 +1028,30 @@ genannt und ausgelassen, und der Rest wird geschrieben (Exit-Status 3).</transla
             <numerusform>%n Vorlage ließ sich nicht lesen und wurde ausgelassen.</numerusform>
             <numerusform>%n Vorlagen ließen sich nicht lesen und wurden ausgelassen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
+Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
+input, 3 images left out at the size limit (or unreadable pictures left out
+with --skip-unreadable), 4 output exists (use --force), 5 output could not be
+written, 64 wrong command line, 128 + N stopped by signal N (the run is
+undone).</source>
+        <translation>
+„valbum BEFEHL --help“ zeigt die Argumente und Optionen eines Befehls.
+Exit-Status: 0 fertig, 1 Kompressionsbibliothek gescheitert, 2 unlesbare oder
+beschädigte Eingabe, 3 Bilder an der Größengrenze ausgelassen (oder unlesbare
+Vorlagen mit --skip-unreadable ausgelassen), 4 Ausgabe existiert (--force
+benutzen), 5 Ausgabe ließ sich nicht schreiben, 64 falsche Befehlszeile,
+128 + N durch Signal N beendet (der Lauf wird rückgängig gemacht).</translation>
+    </message>
+    <message>
+        <source>no free name for the old version</source>
+        <translation>kein freier Name für die alte Fassung</translation>
+    </message>
+    <message>
+        <source>%1; its old version is %2</source>
+        <translation>%1; ihre alte Fassung ist %2</translation>
     </message>
 </context>
 </TS>

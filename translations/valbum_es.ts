@@ -765,22 +765,6 @@ Comandos:
 </translation>
     </message>
     <message>
-        <source>
-Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
-Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
-input, 3 images left out at the size limit (or unreadable pictures left out
-with --skip-unreadable), 4 output exists (use --force), 5 output could not be
-written, 64 wrong command line, 128 + N stopped by signal N (temporary files
-removed).</source>
-        <translation>
-Ejecute «valbum COMANDO --help» para ver los argumentos y opciones de un comando.
-Estado de salida: 0 hecho, 1 falló la biblioteca de compresión, 2 entrada
-ilegible o dañada, 3 imágenes omitidas por el límite de tamaño (o fotos
-ilegibles omitidas con --skip-unreadable), 4 la salida ya existe (use --force),
-5 no se pudo escribir la salida, 64 línea de comandos incorrecta, 128 + N
-detenido por la señal N (archivos temporales eliminados).</translation>
-    </message>
-    <message>
         <source>no command given.</source>
         <translation>no se indicó ningún comando.</translation>
     </message>
@@ -1045,6 +1029,30 @@ nombra y se omite, y se escriben las demás (estado de salida 3).</translation>
             <numerusform>%n foto no se pudo leer y se ha omitido.</numerusform>
             <numerusform>%n fotos no se pudieron leer y se han omitido.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
+Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
+input, 3 images left out at the size limit (or unreadable pictures left out
+with --skip-unreadable), 4 output exists (use --force), 5 output could not be
+written, 64 wrong command line, 128 + N stopped by signal N (the run is
+undone).</source>
+        <translation>
+Ejecute «valbum COMANDO --help» para ver los argumentos y opciones de un comando.
+Estado de salida: 0 hecho, 1 falló la biblioteca de compresión, 2 entrada
+ilegible o dañada, 3 imágenes omitidas por el límite de tamaño (o fotos
+ilegibles omitidas con --skip-unreadable), 4 la salida ya existe (use --force),
+5 no se pudo escribir la salida, 64 línea de comandos incorrecta, 128 + N
+detenido por la señal N (la ejecución se deshace).</translation>
+    </message>
+    <message>
+        <source>no free name for the old version</source>
+        <translation>no hay un nombre libre para la versión anterior</translation>
+    </message>
+    <message>
+        <source>%1; its old version is %2</source>
+        <translation>%1; su versión anterior es %2</translation>
     </message>
 </context>
 </TS>

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Image %1 cannot be compressed: the album cannot be saved with it.</source>
-        <translation>L&apos;image %1 ne peut pas être compressée : l&apos;album ne peut pas être enregistré avec elle.</translation>
+        <translation>L&apos;image %1 ne peut pas être compressée&#xa0;: l&apos;album ne peut pas être enregistré avec elle.</translation>
     </message>
     <message>
         <source>Saved now, the album takes %1 of its %2 bytes.</source>
@@ -67,7 +67,7 @@
     <message>
         <source> Only the first %1 of the %2 fit; saving leaves out the rest, from image %3 on: %4.</source>
         <extracomment>Follows the sentence before with a blank; %4 is &quot;image 012&quot; or &quot;images 012, 013&quot; or &quot;images 012 to 099&quot;.</extracomment>
-        <translation> Seules les %1 premières des %2 tiennent ; l&apos;enregistrement omet les autres, à partir de l&apos;image %3 : %4.</translation>
+        <translation> Seules les %1 premières des %2 tiennent&#xa0;; l&apos;enregistrement omet les autres, à partir de l&apos;image %3&#xa0;: %4.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -77,7 +77,7 @@
     <message>
         <source> Best fit renders: %1.</source>
         <extracomment>Follows the sentences before with a blank; %1 is &quot;0 none, 1 compact, ...&quot;.</extracomment>
-        <translation> Ajustement optimal : %1.</translation>
+        <translation> Ajustement optimal&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1, measuring...</source>
@@ -125,12 +125,12 @@ Options:
 Qt&apos;s own options (-style, -platform, ...) are passed on to Qt.
 </source>
         <extracomment>The options&apos; names stay as they are; keep their column.</extracomment>
-        <translation>Utilisation : valbum-editor [OPTIONS] [ALBUM.valbum]
+        <translation>Utilisation&#xa0;: valbum-editor [OPTIONS] [ALBUM.valbum]
 
-Ouvre l&apos;éditeur d&apos;albums photo ; avec ALBUM, ouvre cet album comme le fait
+Ouvre l&apos;éditeur d&apos;albums photo&#xa0;; avec ALBUM, ouvre cet album comme le fait
 Ouvrir un album.
 
-Options :
+Options&#xa0;:
   -h, --help  Afficher cette aide.
   --version   Afficher la version du programme.
 Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
@@ -153,20 +153,20 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <name>EditorMessages</name>
     <message>
         <source>Cannot save file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %1 ». %2</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message numerus="yes">
         <source>The album is full: %n of %2 images did not fit into %3 bytes and were not saved, from image %4 on.</source>
         <extracomment>%n images of %2 left out, %3 the limit in bytes (&quot;81,920&quot;), %4 the first left out (&quot;012&quot;).</extracomment>
         <translation>
-            <numerusform>L&apos;album est plein : %n image sur %2 ne tenait pas dans %3 octets et n&apos;a pas été enregistrée (l&apos;image %4).</numerusform>
-            <numerusform>L&apos;album est plein : %n images sur %2 ne tenaient pas dans %3 octets et n&apos;ont pas été enregistrées, à partir de l&apos;image %4.</numerusform>
+            <numerusform>L&apos;album est plein&#xa0;: %n image sur %2 ne tenait pas dans %3 octets et n&apos;a pas été enregistrée (l&apos;image %4).</numerusform>
+            <numerusform>L&apos;album est plein&#xa0;: %n images sur %2 ne tenaient pas dans %3 octets et n&apos;ont pas été enregistrées, à partir de l&apos;image %4.</numerusform>
         </translation>
     </message>
     <message>
         <source>The album &quot;%1&quot; is %2. Saving writes only the images shown.</source>
         <extracomment>%2 is &quot;damaged: 3 images were read, and the rest of the file could not be read (...)&quot;.</extracomment>
-        <translation>L&apos;album « %1 » est %2. L&apos;enregistrement n&apos;écrit que les images affichées.</translation>
+        <translation>L&apos;album «&#xa0;%1&#xa0;» est %2. L&apos;enregistrement n&apos;écrit que les images affichées.</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura editor</source>
@@ -180,11 +180,11 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Discard unsaved information?</source>
-        <translation>Abandonner les modifications non enregistrées ?</translation>
+        <translation>Abandonner les modifications non enregistrées&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot import picture &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;importer la photo « %1 ». %2</translation>
+        <translation>Impossible d&apos;importer la photo «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Vemo Albums</source>
@@ -209,16 +209,16 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <message>
         <source>will not be saved: the album is full</source>
         <extracomment>Follows &quot;Image 007&quot; in the image&apos;s tooltip.</extracomment>
-        <translation>ne sera pas enregistrée : l&apos;album est plein</translation>
+        <translation>ne sera pas enregistrée&#xa0;: l&apos;album est plein</translation>
     </message>
     <message>
         <source>will not be saved: it cannot be compressed</source>
-        <translation>ne sera pas enregistrée : elle ne peut pas être compressée</translation>
+        <translation>ne sera pas enregistrée&#xa0;: elle ne peut pas être compressée</translation>
     </message>
     <message>
         <source>best fit shows it as %1</source>
         <extracomment>Follows &quot;Image 007&quot; in the image&apos;s tooltip; %1 is a choice of the picture dialog&apos;s Greys.</extracomment>
-        <translation>s&apos;affiche en « %1 » avec l&apos;ajustement optimal</translation>
+        <translation>s&apos;affiche en «&#xa0;%1&#xa0;» avec l&apos;ajustement optimal</translation>
     </message>
     <message>
         <source>Image %1 %2.</source>
@@ -280,7 +280,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Album password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>ver. 1.00</source>
@@ -328,11 +328,11 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>The whole picture over the whole square; the aspect ratio is not kept.</source>
-        <translation>Toute la photo sur tout le carré ; les proportions ne sont pas conservées.</translation>
+        <translation>Toute la photo sur tout le carré&#xa0;; les proportions ne sont pas conservées.</translation>
     </message>
     <message>
         <source>Keep the aspect ratio and fill the square; the overflow is cut off.</source>
-        <translation>Conserver les proportions et remplir le carré ; le surplus est coupé.</translation>
+        <translation>Conserver les proportions et remplir le carré&#xa0;; le surplus est coupé.</translation>
     </message>
     <message>
         <source>Keep the aspect ratio and show all of it, centred on white.</source>
@@ -344,31 +344,31 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Plain thresholds: flat areas and drawings stay clean; gradients become bands.</source>
-        <translation>Seuils simples : les aplats et les dessins restent nets ; les dégradés deviennent des bandes.</translation>
+        <translation>Seuils simples&#xa0;: les aplats et les dessins restent nets&#xa0;; les dégradés deviennent des bandes.</translation>
     </message>
     <message>
         <source>Error diffusion: the finest shading for photos, but large records.</source>
-        <translation>Diffusion d&apos;erreur : les nuances les plus fines pour les photos, mais des enregistrements volumineux.</translation>
+        <translation>Diffusion d&apos;erreur&#xa0;: les nuances les plus fines pour les photos, mais des enregistrements volumineux.</translation>
     </message>
     <message>
         <source>Error diffusion with more contrast: crisp photos and line art.</source>
-        <translation>Diffusion d&apos;erreur plus contrastée : photos nettes et dessins au trait.</translation>
+        <translation>Diffusion d&apos;erreur plus contrastée&#xa0;: photos nettes et dessins au trait.</translation>
     </message>
     <message>
         <source>A regular pattern: smooth shading that compresses far better than diffusion.</source>
-        <translation>Un motif régulier : des nuances douces qui se compressent bien mieux que la diffusion.</translation>
+        <translation>Un motif régulier&#xa0;: des nuances douces qui se compressent bien mieux que la diffusion.</translation>
     </message>
     <message>
         <source>A fine pattern on a light blur: shading for photos in records as small as no dither.</source>
-        <translation>Un motif fin sur un léger flou : des nuances pour les photos dans des enregistrements aussi petits que sans tramage.</translation>
+        <translation>Un motif fin sur un léger flou&#xa0;: des nuances pour les photos dans des enregistrements aussi petits que sans tramage.</translation>
     </message>
     <message>
         <source>A finer pattern that hands on part of its error: nearer to diffusion, in records about as small.</source>
-        <translation>Un motif plus fin qui transmet une partie de son erreur : plus proche de la diffusion, dans des enregistrements presque aussi petits.</translation>
+        <translation>Un motif plus fin qui transmet une partie de son erreur&#xa0;: plus proche de la diffusion, dans des enregistrements presque aussi petits.</translation>
     </message>
     <message>
         <source>Colours kept; on saving, each picture gets the rendering that lets the whole album fit with the best look.</source>
-        <translation>Couleurs conservées ; à l&apos;enregistrement, chaque photo reçoit le rendu qui permet à tout l&apos;album de tenir avec le meilleur aspect.</translation>
+        <translation>Couleurs conservées&#xa0;; à l&apos;enregistrement, chaque photo reçoit le rendu qui permet à tout l&apos;album de tenir avec le meilleur aspect.</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -380,19 +380,19 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Fit:</source>
-        <translation>Cadrage :</translation>
+        <translation>Cadrage&#xa0;:</translation>
     </message>
     <message>
         <source>Greys:</source>
-        <translation>Niveaux de gris :</translation>
+        <translation>Niveaux de gris&#xa0;:</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité :</translation>
+        <translation>Luminosité&#xa0;:</translation>
     </message>
     <message>
         <source>Contrast:</source>
-        <translation>Contraste :</translation>
+        <translation>Contraste&#xa0;:</translation>
     </message>
     <message>
         <source>All</source>
@@ -430,7 +430,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Picture:</source>
-        <translation>Photo :</translation>
+        <translation>Photo&#xa0;:</translation>
     </message>
     <message>
         <source>(None)</source>
@@ -444,7 +444,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>On the device:</source>
-        <translation>Sur l&apos;appareil :</translation>
+        <translation>Sur l&apos;appareil&#xa0;:</translation>
     </message>
     <message>
         <source>Loading…</source>
@@ -460,11 +460,11 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <message>
         <source>Size:</source>
         <extracomment>The size of the crop square.</extracomment>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Drag or use the arrow keys to choose the square; the wheel, + and - change its size.</source>
-        <translation>Faites glisser ou utilisez les flèches pour choisir le carré ; la molette, + et - changent sa taille.</translation>
+        <translation>Faites glisser ou utilisez les flèches pour choisir le carré&#xa0;; la molette, + et - changent sa taille.</translation>
     </message>
 </context>
 <context>
@@ -476,7 +476,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message numerus="yes">
         <source>%n image(s) were read</source>
@@ -530,7 +530,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <message>
         <source>damaged: %1, and the rest of the file could not be read (%2%3)</source>
         <extracomment>%1 is &quot;3 images were read&quot;, %2 the reason, %3 &quot;, at offset N&quot; or nothing.</extracomment>
-        <translation>endommagé : %1, et le reste du fichier n&apos;a pas pu être lu (%2%3)</translation>
+        <translation>endommagé&#xa0;: %1, et le reste du fichier n&apos;a pas pu être lu (%2%3)</translation>
     </message>
     <message>
         <source>%1 is full (%2 bytes at most)</source>
@@ -612,11 +612,11 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>The file is too large: more than %1 MB, more than a picture of %2 megapixels needs.</source>
-        <translation>Le fichier est trop volumineux : plus de %1 Mo, plus qu&apos;il n&apos;en faut à une photo de %2 mégapixels.</translation>
+        <translation>Le fichier est trop volumineux&#xa0;: plus de %1 Mo, plus qu&apos;il n&apos;en faut à une photo de %2 mégapixels.</translation>
     </message>
     <message>
         <source>The picture is too large: %1 x %2 pixels, more than %3 megapixels</source>
-        <translation>La photo est trop grande : %1 x %2 pixels, plus de %3 mégapixels</translation>
+        <translation>La photo est trop grande&#xa0;: %1 x %2 pixels, plus de %3 mégapixels</translation>
     </message>
     <message>
         <source>The bitmap&apos;s header is cut short</source>
@@ -625,7 +625,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <message>
         <source>%1 is not supported.</source>
         <extracomment>%1 names a kind of picture, in English (&quot;Animated AVIF&quot;).</extracomment>
-        <translation>Non pris en charge : %1.</translation>
+        <translation>Non pris en charge&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -637,7 +637,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <message>
         <source>%1: the album is %2.</source>
         <extracomment>%2 is &quot;damaged: 3 images were read, and the rest of the file could not be read (...)&quot;.</extracomment>
-        <translation>%1 : l&apos;album est %2.</translation>
+        <translation>%1&#xa0;: l&apos;album est %2.</translation>
     </message>
     <message>
         <source>image %1 does not fit in an album of its own</source>
@@ -645,7 +645,7 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     </message>
     <message>
         <source>album %1: %2</source>
-        <translation>album %1 : %2</translation>
+        <translation>album %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Adds the images of the source albums, in order, after the target&apos;s own and
@@ -653,7 +653,7 @@ saves the target in place, keeping its password; a failed save leaves it as it
 was. Images past the %1-byte limit are left out and named (exit status 3).
 If any album cannot be read whole, nothing is written (exit status 2).</source>
         <translation>Ajoute les images des albums sources, dans l&apos;ordre, après celles de la cible et
-enregistre la cible à sa place, en gardant son mot de passe ; un enregistrement
+enregistre la cible à sa place, en gardant son mot de passe&#xa0;; un enregistrement
 échoué la laisse telle quelle. Les images au-delà de la limite de %1 octets sont
 omises et nommées (code de sortie 3). Si un album ne peut pas être lu en entier,
 rien n&apos;est écrit (code de sortie 2).</translation>
@@ -671,19 +671,19 @@ rien n&apos;est écrit (code de sortie 2).</translation>
     </message>
     <message>
         <source>%1: its own images no longer fit in %2 bytes; nothing was written.</source>
-        <translation>%1 : ses propres images ne tiennent plus dans %2 octets ; rien n&apos;a été écrit.</translation>
+        <translation>%1&#xa0;: ses propres images ne tiennent plus dans %2 octets&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n image(s) left out:</source>
         <extracomment>%1 is &quot;ALBUM is full (81920 bytes at most)&quot;; &quot;image(s)&quot; stays as it is in English.</extracomment>
         <translation>
-            <numerusform>%1 ; %n image omise :</numerusform>
-            <numerusform>%1 ; %n images omises :</numerusform>
+            <numerusform>%1&#xa0;; %n image omise&#xa0;:</numerusform>
+            <numerusform>%1&#xa0;; %n images omises&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1 %2</source>
-        <translation>omise : %1 %2</translation>
+        <translation>omise&#xa0;: %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>pictures read</source>
@@ -711,20 +711,20 @@ rien n&apos;est écrit (code de sortie 2).</translation>
 Options:
 </source>
         <extracomment>%1 is the command, %2 its arguments (&quot;OUT.valbum PICTURE...&quot;), %3 what it does.</extracomment>
-        <translation>Utilisation : valbum %1 [OPTIONS] %2
+        <translation>Utilisation&#xa0;: valbum %1 [OPTIONS] %2
 
 %3
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
         <source>Try &quot;valbum %1 --help&quot;.</source>
-        <translation>Essayez « valbum %1 --help ».</translation>
+        <translation>Essayez «&#xa0;valbum %1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>wrong number of arguments; usage: valbum %1 [OPTIONS] %2</source>
-        <translation>nombre d&apos;arguments incorrect ; utilisation : valbum %1 [OPTIONS] %2</translation>
+        <translation>nombre d&apos;arguments incorrect&#xa0;; utilisation&#xa0;: valbum %1 [OPTIONS] %2</translation>
     </message>
     <message>
         <source>Make an album from pictures</source>
@@ -755,29 +755,13 @@ device: 92 x 92 images in seven greys, at most %1 bytes an album.
 Commands:
 </source>
         <extracomment>The command&apos;s and the options&apos; names stay as they are.</extracomment>
-        <translation>Utilisation : valbum COMMANDE [OPTIONS] ARGUMENTS...
+        <translation>Utilisation&#xa0;: valbum COMMANDE [OPTIONS] ARGUMENTS...
 
 Crée, liste et décompose les albums photo (*.valbum) de l&apos;appareil en niveaux
-de gris : images de 92 x 92 en sept niveaux de gris, %1 octets au plus par album.
+de gris&#xa0;: images de 92 x 92 en sept niveaux de gris, %1 octets au plus par album.
 
-Commandes :
+Commandes&#xa0;:
 </translation>
-    </message>
-    <message>
-        <source>
-Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
-Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
-input, 3 images left out at the size limit (or unreadable pictures left out
-with --skip-unreadable), 4 output exists (use --force), 5 output could not be
-written, 64 wrong command line, 128 + N stopped by signal N (temporary files
-removed).</source>
-        <translation>
-Lancez « valbum COMMANDE --help » pour les arguments et options d&apos;une commande.
-Codes de sortie : 0 terminé, 1 échec de la bibliothèque de compression, 2 entrée
-illisible ou endommagée, 3 images omises à la limite de taille (ou photos
-illisibles omises avec --skip-unreadable), 4 la sortie existe (utilisez
---force), 5 la sortie n&apos;a pas pu être écrite, 64 ligne de commande incorrecte,
-128 + N arrêt par le signal N (fichiers temporaires supprimés).</translation>
     </message>
     <message>
         <source>no command given.</source>
@@ -785,15 +769,15 @@ illisibles omises avec --skip-unreadable), 4 la sortie existe (utilisez
     </message>
     <message>
         <source>Try &quot;valbum --help&quot;.</source>
-        <translation>Essayez « valbum --help ».</translation>
+        <translation>Essayez «&#xa0;valbum --help&#xa0;».</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;. Try &quot;valbum --help&quot;.</source>
-        <translation>commande inconnue « %1 ». Essayez « valbum --help ».</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;». Essayez «&#xa0;valbum --help&#xa0;».</translation>
     </message>
     <message>
         <source>Password of up to eight decimal digits (default: none).</source>
-        <translation>Mot de passe de huit chiffres décimaux au plus (par défaut : aucun).</translation>
+        <translation>Mot de passe de huit chiffres décimaux au plus (par défaut&#xa0;: aucun).</translation>
     </message>
     <message>
         <source>Write OUT-1.valbum, OUT-2.valbum, ... so that no picture is left out.</source>
@@ -805,7 +789,7 @@ illisibles omises avec --skip-unreadable), 4 la sortie existe (utilisez
     </message>
     <message>
         <source>Choose each picture&apos;s greys so that all fit in one album looking their best; with --split, each album takes as many pictures as fit with their smallest renderings, then chooses so. Not with --dither.</source>
-        <translation>Choisir les niveaux de gris de chaque photo pour que toutes tiennent dans un seul album avec le meilleur aspect ; avec --split, chaque album prend autant de photos qu&apos;il en tient avec leurs plus petits rendus, puis choisit de même. Incompatible avec --dither.</translation>
+        <translation>Choisir les niveaux de gris de chaque photo pour que toutes tiennent dans un seul album avec le meilleur aspect&#xa0;; avec --split, chaque album prend autant de photos qu&apos;il en tient avec leurs plus petits rendus, puis choisit de même. Incompatible avec --dither.</translation>
     </message>
     <message>
         <source>Makes an album of the pictures (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF or
@@ -816,11 +800,11 @@ unless --split is given. If a picture cannot be read, nothing is written (exit
 status 2), unless --skip-unreadable is given: then it is named and left out, and
 the rest are written (exit status 3).</source>
         <translation>Crée un album des photos (BMP, PNG, JPEG, GIF, ICO, WebP, TIFF, HEIC/HEIF ou
-AVIF) dans l&apos;ordre donné, chacune importée comme par « Ajouter une image » dans
+AVIF) dans l&apos;ordre donné, chacune importée comme par «&#xa0;Ajouter une image&#xa0;» dans
 l&apos;éditeur (par défaut étirée sur 92 x 92), et affiche une ligne par photo avec
 sa place dans l&apos;album. Les photos au-delà de la limite de %1 octets sont omises
 et nommées (code de sortie 3), sauf avec --split. Si une photo ne peut pas être
-lue, rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable : elle est
+lue, rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable&#xa0;: elle est
 alors nommée et omise, et les autres sont écrites (code de sortie 3).</translation>
     </message>
     <message>
@@ -832,25 +816,25 @@ alors nommée et omise, et les autres sont écrites (code de sortie 3).</transla
         <source>%1; %n picture(s) left out%2:</source>
         <extracomment>%1 is &quot;ALBUM is full (81920 bytes at most)&quot;, %2 &quot;, use --split to keep them&quot; or nothing; &quot;picture(s)&quot; stays as it is in English.</extracomment>
         <translation>
-            <numerusform>%1 ; %n photo omise%2 :</numerusform>
-            <numerusform>%1 ; %n photos omises%2 :</numerusform>
+            <numerusform>%1&#xa0;; %n photo omise%2&#xa0;:</numerusform>
+            <numerusform>%1&#xa0;; %n photos omises%2&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation>omise : %1</translation>
+        <translation>omise&#xa0;: %1</translation>
     </message>
     <message>
         <source>note: %1 is from an earlier run, not part of this set.</source>
-        <translation>remarque : %1 provient d&apos;une exécution précédente et ne fait pas partie de cette série.</translation>
+        <translation>remarque&#xa0;: %1 provient d&apos;une exécution précédente et ne fait pas partie de cette série.</translation>
     </message>
     <message>
         <source>the password must be up to eight decimal digits, not &quot;%1&quot;.</source>
-        <translation>le mot de passe doit comporter au plus huit chiffres décimaux, et non « %1 ».</translation>
+        <translation>le mot de passe doit comporter au plus huit chiffres décimaux, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--best-fit chooses the greys: it does not take --dither.</source>
-        <translation>--best-fit choisit les niveaux de gris : il n&apos;accepte pas --dither.</translation>
+        <translation>--best-fit choisit les niveaux de gris&#xa0;: il n&apos;accepte pas --dither.</translation>
     </message>
     <message>
         <source>png or bmp (default png).</source>
@@ -866,13 +850,13 @@ greys, numbered as the editor labels them: 000, 001, ... OUTDIR is created when
 missing. A damaged album gives the images before the damage, which is then
 reported (exit status 2).</source>
         <translation>Écrit chaque image de l&apos;album dans OUTDIR/NNN.png (ou .bmp), en 92 x 92 dans les
-niveaux de gris de l&apos;album, numérotées comme dans l&apos;éditeur : 000, 001, ...
+niveaux de gris de l&apos;album, numérotées comme dans l&apos;éditeur&#xa0;: 000, 001, ...
 OUTDIR est créé s&apos;il n&apos;existe pas. Un album endommagé donne les images d&apos;avant
 le dommage, qui est ensuite signalé (code de sortie 2).</translation>
     </message>
     <message>
         <source>the format must be png or bmp, not &quot;%1&quot;.</source>
-        <translation>le format doit être png ou bmp, et non « %1 ».</translation>
+        <translation>le format doit être png ou bmp, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>images written</source>
@@ -883,44 +867,44 @@ le dommage, qui est ensuite signalé (code de sortie 2).</translation>
     </message>
     <message>
         <source>stretch (default): the whole picture over the square; crop: aspect kept, the overflow cut off; pad: aspect kept, white around it.</source>
-        <translation>stretch (par défaut) : toute la photo sur le carré ; crop : proportions gardées, surplus coupé ; pad : proportions gardées, blanc autour.</translation>
+        <translation>stretch (par défaut)&#xa0;: toute la photo sur le carré&#xa0;; crop&#xa0;: proportions gardées, surplus coupé&#xa0;; pad&#xa0;: proportions gardées, blanc autour.</translation>
     </message>
     <message>
         <source>Average pixels when shrinking, so thin lines and small text survive (default: keep the nearest pixel).</source>
-        <translation>Faire la moyenne des pixels lors de la réduction, pour préserver les traits fins et les petits textes (par défaut : garder le pixel le plus proche).</translation>
+        <translation>Faire la moyenne des pixels lors de la réduction, pour préserver les traits fins et les petits textes (par défaut&#xa0;: garder le pixel le plus proche).</translation>
     </message>
     <message>
         <source>none (default): plain thresholds; floyd-steinberg, atkinson: finest shading, large records; ordered: even pattern; compact: shading for photos in records as small as none&apos;s; compact-diffusion: finer shading for photos in records about as small.</source>
-        <translation>none (par défaut) : seuils simples ; floyd-steinberg, atkinson : nuances les plus fines, enregistrements volumineux ; ordered : motif régulier ; compact : nuances pour les photos dans des enregistrements aussi petits qu&apos;avec none ; compact-diffusion : nuances plus fines pour les photos dans des enregistrements presque aussi petits.</translation>
+        <translation>none (par défaut)&#xa0;: seuils simples&#xa0;; floyd-steinberg, atkinson&#xa0;: nuances les plus fines, enregistrements volumineux&#xa0;; ordered&#xa0;: motif régulier&#xa0;; compact&#xa0;: nuances pour les photos dans des enregistrements aussi petits qu&apos;avec none&#xa0;; compact-diffusion&#xa0;: nuances plus fines pour les photos dans des enregistrements presque aussi petits.</translation>
     </message>
     <message>
         <source>-100 to 100 (default 0): added to each pixel&apos;s grey; lifts a dark photo.</source>
-        <translation>-100 à 100 (0 par défaut) : ajouté au gris de chaque pixel ; éclaircit une photo sombre.</translation>
+        <translation>-100 à 100 (0 par défaut)&#xa0;: ajouté au gris de chaque pixel&#xa0;; éclaircit une photo sombre.</translation>
     </message>
     <message>
         <source>-100 to 100 (default 0): spreads the greys apart (more) or together (less).</source>
-        <translation>-100 à 100 (0 par défaut) : écarte les gris (plus) ou les rapproche (moins).</translation>
+        <translation>-100 à 100 (0 par défaut)&#xa0;: écarte les gris (plus) ou les rapproche (moins).</translation>
     </message>
     <message>
         <source>With crop, which part is kept; with pad, where the picture goes: center (default), north, south, east, west, northeast, northwest, southeast or southwest.</source>
-        <translation>Avec crop, la partie gardée ; avec pad, l&apos;emplacement de la photo : center (par défaut), north, south, east, west, northeast, northwest, southeast ou southwest.</translation>
+        <translation>Avec crop, la partie gardée&#xa0;; avec pad, l&apos;emplacement de la photo&#xa0;: center (par défaut), north, south, east, west, northeast, northwest, southeast ou southwest.</translation>
     </message>
     <message>
         <source>90, 180 or 270: turn the picture clockwise, after its orientation tag.</source>
-        <translation>90, 180 ou 270 : tourner la photo dans le sens horaire, après sa balise d&apos;orientation.</translation>
+        <translation>90, 180 ou 270&#xa0;: tourner la photo dans le sens horaire, après sa balise d&apos;orientation.</translation>
     </message>
     <message>
         <source>Pictures brought in at once (default: one per processor); 1 for one at a time. The output is the same.</source>
-        <translation>Photos importées en même temps (par défaut : une par processeur) ; 1 pour une à la fois. Le résultat est le même.</translation>
+        <translation>Photos importées en même temps (par défaut&#xa0;: une par processeur)&#xa0;; 1 pour une à la fois. Le résultat est le même.</translation>
     </message>
     <message>
         <source>Also show what the picture libraries warn of, as &quot;valbum: PICTURE: warning: ...&quot;.</source>
-        <translation>Afficher aussi les avertissements des bibliothèques de lecture des photos, sous la forme « valbum: PICTURE: warning: ... ».</translation>
+        <translation>Afficher aussi les avertissements des bibliothèques de lecture des photos, sous la forme «&#xa0;valbum: PICTURE: warning: ...&#xa0;».</translation>
     </message>
     <message>
         <source>--%1 takes %2, not &quot;%3&quot;.</source>
         <extracomment>&quot;--fit takes stretch|crop|pad, not &quot;x&quot;.&quot;</extracomment>
-        <translation>--%1 accepte %2, et non « %3 ».</translation>
+        <translation>--%1 accepte %2, et non «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>a whole number from -100 to 100</source>
@@ -946,18 +930,18 @@ byte not read, message the line printed on standard error, and kind one of
 A file that cannot be opened or is not an album gives only error ({kind, message}):
 kind is cannot_open or not_an_album, message the line printed on standard error.</source>
         <extracomment>The JSON keys and kinds stay as they are: scripts read them.</extracomment>
-        <translation>Affiche le mot de passe de l&apos;album (ou « none »), son nombre d&apos;images, la position
+        <translation>Affiche le mot de passe de l&apos;album (ou «&#xa0;none&#xa0;»), son nombre d&apos;images, la position
 et la taille compressée de chaque enregistrement, et les octets restant sous la
 limite de %1 octets. Un album endommagé est listé jusqu&apos;au dommage, qui est
 ensuite signalé (code de sortie 2).
-Clés JSON : password (vide sans mot de passe), images, records ([{offset, size}]),
-bytes_free, et pour un album endommagé seulement, damage ({offset, kind, message}) :
+Clés JSON&#xa0;: password (vide sans mot de passe), images, records ([{offset, size}]),
+bytes_free, et pour un album endommagé seulement, damage ({offset, kind, message})&#xa0;:
 offset est le premier octet non lu, message la ligne affichée sur la sortie
 d&apos;erreur standard, et kind l&apos;un de
   %2,
   %3.
 Un fichier qui ne peut pas être ouvert ou qui n&apos;est pas un album donne seulement
-error ({kind, message}) : kind vaut cannot_open ou not_an_album, message la ligne
+error ({kind, message})&#xa0;: kind vaut cannot_open ou not_an_album, message la ligne
 affichée sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
@@ -966,7 +950,7 @@ affichée sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>%1 exists; use --force to replace it.</source>
-        <translation>%1 existe ; utilisez --force pour le remplacer.</translation>
+        <translation>%1 existe&#xa0;; utilisez --force pour le remplacer.</translation>
     </message>
     <message>
         <source>it exists and is not a directory</source>
@@ -974,7 +958,7 @@ affichée sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>the directory cannot be created: %1</source>
-        <translation>le dossier ne peut pas être créé : %1</translation>
+        <translation>le dossier ne peut pas être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>no free temporary name</source>
@@ -993,9 +977,9 @@ OUTDIR is created when missing. If a picture cannot be read, nothing is written
 and the rest are written (exit status 3).</source>
         <translation>Écrit chaque photo telle que l&apos;appareil l&apos;affichera, importée comme create
 l&apos;importe avec les mêmes options et réduite aux sept niveaux de gris, dans
-OUTDIR/&lt;nom&gt;.png (photo.jpg donne photo.png) ; l&apos;album contient exactement ces
+OUTDIR/&lt;nom&gt;.png (photo.jpg donne photo.png)&#xa0;; l&apos;album contient exactement ces
 pixels. OUTDIR est créé s&apos;il n&apos;existe pas. Si une photo ne peut pas être lue,
-rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable : elle est
+rien n&apos;est écrit (code de sortie 2), sauf avec --skip-unreadable&#xa0;: elle est
 alors nommée et omise, et les autres sont écrites (code de sortie 3).</translation>
     </message>
     <message>
@@ -1044,6 +1028,30 @@ alors nommée et omise, et les autres sont écrites (code de sortie 3).</transla
             <numerusform>%n photo n&apos;a pas pu être lue et a été omise.</numerusform>
             <numerusform>%n photos n&apos;ont pas pu être lues et ont été omises.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
+Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
+input, 3 images left out at the size limit (or unreadable pictures left out
+with --skip-unreadable), 4 output exists (use --force), 5 output could not be
+written, 64 wrong command line, 128 + N stopped by signal N (the run is
+undone).</source>
+        <translation>
+Lancez «&#xa0;valbum COMMANDE --help&#xa0;» pour les arguments et options d&apos;une commande.
+Codes de sortie&#xa0;: 0 terminé, 1 échec de la bibliothèque de compression, 2 entrée
+illisible ou endommagée, 3 images omises à la limite de taille (ou photos
+illisibles omises avec --skip-unreadable), 4 la sortie existe (utilisez
+--force), 5 la sortie n&apos;a pas pu être écrite, 64 ligne de commande incorrecte,
+128 + N arrêt par le signal N (l&apos;exécution est annulée).</translation>
+    </message>
+    <message>
+        <source>no free name for the old version</source>
+        <translation>aucun nom libre pour l&apos;ancienne version</translation>
+    </message>
+    <message>
+        <source>%1; its old version is %2</source>
+        <translation>%1 ; son ancienne version est %2</translation>
     </message>
 </context>
 </TS>

@@ -752,21 +752,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
-Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
-input, 3 images left out at the size limit (or unreadable pictures left out
-with --skip-unreadable), 4 output exists (use --force), 5 output could not be
-written, 64 wrong command line, 128 + N stopped by signal N (temporary files
-removed).</source>
-        <translation>
-コマンドの引数とオプションは「valbum コマンド --help」で表示されます。
-終了ステータス: 0 完了、1 圧縮ライブラリの失敗、2 入力が読めないか破損している、
-3 サイズ上限で画像を省いた（または--skip-unreadableで読めない写真を省いた）、
-4 出力先が既に存在する（--forceを使用）、5 出力を書き込めなかった、
-64 コマンドラインの誤り、128 + N シグナルNで停止（一時ファイルは削除済み）。</translation>
-    </message>
-    <message>
         <source>no command given.</source>
         <translation>コマンドが指定されていません。</translation>
     </message>
@@ -1024,6 +1009,29 @@ and the rest are written (exit status 3).</source>
         <translation>
             <numerusform>写真%n枚を読み込めなかったため省きました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
+Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
+input, 3 images left out at the size limit (or unreadable pictures left out
+with --skip-unreadable), 4 output exists (use --force), 5 output could not be
+written, 64 wrong command line, 128 + N stopped by signal N (the run is
+undone).</source>
+        <translation>
+コマンドの引数とオプションは「valbum コマンド --help」で表示されます。
+終了ステータス: 0 完了、1 圧縮ライブラリの失敗、2 入力が読めないか破損している、
+3 サイズ上限で画像を省いた（または--skip-unreadableで読めない写真を省いた）、
+4 出力先が既に存在する（--forceを使用）、5 出力を書き込めなかった、
+64 コマンドラインの誤り、128 + N シグナルNで停止（実行内容は元に戻される）。</translation>
+    </message>
+    <message>
+        <source>no free name for the old version</source>
+        <translation>古い版に使える名前がない</translation>
+    </message>
+    <message>
+        <source>%1; its old version is %2</source>
+        <translation>%1。古い版は%2</translation>
     </message>
 </context>
 </TS>

@@ -774,22 +774,6 @@ Polecenia:
 </translation>
     </message>
     <message>
-        <source>
-Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
-Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
-input, 3 images left out at the size limit (or unreadable pictures left out
-with --skip-unreadable), 4 output exists (use --force), 5 output could not be
-written, 64 wrong command line, 128 + N stopped by signal N (temporary files
-removed).</source>
-        <translation>
-Uruchom „valbum POLECENIE --help”, aby poznać argumenty i opcje polecenia.
-Kod wyjścia: 0 gotowe, 1 błąd biblioteki kompresji, 2 nieczytelne lub uszkodzone
-dane wejściowe, 3 obrazy pominięte z powodu limitu rozmiaru (lub nieczytelne
-zdjęcia pominięte z --skip-unreadable), 4 plik wyjściowy istnieje (użyj --force),
-5 nie można zapisać pliku wyjściowego, 64 błędny wiersz poleceń, 128 + N
-zatrzymano sygnałem N (pliki tymczasowe usunięte).</translation>
-    </message>
-    <message>
         <source>no command given.</source>
         <translation>nie podano polecenia.</translation>
     </message>
@@ -1056,6 +1040,30 @@ zostaje zapisana (kod wyjścia 3).</translation>
             <numerusform>Pominięto %n zdjęcia, których nie udało się odczytać.</numerusform>
             <numerusform>Pominięto %n zdjęć, których nie udało się odczytać.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+Run &quot;valbum COMMAND --help&quot; for a command&apos;s arguments and options.
+Exit status: 0 done, 1 compression library failed, 2 unreadable or damaged
+input, 3 images left out at the size limit (or unreadable pictures left out
+with --skip-unreadable), 4 output exists (use --force), 5 output could not be
+written, 64 wrong command line, 128 + N stopped by signal N (the run is
+undone).</source>
+        <translation>
+Uruchom „valbum POLECENIE --help”, aby poznać argumenty i opcje polecenia.
+Kod wyjścia: 0 gotowe, 1 błąd biblioteki kompresji, 2 nieczytelne lub uszkodzone
+dane wejściowe, 3 obrazy pominięte z powodu limitu rozmiaru (lub nieczytelne
+zdjęcia pominięte z --skip-unreadable), 4 plik wyjściowy istnieje (użyj --force),
+5 nie można zapisać pliku wyjściowego, 64 błędny wiersz poleceń, 128 + N
+zatrzymano sygnałem N (przebieg zostaje cofnięty).</translation>
+    </message>
+    <message>
+        <source>no free name for the old version</source>
+        <translation>brak wolnej nazwy dla starej wersji</translation>
+    </message>
+    <message>
+        <source>%1; its old version is %2</source>
+        <translation>%1; jego stara wersja to %2</translation>
     </message>
 </context>
 </TS>
