@@ -52,3 +52,8 @@ PaintedText PaintedTextOf(QWidget *widget);
 
 // Red rather than grey: red well above both green and blue.
 bool IsRed(const QColor &colour);
+
+// The capacity line's longest texts, in every mode, are painted whole in the
+// shown window `form`: not cut short with an ellipsis, within the label, and
+// the ink as wide as the text.
+void ExpectCapacityLinePaintedWhole(TForm1 &form);
