@@ -102,11 +102,13 @@ export async function loadTranslation(code, fetchJson) {
   return new Translation(code, (await fetchJson(code)).messages, english);
 }
 
-// QString::arg with several arguments: %1 is the first, %2 the second, all
-// in one pass, so an argument's own "%2" stays as it is.
+// QString::arg with several arguments: the lowest-numbered place marker
+// takes the first, the next lowest the second (so after %n, "%2 of %3" takes
+// the first two), all in one pass, so an argument's own "%2" stays as it is.
 export function arg(text, ...values) {
+  const markers = [...new Set([...text.matchAll(/%([1-9][0-9]?)/g)].map((match) => Number(match[1])))].sort((a, b) => a - b);
   return text.replace(/%([1-9][0-9]?)/g, (whole, digits) => {
-    const value = values[Number(digits) - 1];
+    const value = values[markers.indexOf(Number(digits))];
     return value === undefined ? whole : String(value);
   });
 }

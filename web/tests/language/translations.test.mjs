@@ -103,6 +103,8 @@ test('a missing or unfinished translation shows the English text', () => {
   assert.equal(polish.translate('Sample', '%n pictures chosen', '', 1), '1 picture chosen');
   assert.equal(polish.translate('Sample', '%n pictures chosen', '', 5), '5 pictures chosen');
   assert.equal(arg('%1 of %2: %3', '%2', 7, 'x'), '%2 of 7: x');
+  // As Qt's arg(): after %n the lowest marker left takes the first argument.
+  assert.equal(arg('%n of %2 into %3 from %4', 21, '81,920', '019'), '%n of 21 into 81,920 from 019');
 });
 
 test('every translation file has as many plural forms as the page counts for its language', async () => {
