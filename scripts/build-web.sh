@@ -9,6 +9,7 @@
 # for WebAssembly into build-web/core, and assembles
 #   build-web/site/                  the servable site: web/ with core/ beside it
 #   build-web/site/core/valbum-core.js, valbum-core.wasm   the browser's core
+#   build-web/site/translations/<language>.json             the page's words
 #   build-web/node/valbum-core-node.js                     Node's, for the tests
 # Installs what is missing first (as root, or with sudo available). A second
 # run with nothing changed only checks.
@@ -48,6 +49,8 @@ for file in valbum-core.js valbum-core.wasm; do
 done
 cmp -s "$out/core/src/webcore/valbum-core-node.js" "$out/node/valbum-core-node.js" \
   || cp "$out/core/src/webcore/valbum-core-node.js" "$out/node/"
+# The desktop's translations in the form the page loads, from the same files.
+node web/server/translations.mjs translations "$out/site" >/dev/null
 # The service worker's list of what it keeps offline, and its version, made
 # from the files as they now are.
 node web/server/precache.mjs "$out/site" >/dev/null

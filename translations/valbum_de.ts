@@ -287,6 +287,129 @@ Qts eigene Optionen (-style, -platform, ...) gehen an Qt weiter.
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Image %1 moved to position %2 of %3.</source>
+        <translation>Bild %1 an Position %2 von %3 verschoben.</translation>
+    </message>
+    <message>
+        <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
+        <translation>Ein Vemo-ZidarUzura-Album mit Ihren Vorlagen füllen, im Browser.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Album commands</source>
+        <translation>Album-Befehle</translation>
+    </message>
+    <message>
+        <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
+        <translation>Alben oder Vorlagen irgendwo auf der Seite ablegen oder Vorlagen einfügen. In der Liste verschieben Alt+Auf und Alt+Ab das gewählte Bild.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Vorlagen wählen...</translation>
+    </message>
+    <message>
+        <source>Pictures chosen</source>
+        <translation>Gewählte Vorlagen</translation>
+    </message>
+    <message>
+        <source>The picture, with the square that is kept</source>
+        <translation>Die Vorlage mit dem Quadrat, das behalten wird</translation>
+    </message>
+    <message>
+        <source>Smaller square</source>
+        <translation>Kleineres Quadrat</translation>
+    </message>
+    <message>
+        <source>Larger square</source>
+        <translation>Größeres Quadrat</translation>
+    </message>
+    <message>
+        <source>What the device will show</source>
+        <translation>Was das Gerät zeigen wird</translation>
+    </message>
+    <message>
+        <source>Gravity:</source>
+        <translation>Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>northeast</source>
+        <translation>oben rechts</translation>
+    </message>
+    <message>
+        <source>northwest</source>
+        <translation>oben links</translation>
+    </message>
+    <message>
+        <source>southeast</source>
+        <translation>unten rechts</translation>
+    </message>
+    <message>
+        <source>southwest</source>
+        <translation>unten links</translation>
+    </message>
+    <message>
+        <source>Vemo ZidarUzura album</source>
+        <translation>Vemo-ZidarUzura-Album</translation>
+    </message>
+</context>
+<context>
     <name>PictureDialog</name>
     <message>
         <source>None</source>

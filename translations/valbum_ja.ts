@@ -283,6 +283,129 @@ Qt独自のオプション（-style、-platformなど）はQtに渡されます�
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Image %1 moved to position %2 of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Album commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture, with the square that is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smaller square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the device will show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gravity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>northeast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>northwest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>southeast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>southwest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vemo ZidarUzura album</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureDialog</name>
     <message>
         <source>None</source>

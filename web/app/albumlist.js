@@ -8,7 +8,7 @@
 // saving would leave out is marked: a red frame and warning sign, dimmed,
 // with the reason written out.
 
-import { imageLabel, leftOutTooltip, LeftOutFull, LeftOutNotCompressible, movedAnnouncement } from './texts.js';
+import { imageLabel, imageName, leftOutTooltip, LeftOutFull, LeftOutNotCompressible, movedAnnouncement } from './texts.js';
 import { drawDeviceView } from './devicecanvas.js';
 
 const DragType = 'application/x-valbum-image';
@@ -79,7 +79,7 @@ export class AlbumList {
       option.id = `image-${index}`;
       option.dataset.index = String(index);
       drawn.label.textContent = imageLabel(index);
-      option.setAttribute('aria-label', `Image ${imageLabel(index)}`);
+      option.setAttribute('aria-label', imageName(index));
       const leftOut = album.leavesOut(index);
       option.classList.toggle('left-out', leftOut);
       if (leftOut) {

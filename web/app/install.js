@@ -6,6 +6,8 @@
 // .valbum files the system opens with the installed page, and a link to the
 // licences of the libraries compiled into it.
 
+import { LicencesLinkText, translated } from './texts.js';
+
 // The page's own module defines window.valbumPage; a launch can come before.
 function pageApi() {
   if (window.valbumPage) return Promise.resolve(window.valbumPage);
@@ -40,7 +42,7 @@ function addLicencesLink() {
   const link = document.createElement('a');
   link.id = 'licences-link';
   link.href = 'licences.html';
-  link.textContent = 'Licences';
+  link.textContent = translated(LicencesLinkText);
   footer.append(link);
 }
 

@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page: the album, its list and capacity line, the buttons, drop and
-// paste, the password, and the guard on unsaved changes.
+// paste, the password, the guard on unsaved changes, and the language.
 
 import * as texts from './texts.js';
+import { Languages, StorageKey, Translation, isLanguage, loadTranslation, preferredLanguage } from './language.js';
 import { AlbumDocument } from './albumdocument.js';
 import { AlbumList } from './albumlist.js';
 import { AlbumCommands } from './albumcommands.js';
@@ -20,6 +21,47 @@ const $ = (id) => document.getElementById(id);
 // Started first, so the core compiles while the page is still being set up.
 const bridge = new CorePool(new URL('../worker/coreworker.js', import.meta.url),
   workerCount(window.location, navigator.hardwareConcurrency));
+
+// --- the language: the user's choice, else the browser's, else English ---
+
+async function fetchTranslation(code) {
+  const response = await fetch(new URL(`../translations/${code}.json`, import.meta.url));
+  if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+  return response.json();
+}
+
+function storedLanguage() {
+  try {
+    return localStorage.getItem(StorageKey);
+  } catch {
+    return null; // storage refused (private mode, policy): the browser's language then
+  }
+}
+
+// A language whose file cannot be had leaves the page in English, working.
+async function useLanguage(code) {
+  try {
+    texts.useTranslation(await loadTranslation(code, fetchTranslation));
+  } catch (error) {
+    console.warn(`The page stays in English: ${code} could not be loaded (${error.message})`);
+    texts.useTranslation(new Translation('en'));
+  }
+  document.documentElement.lang = texts.languageCode();
+}
+
+function showPageTexts() {
+  for (const [id, attribute, text] of texts.PageTexts) {
+    const element = $(id);
+    if (!element) continue;
+    if (attribute === 'text') element.textContent = texts.translated(text);
+    else element.setAttribute(attribute, texts.translated(text));
+  }
+  const licences = $('licences-link');
+  if (licences) licences.textContent = texts.translated(texts.LicencesLinkText);
+}
+
+const stored = storedLanguage();
+await useLanguage(isLanguage(stored) ? stored : preferredLanguage(navigator.languages ?? [navigator.language]));
 const album = new AlbumDocument();
 const messages = new Messages(document);
 const meter = new CapacityMeter(album, bridge);
@@ -46,6 +88,32 @@ function showCapacity() {
   line.title = texts.capacityDetails(count, layout, album.hasBestFit);
   line.classList.toggle('warns', Boolean(layout) && (!layout.ok || layout.imagesWritten < count));
 }
+
+const chooser = $('language');
+chooser.replaceChildren(...Languages.map(({ code, name }) => {
+  const option = document.createElement('option');
+  option.value = code;
+  option.lang = code;
+  option.textContent = name;
+  return option;
+}));
+chooser.value = texts.languageCode();
+chooser.addEventListener('change', async () => {
+  const code = chooser.value;
+  try {
+    localStorage.setItem(StorageKey, code);
+  } catch {
+    // Not kept past this visit; the page switches all the same.
+  }
+  await useLanguage(code);
+  chooser.value = texts.languageCode();
+  showPageTexts();
+  showTitle();
+  showCapacity();
+  list.render();
+  pictureDialog.retranslate();
+});
+showPageTexts();
 
 function showButtons() {
   const { selected, count } = album;

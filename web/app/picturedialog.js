@@ -68,19 +68,36 @@ export class PictureDialog {
     this.updateControls();
   }
 
+  // Again in a new language: each choice stays as it was.
   fillChoices() {
-    const fill = (select, choices) => select.replaceChildren(...choices.map(({ value, text, tip }) => {
-      const option = this.document.createElement('option');
-      option.value = value;
-      option.textContent = text;
-      if (tip) option.title = tip;
-      return option;
-    }));
+    const fill = (select, choices) => {
+      const chosen = select.value;
+      select.replaceChildren(...choices.map(({ value, text, tip }) => {
+        const option = this.document.createElement('option');
+        option.value = value;
+        option.textContent = text;
+        if (tip) option.title = tip;
+        return option;
+      }));
+      if (chosen) select.value = chosen;
+    };
     fill(this.fit, texts.Fits);
     fill(this.greys, texts.Greys);
-    fill(this.gravity, texts.Gravities.map((name) => ({ value: name, text: name })));
+    fill(this.gravity, texts.Gravities);
     this.document.getElementById('smooth-text').textContent = texts.SmoothingText;
     this.document.getElementById('smooth-label').title = texts.SmoothingTip;
+  }
+
+  // The dialog's words in the language now chosen.
+  retranslate() {
+    this.fillChoices();
+    if (!this.shownFile) {
+      this.caption.textContent = texts.PreviewCaption;
+      this.setEmptyText(texts.EmptyPreviewText);
+    } else if (this.picture) {
+      this.updateCaption();
+    }
+    this.updateControls();
   }
 
   keyOf(file) {

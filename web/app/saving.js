@@ -7,7 +7,9 @@
 // writable stream, which the browser commits only once closed: an interrupted
 // save leaves the old album as it was. Elsewhere the album is downloaded.
 
-const AlbumTypes = [{ description: 'Vemo ZidarUzura album', accept: { 'application/octet-stream': ['.valbum'] } }];
+import { AlbumFileType } from './texts.js';
+
+const albumTypes = () => [{ description: AlbumFileType, accept: { 'application/octet-stream': ['.valbum'] } }];
 
 export function canChoosePlace() {
   return typeof window.showSaveFilePicker === 'function';
@@ -16,7 +18,7 @@ export function canChoosePlace() {
 // Asks where to save; null when the user cancels.
 export async function choosePlace(suggestedName) {
   try {
-    return await window.showSaveFilePicker({ suggestedName, types: AlbumTypes });
+    return await window.showSaveFilePicker({ suggestedName, types: albumTypes() });
   } catch (error) {
     if (error?.name === 'AbortError') return null;
     throw error;

@@ -45,6 +45,10 @@ test('after one visit the page opens offline and still brings a picture in', asy
     await waitForPageReady(page);
     await addPictures(page, [await drawnPng(page, 4)]);
     assert.equal(await imageCount(page), 1);
+    // The translations are kept too: a language not seen online still comes.
+    await page.locator('#language').selectOption('de');
+    await page.getByRole('link', { name: 'Lizenzen' }).waitFor();
+    await page.locator('#language').selectOption('en');
     assert.deepEqual(errors.filter((text) => text.startsWith('page error')), []);
   } finally {
     await site.context.setOffline(false);

@@ -42,7 +42,8 @@ export { startServer };
 // Launches Chromium on a fresh profile folder of its own, removed on close.
 // A persistent context keeps one profile per launch, so a service worker and
 // its caches live across reloads within the test as they would for a user.
-export async function launchChromium({ viewport = { width: 1280, height: 900 } } = {}) {
+// `locale` ("de-DE") is the browser's language, as navigator.languages tells it.
+export async function launchChromium({ viewport = { width: 1280, height: 900 }, locale } = {}) {
   if (!existsSync(chromiumPath)) throw new Error(`no Chromium at ${chromiumPath} (apt-get install chromium)`);
   const profile = await mkdtemp(path.join(os.tmpdir(), 'valbum-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
@@ -51,6 +52,7 @@ export async function launchChromium({ viewport = { width: 1280, height: 900 } }
     args: chromiumArguments,
     viewport,
     deviceScaleFactor: 1,
+    ...(locale ? { locale } : {}),
   });
   return {
     context,
@@ -151,14 +153,14 @@ export async function waitForPageReady(page, timeout = 30000) {
 }
 
 // The server on the built site plus one Chromium; close() ends both.
-export async function startSite({ root = siteRoot, viewport } = {}) {
+export async function startSite({ root = siteRoot, viewport, locale } = {}) {
   if (!existsSync(path.join(root, 'index.html'))) {
     throw new Error(`no built page in ${root}: run scripts/build-web.sh first`);
   }
   const server = await startServer({ root });
   let chromiumInstance;
   try {
-    chromiumInstance = await launchChromium({ viewport });
+    chromiumInstance = await launchChromium({ viewport, locale });
   } catch (error) {
     await server.close();
     throw error;
