@@ -291,123 +291,123 @@ Las opciones propias de Qt (-style, -platform, ...) se pasan a Qt.
     <name>Page</name>
     <message>
         <source>Image %1 moved to position %2 of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen %1 movida a la posición %2 de %3.</translation>
     </message>
     <message>
         <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llene un álbum Vemo ZidarUzura con sus fotos, en el navegador.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Álbum</translation>
     </message>
     <message>
         <source>Album commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes del álbum</translation>
     </message>
     <message>
         <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte álbumes o fotos en cualquier parte de la página, o pegue fotos. En la lista, Alt+Arriba y Alt+Abajo mueven la imagen elegida.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen</translation>
     </message>
     <message>
         <source>Choose pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir fotos...</translation>
     </message>
     <message>
         <source>Pictures chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos elegidas</translation>
     </message>
     <message>
         <source>The picture, with the square that is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>La foto, con el cuadrado que se conserva</translation>
     </message>
     <message>
         <source>Smaller square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrado más pequeño</translation>
     </message>
     <message>
         <source>Larger square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrado más grande</translation>
     </message>
     <message>
         <source>What the device will show</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que mostrará el dispositivo</translation>
     </message>
     <message>
         <source>Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anclaje:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencias</translation>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished"></translation>
+        <translation>centro</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba derecha</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba izquierda</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo derecha</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo izquierda</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura album</source>
-        <translation type="unfinished"></translation>
+        <translation>Álbum Vemo ZidarUzura</translation>
     </message>
 </context>
 <context>

@@ -291,123 +291,123 @@ Les options propres à Qt (-style, -platform, ...) sont transmises à Qt.
     <name>Page</name>
     <message>
         <source>Image %1 moved to position %2 of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image %1 déplacée en position %2 sur %3.</translation>
     </message>
     <message>
         <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez un album Vemo ZidarUzura avec vos photos, dans le navigateur.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Album commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de l&apos;album</translation>
     </message>
     <message>
         <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des albums ou des photos n&apos;importe où sur la page, ou collez des photos. Dans la liste, Alt+Haut et Alt+Bas déplacent l&apos;image choisie.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image</translation>
     </message>
     <message>
         <source>Choose pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des photos...</translation>
     </message>
     <message>
         <source>Pictures chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos choisies</translation>
     </message>
     <message>
         <source>The picture, with the square that is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>La photo, avec le carré conservé</translation>
     </message>
     <message>
         <source>Smaller square</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré plus petit</translation>
     </message>
     <message>
         <source>Larger square</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré plus grand</translation>
     </message>
     <message>
         <source>What the device will show</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que l&apos;appareil affichera</translation>
     </message>
     <message>
         <source>Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancrage&#xa0;:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Licences</translation>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished"></translation>
+        <translation>centre</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>haut</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>bas</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>droite</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>haut droite</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>haut gauche</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>bas droite</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>bas gauche</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album Vemo ZidarUzura</translation>
     </message>
 </context>
 <context>

@@ -286,123 +286,123 @@ Qt独自のオプション（-style、-platformなど）はQtに渡されます�
     <name>Page</name>
     <message>
         <source>Image %1 moved to position %2 of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像%1を%3個中%2番目に移動しました。</translation>
     </message>
     <message>
         <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでVemo ZidarUzuraのアルバムに写真を入れます。</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>言語:</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバム</translation>
     </message>
     <message>
         <source>Album commands</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバムの操作</translation>
     </message>
     <message>
         <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバムや写真をページのどこかにドロップするか、写真を貼り付けます。一覧ではAlt+↑とAlt+↓で選んだ画像を移動できます。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を開く</translation>
     </message>
     <message>
         <source>Choose pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を選ぶ...</translation>
     </message>
     <message>
         <source>Pictures chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ写真</translation>
     </message>
     <message>
         <source>The picture, with the square that is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>写真と、残す正方形</translation>
     </message>
     <message>
         <source>Smaller square</source>
-        <translation type="unfinished"></translation>
+        <translation>正方形を小さく</translation>
     </message>
     <message>
         <source>Larger square</source>
-        <translation type="unfinished"></translation>
+        <translation>正方形を大きく</translation>
     </message>
     <message>
         <source>What the device will show</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスでの表示</translation>
     </message>
     <message>
         <source>Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準位置:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Licences</source>
-        <translation type="unfinished"></translation>
+        <translation>ライセンス</translation>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura album</source>
-        <translation type="unfinished"></translation>
+        <translation>Vemo ZidarUzuraアルバム</translation>
     </message>
 </context>
 <context>

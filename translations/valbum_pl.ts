@@ -294,123 +294,123 @@ Własne opcje Qt (-style, -platform, ...) są przekazywane do Qt.
     <name>Page</name>
     <message>
         <source>Image %1 moved to position %2 of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz %1 przeniesiony na pozycję %2 z %3.</translation>
     </message>
     <message>
         <source>Fill a Vemo ZidarUzura album with your pictures, in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij album Vemo ZidarUzura swoimi zdjęciami w przeglądarce.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Język:</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Album commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia albumu</translation>
     </message>
     <message>
         <source>Drop albums or pictures anywhere on the page, or paste pictures. In the list, Alt+Up and Alt+Down move the chosen image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upuść albumy lub zdjęcia w dowolnym miejscu strony albo wklej zdjęcia. Na liście Alt+Góra i Alt+Dół przesuwają wybrany obraz.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz obraz</translation>
     </message>
     <message>
         <source>Choose pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz zdjęcia...</translation>
     </message>
     <message>
         <source>Pictures chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrane zdjęcia</translation>
     </message>
     <message>
         <source>The picture, with the square that is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcie z zachowywanym kwadratem</translation>
     </message>
     <message>
         <source>Smaller square</source>
-        <translation type="unfinished"></translation>
+        <translation>Mniejszy kwadrat</translation>
     </message>
     <message>
         <source>Larger square</source>
-        <translation type="unfinished"></translation>
+        <translation>Większy kwadrat</translation>
     </message>
     <message>
         <source>What the device will show</source>
-        <translation type="unfinished"></translation>
+        <translation>Co pokaże urządzenie</translation>
     </message>
     <message>
         <source>Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakotwiczenie:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencje</translation>
     </message>
     <message>
         <source>center</source>
-        <translation type="unfinished"></translation>
+        <translation>środek</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>góra</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>dół</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>prawo</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>lewo</translation>
     </message>
     <message>
         <source>northeast</source>
-        <translation type="unfinished"></translation>
+        <translation>góra prawo</translation>
     </message>
     <message>
         <source>northwest</source>
-        <translation type="unfinished"></translation>
+        <translation>góra lewo</translation>
     </message>
     <message>
         <source>southeast</source>
-        <translation type="unfinished"></translation>
+        <translation>dół prawo</translation>
     </message>
     <message>
         <source>southwest</source>
-        <translation type="unfinished"></translation>
+        <translation>dół lewo</translation>
     </message>
     <message>
         <source>Vemo ZidarUzura album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album Vemo ZidarUzura</translation>
     </message>
 </context>
 <context>
