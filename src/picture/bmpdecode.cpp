@@ -290,7 +290,8 @@ PictureFileContents DecodeBmp(std::span<const std::uint8_t> file)
         result.picture = RgbPicture(static_cast<int>(width), static_cast<int>(rows), 0xFFFFFFFFu, hasAlpha);
         for (std::size_t i = 0; i < rows; ++i) {
             const std::size_t y = topDown ? i : rows - 1 - i;
-            const std::span<const std::uint8_t> row = data.subspan(i * static_cast<std::size_t>(stride), static_cast<std::size_t>(rowBytes));
+            const std::span<const std::uint8_t> row =
+                data.subspan(i * static_cast<std::size_t>(stride), static_cast<std::size_t>(rowBytes));
             Rgb *out = result.picture.row(static_cast<int>(y));
             if (header.bits <= 8)
                 UnpackIndexedRow(row, header.bits, width, palette, out);
